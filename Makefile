@@ -1,0 +1,45 @@
+# Set-up, build, run and test on a fresh Debian machine.
+BUILD ?= build
+BUILD_TYPE ?= RelWithDebInfo
+JOBS ?= $(shell nproc)
+
+# Debian packages the build, the tests and the tools need.
+PACKAGES := cmake g++ make pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev \
+            libbenchmark-dev gpsbabel fonts-dejavu-core
+
+.PHONY: all deps configure build run test bench clean
+
+all: build
+
+deps:
+	@missing=""; \
+	for p in $(PACKAGES); do \
+	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "install ok installed" || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+	  if [ "$$(id -u)" = 0 ]; then sudo=""; \
+	  elif command -v sudo >/dev/null 2>&1; then sudo="sudo"; \
+	  else echo "Missing packages:$$missing"; echo "Install them as root: apt-get install$$missing"; exit 1; fi; \
+	  echo "Installing missing packages:$$missing"; \
+	  $$sudo apt-get update -q && \
+	  DEBIAN_FRONTEND=noninteractive $$sudo apt-get install -y -q $$missing || \
+	  { echo "Could not install:$$missing"; exit 1; }; \
+	fi
+
+configure: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
+
+build: configure
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	./$(BUILD)/src/cli/cairnbook-cli list samples/sample.ckb
+
+test: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+bench: build
+	./$(BUILD)/bench/bench_data
+
+clean:
+	rm -rf $(BUILD)

@@ -1,0 +1,183 @@
+// Opening big files, name look-up and LOC import, with gpsbabel timed beside
+// the LOC import on the same file.
+#include "cairnbookdoc.h"
+#include "prompt.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr int kWaypoints = 1'000'000;
+constexpr int kGeocaches = 200'000;
+
+class CQuietPrompt : public CPrompt {
+public:
+    EPromptAnswer Ask(const std::string&, const std::string&, EPromptButtons b, EPromptIcon) override {
+        return b == EPromptButtons::okCancel ? EPromptAnswer::ok : EPromptAnswer::no;
+    }
+};
+
+std::string BenchPath(const char* name) {
+    return (std::filesystem::temp_directory_path() / name).string();
+}
+
+std::string Name(int i) {
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "W%07d", i);
+    return buf;
+}
+
+// Writes the big native and WPT files once per run.
+const std::string& BigFile(bool wpt) {
+    static const std::string native = BenchPath("cairnbook-bench-1m.ckb");
+    static const std::string wptPath = BenchPath("cairnbook-bench-1m.wpt");
+    static bool made = false;
+    if (!made) {
+        CQuietPrompt prompt;
+        CCairnbookDoc doc(prompt);
+        for (int i = 0; i < kWaypoints; ++i) {
+            auto e = std::make_unique<CWayEntry>(Name(i), "Bench waypoint", 40 + i * 1e-5,
+                                                 -120 - i * 1e-5, i % 3000, 0, 1);
+            e->m_nIcon = static_cast<std::uint8_t>(i % 50);
+            doc.m_WayList.push_back(std::move(e)); // names are unique: skip the look-up
+        }
+        doc.SaveFile(native);
+        doc.SaveFile(wptPath);
+        made = true;
+    }
+    return wpt ? wptPath : native;
+}
+
+std::size_t ResidentBytes() {
+    std::ifstream statm("/proc/self/statm");
+    std::size_t size = 0, resident = 0;
+    statm >> size >> resident;
+    return resident * static_cast<std::size_t>(sysconf(_SC_PAGESIZE));
+}
+
+// Growth of the resident set when a new process opens path: every byte the
+// document holds (entries, strings, list, name index), whatever allocator.
+double MeasureBytesPerWaypoint(const std::string& path) {
+    CQuietPrompt prompt;
+    const std::size_t before = ResidentBytes();
+    CCairnbookDoc doc(prompt);
+    doc.LoadFile(path);
+    return double(ResidentBytes() - before) / double(doc.m_WayList.size());
+}
+
+std::string g_strSelf;
+
+double FreshProcessBytesPerWaypoint(const std::string& path) {
+    const std::string cmd = g_strSelf + " --memory-of " + path;
+    std::FILE* p = popen(cmd.c_str(), "r");
+    if (!p)
+        return -1;
+    double value = -1;
+    if (std::fscanf(p, "%lf", &value) != 1)
+        value = -1;
+    pclose(p);
+    return value;
+}
+
+void Open(benchmark::State& state, bool wpt) {
+    const std::string& path = BigFile(wpt);
+    CQuietPrompt prompt;
+    for (auto _ : state) {
+        CCairnbookDoc doc(prompt);
+        doc.LoadFile(path);
+        benchmark::DoNotOptimize(doc.m_WayList.size());
+        state.PauseTiming(); // the destruction is not part of opening
+        {
+            CCairnbookDoc gone(prompt);
+            std::swap(gone.m_WayList, doc.m_WayList);
+        }
+        state.ResumeTiming();
+    }
+    state.counters["bytes_per_waypoint"] = FreshProcessBytesPerWaypoint(path);
+}
+
+void BM_OpenNative1M(benchmark::State& state) { Open(state, false); }
+void BM_OpenWpt1M(benchmark::State& state) { Open(state, true); }
+BENCHMARK(BM_OpenNative1M)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_OpenWpt1M)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+void BM_FindByName(benchmark::State& state) {
+    CQuietPrompt prompt;
+    CCairnbookDoc doc(prompt);
+    const int n = static_cast<int>(state.range(0));
+    for (int i = 0; i < n; ++i)
+        doc.AddEntry(std::make_unique<CWayEntry>(Name(i), "", 0, 0, 0, 0, 1));
+    int i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(doc.FindByName(Name(i)));
+        i = (i + 7919) % n;
+    }
+}
+BENCHMARK(BM_FindByName)->Arg(1000)->Arg(100'000)->Arg(1'000'000);
+
+const std::string& LocFile() {
+    static const std::string path = BenchPath("cairnbook-bench-200k.loc");
+    static bool made = false;
+    if (!made) {
+        std::ofstream out(path, std::ios::binary);
+        out << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<loc version=\"1.0\" src=\"Groundspeak\">\r\n";
+        for (int i = 0; i < kGeocaches; ++i) {
+            char buf[512];
+            std::snprintf(buf, sizeof buf,
+                          "<waypoint>\r\n\t<name id=\"GC%05X\"><![CDATA[Cache number %d in the big "
+                          "benchmark file by Someone Patient]]></name>\r\n\t<coord lat=\"%.6f\" "
+                          "lon=\"%.6f\"/>\r\n\t<type>Geocache</type>\r\n\t<link text=\"Cache "
+                          "Details\">https://example.org/seek/cache_details.aspx?wp=GC%05X</link>\r\n"
+                          "</waypoint>\r\n",
+                          i, i, 30 + i * 1e-4, -100 - i * 1e-4, i);
+            out << buf;
+        }
+        out << "</loc>\r\n";
+        made = true;
+    }
+    return path;
+}
+
+void BM_LocImport200k(benchmark::State& state) {
+    const std::string& path = LocFile();
+    CQuietPrompt prompt;
+    for (auto _ : state) {
+        CCairnbookDoc doc(prompt);
+        doc.LoadFile(path);
+        benchmark::DoNotOptimize(doc.m_WayList.size());
+    }
+    state.counters["MB"] = double(std::filesystem::file_size(path)) / 1e6;
+}
+BENCHMARK(BM_LocImport200k)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// The same file through gpsbabel's reader, for comparison in the same run.
+void BM_GpsbabelLoc200k(benchmark::State& state) {
+    if (std::system("command -v gpsbabel >/dev/null 2>&1") != 0) {
+        state.SkipWithError("gpsbabel is not installed");
+        return;
+    }
+    const std::string cmd = "gpsbabel -i geo -f " + LocFile() + " -o unicsv -F /dev/null";
+    for (auto _ : state)
+        benchmark::DoNotOptimize(std::system(cmd.c_str()));
+}
+BENCHMARK(BM_GpsbabelLoc200k)->Unit(benchmark::kMillisecond)->Iterations(1)->UseRealTime();
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc == 3 && std::string(argv[1]) == "--memory-of") {
+        std::printf("%.1f\n", MeasureBytesPerWaypoint(argv[2]));
+        return 0;
+    }
+    g_strSelf = argv[0];
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

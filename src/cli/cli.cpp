@@ -1,0 +1,210 @@
+#include "cli.h"
+
+#include "archiveexception.h"
+#include "cairnbookdoc.h"
+#include "coordinate.h"
+#include "cp1252.h"
+#include "prompt.h"
+#include "rowtext.h"
+#include "res/strings.h"
+
+#include <exception>
+#include <optional>
+#include <ostream>
+
+namespace {
+
+const char* const kUsage =
+    "usage: cairnbook-cli list FILE [--notation 0|1|2] [--metric] [--reference NAME]\n"
+    "                          [--on-conflict keep|replace]\n"
+    "       cairnbook-cli convert IN OUT [--yes] [--on-conflict keep|replace]\n"
+    "       cairnbook-cli merge DOC IN... -o OUT [--yes] [--on-conflict keep|replace]\n"
+    "Every command also takes --notation for the coordinates of the questions it prints.\n";
+
+struct CUsageError {
+    std::string m_strText;
+};
+
+struct CCliOptions {
+    std::string m_strCommand;
+    std::vector<std::string> m_files;
+    std::optional<std::string> m_output;
+    std::optional<std::string> m_reference;
+    int m_nNotation = 0;
+    bool m_bMetric = false;
+    bool m_bYes = false;
+    bool m_bReplace = false;
+};
+
+// Prints every question in full and answers it from the options.
+class CCliPrompt : public CPrompt {
+public:
+    CCliPrompt(std::ostream& err, bool yes, bool replace) : m_err(err), m_bYes(yes), m_bReplace(replace) {}
+
+    EPromptAnswer Ask(const std::string& caption, const std::string& text, EPromptButtons buttons,
+                      EPromptIcon) override {
+        m_err << cp1252::ToUtf8(caption) << ": " << cp1252::ToUtf8(text) << "\n";
+        switch (buttons) {
+        case EPromptButtons::okCancel:
+            m_bDeclined = m_bDeclined || !m_bYes;
+            return m_bYes ? EPromptAnswer::ok : EPromptAnswer::cancel;
+        case EPromptButtons::yesNo:
+        case EPromptButtons::yesNoCancel:
+            return m_bReplace ? EPromptAnswer::yes : EPromptAnswer::no;
+        case EPromptButtons::ok:
+            break;
+        }
+        return EPromptAnswer::ok;
+    }
+    bool Declined() const { return m_bDeclined; }
+
+private:
+    std::ostream& m_err;
+    bool m_bYes;
+    bool m_bReplace;
+    bool m_bDeclined = false;
+};
+
+std::string NeedValue(const std::vector<std::string>& args, std::size_t& i) {
+    if (i + 1 >= args.size())
+        throw CUsageError{"option " + args[i] + " needs a value"};
+    return args[++i];
+}
+
+CCliOptions ParseArgs(const std::vector<std::string>& args) {
+    if (args.empty())
+        throw CUsageError{"no command given"};
+    CCliOptions opt;
+    opt.m_strCommand = args[0];
+    if (opt.m_strCommand != "list" && opt.m_strCommand != "convert" && opt.m_strCommand != "merge")
+        throw CUsageError{"unknown command '" + opt.m_strCommand + "'"};
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a == "--notation") {
+            const std::string v = NeedValue(args, i);
+            if (v != "0" && v != "1" && v != "2")
+                throw CUsageError{"--notation takes 0, 1 or 2"};
+            opt.m_nNotation = v[0] - '0';
+        } else if (a == "--metric") {
+            opt.m_bMetric = true;
+        } else if (a == "--yes") {
+            opt.m_bYes = true;
+        } else if (a == "--reference") {
+            opt.m_reference = NeedValue(args, i);
+        } else if (a == "--on-conflict") {
+            const std::string v = NeedValue(args, i);
+            if (v != "keep" && v != "replace")
+                throw CUsageError{"--on-conflict takes keep or replace"};
+            opt.m_bReplace = v == "replace";
+        } else if (a == "-o") {
+            opt.m_output = NeedValue(args, i);
+        } else if (a.size() > 1 && a[0] == '-') {
+            throw CUsageError{"unknown option '" + a + "'"};
+        } else {
+            opt.m_files.push_back(a);
+        }
+    }
+    return opt;
+}
+
+void CheckArity(const CCliOptions& opt) {
+    const std::size_t n = opt.m_files.size();
+    if (opt.m_strCommand == "list" && n != 1)
+        throw CUsageError{"list takes exactly one file"};
+    if (opt.m_strCommand == "convert" && n != 2)
+        throw CUsageError{"convert takes an input and an output file"};
+    if (opt.m_strCommand == "merge" && (n < 2 || !opt.m_output))
+        throw CUsageError{"merge takes a document, at least one input file and -o OUT"};
+    if (opt.m_strCommand != "merge" && opt.m_output)
+        throw CUsageError{"-o belongs to merge"};
+    if (opt.m_strCommand != "list" && (opt.m_reference || opt.m_bMetric))
+        throw CUsageError{"--reference and --metric belong to list"};
+}
+
+int List(CCairnbookDoc& doc, const CCliOptions& opt, std::ostream& out) {
+    if (opt.m_reference) {
+        CWayEntry* reference = doc.FindByName(cp1252::FromUtf8(*opt.m_reference));
+        if (!reference)
+            throw CUsageError{"no waypoint named '" + *opt.m_reference + "' in the file"};
+        doc.m_pReference = reference;
+        doc.ComputeDistances(opt.m_bMetric);
+    }
+    int row = 0;
+    for (const auto& entry : doc.Entries()) {
+        const auto cells = RowCellTexts(*entry, row, opt.m_bMetric);
+        out << ++row;
+        for (int c = 1; c < kColumnCount; ++c) {
+            out << '\t';
+            if (c == 7)
+                out << (entry->m_bGeocache == 1 ? "1" : "0");
+            else if (c == 8)
+                out << (entry->m_bVisible == 1 ? "1" : "0");
+            else
+                out << EscapeCell(cells[static_cast<std::size_t>(c)]);
+        }
+        out << '\n';
+    }
+    return kExitOk;
+}
+
+int Save(CCairnbookDoc& doc, const std::string& path, const CCliPrompt& prompt, std::ostream& err) {
+    if (doc.SaveFile(path) == ESaveResult::cancelled || prompt.Declined()) {
+        err << "cairnbook-cli: " << path << " was not written (answer with --yes to write it)\n";
+        return kExitDeclined;
+    }
+    return kExitOk;
+}
+
+int Run(const CCliOptions& opt, std::ostream& out, std::ostream& err) {
+    g_nCoordFormat = opt.m_nNotation;
+    CCliPrompt prompt(err, opt.m_bYes, opt.m_bReplace);
+    CCairnbookDoc doc(prompt);
+    doc.LoadFile(opt.m_files[0]);
+    if (opt.m_strCommand == "list")
+        return List(doc, opt, out);
+    if (opt.m_strCommand == "convert")
+        return Save(doc, opt.m_files[1], prompt, err);
+    for (std::size_t i = 1; i < opt.m_files.size(); ++i)
+        doc.MergeFile(opt.m_files[i]);
+    return Save(doc, *opt.m_output, prompt, err);
+}
+
+} // namespace
+
+std::string EscapeCell(const std::string& cp1252Text) {
+    std::string out;
+    for (char c : cp1252::ToUtf8(cp1252Text)) {
+        switch (c) {
+        case '\t': out += "\\t"; break;
+        case '\r': out += "\\r"; break;
+        case '\n': out += "\\n"; break;
+        case '\\': out += "\\\\"; break;
+        default: out += c;
+        }
+    }
+    return out;
+}
+
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    try {
+        if (!args.empty() && (args[0] == "--help" || args[0] == "-h")) {
+            out << kUsage;
+            return kExitOk;
+        }
+        CCliOptions opt = ParseArgs(args);
+        CheckArity(opt);
+        return Run(opt, out, err);
+    } catch (const CUsageError& e) {
+        err << "cairnbook-cli: " << e.m_strText << "\n" << kUsage;
+        return kExitUsage;
+    } catch (const CArchiveException& e) {
+        err << "cairnbook-cli: " << e.what() << "\n";
+        return kExitFile;
+    } catch (const std::bad_alloc&) {
+        err << "cairnbook-cli: not enough memory\n";
+        return kExitFile;
+    } catch (const std::exception& e) {
+        err << "cairnbook-cli: " << e.what() << "\n";
+        return kExitFile;
+    }
+}

@@ -1,0 +1,90 @@
+// Where an archive's bytes come from and go to: a file or a memory buffer.
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
+
+class CByteSource {
+public:
+    virtual ~CByteSource() = default;
+    // Reads up to n bytes; returns how many were read (0 at the end).
+    virtual std::size_t Read(char* buffer, std::size_t n) = 0;
+    // Bytes left before the end, as far as the source knows.
+    virtual std::uint64_t Remaining() const = 0;
+    virtual std::uint64_t Position() const = 0;
+};
+
+class CMemorySource : public CByteSource {
+public:
+    explicit CMemorySource(std::string bytes) : m_data(std::move(bytes)) {}
+    std::size_t Read(char* buffer, std::size_t n) override;
+    std::uint64_t Remaining() const override { return m_data.size() - m_nPos; }
+    std::uint64_t Position() const override { return m_nPos; }
+
+private:
+    std::string m_data;
+    std::size_t m_nPos = 0;
+};
+
+// Reads a file through a large buffer of its own; throws CArchiveException on failure.
+class CFileSource : public CByteSource {
+public:
+    explicit CFileSource(const std::string& path);
+    ~CFileSource() override;
+    CFileSource(const CFileSource&) = delete;
+    CFileSource& operator=(const CFileSource&) = delete;
+
+    std::size_t Read(char* buffer, std::size_t n) override;
+    std::uint64_t Remaining() const override { return m_nSize - m_nPos; }
+    std::uint64_t Position() const override { return m_nPos; }
+    std::uint64_t Size() const { return m_nSize; }
+
+private:
+    std::string m_strPath;
+    std::FILE* m_pFile = nullptr;
+    std::uint64_t m_nSize = 0;
+    std::uint64_t m_nPos = 0;
+};
+
+class CByteSink {
+public:
+    virtual ~CByteSink() = default;
+    virtual void Write(const char* data, std::size_t n) = 0;
+};
+
+class CMemorySink : public CByteSink {
+public:
+    void Write(const char* data, std::size_t n) override { m_data.append(data, n); }
+    const std::string& Bytes() const { return m_data; }
+
+private:
+    std::string m_data;
+};
+
+// Writes to a temporary file beside the target, created at the first write, and
+// puts it in the target's place only on Commit: an existing target stays as it was
+// unless the whole file was written.
+class CSafeFileSink : public CByteSink {
+public:
+    explicit CSafeFileSink(std::string targetPath);
+    ~CSafeFileSink() override; // removes an uncommitted temporary file
+    CSafeFileSink(const CSafeFileSink&) = delete;
+    CSafeFileSink& operator=(const CSafeFileSink&) = delete;
+
+    void Write(const char* data, std::size_t n) override;
+    void Commit(); // throws CArchiveException when the file cannot be completed
+    std::uint64_t Written() const { return m_nWritten; }
+
+private:
+    void Open();
+    [[noreturn]] void Fail(const std::string& what, int error);
+    void Discard();
+
+    std::string m_strTarget;
+    std::string m_strTemp;
+    std::FILE* m_pFile = nullptr;
+    std::uint64_t m_nWritten = 0;
+};

@@ -1,0 +1,199 @@
+#include "cairnbookdoc.h"
+
+#include "coordinate.h"
+#include "numtext.h"
+#include "prompt.h"
+#include "res/strings.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+namespace {
+
+constexpr double kFeetPerMetreQuestion = 3.278688524590164;
+
+std::string Summary(const CWayEntry& e) {
+    const std::string lat = FormatCoordinate(e.m_dLatitude, kLatitude);
+    const std::string lon = FormatCoordinate(e.m_dLongitude, kLongitude);
+    const std::string alt = StrFormat("%d ft", static_cast<int>(e.m_dAltitude * kFeetPerMetreQuestion));
+    return e.m_strName + " (" + e.m_strComment + ") " + lat + " " + lon + " " + alt + " " +
+           e.m_strAdditionalInfo;
+}
+
+// Integer part toward zero, saturating where a cast would be undefined.
+long long WholePart(double v) {
+    if (!(v == v))
+        return 0;
+    return static_cast<long long>(std::clamp(v, -9.0e18, 9.0e18));
+}
+
+} // namespace
+
+CCairnbookDoc::CCairnbookDoc(CPrompt& prompt) : m_prompt(prompt) {}
+
+CCairnbookDoc::~CCairnbookDoc() {
+    m_pReference = nullptr;
+    m_byName.Clear();
+    m_WayList.clear();
+}
+
+bool CCairnbookDoc::OnNewDocument() {
+    m_pReference = nullptr;
+    m_bListChanged = true;
+    return true;
+}
+
+void CCairnbookDoc::UnindexName(CWayEntry* entry) {
+    if (!m_byName.Erase(entry))
+        return;
+    // Another entry of the same name may stand later in the list.
+    for (const auto& other : m_WayList)
+        if (other.get() != entry && other->m_strName == entry->m_strName) {
+            m_byName.Insert(other.get());
+            break;
+        }
+}
+
+CWayEntry* CCairnbookDoc::FindByName(std::string_view name) const { return m_byName.Find(name); }
+
+bool CCairnbookDoc::AddEntry(std::unique_ptr<CWayEntry> entry) {
+    return AddOrReconcile(std::move(entry)) == EAddResult::added;
+}
+
+EAddResult CCairnbookDoc::AddOrReconcile(std::unique_ptr<CWayEntry> entry) {
+    CWayEntry* raw = entry.get();
+    m_WayList.push_back(std::move(entry));
+    CWayEntry* existing = m_byName.FindOrInsert(raw);
+    if (!existing)
+        return EAddResult::added;
+    entry = std::move(m_WayList.back());
+    m_WayList.pop_back();
+    if (existing->SameWaypoint(*entry))
+        return EAddResult::identical;
+    if (AskReplace(*existing, *entry) == 1) {
+        *existing = *entry; // same name, so the index stays right
+        return EAddResult::replaced;
+    }
+    return EAddResult::kept;
+}
+
+int CCairnbookDoc::AskReplace(const CWayEntry& existing, const CWayEntry& incoming) {
+    std::string diff;
+    if (existing.m_strComment != incoming.m_strComment)
+        diff += "Comment ";
+    if (existing.m_dLatitude != incoming.m_dLatitude)
+        diff += "Latitude ";
+    if (existing.m_dLongitude != incoming.m_dLongitude)
+        diff += "Longitude ";
+    if (existing.m_dAltitude != incoming.m_dAltitude)
+        diff += "Altitude ";
+    if (existing.m_strAdditionalInfo != incoming.m_strAdditionalInfo)
+        diff += "AdditionalInfo ";
+    const std::string text = "Replace\n    " + Summary(existing) + "\nwith\n    " +
+                             Summary(incoming) + "\n?\n\nDifference is " + diff;
+    const EPromptAnswer answer =
+        m_prompt.Ask(res::kMergeCaption, text, EPromptButtons::yesNo, EPromptIcon::question);
+    return answer == EPromptAnswer::yes ? 1 : 0;
+}
+
+void CCairnbookDoc::Reserve(std::size_t n) {
+    m_WayList.reserve(m_WayList.size() + n);
+    m_byName.Reserve(m_byName.Size() + n);
+}
+
+int CCairnbookDoc::IndexOf(const CWayEntry* entry) const {
+    for (std::size_t i = 0; i < m_WayList.size(); ++i)
+        if (m_WayList[i].get() == entry)
+            return static_cast<int>(i);
+    return -1;
+}
+
+void CCairnbookDoc::RemoveEntry(CWayEntry* entry) {
+    if (entry == m_pReference)
+        m_pReference = nullptr;
+    const int index = IndexOf(entry);
+    if (index < 0)
+        return;
+    UnindexName(entry);
+    m_WayList.erase(m_WayList.begin() + index);
+}
+
+void CCairnbookDoc::RenameEntry(CWayEntry* entry, const std::string& name) {
+    if (IndexOf(entry) < 0) {
+        entry->m_strName = name;
+        return;
+    }
+    UnindexName(entry);
+    entry->m_strName = name;
+    // Keep "first in list order" when a duplicate name already stands elsewhere.
+    CWayEntry* holder = m_byName.Find(name);
+    if (holder && IndexOf(entry) < IndexOf(holder))
+        m_byName.Erase(holder);
+    m_byName.Insert(entry);
+}
+
+int CCairnbookDoc::NumberEntries() {
+    std::uint32_t count = 0;
+    for (const auto& entry : m_WayList)
+        if (entry->m_bSave)
+            entry->m_nNumber = ++count;
+    return static_cast<int>(count);
+}
+
+void CCairnbookDoc::ComputeDistances(bool metric) {
+    if (!m_pReference)
+        return;
+    for (const auto& entry : m_WayList) {
+        int direction = 0;
+        entry->m_dDistance = Distance(*m_pReference, *entry, metric, direction);
+        entry->m_nDirection = direction;
+    }
+}
+
+double CCairnbookDoc::Distance(const CWayEntry& reference, const CWayEntry& entry, bool metric,
+                               int& direction) {
+    const double dy = reference.m_dLatitude - entry.m_dLatitude;
+    const double dx = reference.m_dLongitude - entry.m_dLongitude;
+    const double y = dy * (metric ? 111.11999965975954 : 69.04676666999693);
+    const double x = dx * (metric ? 82.57778346826119 : 51.311455765989855);
+    const double distance = std::sqrt(x * x + y * y);
+    const long long iy = WholePart(y), ix = WholePart(x);
+    if (distance == 0)
+        direction = 0;
+    else if (std::llabs(iy) > std::llabs(WholePart(2 * x)))
+        direction = iy >= 0 ? 4 : 0;
+    else if (std::llabs(ix) > std::llabs(WholePart(2 * y)))
+        direction = ix >= 0 ? 6 : 2;
+    else if (y > 0)
+        direction = x > 0 ? 5 : 3;
+    else
+        direction = x > 0 ? 7 : 1;
+    return distance;
+}
+
+void CCairnbookDoc::GetExtents(double& maxLat, double& minLat, double& maxLon,
+                               double& minLon) const {
+    maxLat = minLat = maxLon = minLon = 0.0;
+    bool first = true;
+    for (const auto& e : m_WayList) {
+        if (first) {
+            maxLat = minLat = e->m_dLatitude;
+            maxLon = minLon = e->m_dLongitude;
+            first = false;
+            continue;
+        }
+        maxLat = std::max(maxLat, e->m_dLatitude);
+        minLat = std::min(minLat, e->m_dLatitude);
+        maxLon = std::max(maxLon, e->m_dLongitude);
+        minLon = std::min(minLon, e->m_dLongitude);
+    }
+    if (maxLat - minLat < 0.25) {
+        maxLat += 0.125;
+        minLat -= 0.125;
+    }
+    if (maxLon - minLon < 0.25) {
+        maxLon += 0.125;
+        minLon -= 0.125;
+    }
+}

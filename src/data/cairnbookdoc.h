@@ -1,0 +1,102 @@
+// A document: the ordered waypoints of one file, its reference point, and the
+// file reading, writing, merging and export that fill and copy it.
+#pragma once
+
+#include "nameindex.h"
+#include "wayentry.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class CArchive;
+class CArchiveException;
+class CPrompt;
+class CFileChooser;
+
+enum class EAddResult { added, identical, replaced, kept };
+enum class ESaveResult { saved, cancelled };
+
+class CCairnbookDoc {
+public:
+    explicit CCairnbookDoc(CPrompt& prompt);
+    ~CCairnbookDoc();
+    CCairnbookDoc(const CCairnbookDoc&) = delete;
+    CCairnbookDoc& operator=(const CCairnbookDoc&) = delete;
+
+    bool OnNewDocument();
+
+    // Storing: false when the user declined the "Save Warning" (nothing written).
+    bool Serialize(CArchive& ar);
+    void ReadMerge(CArchive& ar);
+    void ImportLoc(CArchive& ar);
+
+    // Reads path as Open does. Throws CArchiveException.
+    void LoadFile(const std::string& path);
+    // Writes the marked entries; path's name decides the layout. The target is
+    // replaced only when the whole file was written. Throws CArchiveException.
+    ESaveResult SaveFile(const std::string& path);
+    // Merges path into this document as Open Merge does. Throws
+    // CArchiveException; entries read before a failure stay.
+    void MergeFile(const std::string& path);
+
+    void OnFileMerge();
+    void OnExportData();
+
+    // True when the entry was appended and the document owns it; otherwise it
+    // has been dropped (identical or answered) and destroyed.
+    bool AddEntry(std::unique_ptr<CWayEntry> entry);
+    EAddResult AddOrReconcile(std::unique_ptr<CWayEntry> entry);
+    int AskReplace(const CWayEntry& existing, const CWayEntry& incoming); // 1 yes, 0 no
+    CWayEntry* FindByName(std::string_view name) const;
+    void RemoveEntry(CWayEntry* entry);
+    // Renames through the document so that FindByName stays right.
+    void RenameEntry(CWayEntry* entry, const std::string& name);
+    int NumberEntries();
+    void ComputeDistances(bool metric);
+    static double Distance(const CWayEntry& reference, const CWayEntry& entry, bool metric,
+                           int& direction);
+    void GetExtents(double& maxLat, double& minLat, double& maxLon, double& minLon) const;
+
+    const std::vector<std::unique_ptr<CWayEntry>>& Entries() const { return m_WayList; }
+    int IndexOf(const CWayEntry* entry) const;
+    // Makes room for n more entries.
+    void Reserve(std::size_t n);
+
+    bool IsModified() const { return m_bModified; }
+    void SetModifiedFlag(bool modified = true) { m_bModified = modified; }
+    const std::string& GetPathName() const { return m_strPathName; }
+    void SetPathName(const std::string& path) { m_strPathName = path; }
+    CPrompt& Prompt() { return m_prompt; }
+    void SetFileChooser(CFileChooser* chooser) { m_pChooser = chooser; }
+    // Called when every view must rebuild from the document (after a merge).
+    void SetViewsInvalidator(std::function<void()> invalidate) {
+        m_fnInvalidateViews = std::move(invalidate);
+    }
+    // The text of a failed open or save, as the user sees it.
+    static std::string FailureReport(bool saving, const CArchiveException& e);
+
+    CWayEntry* m_pReference = nullptr;
+    std::vector<std::unique_ptr<CWayEntry>> m_WayList;
+    bool m_bListChanged = false;
+
+private:
+    void ReadRecords(CArchive& ar, bool knowsLegacyHeader);
+    void UnindexName(CWayEntry* entry);
+
+    CPrompt& m_prompt;
+    CFileChooser* m_pChooser = nullptr;
+    std::function<void()> m_fnInvalidateViews;
+    bool m_bModified = false;
+    std::string m_strPathName;
+    // First entry of each name in list order.
+    CNameIndex m_byName;
+};
+
+// ".wpt" or ".ckb": the extension an export adds, read from the chosen filter's
+// description (1-based index).
+std::string ExportExtension(const std::string& filter, int filterIndex);
+// True when the last three characters of name are ext, ignoring case.
+bool EndsWithNoCase(const std::string& name, std::string_view ext);

@@ -1,0 +1,96 @@
+#include "coordinate.h"
+
+#include "numtext.h"
+
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+
+int g_nCoordFormat = 0;
+
+namespace {
+
+const char* Hemisphere(double value, int kind) {
+    if (kind == kLatitude)
+        return value > 0 ? "N" : "S";
+    return value > 0 ? "E" : "W";
+}
+
+// The conversion of a double to an int, toward zero; out-of-range values saturate
+// instead of being undefined.
+int Trunc(double value) {
+    if (!(value > -2147483648.0))
+        return value != value ? 0 : INT32_MIN;
+    if (value >= 2147483647.0)
+        return INT32_MAX;
+    return static_cast<int>(value);
+}
+
+int AbsInt(int value) { return value == INT32_MIN ? INT32_MAX : std::abs(value); }
+
+} // namespace
+
+void FormatCoordinate(double value, std::string& text, int kind) {
+    const char* letter = Hemisphere(value, kind);
+    switch (g_nCoordFormat) {
+    case 0: {
+        const int degrees = Trunc(value);
+        double minutes = (value - degrees) * 60.0;
+        if (minutes < 0)
+            minutes = -minutes;
+        const char* format = Trunc(minutes) >= 10 ? "%s%02d\xB0 %02.03f'" : "%s%02d\xB0 0%02.03f'";
+        text = StrFormat(format, letter, AbsInt(degrees), minutes);
+        break;
+    }
+    case 1: {
+        const int degrees = Trunc(value);
+        const double m = (value - degrees) * 60.0;
+        const int wholeMinutes = AbsInt(Trunc(m));
+        const int seconds = AbsInt(Trunc((std::fabs(m) - wholeMinutes) * 60.0));
+        text = StrFormat("%s%02d\xB0 %02d' %02d", letter, AbsInt(degrees), wholeMinutes, seconds);
+        break;
+    }
+    case 2:
+        text = StrFormat("%s%2.5f", letter, std::fabs(value));
+        break;
+    default:
+        break;
+    }
+}
+
+std::string FormatCoordinate(double value, int kind) {
+    std::string text;
+    FormatCoordinate(value, text, kind);
+    return text;
+}
+
+CCoordinateParts SplitCoordinate(const std::string& text) {
+    CCoordinateParts parts;
+    const std::size_t h = text.find_first_of("NSEW");
+    if (h == std::string::npos)
+        return parts; // not a coordinate text: leave every field at zero
+    parts.m_strHemisphere = text.substr(h, 1);
+    const std::string_view s(text);
+    switch (g_nCoordFormat) {
+    case 0:
+    case 1: {
+        const std::size_t p1 = text.find(' ', h);
+        if (p1 == std::string::npos || p1 < h + 2)
+            return parts;
+        parts.m_nDegrees = AtoI(s.substr(h + 1, p1 - h - 2));
+        parts.m_dMinutes = AtoF(s.substr(p1 + 1));
+        if (g_nCoordFormat == 1) {
+            const std::size_t p2 = text.find(' ', p1 + 1);
+            if (p2 != std::string::npos)
+                parts.m_nSeconds = AtoI(s.substr(p2 + 1));
+        }
+        break;
+    }
+    case 2:
+        parts.m_dMinutes = AtoF(s.substr(h + 1));
+        break;
+    default:
+        break;
+    }
+    return parts;
+}

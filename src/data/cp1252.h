@@ -1,0 +1,17 @@
+// Conversion between the data core's Windows-1252 byte strings and UTF-8.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace cp1252 {
+
+// Decodes as the WHATWG windows-1252 decoder does: the five bytes it leaves
+// undefined map to the C1 controls of the same value.
+std::string ToUtf8(std::string_view bytes);
+
+// Encodes UTF-8 text; characters outside Windows-1252 become '?', and so do
+// malformed UTF-8 sequences.
+std::string FromUtf8(std::string_view utf8);
+
+} // namespace cp1252

@@ -1,0 +1,189 @@
+// The document's file operations: open, save, merge and export.
+#include "archive.h"
+#include "cairnbookdoc.h"
+#include "prompt.h"
+#include "res/strings.h"
+
+#include <cctype>
+#include <cstdint>
+
+namespace {
+
+// LOC files are told by their name; every other file by its header.
+bool IsLocName(const std::string& name) { return EndsWithNoCase(name, "loc"); }
+
+// Two empty strings, the number, icon, visible flag and three doubles.
+constexpr std::uint64_t kMinRecordSize = 1 + 1 + 4 + 1 + 1 + 3 * 8;
+
+} // namespace
+
+bool EndsWithNoCase(const std::string& name, std::string_view ext) {
+    if (name.size() < ext.size())
+        return false;
+    const std::size_t start = name.size() - ext.size();
+    for (std::size_t i = 0; i < ext.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(name[start + i])) !=
+            std::tolower(static_cast<unsigned char>(ext[i])))
+            return false;
+    return true;
+}
+
+std::string ExportExtension(const std::string& filter, int filterIndex) {
+    // Descriptions stand at the even places of "desc|pattern|desc|pattern||".
+    std::size_t start = 0;
+    for (int field = 0; field < 2 * (filterIndex - 1); ++field) {
+        start = filter.find('|', start);
+        if (start == std::string::npos)
+            return std::string();
+        ++start;
+    }
+    const std::size_t end = filter.find('|', start);
+    const std::string description = filter.substr(start, end - start);
+    if (description.size() < 5)
+        return std::string();
+    return description.substr(description.size() - 5, 4);
+}
+
+std::string CCairnbookDoc::FailureReport(bool saving, const CArchiveException& e) {
+    return std::string(saving ? res::kFailedToSave : res::kFailedToOpen) + "\n\n" + e.what();
+}
+
+bool CCairnbookDoc::Serialize(CArchive& ar) {
+    if (ar.IsStoring()) {
+        std::string header = res::kNativeHeader;
+        g_nFileFormat = kFormatNative;
+        if (EndsWithNoCase(ar.GetFileName(), "wpt")) {
+            const EPromptAnswer answer =
+                m_prompt.Ask(res::kSaveWarningCaption, res::kSaveWarningText,
+                             EPromptButtons::okCancel, EPromptIcon::question);
+            if (answer != EPromptAnswer::ok)
+                return false;
+            header = res::kWptHeader;
+            g_nFileFormat = kFormatWpt;
+        }
+        const int count = NumberEntries();
+        ar.WriteString(header);
+        ar.WriteUInt32(1);
+        ar.WriteUInt32(static_cast<std::uint32_t>(count));
+        for (const auto& entry : m_WayList)
+            if (entry->m_bSave)
+                entry->Serialize(ar);
+        if (g_nFileFormat == kFormatWpt)
+            ar.WriteUInt32(0);
+        return true;
+    }
+    g_nFileFormat = kFormatShort;
+    if (IsLocName(ar.GetFileName())) {
+        g_nFileFormat = kFormatLoc;
+        ImportLoc(ar);
+        return true;
+    }
+    ReadRecords(ar, true);
+    return true;
+}
+
+void CCairnbookDoc::ReadMerge(CArchive& ar) {
+    if (ar.IsStoring()) {
+        m_bListChanged = true;
+        return;
+    }
+    g_nFileFormat = kFormatShort;
+    if (IsLocName(ar.GetFileName())) {
+        g_nFileFormat = kFormatLoc;
+        ImportLoc(ar);
+        return;
+    }
+    ReadRecords(ar, false);
+}
+
+void CCairnbookDoc::ReadRecords(CArchive& ar, bool knowsLegacyHeader) {
+    const std::string header = ar.ReadString();
+    ar.ReadUInt32();
+    const auto count = static_cast<std::int32_t>(ar.ReadUInt32());
+    if (header == res::kWptHeader)
+        g_nFileFormat = kFormatWpt;
+    else if (header == res::kNativeHeader || header == res::kNativeHeaderV1 ||
+             (knowsLegacyHeader && header == res::kLegacyHeader))
+        g_nFileFormat = kFormatNative;
+    else
+        g_nFileFormat = kFormatShort;
+    // Records are read one by one, so a damaged count ends in the end-of-file
+    // failure; room is made only for as many records as the data can hold.
+    if (count > 0)
+        Reserve(std::min<std::uint64_t>(static_cast<std::uint64_t>(count),
+                                        ar.GetRemaining() / kMinRecordSize));
+    for (std::int32_t i = 0; i < count; ++i) {
+        auto entry = std::make_unique<CWayEntry>();
+        entry->Serialize(ar);
+        AddEntry(std::move(entry));
+    }
+    m_bListChanged = true;
+}
+
+void CCairnbookDoc::LoadFile(const std::string& path) {
+    CFileSource source(path);
+    CArchive ar(source, path);
+    Serialize(ar);
+}
+
+ESaveResult CCairnbookDoc::SaveFile(const std::string& path) {
+    CSafeFileSink sink(path);
+    CArchive ar(sink, path);
+    if (!Serialize(ar))
+        return ESaveResult::cancelled;
+    ar.Flush();
+    sink.Commit();
+    return ESaveResult::saved;
+}
+
+void CCairnbookDoc::MergeFile(const std::string& path) {
+    CFileSource source(path);
+    m_bModified = true;
+    struct Finish {
+        CCairnbookDoc& doc;
+        // Runs after a failure too, so the entries read before it are shown.
+        ~Finish() {
+            doc.m_bListChanged = true;
+            doc.NumberEntries();
+            if (doc.m_fnInvalidateViews)
+                doc.m_fnInvalidateViews();
+        }
+    } finish{*this};
+    if (source.Size() > 0) {
+        CArchive ar(source, path);
+        ReadMerge(ar);
+    }
+}
+
+void CCairnbookDoc::OnFileMerge() {
+    if (!m_pChooser)
+        return;
+    const auto chosen = m_pChooser->ChooseOpen(res::kMergeCaption, res::kMergeFilter);
+    if (!chosen)
+        return;
+    m_bListChanged = true;
+    try {
+        MergeFile(chosen->m_strPath);
+    } catch (const CArchiveException& e) {
+        m_prompt.Ask(res::kAppTitle, FailureReport(false, e), EPromptButtons::ok,
+                     EPromptIcon::warning);
+    }
+}
+
+void CCairnbookDoc::OnExportData() {
+    if (!m_pChooser)
+        return;
+    const auto chosen = m_pChooser->ChooseSave(res::kExportCaption, res::kExportFilter);
+    if (!chosen)
+        return;
+    const std::string ext = ExportExtension(res::kExportFilter, chosen->m_nFilterIndex);
+    std::string path = chosen->m_strPath;
+    if (path.size() < ext.size() || path.compare(path.size() - ext.size(), ext.size(), ext) != 0)
+        path += ext;
+    try {
+        SaveFile(path);
+    } catch (const CArchiveException& e) {
+        m_prompt.Ask(res::kAppTitle, FailureReport(true, e), EPromptButtons::ok,
+                     EPromptIcon::warning);
+    }
+}

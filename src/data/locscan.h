@@ -1,0 +1,16 @@
+// Finds the values of one LOC waypoint element by its fixed markers.
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+struct CLocWaypoint {
+    std::string_view m_name;
+    std::string_view m_description;
+    double m_dLatitude = 0.0;
+    double m_dLongitude = 0.0;
+};
+
+// element runs from its "<waypoint>" start tag up to (not including) its end
+// tag. Nothing when a marker, or the end of a value, is not inside it.
+std::optional<CLocWaypoint> ScanLocElement(std::string_view element);

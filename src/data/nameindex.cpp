@@ -1,0 +1,93 @@
+#include "nameindex.h"
+
+#include "hugeblocks.h"
+#include "wayentry.h"
+
+#include <functional>
+#include <new>
+#include <utility>
+
+std::uint64_t CNameIndex::Hash(std::string_view name) { return std::hash<std::string_view>{}(name); }
+
+std::size_t CNameIndex::FindSlot(std::string_view name, std::uint64_t hash) const {
+    const std::size_t mask = m_nSlots - 1;
+    for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
+        const Slot& slot = m_slots[i];
+        if (!slot.m_pEntry || (slot.m_nHash == hash && slot.m_pEntry->m_strName == name))
+            return i;
+    }
+}
+
+CWayEntry* CNameIndex::Find(std::string_view name) const {
+    if (m_nCount == 0)
+        return nullptr;
+    return m_slots[FindSlot(name, Hash(name))].m_pEntry;
+}
+
+CWayEntry* CNameIndex::FindOrInsert(CWayEntry* entry) {
+    if ((m_nCount + 1) * 2 > m_nSlots)
+        Grow((m_nCount + 1) * 2);
+    const std::uint64_t hash = Hash(entry->m_strName);
+    Slot& slot = m_slots[FindSlot(entry->m_strName, hash)];
+    if (slot.m_pEntry)
+        return slot.m_pEntry;
+    slot = {hash, entry};
+    ++m_nCount;
+    return nullptr;
+}
+
+bool CNameIndex::Erase(const CWayEntry* entry) {
+    if (m_nCount == 0)
+        return false;
+    const std::size_t mask = m_nSlots - 1;
+    std::size_t hole = FindSlot(entry->m_strName, Hash(entry->m_strName));
+    if (m_slots[hole].m_pEntry != entry)
+        return false;
+    // Shift later members of the probe run back so no look-up stops early.
+    for (std::size_t j = (hole + 1) & mask; m_slots[j].m_pEntry; j = (j + 1) & mask) {
+        const std::size_t home = m_slots[j].m_nHash & mask;
+        if (((j - home) & mask) >= ((j - hole) & mask)) {
+            m_slots[hole] = m_slots[j];
+            hole = j;
+        }
+    }
+    m_slots[hole] = Slot{};
+    --m_nCount;
+    return true;
+}
+
+void CNameIndex::Reserve(std::size_t count) {
+    if (count * 2 > m_nSlots)
+        Grow(count * 2);
+}
+
+CNameIndex::~CNameIndex() { Clear(); }
+
+void CNameIndex::Clear() {
+    FreeHugeBlock(m_slots, m_nSlots * sizeof(Slot));
+    m_slots = nullptr;
+    m_nSlots = 0;
+    m_nCount = 0;
+}
+
+void CNameIndex::Grow(std::size_t minSlots) {
+    std::size_t size = 16;
+    while (size < minSlots)
+        size *= 2;
+    auto* slots = static_cast<Slot*>(AllocateHugeBlock(size * sizeof(Slot)));
+    if (!slots)
+        throw std::bad_alloc();
+    const std::size_t mask = size - 1;
+    for (std::size_t k = 0; k < m_nSlots; ++k) {
+        const Slot& s = m_slots[k];
+        if (!s.m_pEntry)
+            continue;
+        std::size_t i = s.m_nHash & mask;
+        while (slots[i].m_pEntry)
+            i = (i + 1) & mask;
+        slots[i] = s;
+    }
+    FreeHugeBlock(m_slots, m_nSlots * sizeof(Slot));
+    m_slots = slots;
+    m_nSlots = size;
+}

@@ -1,0 +1,88 @@
+#include "numtext.h"
+
+#include <cctype>
+#include <charconv>
+#include <cstdarg>
+#include <cstdio>
+#include <limits>
+
+namespace {
+
+std::size_t SkipSpace(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i])))
+        ++i;
+    return i;
+}
+
+} // namespace
+
+double AtoF(std::string_view text) {
+    std::size_t i = SkipSpace(text);
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    double value = 0.0;
+    const char* first = text.data() + i;
+    const char* last = text.data() + text.size();
+    // from_chars would accept a second sign; atof does not.
+    if (first == last || *first == '-' || *first == '+')
+        return 0.0;
+    auto result = std::from_chars(first, last, value, std::chars_format::general);
+    if (result.ec == std::errc::result_out_of_range) {
+        // A huge exponent overflows to infinity, a tiny one underflows to 0, as strtod does.
+        std::string copy(first, result.ptr);
+        value = std::strtod(copy.c_str(), nullptr);
+    } else if (result.ec != std::errc()) {
+        return 0.0;
+    }
+    return negative ? -value : value;
+}
+
+int AtoI(std::string_view text) {
+    std::size_t i = SkipSpace(text);
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    long long value = 0;
+    for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i) {
+        value = value * 10 + (text[i] - '0');
+        if (value > std::numeric_limits<int>::max())
+            value = static_cast<long long>(std::numeric_limits<int>::max()) + 1;
+    }
+    value = negative ? -value : value;
+    if (value > std::numeric_limits<int>::max())
+        return std::numeric_limits<int>::max();
+    if (value < std::numeric_limits<int>::min())
+        return std::numeric_limits<int>::min();
+    return static_cast<int>(value);
+}
+
+std::string StrFormat(const char* format, ...) {
+    // The formats here carry numbers only; a "C" numeric locale is assumed and
+    // set by every program entry point.
+    char small[128];
+    va_list args;
+    va_start(args, format);
+    va_list copy;
+    va_copy(copy, args);
+    int n = std::vsnprintf(small, sizeof small, format, args);
+    va_end(args);
+    std::string out;
+    if (n < 0) {
+        va_end(copy);
+        return out;
+    }
+    if (static_cast<std::size_t>(n) < sizeof small) {
+        out.assign(small, static_cast<std::size_t>(n));
+    } else {
+        out.resize(static_cast<std::size_t>(n));
+        std::vsnprintf(out.data(), out.size() + 1, format, copy);
+    }
+    va_end(copy);
+    return out;
+}

@@ -1,0 +1,15 @@
+// Locale-independent stand-ins for atof/atoi and printf-style formatting, so the
+// file and text formats do not change with the user's locale.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Like atof: skips leading white space, reads the longest number prefix, 0.0 when none.
+double AtoF(std::string_view text);
+
+// Like atoi: skips leading white space, an optional sign, then digits; 0 when none.
+int AtoI(std::string_view text);
+
+// snprintf into a std::string, always in the "C" numeric notation.
+std::string StrFormat(const char* format, ...) __attribute__((format(printf, 1, 2)));

@@ -1,0 +1,33 @@
+// How the document asks the user: the GUI answers with message boxes and file
+// dialogs, the command-line tool with its options, tests with scripted replies.
+#pragma once
+
+#include <optional>
+#include <string>
+
+enum class EPromptButtons { ok, okCancel, yesNo, yesNoCancel };
+enum class EPromptIcon { information, question, warning, error };
+enum class EPromptAnswer { ok, cancel, yes, no };
+
+class CPrompt {
+public:
+    virtual ~CPrompt() = default;
+    // caption and text are Windows-1252 byte strings.
+    virtual EPromptAnswer Ask(const std::string& caption, const std::string& text,
+                              EPromptButtons buttons, EPromptIcon icon) = 0;
+};
+
+struct CChosenFile {
+    std::string m_strPath;
+    int m_nFilterIndex = 1; // 1-based, as the filter string lists them
+};
+
+class CFileChooser {
+public:
+    virtual ~CFileChooser() = default;
+    // filter is "description|patterns|...||"; nothing when the user cancels.
+    virtual std::optional<CChosenFile> ChooseOpen(const std::string& title,
+                                                  const std::string& filter) = 0;
+    virtual std::optional<CChosenFile> ChooseSave(const std::string& title,
+                                                  const std::string& filter) = 0;
+};

@@ -1,0 +1,60 @@
+#include "rowtext.h"
+
+#include "coordinate.h"
+#include "numtext.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr std::array<const char*, kIconCount> kIconNames = {
+    "Cross",        "Box",           "House",          "Aerial",          "Airport",
+    "Amusement",    "ATM",           "Auto Repair",    "Boating",         "Camping",
+    "Exit Ramp",    "First Aid",     "Nav Aid",        "Bouy",            "Fuel",
+    "Garden",       "Golf",          "Hotel",          "Hunt/Fish",       "Large City",
+    "Light House",  "Major City",    "Marina",         "Medium City",     "Museum",
+    "Obstruction",  "Park",          "Resort",         "Restaurant",      "Rock",
+    "Scuba",        "RV Resort",     "Shooting",       "Sight Seeing",    "Small City",
+    "Sounding",     "Sports Arena",  "Tourist Info",   "Truck Service",   "Winery",
+    "Wreck",        "Zoo",           "Traditional Cache", "MultiCache",   "Virtual Cache",
+    "Letterbox Cache", "Event Cache", "Webcam Cache",  "Mystery Cache",   "Locationless Cache"};
+
+constexpr std::array<const char*, 8> kDirectionNames = {
+    "North", "North East", "East", "South East", "South", "South West", "West", "North West"};
+
+} // namespace
+
+std::string IconName(int icon) {
+    if (icon >= 0 && icon < kIconCount)
+        return kIconNames[static_cast<std::size_t>(icon)];
+    return StrFormat("%d", icon);
+}
+
+std::string DirectionName(int direction) {
+    if (direction >= 0 && direction < 8)
+        return kDirectionNames[static_cast<std::size_t>(direction)];
+    return std::string();
+}
+
+int DisplayAltitude(double metres, bool metric) {
+    const double value = metric ? metres : metres * kFeetPerMetre;
+    if (!(value == value))
+        return 0;
+    return static_cast<int>(std::clamp(value, -2147483648.0, 2147483647.0));
+}
+
+std::array<std::string, kColumnCount> RowCellTexts(const CWayEntry& entry, int index,
+                                                   bool metric) {
+    return {StrFormat("%d", index),
+            entry.m_strName,
+            entry.m_strComment,
+            FormatCoordinate(entry.m_dLatitude, kLatitude),
+            FormatCoordinate(entry.m_dLongitude, kLongitude),
+            StrFormat("%d", DisplayAltitude(entry.m_dAltitude, metric)),
+            IconName(entry.m_nIcon),
+            std::string(),
+            std::string(),
+            entry.m_strAdditionalInfo,
+            StrFormat("%.2f", entry.m_dDistance),
+            DirectionName(entry.m_nDirection)};
+}

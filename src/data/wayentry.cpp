@@ -1,0 +1,130 @@
+#include "wayentry.h"
+
+#include "archive.h"
+#include "hugeblocks.h"
+
+#include <mutex>
+
+int g_nFileFormat = kFormatNative;
+
+namespace {
+
+bool IsAsciiAlnum(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
+}
+
+struct CEntryPool {
+    std::mutex m_mutex;
+    CObjectPool m_pool{sizeof(CWayEntry)};
+};
+
+// Never destroyed, so entries of static documents may outlive everything else.
+CEntryPool& EntryPool() {
+    static CEntryPool* pool = new CEntryPool;
+    return *pool;
+}
+
+} // namespace
+
+void* CWayEntry::operator new(std::size_t size) {
+    if (size != sizeof(CWayEntry))
+        return ::operator new(size);
+    CEntryPool& pool = EntryPool();
+    std::lock_guard lock(pool.m_mutex);
+    return pool.m_pool.Allocate();
+}
+
+void CWayEntry::operator delete(void* p, std::size_t size) {
+    if (!p)
+        return;
+    if (size != sizeof(CWayEntry)) {
+        ::operator delete(p);
+        return;
+    }
+    CEntryPool& pool = EntryPool();
+    std::lock_guard lock(pool.m_mutex);
+    pool.m_pool.Free(p);
+}
+
+bool IsNameChar(char c) { return IsAsciiAlnum(c) || c == '.' || c == '-' || c == ' '; }
+
+std::string CleanComment(std::string_view comment) {
+    std::string out(comment.substr(0, CWayEntry::kMaxComment));
+    for (char& c : out)
+        if (!IsAsciiAlnum(c) && c != '.' && c != '-')
+            c = ' ';
+    return out;
+}
+
+CWayEntry::CWayEntry(const std::string& name, const std::string& comment, double latitude,
+                     double longitude, double altitude, std::uint8_t geocache,
+                     std::uint8_t visible)
+    : m_strName(name), m_strComment(CleanComment(comment)), m_dLatitude(latitude),
+      m_dLongitude(longitude), m_dAltitude(altitude), m_bGeocache(geocache),
+      m_bVisible(visible) {}
+
+CWayEntry& CWayEntry::operator=(const CWayEntry& other) {
+    if (this == &other)
+        return *this;
+    m_bGeocache = other.m_bGeocache;
+    m_bVisible = other.m_bVisible;
+    m_nIcon = other.m_nIcon;
+    m_nNumber = other.m_nNumber;
+    m_dAltitude = other.m_dAltitude;
+    m_dLatitude = other.m_dLatitude;
+    m_dLongitude = other.m_dLongitude;
+    m_strComment = other.m_strComment;
+    m_strName = other.m_strName;
+    m_strAdditionalInfo = other.m_strAdditionalInfo;
+    return *this;
+}
+
+void CWayEntry::Sanitize() {
+    std::string name;
+    for (char c : m_strName)
+        if (IsNameChar(c))
+            name += c;
+    if (name.size() > kMaxName)
+        name.resize(kMaxName);
+    m_strName = std::move(name);
+    m_strComment = CleanComment(m_strComment);
+}
+
+bool CWayEntry::SameWaypoint(const CWayEntry& other) const {
+    return m_strComment == other.m_strComment && m_dLatitude == other.m_dLatitude &&
+           m_dLongitude == other.m_dLongitude && m_dAltitude == other.m_dAltitude &&
+           m_bVisible == other.m_bVisible && m_strAdditionalInfo == other.m_strAdditionalInfo &&
+           m_nIcon == other.m_nIcon;
+}
+
+void CWayEntry::Serialize(CArchive& ar) {
+    if (ar.IsStoring()) {
+        ar.WriteString(m_strName);
+        ar.WriteString(m_strComment);
+        ar.WriteUInt32(m_nNumber);
+        ar.WriteByte(g_nFileFormat == kFormatWpt ? m_nIcon % 42 : m_nIcon);
+        ar.WriteByte(m_bVisible);
+        ar.WriteDouble(m_dAltitude);
+        ar.WriteDouble(m_dLongitude);
+        ar.WriteDouble(g_nFileFormat == kFormatWpt ? m_dLatitude * -1.0 : m_dLatitude);
+        if (g_nFileFormat == kFormatNative) {
+            ar.WriteByte(m_bGeocache);
+            ar.WriteString(m_strAdditionalInfo);
+        }
+        return;
+    }
+    m_strName = ar.ReadString();
+    m_strComment = ar.ReadString();
+    m_nNumber = ar.ReadUInt32();
+    m_nIcon = ar.ReadByte();
+    m_bVisible = ar.ReadByte();
+    m_dAltitude = ar.ReadDouble();
+    m_dLongitude = ar.ReadDouble();
+    m_dLatitude = ar.ReadDouble();
+    if (g_nFileFormat == kFormatWpt)
+        m_dLatitude *= -1.0;
+    if (g_nFileFormat == kFormatNative) {
+        m_bGeocache = ar.ReadByte();
+        m_strAdditionalInfo = ar.ReadString();
+    }
+}

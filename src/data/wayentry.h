@@ -1,0 +1,63 @@
+// One waypoint, and how it reads and writes itself in the three record layouts.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+class CArchive;
+
+// Record layout selector, set by the document before each read or write.
+enum EFileFormat : int {
+    kFormatNative = 0,
+    kFormatWpt = 1,
+    kFormatLoc = 2,
+    kFormatShort = 99,
+};
+extern int g_nFileFormat;
+
+class CWayEntry {
+public:
+    CWayEntry() = default;
+    // Keeps the name as given; cleans the comment as the comment rule says.
+    CWayEntry(const std::string& name, const std::string& comment, double latitude,
+              double longitude, double altitude, std::uint8_t geocache, std::uint8_t visible);
+    CWayEntry(const CWayEntry& other) = default;
+
+    // Copies what a waypoint is, not where it stands relative to the reference
+    // point or whether the next save takes it.
+    CWayEntry& operator=(const CWayEntry& other);
+
+    // Names lose every byte outside letters, digits, '.', '-' and space and are
+    // cut to 8; comments are cut to 30 and such bytes become spaces.
+    void Sanitize();
+    void Serialize(CArchive& ar);
+
+    // Entries come from a pool: opening a big file allocates a million of them.
+    static void* operator new(std::size_t size);
+    static void operator delete(void* p, std::size_t size);
+
+    // True when everything the merge question compares is equal.
+    bool SameWaypoint(const CWayEntry& other) const;
+
+    static constexpr std::size_t kMaxName = 8;
+    static constexpr std::size_t kMaxComment = 30;
+
+    std::uint32_t m_nNumber = 0;
+    std::int32_t m_nDirection = 0;
+    std::string m_strName;
+    std::string m_strComment;
+    double m_dLatitude = 0.0;
+    double m_dLongitude = 0.0;
+    double m_dAltitude = 0.0;
+    double m_dDistance = 0.0;
+    std::uint8_t m_nIcon = 0;
+    std::uint8_t m_bGeocache = 0;
+    std::uint8_t m_bVisible = 1;
+    std::int32_t m_bSave = 1;
+    std::string m_strAdditionalInfo;
+};
+
+// Letters and digits here are ASCII only: bytes 0x80..0xFF never count.
+bool IsNameChar(char c);
+std::string CleanComment(std::string_view comment);

@@ -1,0 +1,107 @@
+#include "cli.h"
+#include "res/strings.h"
+#include "test_helpers.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace {
+
+struct CRun {
+    int code;
+    std::string out;
+    std::string err;
+};
+
+CRun Cli(std::vector<std::string> args) {
+    std::ostringstream out, err;
+    const int code = RunCli(args, out, err);
+    return {code, out.str(), err.str()};
+}
+
+const std::string kSample = std::string(CAIRNBOOK_SAMPLES) + "/sample.ckb";
+
+TEST(Cli, ListsEveryWaypointAsOneLine) {
+    const CRun r = Cli({"list", kSample});
+    ASSERT_EQ(r.code, 0) << r.err;
+    std::istringstream lines(r.out);
+    std::string first;
+    std::getline(lines, first);
+    EXPECT_EQ(first, "1\tHOME\tHome base\tN47\xC2\xB0 36.373'\tW122\xC2\xB0 19.924'\t173\tHouse\t0\t1\t\t0.00\tNorth");
+    EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 12);
+    EXPECT_NE(r.out.find("Small container, bring a pen."), std::string::npos);
+    EXPECT_NE(r.out.find("\\r\\n"), std::string::npos); // line breaks inside a cell escaped
+}
+
+TEST(Cli, ReferenceMetricAndNotation) {
+    const CRun r = Cli({"list", kSample, "--reference", "HOME", "--metric", "--notation", "2"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_NE(r.out.find("1\tHOME\tHome base\tN47.60621\tW122.33207\t53\tHouse\t0\t1\t\t0.00\tNorth\n"),
+              std::string::npos);
+    const CRun missing = Cli({"list", kSample, "--reference", "NOPE"});
+    EXPECT_EQ(missing.code, 2);
+}
+
+TEST(Cli, UsageErrors) {
+    for (const auto& args : std::vector<std::vector<std::string>>{
+             {}, {"frobnicate"}, {"list"}, {"list", kSample, "--notation", "3"},
+             {"list", kSample, "--bogus"}, {"merge", kSample, "-o", "x.ckb"},
+             {"convert", kSample}, {"list", kSample, "--on-conflict", "maybe"}}) {
+        const CRun r = Cli(args);
+        EXPECT_EQ(r.code, 2) << (args.empty() ? "" : args[0]);
+        EXPECT_NE(r.err.find("usage:"), std::string::npos);
+    }
+}
+
+TEST(Cli, ConvertAsksBeforeWritingWpt) {
+    CTempDir dir;
+    const CRun declined = Cli({"convert", kSample, dir.Path("out.wpt")});
+    EXPECT_EQ(declined.code, 3);
+    EXPECT_NE(declined.err.find("Save Warning: Some data will be lost"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(dir.Path("out.wpt")));
+    const CRun yes = Cli({"convert", kSample, dir.Path("out.wpt"), "--yes"});
+    EXPECT_EQ(yes.code, 0) << yes.err;
+    EXPECT_EQ(ReadBytes(dir.Path("out.wpt")), ReadBytes(std::string(CAIRNBOOK_SAMPLES) + "/sample.wpt"));
+    const CRun back = Cli({"convert", dir.Path("out.wpt"), dir.Path("back.ckb")});
+    EXPECT_EQ(back.code, 0);
+}
+
+TEST(Cli, FileErrorsNameTheFileAndWriteNothing) {
+    CTempDir dir;
+    WriteBytes(dir.Path("cut.ckb"), ReadBytes(kSample).substr(0, 100));
+    WriteBytes(dir.Path("target.ckb"), "keep");
+    const CRun r = Cli({"convert", dir.Path("cut.ckb"), dir.Path("target.ckb")});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_NE(r.err.find("cut.ckb: the file ends early"), std::string::npos);
+    EXPECT_EQ(ReadBytes(dir.Path("target.ckb")), "keep");
+    EXPECT_EQ(Cli({"list", dir.Path("missing.ckb")}).code, 1);
+}
+
+TEST(Cli, MergeAnswersConflictsFromTheOption) {
+    CTempDir dir;
+    const std::string loc = std::string(CAIRNBOOK_SAMPLES) + "/sample.loc";
+    // The LOC copies differ from the document (icon, comment): keep is the default.
+    const CRun keep = Cli({"merge", kSample, loc, "-o", dir.Path("keep.ckb"), "--notation", "1"});
+    ASSERT_EQ(keep.code, 0) << keep.err;
+    EXPECT_NE(keep.err.find("Merge: Replace\n    GC1M2QK"), std::string::npos);
+    EXPECT_NE(keep.err.find("N47\xC2\xB0 31' 38"), std::string::npos);
+    EXPECT_EQ(ReadBytes(dir.Path("keep.ckb")), ReadBytes(kSample));
+    const CRun replace = Cli({"merge", kSample, loc, "-o", dir.Path("rep.ckb"), "--on-conflict", "replace"});
+    ASSERT_EQ(replace.code, 0);
+    const CRun listed = Cli({"list", dir.Path("rep.ckb")});
+    EXPECT_NE(listed.out.find("\tShooting\t1\t1\t"), std::string::npos);
+}
+
+TEST(Cli, ExitCodesFromTheRealProgram) {
+    const std::string cli = CAIRNBOOK_CLI;
+    EXPECT_EQ(std::system((cli + " list " + kSample + " >/dev/null").c_str()), 0);
+    EXPECT_EQ(WEXITSTATUS(std::system((cli + " list 2>/dev/null").c_str())), 2);
+    EXPECT_EQ(WEXITSTATUS(std::system((cli + " list /nonexistent 2>/dev/null").c_str())), 1);
+}
+
+TEST(Cli, EscapesCellText) {
+    EXPECT_EQ(EscapeCell("a\tb\\c\r\n\xB0"), "a\\tb\\\\c\\r\\n\xC2\xB0");
+}
+
+} // namespace

@@ -1,0 +1,90 @@
+#include "coordinate.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct NotationCase {
+    int notation;
+    double value;
+    int kind;
+    const char* text;
+};
+
+class Notation : public ::testing::TestWithParam<NotationCase> {};
+
+TEST_P(Notation, Formats) {
+    const auto& c = GetParam();
+    g_nCoordFormat = c.notation;
+    EXPECT_EQ(FormatCoordinate(c.value, c.kind), c.text);
+    g_nCoordFormat = 0;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Examples, Notation,
+    ::testing::Values(NotationCase{0, 47.5125, kLatitude, "N47\xB0 30.750'"},
+                      NotationCase{1, 47.5125, kLatitude, "N47\xB0 30' 45"},
+                      NotationCase{2, 47.5125, kLatitude, "N47.51250"},
+                      NotationCase{0, 0.0, kLatitude, "S00\xB0 00.000'"},
+                      NotationCase{0, 0.0, kLongitude, "W00\xB0 00.000'"},
+                      NotationCase{0, -33.25, kLatitude, "S33\xB0 15.000'"},
+                      NotationCase{1, -33.25, kLatitude, "S33\xB0 15' 00"},
+                      NotationCase{2, -33.25, kLatitude, "S33.25000"},
+                      NotationCase{0, -122.5, kLongitude, "W122\xB0 30.000'"},
+                      NotationCase{0, 10 + 5.5 / 60, kLatitude, "N10\xB0 05.500'"},
+                      // truncated minutes 9 ask for the 0, the formatter rounds to 10.000
+                      NotationCase{0, 10 + 9.9996 / 60, kLatitude, "N10\xB0 010.000'"},
+                      NotationCase{0, 10 + 59.9996 / 60, kLatitude, "N10\xB0 60.000'"},
+                      NotationCase{0, 47.99999, kLatitude, "N47\xB0 59.999'"},
+                      NotationCase{2, 5.5, kLatitude, "N5.50000"},
+                      NotationCase{2, 122.25, kLongitude, "E122.25000"},
+                      // one second past 47 comes out as 0.99999... seconds: truncated to 0
+                      NotationCase{1, 47.0 + 1.0 / 3600, kLatitude, "N47\xB0 00' 00"}),
+    [](const auto& info) { return "case" + std::to_string(info.index); });
+
+TEST(Notation, UnknownNotationLeavesTextAlone) {
+    g_nCoordFormat = 7;
+    std::string text = "unchanged";
+    FormatCoordinate(12.0, text, kLatitude);
+    EXPECT_EQ(text, "unchanged");
+    g_nCoordFormat = 0;
+}
+
+TEST(Notation, SplitsEachNotation) {
+    g_nCoordFormat = 0;
+    auto p = SplitCoordinate("N47\xB0 30.750'");
+    EXPECT_EQ(p.m_strHemisphere, "N");
+    EXPECT_EQ(p.m_nDegrees, 47);
+    EXPECT_DOUBLE_EQ(p.m_dMinutes, 30.75);
+    g_nCoordFormat = 1;
+    p = SplitCoordinate("W122\xB0 30' 45");
+    EXPECT_EQ(p.m_strHemisphere, "W");
+    EXPECT_EQ(p.m_nDegrees, 122);
+    EXPECT_DOUBLE_EQ(p.m_dMinutes, 30.0);
+    EXPECT_EQ(p.m_nSeconds, 45);
+    g_nCoordFormat = 2;
+    p = SplitCoordinate("S33.25000");
+    EXPECT_EQ(p.m_strHemisphere, "S");
+    EXPECT_DOUBLE_EQ(p.m_dMinutes, 33.25);
+    g_nCoordFormat = 0;
+}
+
+TEST(Notation, SplitOfGarbageDoesNotCrash) {
+    for (int n = 0; n < 3; ++n) {
+        g_nCoordFormat = n;
+        for (const char* s : {"", "N", "N ", "x N", "N4 ", "Q12 34"})
+            (void)SplitCoordinate(s);
+    }
+    g_nCoordFormat = 0;
+}
+
+TEST(Notation, ExtremeValuesStayInBounds) {
+    for (int n = 0; n < 3; ++n) {
+        g_nCoordFormat = n;
+        for (double v : {1e300, -1e300, std::numeric_limits<double>::quiet_NaN()})
+            EXPECT_FALSE(FormatCoordinate(v, kLatitude).empty());
+    }
+    g_nCoordFormat = 0;
+}
+
+} // namespace

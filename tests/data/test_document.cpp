@@ -1,0 +1,230 @@
+#include "cairnbookdoc.h"
+#include "coordinate.h"
+#include "rowtext.h"
+#include "test_helpers.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::unique_ptr<CWayEntry> Make(const std::string& name, double lat = 0, double lon = 0,
+                                const std::string& comment = "") {
+    return std::make_unique<CWayEntry>(name, comment, lat, lon, 0.0, 0, 1);
+}
+
+TEST(WayEntry, ValueConstructorKeepsNameAndCleansComment) {
+    CWayEntry e("TWELVECHARSX", "a,b;c\xE9" "d", 1, 2, 3, 1, 0);
+    EXPECT_EQ(e.m_strName, "TWELVECHARSX");
+    EXPECT_EQ(e.m_strComment, "a b c d");
+    EXPECT_EQ(e.m_nIcon, 0);
+    EXPECT_EQ(e.m_bSave, 1);
+    CWayEntry longComment("X", std::string(40, 'c'), 0, 0, 0, 0, 1);
+    EXPECT_EQ(longComment.m_strComment, std::string(30, 'c'));
+}
+
+TEST(WayEntry, SanitizeRemovesThenCuts) {
+    CWayEntry e;
+    e.m_strName = "ABCDEFGH#I"; // hash removed first, then cut to 8
+    e.m_strComment = "one, two; three";
+    e.Sanitize();
+    EXPECT_EQ(e.m_strName, "ABCDEFGH");
+    EXPECT_EQ(e.m_strComment, "one  two  three");
+    e.m_strName = "Caf\xE9";
+    e.m_strComment = "Caf\xE9";
+    e.Sanitize();
+    EXPECT_EQ(e.m_strName, "Caf");
+    EXPECT_EQ(e.m_strComment, "Caf ");
+}
+
+TEST(WayEntry, AssignmentKeepsComputedFieldsAndMark) {
+    CWayEntry target("A", "", 1, 1, 1, 0, 1);
+    target.m_dDistance = 5;
+    target.m_nDirection = 3;
+    target.m_bSave = 0;
+    CWayEntry source("B", "new", 2, 2, 2, 1, 0);
+    source.m_dDistance = 9;
+    source.m_nIcon = 44;
+    source.m_strAdditionalInfo = "info";
+    target = source;
+    EXPECT_EQ(target.m_strName, "B");
+    EXPECT_EQ(target.m_nIcon, 44);
+    EXPECT_EQ(target.m_strAdditionalInfo, "info");
+    EXPECT_EQ(target.m_dDistance, 5);
+    EXPECT_EQ(target.m_nDirection, 3);
+    EXPECT_EQ(target.m_bSave, 0);
+}
+
+TEST(Document, AddEntryKeepsOneEntryPerName) {
+    CScriptedPrompt prompt;
+    CCairnbookDoc doc(prompt);
+    EXPECT_TRUE(doc.AddEntry(Make("A", 1)));
+    EXPECT_FALSE(doc.AddEntry(Make("A", 1))); // identical: dropped silently
+    EXPECT_TRUE(prompt.m_asked.empty());
+    auto differentGeocache = Make("A", 1);
+    differentGeocache->m_bGeocache = 1;
+    EXPECT_FALSE(doc.AddEntry(std::move(differentGeocache)));
+    EXPECT_TRUE(prompt.m_asked.empty());
+    EXPECT_EQ(doc.m_WayList.size(), 1u);
+    EXPECT_EQ(doc.m_WayList[0]->m_bGeocache, 0);
+}
+
+TEST(Document, MergeQuestionTextAndAnswers) {
+    g_nCoordFormat = 0;
+    CScriptedPrompt prompt;
+    CCairnbookDoc doc(prompt);
+    auto existing = Make("CACHE", 47.25, -122.5, "old");
+    existing->m_dAltitude = 100;
+    doc.AddEntry(std::move(existing));
+    doc.m_WayList[0]->m_dDistance = 7;
+    auto incoming = Make("CACHE", 47.5, -122.5, "old");
+    incoming->m_dAltitude = 100;
+    incoming->m_strAdditionalInfo = "x";
+    prompt.m_answers = {EPromptAnswer::no};
+    EXPECT_EQ(doc.AddOrReconcile(std::make_unique<CWayEntry>(*incoming)), EAddResult::kept);
+    ASSERT_EQ(prompt.m_asked.size(), 1u);
+    EXPECT_EQ(prompt.m_asked[0].m_strCaption, "Merge");
+    EXPECT_EQ(prompt.m_asked[0].m_buttons, EPromptButtons::yesNo);
+    EXPECT_EQ(prompt.m_asked[0].m_strText,
+              "Replace\n    CACHE (old) N47\xB0 15.000' W122\xB0 30.000' 327 ft \nwith\n"
+              "    CACHE (old) N47\xB0 30.000' W122\xB0 30.000' 327 ft x\n?\n\n"
+              "Difference is Latitude AdditionalInfo ");
+    EXPECT_EQ(doc.m_WayList[0]->m_dLatitude, 47.25);
+    prompt.m_answers = {EPromptAnswer::yes};
+    EXPECT_EQ(doc.AddOrReconcile(std::move(incoming)), EAddResult::replaced);
+    EXPECT_EQ(doc.m_WayList[0]->m_dLatitude, 47.5);
+    EXPECT_EQ(doc.m_WayList[0]->m_dDistance, 7); // kept by the replacement
+}
+
+TEST(Document, IconOnlyDifferenceAsksWithEmptyList) {
+    CScriptedPrompt prompt;
+    CCairnbookDoc doc(prompt);
+    doc.AddEntry(Make("A"));
+    auto other = Make("A");
+    other->m_nIcon = 5;
+    doc.AddEntry(std::move(other));
+    ASSERT_EQ(prompt.m_asked.size(), 1u);
+    const std::string& text = prompt.m_asked[0].m_strText;
+    EXPECT_EQ(text.substr(text.size() - 14), "Difference is ");
+}
+
+TEST(Document, FindByNameFollowsRemovalAndRename) {
+    CScriptedPrompt prompt;
+    CCairnbookDoc doc(prompt);
+    for (const char* n : {"A", "B", "C"})
+        doc.AddEntry(Make(n));
+    CWayEntry* b = doc.FindByName("B");
+    ASSERT_NE(b, nullptr);
+    doc.m_pReference = b;
+    doc.RemoveEntry(b);
+    EXPECT_EQ(doc.FindByName("B"), nullptr);
+    EXPECT_EQ(doc.m_pReference, nullptr);
+    CWayEntry* c = doc.FindByName("C");
+    doc.RenameEntry(c, "Z");
+    EXPECT_EQ(doc.FindByName("C"), nullptr);
+    EXPECT_EQ(doc.FindByName("Z"), c);
+    EXPECT_TRUE(doc.AddEntry(Make("C")));
+    EXPECT_EQ(doc.FindByName("c"), nullptr); // case-sensitive
+}
+
+TEST(Document, NumberEntriesSkipsUnmarked) {
+    CScriptedPrompt prompt;
+    CCairnbookDoc doc(prompt);
+    EXPECT_EQ(doc.NumberEntries(), 0);
+    for (const char* n : {"A", "B", "C"})
+        doc.AddEntry(Make(n));
+    doc.m_WayList[1]->m_nNumber = 77;
+    doc.m_WayList[1]->m_bSave = 0;
+    EXPECT_EQ(doc.NumberEntries(), 2);
+    EXPECT_EQ(doc.m_WayList[0]->m_nNumber, 1u);
+    EXPECT_EQ(doc.m_WayList[1]->m_nNumber, 77u);
+    EXPECT_EQ(doc.m_WayList[2]->m_nNumber, 2u);
+}
+
+struct DistanceCase {
+    const char* label;
+    double refLat, refLon, lat, lon;
+    bool metric;
+    double distance;
+    int direction;
+};
+
+TEST(Document, DistanceAndDirection) {
+    const DistanceCase cases[] = {
+        {"south", 45, 0, 44, 0, false, 69.04676666999693, 4},
+        {"east", 45, 0, 45, 1, false, 51.311455765989855, 2},
+        {"east km", 10, 5, 10, 6, true, 82.57778346826119, 2},
+        {"same", 3, 3, 3, 3, false, 0, 0},
+        {"north east in miles", 0, 0, 0.01, 0, false, 0.6904676666999693, 1},
+        {"north in km", 0, 0, 0.01, 0, true, 1.1111999965975954, 0},
+    };
+    for (const auto& c : cases) {
+        CWayEntry ref("R", "", c.refLat, c.refLon, 0, 0, 1), e("E", "", c.lat, c.lon, 0, 0, 1);
+        int dir = -1;
+        EXPECT_NEAR(CCairnbookDoc::Distance(ref, e, c.metric, dir), c.distance, 1e-9) << c.label;
+        EXPECT_EQ(dir, c.direction) << c.label;
+    }
+    // y = 3.7, x = 1.6 after scaling: neither axis dominates, so South West.
+    CWayEntry ref("R", "", 3.7 / 69.04676666999693, 1.6 / 51.311455765989855, 0, 0, 1);
+    CWayEntry origin("O", "", 0, 0, 0, 0, 1);
+    int dir = -1;
+    CCairnbookDoc::Distance(ref, origin, false, dir);
+    EXPECT_EQ(dir, 5);
+}
+
+TEST(Document, ComputeDistancesNeedsAReference) {
+    CScriptedPrompt prompt;
+    CCairnbookDoc doc(prompt);
+    doc.AddEntry(Make("A", 45));
+    doc.AddEntry(Make("B", 44));
+    doc.m_WayList[1]->m_dDistance = 99;
+    doc.ComputeDistances(false);
+    EXPECT_EQ(doc.m_WayList[1]->m_dDistance, 99);
+    doc.m_pReference = doc.m_WayList[0].get();
+    doc.ComputeDistances(false);
+    EXPECT_NEAR(doc.m_WayList[1]->m_dDistance, 69.0467666, 1e-6);
+    EXPECT_EQ(doc.m_WayList[1]->m_nDirection, 4);
+    EXPECT_EQ(RowCellTexts(*doc.m_WayList[0], 0, false)[10], "0.00");
+    EXPECT_EQ(RowCellTexts(*doc.m_WayList[0], 0, false)[11], "North");
+}
+
+TEST(Document, ExtentsWidenSmallBoxes) {
+    CScriptedPrompt prompt;
+    CCairnbookDoc doc(prompt);
+    double a, b, c, d;
+    doc.GetExtents(a, b, c, d);
+    EXPECT_EQ(a, 0.125);
+    EXPECT_EQ(b, -0.125);
+    EXPECT_EQ(c, 0.125);
+    EXPECT_EQ(d, -0.125);
+    doc.AddEntry(Make("A", 47, -122));
+    doc.GetExtents(a, b, c, d);
+    EXPECT_EQ(a, 47.125);
+    EXPECT_EQ(b, 46.875);
+    EXPECT_EQ(c, -121.875);
+    EXPECT_EQ(d, -122.125);
+    doc.AddEntry(Make("B", 48, -121.9));
+    doc.GetExtents(a, b, c, d);
+    EXPECT_EQ(a, 48);
+    EXPECT_EQ(b, 47);
+    EXPECT_DOUBLE_EQ(c, -121.9 + 0.125);
+}
+
+TEST(RowTexts, CellsOfARow) {
+    g_nCoordFormat = 0;
+    CWayEntry e("HOME", "my house", 47.5, -122.25, 100, 1, 2);
+    e.m_nIcon = 7;
+    auto cells = RowCellTexts(e, 0, false);
+    EXPECT_EQ(cells[0], "0");
+    EXPECT_EQ(cells[5], "328");
+    EXPECT_EQ(cells[6], "Auto Repair");
+    EXPECT_EQ(cells[11], "North");
+    EXPECT_EQ(RowCellTexts(e, 0, true)[5], "100");
+    e.m_dAltitude = -0.7;
+    EXPECT_EQ(RowCellTexts(e, 0, true)[5], "0");
+    e.m_nIcon = 50;
+    EXPECT_EQ(RowCellTexts(e, 0, true)[6], "50");
+    e.m_nDirection = 9;
+    EXPECT_EQ(RowCellTexts(e, 0, true)[11], "");
+}
+
+} // namespace

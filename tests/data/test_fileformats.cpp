@@ -1,0 +1,306 @@
+#include "archive.h"
+#include "cairnbookdoc.h"
+#include "res/strings.h"
+#include "test_helpers.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <random>
+
+namespace {
+
+class Files : public ::testing::Test {
+protected:
+    void Fill(CCairnbookDoc& doc, int n) {
+        for (int i = 0; i < n; ++i) {
+            auto e = std::make_unique<CWayEntry>("WP" + std::to_string(i), "comment " + std::to_string(i),
+                                                 47.5 + i * 0.01, -122.25 - i * 0.01, 100.5 + i, i % 2, 1);
+            e->m_nIcon = static_cast<std::uint8_t>(40 + i);
+            e->m_strAdditionalInfo = i % 3 ? "info\r\nline " + std::to_string(i) : "";
+            doc.AddEntry(std::move(e));
+        }
+    }
+    CScriptedPrompt prompt;
+    CTempDir dir;
+};
+
+TEST_F(Files, EmptyDocumentsHaveTheirExactSizes) {
+    CCairnbookDoc doc(prompt);
+    doc.SaveFile(dir.Path("empty.ckb"));
+    EXPECT_EQ(ReadBytes(dir.Path("empty.ckb")), Str(res::kNativeHeader) + U32(1) + U32(0));
+    EXPECT_EQ(ReadBytes(dir.Path("empty.ckb")).size(), 30u);
+    prompt.m_answers = {EPromptAnswer::ok};
+    EXPECT_EQ(doc.SaveFile(dir.Path("empty.wpt")), ESaveResult::saved);
+    EXPECT_EQ(ReadBytes(dir.Path("empty.wpt")), Str(res::kWptHeader) + U32(1) + U32(0) + U32(0));
+}
+
+TEST_F(Files, NativeRoundTripKeepsEveryField) {
+    CCairnbookDoc doc(prompt);
+    Fill(doc, 8);
+    doc.m_WayList[2]->m_strAdditionalInfo = std::string(70000, 'z');
+    doc.SaveFile(dir.Path("a.ckb"));
+    CCairnbookDoc back(prompt);
+    back.LoadFile(dir.Path("a.ckb"));
+    ASSERT_EQ(back.m_WayList.size(), 8u);
+    for (std::size_t i = 0; i < 8; ++i) {
+        const CWayEntry& a = *doc.m_WayList[i];
+        const CWayEntry& b = *back.m_WayList[i];
+        EXPECT_TRUE(a.SameWaypoint(b)) << i;
+        EXPECT_EQ(a.m_strName, b.m_strName);
+        EXPECT_EQ(a.m_bGeocache, b.m_bGeocache);
+        EXPECT_EQ(b.m_nNumber, i + 1);
+    }
+    EXPECT_TRUE(back.m_bListChanged);
+    EXPECT_TRUE(prompt.m_asked.empty());
+}
+
+TEST_F(Files, WptKeepsWhatItCanAndOpensWhateverItsName) {
+    CCairnbookDoc doc(prompt);
+    Fill(doc, 6);
+    prompt.m_answers = {EPromptAnswer::ok};
+    ASSERT_EQ(doc.SaveFile(dir.Path("a.WPT")), ESaveResult::saved);
+    ASSERT_EQ(prompt.m_asked.size(), 1u);
+    EXPECT_EQ(prompt.m_asked[0].m_strCaption, "Save Warning");
+    EXPECT_EQ(prompt.m_asked[0].m_strText, "Some data will be lost with this file type.  Continue?");
+    std::filesystem::copy_file(dir.Path("a.WPT"), dir.Path("wpt-inside.ckb"));
+    CCairnbookDoc back(prompt);
+    back.LoadFile(dir.Path("wpt-inside.ckb"));
+    ASSERT_EQ(back.m_WayList.size(), 6u);
+    for (std::size_t i = 0; i < 6; ++i) {
+        const CWayEntry& a = *doc.m_WayList[i];
+        const CWayEntry& b = *back.m_WayList[i];
+        EXPECT_EQ(b.m_dLatitude, a.m_dLatitude);
+        EXPECT_EQ(b.m_dLongitude, a.m_dLongitude);
+        EXPECT_EQ(b.m_dAltitude, a.m_dAltitude);
+        EXPECT_EQ(b.m_nIcon, a.m_nIcon % 42);
+        EXPECT_EQ(b.m_bGeocache, 0);
+        EXPECT_EQ(b.m_strAdditionalInfo, "");
+    }
+    // Saving it again under the .ckb name writes the native layout.
+    back.SaveFile(dir.Path("wpt-inside.ckb"));
+    EXPECT_EQ(ReadBytes(dir.Path("wpt-inside.ckb")).substr(1, 21), res::kNativeHeader);
+}
+
+TEST_F(Files, OnlyTheLastThreeLettersAsk) {
+    CCairnbookDoc doc(prompt);
+    doc.SaveFile(dir.Path("x.wpt.ckb"));
+    EXPECT_TRUE(prompt.m_asked.empty());
+}
+
+TEST_F(Files, CancelledSaveWarningLeavesTheFileAsItWas) {
+    CCairnbookDoc doc(prompt);
+    Fill(doc, 3);
+    WriteBytes(dir.Path("keep.wpt"), "precious bytes");
+    prompt.m_answers = {EPromptAnswer::cancel};
+    EXPECT_EQ(doc.SaveFile(dir.Path("keep.wpt")), ESaveResult::cancelled);
+    EXPECT_EQ(ReadBytes(dir.Path("keep.wpt")), "precious bytes");
+    EXPECT_EQ(doc.SaveFile(dir.Path("new.wpt")), ESaveResult::cancelled);
+    EXPECT_FALSE(std::filesystem::exists(dir.Path("new.wpt")));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path("")),
+                            std::filesystem::directory_iterator()),
+              1); // no temporary file left behind
+}
+
+TEST_F(Files, FailedWriteIsReportedAndLeavesNoFile) {
+    CCairnbookDoc doc(prompt);
+    EXPECT_THROW(doc.SaveFile(dir.Path("missing-folder/x.ckb")), CArchiveException);
+    EXPECT_THROW(doc.SaveFile("/proc/version"), CArchiveException);
+}
+
+TEST_F(Files, KnownHeadersAndTheShortLayout) {
+    const std::string full1 = Str("A") + Str("") + U32(1) + "\x05\x01" + F64(1) + F64(2) + F64(3) +
+                              "\x01" + Str("info");
+    const std::string full2 = Str("B") + Str("") + U32(2) + "\x06\x01" + F64(4) + F64(5) + F64(6) +
+                              std::string(1, '\0') + Str("");
+    for (const char* header : {"Tolvex Version 1.0", "Cairnbook Version 1.0"}) {
+        WriteBytes(dir.Path("legacy.ckb"), Str(header) + U32(1) + U32(2) + full1 + full2);
+        CCairnbookDoc doc(prompt);
+        doc.LoadFile(dir.Path("legacy.ckb"));
+        ASSERT_EQ(doc.m_WayList.size(), 2u) << header;
+        EXPECT_EQ(doc.m_WayList[0]->m_strAdditionalInfo, "info");
+        EXPECT_EQ(doc.m_WayList[1]->m_strName, "B");
+    }
+    // An unknown header reads the short layout: the first record loses its tail,
+    // which then is misread as the start of the second.
+    WriteBytes(dir.Path("odd.ckb"), Str("Something Else") + U32(1) + U32(1) + full1);
+    CCairnbookDoc doc(prompt);
+    doc.LoadFile(dir.Path("odd.ckb"));
+    ASSERT_EQ(doc.m_WayList.size(), 1u);
+    EXPECT_EQ(doc.m_WayList[0]->m_bGeocache, 0);
+    EXPECT_EQ(doc.m_WayList[0]->m_strAdditionalInfo, "");
+}
+
+TEST_F(Files, DuplicateRecordsInOneFile) {
+    const std::string rec = Str("A") + Str("c") + U32(1) + "\x05\x01" + F64(1) + F64(2) + F64(3) +
+                            "\x01" + Str("");
+    const std::string other = Str("A") + Str("d") + U32(2) + "\x05\x01" + F64(1) + F64(2) + F64(3) +
+                              "\x01" + Str("");
+    WriteBytes(dir.Path("dup.ckb"), Str(res::kNativeHeader) + U32(1) + U32(2) + rec + rec);
+    CCairnbookDoc doc(prompt);
+    doc.LoadFile(dir.Path("dup.ckb"));
+    EXPECT_EQ(doc.m_WayList.size(), 1u);
+    EXPECT_TRUE(prompt.m_asked.empty());
+    WriteBytes(dir.Path("dup2.ckb"), Str(res::kNativeHeader) + U32(1) + U32(2) + rec + other);
+    CCairnbookDoc doc2(prompt);
+    doc2.LoadFile(dir.Path("dup2.ckb"));
+    EXPECT_EQ(doc2.m_WayList.size(), 1u);
+    EXPECT_EQ(prompt.m_asked.size(), 1u);
+}
+
+TEST_F(Files, DamagedCountsAndTruncation) {
+    const std::string rec = Str("A") + Str("") + U32(1) + "\x05\x01" + F64(1) + F64(2) + F64(3) +
+                            "\x01" + Str("");
+    struct Case {
+        const char* label;
+        std::string bytes;
+        bool fails;
+        std::size_t entries;
+    } cases[] = {
+        {"huge count", Str(res::kNativeHeader) + U32(1) + U32(0x7FFFFFFF) + rec, true, 1},
+        {"negative count", Str(res::kNativeHeader) + U32(1) + U32(0x80000000u) + rec, false, 0},
+        {"cut record", Str(res::kNativeHeader) + U32(1) + U32(1) + rec.substr(0, 20), true, 0},
+        {"cut header", Str(res::kNativeHeader).substr(0, 10), true, 0},
+        {"empty file", "", true, 0},
+    };
+    for (const auto& c : cases) {
+        WriteBytes(dir.Path("bad.ckb"), c.bytes);
+        CCairnbookDoc doc(prompt);
+        if (c.fails) {
+            try {
+                doc.LoadFile(dir.Path("bad.ckb"));
+                ADD_FAILURE() << c.label;
+            } catch (const CArchiveException& e) {
+                EXPECT_NE(std::string(e.what()).find("bad.ckb"), std::string::npos) << c.label;
+            }
+        } else {
+            doc.LoadFile(dir.Path("bad.ckb"));
+        }
+        EXPECT_EQ(doc.m_WayList.size(), c.entries) << c.label;
+    }
+}
+
+TEST_F(Files, RandomBytesNeverCrash) {
+    std::mt19937 rng(1234);
+    for (int round = 0; round < 400; ++round) {
+        std::string bytes(rng() % 300, '\0');
+        for (char& b : bytes)
+            b = static_cast<char>(rng());
+        if (round % 2) // a valid header over random records reaches deeper
+            bytes = Str(round % 4 == 1 ? res::kNativeHeader : res::kWptHeader) + U32(1) +
+                    U32(rng() % 50) + bytes;
+        CMemorySource src(bytes);
+        CArchive ar(src, "random.ckb");
+        CCairnbookDoc doc(prompt);
+        try {
+            doc.Serialize(ar);
+        } catch (const CArchiveException& e) {
+            EXPECT_EQ(e.m_cause, CArchiveException::endOfFile);
+        }
+    }
+}
+
+TEST_F(Files, MergeOfSavedCopies) {
+    CCairnbookDoc doc(prompt);
+    Fill(doc, 6);
+    doc.SaveFile(dir.Path("same.ckb"));
+    prompt.m_answers = {EPromptAnswer::ok};
+    doc.SaveFile(dir.Path("copy.wpt"));
+    prompt.m_asked.clear();
+    doc.MergeFile(dir.Path("same.ckb"));
+    EXPECT_TRUE(prompt.m_asked.empty());
+    EXPECT_TRUE(doc.IsModified());
+    // The WPT copy lost the additional info of entries 1, 2, 4 and 5 and folded
+    // the icons 42..45 of entries 2..5: five entries differ.
+    doc.MergeFile(dir.Path("copy.wpt"));
+    EXPECT_EQ(prompt.m_asked.size(), 5u);
+    EXPECT_EQ(doc.m_WayList.size(), 6u);
+}
+
+TEST_F(Files, MergeDoesNotKnowTheLegacyHeader) {
+    const std::string rec = Str("A") + Str("") + U32(1) + "\x05\x01" + F64(1) + F64(2) + F64(3) +
+                            "\x01" + Str("info");
+    WriteBytes(dir.Path("legacy.dat"), Str(res::kLegacyHeader) + U32(1) + U32(1) + rec);
+    CCairnbookDoc doc(prompt);
+    doc.MergeFile(dir.Path("legacy.dat"));
+    ASSERT_EQ(doc.m_WayList.size(), 1u);
+    EXPECT_EQ(doc.m_WayList[0]->m_strAdditionalInfo, ""); // short layout
+}
+
+TEST_F(Files, MergeFailuresKeepWhatWasRead) {
+    const std::string rec = Str("A") + Str("") + U32(1) + "\x05\x01" + F64(1) + F64(2) + F64(3) +
+                            "\x01" + Str("");
+    WriteBytes(dir.Path("cut.ckb"), Str(res::kNativeHeader) + U32(1) + U32(2) + rec + "\x01");
+    CScriptedChooser chooser;
+    CCairnbookDoc doc(prompt);
+    doc.SetFileChooser(&chooser);
+    int invalidated = 0;
+    doc.SetViewsInvalidator([&] { ++invalidated; });
+    chooser.m_next = CChosenFile{dir.Path("nowhere.ckb"), 1};
+    doc.OnFileMerge();
+    EXPECT_EQ(chooser.m_strTitle, "Merge");
+    EXPECT_EQ(chooser.m_strFilter, res::kMergeFilter);
+    EXPECT_FALSE(doc.IsModified());
+    ASSERT_EQ(prompt.m_asked.size(), 1u);
+    EXPECT_NE(prompt.m_asked[0].m_strText.find("nowhere.ckb"), std::string::npos);
+    chooser.m_next = CChosenFile{dir.Path("cut.ckb"), 1};
+    doc.OnFileMerge();
+    EXPECT_EQ(doc.m_WayList.size(), 1u);
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(invalidated, 1);
+    EXPECT_EQ(prompt.m_asked.size(), 2u);
+    WriteBytes(dir.Path("empty.ckb"), "");
+    chooser.m_next = CChosenFile{dir.Path("empty.ckb"), 1};
+    doc.OnFileMerge();
+    EXPECT_EQ(prompt.m_asked.size(), 2u); // an empty file is quietly nothing
+}
+
+TEST_F(Files, ExportAddsTheFilterExtensionCaseSensitively) {
+    EXPECT_EQ(ExportExtension(res::kExportFilter, 1), ".wpt");
+    EXPECT_EQ(ExportExtension(res::kExportFilter, 2), ".ckb");
+    CScriptedChooser chooser;
+    CCairnbookDoc doc(prompt);
+    Fill(doc, 2);
+    doc.SetPathName("/orig.ckb");
+    doc.SetFileChooser(&chooser);
+    struct Case {
+        const char* typed;
+        int filter;
+        const char* written;
+        bool asks;
+    } cases[] = {{"plain", 1, "plain.wpt", true},
+                 {"X.WPT", 1, "X.WPT.wpt", true},
+                 {"n.wpt", 2, "n.wpt.ckb", false},
+                 {"k.ckb", 2, "k.ckb", false}};
+    for (const auto& c : cases) {
+        prompt.m_asked.clear();
+        prompt.m_answers = {EPromptAnswer::ok};
+        chooser.m_next = CChosenFile{dir.Path(c.typed), c.filter};
+        doc.OnExportData();
+        EXPECT_EQ(chooser.m_strTitle, "EXPORT");
+        EXPECT_TRUE(std::filesystem::exists(dir.Path(c.written))) << c.typed;
+        EXPECT_EQ(prompt.m_asked.size(), c.asks ? 1u : 0u) << c.typed;
+    }
+    EXPECT_EQ(doc.GetPathName(), "/orig.ckb");
+    EXPECT_FALSE(doc.IsModified());
+    prompt.m_answers = {EPromptAnswer::cancel};
+    chooser.m_next = CChosenFile{dir.Path("declined"), 1};
+    doc.OnExportData();
+    EXPECT_FALSE(std::filesystem::exists(dir.Path("declined.wpt")));
+}
+
+TEST_F(Files, ExportOfMarkedEntriesOnly) {
+    CCairnbookDoc doc(prompt);
+    Fill(doc, 10);
+    for (auto& e : doc.m_WayList)
+        e->m_bSave = 0;
+    for (int i : {1, 4, 7})
+        doc.m_WayList[static_cast<std::size_t>(i)]->m_bSave = 1;
+    doc.SaveFile(dir.Path("part.ckb"));
+    CCairnbookDoc back(prompt);
+    back.LoadFile(dir.Path("part.ckb"));
+    ASSERT_EQ(back.m_WayList.size(), 3u);
+    EXPECT_EQ(back.m_WayList[0]->m_strName, "WP1");
+    EXPECT_EQ(back.m_WayList[2]->m_nNumber, 3u);
+}
+
+} // namespace

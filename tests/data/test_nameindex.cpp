@@ -1,0 +1,46 @@
+#include "nameindex.h"
+#include "wayentry.h"
+
+#include <gtest/gtest.h>
+#include <map>
+#include <memory>
+#include <random>
+
+namespace {
+
+// Random inserts and erases against a plain map: catches probe runs broken by
+// erasure and entries lost when the table grows.
+TEST(NameIndex, MatchesAReferenceMapUnderChurn) {
+    std::mt19937 rng(99);
+    std::vector<std::unique_ptr<CWayEntry>> pool;
+    for (int i = 0; i < 3000; ++i) {
+        pool.push_back(std::make_unique<CWayEntry>());
+        pool.back()->m_strName = "N" + std::to_string(i % 1500); // every name twice
+    }
+    CNameIndex index;
+    std::map<std::string, CWayEntry*> reference;
+    for (int step = 0; step < 40000; ++step) {
+        CWayEntry* e = pool[rng() % pool.size()].get();
+        if (rng() % 3) {
+            CWayEntry* had = index.FindOrInsert(e);
+            auto [it, inserted] = reference.try_emplace(e->m_strName, e);
+            ASSERT_EQ(had, inserted ? nullptr : it->second);
+        } else {
+            const bool erased = index.Erase(e);
+            auto it = reference.find(e->m_strName);
+            const bool expected = it != reference.end() && it->second == e;
+            ASSERT_EQ(erased, expected);
+            if (expected)
+                reference.erase(it);
+        }
+        if (step % 997 == 0) {
+            for (const auto& [name, entry] : reference) {
+                ASSERT_EQ(index.Find(name), entry) << name;
+            }
+        }
+    }
+    EXPECT_EQ(index.Size(), reference.size());
+    EXPECT_EQ(index.Find("absent"), nullptr);
+}
+
+} // namespace
