@@ -18,7 +18,8 @@ constexpr int kGeocaches = 200'000;
 
 class CQuietPrompt : public CPrompt {
 public:
-    EPromptAnswer Ask(const std::string&, const std::string&, EPromptButtons b, EPromptIcon) override {
+    EPromptAnswer Ask(const std::string&, const std::string&, EPromptButtons b,
+                      EPromptIcon) override {
         return b == EPromptButtons::okCancel ? EPromptAnswer::ok : EPromptAnswer::no;
     }
 };
@@ -102,8 +103,12 @@ void Open(benchmark::State& state, bool wpt) {
     state.counters["bytes_per_waypoint"] = FreshProcessBytesPerWaypoint(path);
 }
 
-void BM_OpenNative1M(benchmark::State& state) { Open(state, false); }
-void BM_OpenWpt1M(benchmark::State& state) { Open(state, true); }
+void BM_OpenNative1M(benchmark::State& state) {
+    Open(state, false);
+}
+void BM_OpenWpt1M(benchmark::State& state) {
+    Open(state, true);
+}
 BENCHMARK(BM_OpenNative1M)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_OpenWpt1M)->Unit(benchmark::kMillisecond)->Iterations(3);
 
@@ -126,16 +131,18 @@ const std::string& LocFile() {
     static bool made = false;
     if (!made) {
         std::ofstream out(path, std::ios::binary);
-        out << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<loc version=\"1.0\" src=\"Groundspeak\">\r\n";
+        out << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<loc version=\"1.0\" "
+               "src=\"Groundspeak\">\r\n";
         for (int i = 0; i < kGeocaches; ++i) {
             char buf[512];
-            std::snprintf(buf, sizeof buf,
-                          "<waypoint>\r\n\t<name id=\"GC%05X\"><![CDATA[Cache number %d in the big "
-                          "benchmark file by Someone Patient]]></name>\r\n\t<coord lat=\"%.6f\" "
-                          "lon=\"%.6f\"/>\r\n\t<type>Geocache</type>\r\n\t<link text=\"Cache "
-                          "Details\">https://example.org/seek/cache_details.aspx?wp=GC%05X</link>\r\n"
-                          "</waypoint>\r\n",
-                          i, i, 30 + i * 1e-4, -100 - i * 1e-4, i);
+            std::snprintf(
+                buf, sizeof buf,
+                "<waypoint>\r\n\t<name id=\"GC%05X\"><![CDATA[Cache number %d in the big "
+                "benchmark file by Someone Patient]]></name>\r\n\t<coord lat=\"%.6f\" "
+                "lon=\"%.6f\"/>\r\n\t<type>Geocache</type>\r\n\t<link text=\"Cache "
+                "Details\">https://example.org/seek/cache_details.aspx?wp=GC%05X</link>\r\n"
+                "</waypoint>\r\n",
+                i, i, 30 + i * 1e-4, -100 - i * 1e-4, i);
             out << buf;
         }
         out << "</loc>\r\n";

@@ -5,8 +5,8 @@
 #include "coordinate.h"
 #include "cp1252.h"
 #include "prompt.h"
-#include "rowtext.h"
 #include "res/strings.h"
+#include "rowtext.h"
 
 #include <exception>
 #include <optional>
@@ -39,7 +39,8 @@ struct CCliOptions {
 // Prints every question in full and answers it from the options.
 class CCliPrompt : public CPrompt {
 public:
-    CCliPrompt(std::ostream& err, bool yes, bool replace) : m_err(err), m_bYes(yes), m_bReplace(replace) {}
+    CCliPrompt(std::ostream& err, bool yes, bool replace)
+        : m_err(err), m_bYes(yes), m_bReplace(replace) {}
 
     EPromptAnswer Ask(const std::string& caption, const std::string& text, EPromptButtons buttons,
                       EPromptIcon) override {
@@ -175,11 +176,20 @@ std::string EscapeCell(const std::string& cp1252Text) {
     std::string out;
     for (char c : cp1252::ToUtf8(cp1252Text)) {
         switch (c) {
-        case '\t': out += "\\t"; break;
-        case '\r': out += "\\r"; break;
-        case '\n': out += "\\n"; break;
-        case '\\': out += "\\\\"; break;
-        default: out += c;
+        case '\t':
+            out += "\\t";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        default:
+            out += c;
         }
     }
     return out;

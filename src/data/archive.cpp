@@ -37,9 +37,15 @@ void CArchive::Flush() {
     }
 }
 
-void CArchive::WriteByte(std::uint8_t value) { Put(&value, 1); }
-void CArchive::WriteUInt32(std::uint32_t value) { Put(&value, 4); }
-void CArchive::WriteDouble(double value) { Put(&value, 8); }
+void CArchive::WriteByte(std::uint8_t value) {
+    Put(&value, 1);
+}
+void CArchive::WriteUInt32(std::uint32_t value) {
+    Put(&value, 4);
+}
+void CArchive::WriteDouble(double value) {
+    Put(&value, 8);
+}
 
 void CArchive::WriteString(const std::string& value) {
     const std::size_t n = value.size();

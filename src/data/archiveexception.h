@@ -8,9 +8,9 @@
 class CArchiveException : public std::runtime_error {
 public:
     enum Cause {
-        endOfFile,  // the data ends before what the layout asks for
-        badFormat,  // a value that no file of this layout can hold
-        fileError   // the system refused to open, read or write the file
+        endOfFile, // the data ends before what the layout asks for
+        badFormat, // a value that no file of this layout can hold
+        fileError  // the system refused to open, read or write the file
     };
 
     CArchiveException(Cause cause, std::string fileName, std::uint64_t offset, std::string reason);

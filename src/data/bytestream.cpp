@@ -12,7 +12,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string SystemReason(int error) { return std::strerror(error); }
+std::string SystemReason(int error) {
+    return std::strerror(error);
+}
 
 } // namespace
 
@@ -26,7 +28,8 @@ std::size_t CMemorySource::Read(char* buffer, std::size_t n) {
 CFileSource::CFileSource(const std::string& path) : m_strPath(path) {
     std::error_code ec;
     if (fs::is_directory(path, ec))
-        throw CArchiveException(CArchiveException::fileError, path, 0, "it is a folder, not a file");
+        throw CArchiveException(CArchiveException::fileError, path, 0,
+                                "it is a folder, not a file");
     m_pFile = std::fopen(path.c_str(), "rb");
     if (!m_pFile)
         throw CArchiveException(CArchiveException::fileError, path, 0, SystemReason(errno));
@@ -54,7 +57,9 @@ std::size_t CFileSource::Read(char* buffer, std::size_t n) {
 
 CSafeFileSink::CSafeFileSink(std::string targetPath) : m_strTarget(std::move(targetPath)) {}
 
-CSafeFileSink::~CSafeFileSink() { Discard(); }
+CSafeFileSink::~CSafeFileSink() {
+    Discard();
+}
 
 void CSafeFileSink::Open() {
     const fs::path target(m_strTarget);

@@ -16,7 +16,8 @@ constexpr double kFeetPerMetreQuestion = 3.278688524590164;
 std::string Summary(const CWayEntry& e) {
     const std::string lat = FormatCoordinate(e.m_dLatitude, kLatitude);
     const std::string lon = FormatCoordinate(e.m_dLongitude, kLongitude);
-    const std::string alt = StrFormat("%d ft", static_cast<int>(e.m_dAltitude * kFeetPerMetreQuestion));
+    const std::string alt =
+        StrFormat("%d ft", static_cast<int>(e.m_dAltitude * kFeetPerMetreQuestion));
     return e.m_strName + " (" + e.m_strComment + ") " + lat + " " + lon + " " + alt + " " +
            e.m_strAdditionalInfo;
 }
@@ -55,7 +56,9 @@ void CCairnbookDoc::UnindexName(CWayEntry* entry) {
         }
 }
 
-CWayEntry* CCairnbookDoc::FindByName(std::string_view name) const { return m_byName.Find(name); }
+CWayEntry* CCairnbookDoc::FindByName(std::string_view name) const {
+    return m_byName.Find(name);
+}
 
 bool CCairnbookDoc::AddEntry(std::unique_ptr<CWayEntry> entry) {
     return AddOrReconcile(std::move(entry)) == EAddResult::added;

@@ -26,7 +26,9 @@ int Trunc(double value) {
     return static_cast<int>(value);
 }
 
-int AbsInt(int value) { return value == INT32_MIN ? INT32_MAX : std::abs(value); }
+int AbsInt(int value) {
+    return value == INT32_MIN ? INT32_MAX : std::abs(value);
+}
 
 } // namespace
 

@@ -10,7 +10,9 @@
 namespace {
 
 // LOC files are told by their name; every other file by its header.
-bool IsLocName(const std::string& name) { return EndsWithNoCase(name, "loc"); }
+bool IsLocName(const std::string& name) {
+    return EndsWithNoCase(name, "loc");
+}
 
 // Two empty strings, the number, icon, visible flag and three doubles.
 constexpr std::uint64_t kMinRecordSize = 1 + 1 + 4 + 1 + 1 + 3 * 8;

@@ -7,7 +7,9 @@
 #include <new>
 #include <utility>
 
-std::uint64_t CNameIndex::Hash(std::string_view name) { return std::hash<std::string_view>{}(name); }
+std::uint64_t CNameIndex::Hash(std::string_view name) {
+    return std::hash<std::string_view>{}(name);
+}
 
 std::size_t CNameIndex::FindSlot(std::string_view name, std::uint64_t hash) const {
     const std::size_t mask = m_nSlots - 1;
@@ -61,7 +63,9 @@ void CNameIndex::Reserve(std::size_t count) {
         Grow(count * 2);
 }
 
-CNameIndex::~CNameIndex() { Clear(); }
+CNameIndex::~CNameIndex() {
+    Clear();
+}
 
 void CNameIndex::Clear() {
     FreeHugeBlock(m_slots, m_nSlots * sizeof(Slot));

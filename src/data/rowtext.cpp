@@ -7,17 +7,56 @@
 
 namespace {
 
-constexpr std::array<const char*, kIconCount> kIconNames = {
-    "Cross",        "Box",           "House",          "Aerial",          "Airport",
-    "Amusement",    "ATM",           "Auto Repair",    "Boating",         "Camping",
-    "Exit Ramp",    "First Aid",     "Nav Aid",        "Bouy",            "Fuel",
-    "Garden",       "Golf",          "Hotel",          "Hunt/Fish",       "Large City",
-    "Light House",  "Major City",    "Marina",         "Medium City",     "Museum",
-    "Obstruction",  "Park",          "Resort",         "Restaurant",      "Rock",
-    "Scuba",        "RV Resort",     "Shooting",       "Sight Seeing",    "Small City",
-    "Sounding",     "Sports Arena",  "Tourist Info",   "Truck Service",   "Winery",
-    "Wreck",        "Zoo",           "Traditional Cache", "MultiCache",   "Virtual Cache",
-    "Letterbox Cache", "Event Cache", "Webcam Cache",  "Mystery Cache",   "Locationless Cache"};
+constexpr std::array<const char*, kIconCount> kIconNames = {"Cross",
+                                                            "Box",
+                                                            "House",
+                                                            "Aerial",
+                                                            "Airport",
+                                                            "Amusement",
+                                                            "ATM",
+                                                            "Auto Repair",
+                                                            "Boating",
+                                                            "Camping",
+                                                            "Exit Ramp",
+                                                            "First Aid",
+                                                            "Nav Aid",
+                                                            "Bouy",
+                                                            "Fuel",
+                                                            "Garden",
+                                                            "Golf",
+                                                            "Hotel",
+                                                            "Hunt/Fish",
+                                                            "Large City",
+                                                            "Light House",
+                                                            "Major City",
+                                                            "Marina",
+                                                            "Medium City",
+                                                            "Museum",
+                                                            "Obstruction",
+                                                            "Park",
+                                                            "Resort",
+                                                            "Restaurant",
+                                                            "Rock",
+                                                            "Scuba",
+                                                            "RV Resort",
+                                                            "Shooting",
+                                                            "Sight Seeing",
+                                                            "Small City",
+                                                            "Sounding",
+                                                            "Sports Arena",
+                                                            "Tourist Info",
+                                                            "Truck Service",
+                                                            "Winery",
+                                                            "Wreck",
+                                                            "Zoo",
+                                                            "Traditional Cache",
+                                                            "MultiCache",
+                                                            "Virtual Cache",
+                                                            "Letterbox Cache",
+                                                            "Event Cache",
+                                                            "Webcam Cache",
+                                                            "Mystery Cache",
+                                                            "Locationless Cache"};
 
 constexpr std::array<const char*, 8> kDirectionNames = {
     "North", "North East", "East", "South East", "South", "South West", "West", "North West"};
@@ -43,8 +82,7 @@ int DisplayAltitude(double metres, bool metric) {
     return static_cast<int>(std::clamp(value, -2147483648.0, 2147483647.0));
 }
 
-std::array<std::string, kColumnCount> RowCellTexts(const CWayEntry& entry, int index,
-                                                   bool metric) {
+std::array<std::string, kColumnCount> RowCellTexts(const CWayEntry& entry, int index, bool metric) {
     return {StrFormat("%d", index),
             entry.m_strName,
             entry.m_strComment,

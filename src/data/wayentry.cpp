@@ -46,7 +46,9 @@ void CWayEntry::operator delete(void* p, std::size_t size) {
     pool.m_pool.Free(p);
 }
 
-bool IsNameChar(char c) { return IsAsciiAlnum(c) || c == '.' || c == '-' || c == ' '; }
+bool IsNameChar(char c) {
+    return IsAsciiAlnum(c) || c == '.' || c == '-' || c == ' ';
+}
 
 std::string CleanComment(std::string_view comment) {
     std::string out(comment.substr(0, CWayEntry::kMaxComment));
@@ -57,11 +59,9 @@ std::string CleanComment(std::string_view comment) {
 }
 
 CWayEntry::CWayEntry(const std::string& name, const std::string& comment, double latitude,
-                     double longitude, double altitude, std::uint8_t geocache,
-                     std::uint8_t visible)
+                     double longitude, double altitude, std::uint8_t geocache, std::uint8_t visible)
     : m_strName(name), m_strComment(CleanComment(comment)), m_dLatitude(latitude),
-      m_dLongitude(longitude), m_dAltitude(altitude), m_bGeocache(geocache),
-      m_bVisible(visible) {}
+      m_dLongitude(longitude), m_dAltitude(altitude), m_bGeocache(geocache), m_bVisible(visible) {}
 
 CWayEntry& CWayEntry::operator=(const CWayEntry& other) {
     if (this == &other)

@@ -40,7 +40,9 @@ TEST(Archive, PrefixBytesOfTheLongForms) {
 }
 
 TEST(Archive, ReadingPastTheEndFailsWithNameAndOffset) {
-    CMemorySource src(std::string("\x05" "ab", 3));
+    CMemorySource src(std::string("\x05"
+                                  "ab",
+                                  3));
     CArchive ar(src, "short.ckb");
     try {
         ar.ReadString();

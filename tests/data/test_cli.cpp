@@ -28,7 +28,8 @@ TEST(Cli, ListsEveryWaypointAsOneLine) {
     std::istringstream lines(r.out);
     std::string first;
     std::getline(lines, first);
-    EXPECT_EQ(first, "1\tHOME\tHome base\tN47\xC2\xB0 36.373'\tW122\xC2\xB0 19.924'\t173\tHouse\t0\t1\t\t0.00\tNorth");
+    EXPECT_EQ(first, "1\tHOME\tHome base\tN47\xC2\xB0 36.373'\tW122\xC2\xB0 "
+                     "19.924'\t173\tHouse\t0\t1\t\t0.00\tNorth");
     EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 12);
     EXPECT_NE(r.out.find("Small container, bring a pen."), std::string::npos);
     EXPECT_NE(r.out.find("\\r\\n"), std::string::npos); // line breaks inside a cell escaped
@@ -37,17 +38,23 @@ TEST(Cli, ListsEveryWaypointAsOneLine) {
 TEST(Cli, ReferenceMetricAndNotation) {
     const CRun r = Cli({"list", kSample, "--reference", "HOME", "--metric", "--notation", "2"});
     ASSERT_EQ(r.code, 0) << r.err;
-    EXPECT_NE(r.out.find("1\tHOME\tHome base\tN47.60621\tW122.33207\t53\tHouse\t0\t1\t\t0.00\tNorth\n"),
-              std::string::npos);
+    EXPECT_NE(
+        r.out.find("1\tHOME\tHome base\tN47.60621\tW122.33207\t53\tHouse\t0\t1\t\t0.00\tNorth\n"),
+        std::string::npos);
     const CRun missing = Cli({"list", kSample, "--reference", "NOPE"});
     EXPECT_EQ(missing.code, 2);
 }
 
 TEST(Cli, UsageErrors) {
-    for (const auto& args : std::vector<std::vector<std::string>>{
-             {}, {"frobnicate"}, {"list"}, {"list", kSample, "--notation", "3"},
-             {"list", kSample, "--bogus"}, {"merge", kSample, "-o", "x.ckb"},
-             {"convert", kSample}, {"list", kSample, "--on-conflict", "maybe"}}) {
+    for (const auto& args :
+         std::vector<std::vector<std::string>>{{},
+                                               {"frobnicate"},
+                                               {"list"},
+                                               {"list", kSample, "--notation", "3"},
+                                               {"list", kSample, "--bogus"},
+                                               {"merge", kSample, "-o", "x.ckb"},
+                                               {"convert", kSample},
+                                               {"list", kSample, "--on-conflict", "maybe"}}) {
         const CRun r = Cli(args);
         EXPECT_EQ(r.code, 2) << (args.empty() ? "" : args[0]);
         EXPECT_NE(r.err.find("usage:"), std::string::npos);
@@ -62,7 +69,8 @@ TEST(Cli, ConvertAsksBeforeWritingWpt) {
     EXPECT_FALSE(std::filesystem::exists(dir.Path("out.wpt")));
     const CRun yes = Cli({"convert", kSample, dir.Path("out.wpt"), "--yes"});
     EXPECT_EQ(yes.code, 0) << yes.err;
-    EXPECT_EQ(ReadBytes(dir.Path("out.wpt")), ReadBytes(std::string(CAIRNBOOK_SAMPLES) + "/sample.wpt"));
+    EXPECT_EQ(ReadBytes(dir.Path("out.wpt")),
+              ReadBytes(std::string(CAIRNBOOK_SAMPLES) + "/sample.wpt"));
     const CRun back = Cli({"convert", dir.Path("out.wpt"), dir.Path("back.ckb")});
     EXPECT_EQ(back.code, 0);
 }
@@ -87,7 +95,8 @@ TEST(Cli, MergeAnswersConflictsFromTheOption) {
     EXPECT_NE(keep.err.find("Merge: Replace\n    GC1M2QK"), std::string::npos);
     EXPECT_NE(keep.err.find("N47\xC2\xB0 31' 38"), std::string::npos);
     EXPECT_EQ(ReadBytes(dir.Path("keep.ckb")), ReadBytes(kSample));
-    const CRun replace = Cli({"merge", kSample, loc, "-o", dir.Path("rep.ckb"), "--on-conflict", "replace"});
+    const CRun replace =
+        Cli({"merge", kSample, loc, "-o", dir.Path("rep.ckb"), "--on-conflict", "replace"});
     ASSERT_EQ(replace.code, 0);
     const CRun listed = Cli({"list", dir.Path("rep.ckb")});
     EXPECT_NE(listed.out.find("\tShooting\t1\t1\t"), std::string::npos);

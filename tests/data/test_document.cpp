@@ -13,7 +13,10 @@ std::unique_ptr<CWayEntry> Make(const std::string& name, double lat = 0, double 
 }
 
 TEST(WayEntry, ValueConstructorKeepsNameAndCleansComment) {
-    CWayEntry e("TWELVECHARSX", "a,b;c\xE9" "d", 1, 2, 3, 1, 0);
+    CWayEntry e("TWELVECHARSX",
+                "a,b;c\xE9"
+                "d",
+                1, 2, 3, 1, 0);
     EXPECT_EQ(e.m_strName, "TWELVECHARSX");
     EXPECT_EQ(e.m_strComment, "a b c d");
     EXPECT_EQ(e.m_nIcon, 0);

@@ -13,8 +13,9 @@ class Files : public ::testing::Test {
 protected:
     void Fill(CCairnbookDoc& doc, int n) {
         for (int i = 0; i < n; ++i) {
-            auto e = std::make_unique<CWayEntry>("WP" + std::to_string(i), "comment " + std::to_string(i),
-                                                 47.5 + i * 0.01, -122.25 - i * 0.01, 100.5 + i, i % 2, 1);
+            auto e = std::make_unique<CWayEntry>("WP" + std::to_string(i),
+                                                 "comment " + std::to_string(i), 47.5 + i * 0.01,
+                                                 -122.25 - i * 0.01, 100.5 + i, i % 2, 1);
             e->m_nIcon = static_cast<std::uint8_t>(40 + i);
             e->m_strAdditionalInfo = i % 3 ? "info\r\nline " + std::to_string(i) : "";
             doc.AddEntry(std::move(e));
@@ -61,7 +62,8 @@ TEST_F(Files, WptKeepsWhatItCanAndOpensWhateverItsName) {
     ASSERT_EQ(doc.SaveFile(dir.Path("a.WPT")), ESaveResult::saved);
     ASSERT_EQ(prompt.m_asked.size(), 1u);
     EXPECT_EQ(prompt.m_asked[0].m_strCaption, "Save Warning");
-    EXPECT_EQ(prompt.m_asked[0].m_strText, "Some data will be lost with this file type.  Continue?");
+    EXPECT_EQ(prompt.m_asked[0].m_strText,
+              "Some data will be lost with this file type.  Continue?");
     std::filesystem::copy_file(dir.Path("a.WPT"), dir.Path("wpt-inside.ckb"));
     CCairnbookDoc back(prompt);
     back.LoadFile(dir.Path("wpt-inside.ckb"));
@@ -108,8 +110,8 @@ TEST_F(Files, FailedWriteIsReportedAndLeavesNoFile) {
 }
 
 TEST_F(Files, KnownHeadersAndTheShortLayout) {
-    const std::string full1 = Str("A") + Str("") + U32(1) + "\x05\x01" + F64(1) + F64(2) + F64(3) +
-                              "\x01" + Str("info");
+    const std::string full1 =
+        Str("A") + Str("") + U32(1) + "\x05\x01" + F64(1) + F64(2) + F64(3) + "\x01" + Str("info");
     const std::string full2 = Str("B") + Str("") + U32(2) + "\x06\x01" + F64(4) + F64(5) + F64(6) +
                               std::string(1, '\0') + Str("");
     for (const char* header : {"Tolvex Version 1.0", "Cairnbook Version 1.0"}) {
@@ -131,10 +133,10 @@ TEST_F(Files, KnownHeadersAndTheShortLayout) {
 }
 
 TEST_F(Files, DuplicateRecordsInOneFile) {
-    const std::string rec = Str("A") + Str("c") + U32(1) + "\x05\x01" + F64(1) + F64(2) + F64(3) +
-                            "\x01" + Str("");
-    const std::string other = Str("A") + Str("d") + U32(2) + "\x05\x01" + F64(1) + F64(2) + F64(3) +
-                              "\x01" + Str("");
+    const std::string rec =
+        Str("A") + Str("c") + U32(1) + "\x05\x01" + F64(1) + F64(2) + F64(3) + "\x01" + Str("");
+    const std::string other =
+        Str("A") + Str("d") + U32(2) + "\x05\x01" + F64(1) + F64(2) + F64(3) + "\x01" + Str("");
     WriteBytes(dir.Path("dup.ckb"), Str(res::kNativeHeader) + U32(1) + U32(2) + rec + rec);
     CCairnbookDoc doc(prompt);
     doc.LoadFile(dir.Path("dup.ckb"));
@@ -148,8 +150,8 @@ TEST_F(Files, DuplicateRecordsInOneFile) {
 }
 
 TEST_F(Files, DamagedCountsAndTruncation) {
-    const std::string rec = Str("A") + Str("") + U32(1) + "\x05\x01" + F64(1) + F64(2) + F64(3) +
-                            "\x01" + Str("");
+    const std::string rec =
+        Str("A") + Str("") + U32(1) + "\x05\x01" + F64(1) + F64(2) + F64(3) + "\x01" + Str("");
     struct Case {
         const char* label;
         std::string bytes;
@@ -217,8 +219,8 @@ TEST_F(Files, MergeOfSavedCopies) {
 }
 
 TEST_F(Files, MergeDoesNotKnowTheLegacyHeader) {
-    const std::string rec = Str("A") + Str("") + U32(1) + "\x05\x01" + F64(1) + F64(2) + F64(3) +
-                            "\x01" + Str("info");
+    const std::string rec =
+        Str("A") + Str("") + U32(1) + "\x05\x01" + F64(1) + F64(2) + F64(3) + "\x01" + Str("info");
     WriteBytes(dir.Path("legacy.dat"), Str(res::kLegacyHeader) + U32(1) + U32(1) + rec);
     CCairnbookDoc doc(prompt);
     doc.MergeFile(dir.Path("legacy.dat"));
@@ -227,8 +229,8 @@ TEST_F(Files, MergeDoesNotKnowTheLegacyHeader) {
 }
 
 TEST_F(Files, MergeFailuresKeepWhatWasRead) {
-    const std::string rec = Str("A") + Str("") + U32(1) + "\x05\x01" + F64(1) + F64(2) + F64(3) +
-                            "\x01" + Str("");
+    const std::string rec =
+        Str("A") + Str("") + U32(1) + "\x05\x01" + F64(1) + F64(2) + F64(3) + "\x01" + Str("");
     WriteBytes(dir.Path("cut.ckb"), Str(res::kNativeHeader) + U32(1) + U32(2) + rec + "\x01");
     CScriptedChooser chooser;
     CCairnbookDoc doc(prompt);

@@ -14,10 +14,14 @@ EPromptAnswer CScriptedPrompt::Ask(const std::string& caption, const std::string
         return a;
     }
     switch (buttons) {
-    case EPromptButtons::okCancel: return EPromptAnswer::cancel;
-    case EPromptButtons::yesNo: return EPromptAnswer::no;
-    case EPromptButtons::yesNoCancel: return EPromptAnswer::cancel;
-    case EPromptButtons::ok: break;
+    case EPromptButtons::okCancel:
+        return EPromptAnswer::cancel;
+    case EPromptButtons::yesNo:
+        return EPromptAnswer::no;
+    case EPromptButtons::yesNoCancel:
+        return EPromptAnswer::cancel;
+    case EPromptButtons::ok:
+        break;
     }
     return EPromptAnswer::ok;
 }
@@ -59,7 +63,9 @@ void WriteBytes(const std::string& path, const std::string& bytes) {
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
-std::string U32(std::uint32_t v) { return std::string(reinterpret_cast<const char*>(&v), 4); }
+std::string U32(std::uint32_t v) {
+    return std::string(reinterpret_cast<const char*>(&v), 4);
+}
 
 std::string F64(double v) {
     char b[8];
@@ -67,4 +73,6 @@ std::string F64(double v) {
     return std::string(b, 8);
 }
 
-std::string Str(const std::string& s) { return std::string(1, static_cast<char>(s.size())) + s; }
+std::string Str(const std::string& s) {
+    return std::string(1, static_cast<char>(s.size())) + s;
+}

@@ -24,8 +24,10 @@ public:
 
 class CScriptedChooser : public CFileChooser {
 public:
-    std::optional<CChosenFile> ChooseOpen(const std::string& title, const std::string& filter) override;
-    std::optional<CChosenFile> ChooseSave(const std::string& title, const std::string& filter) override;
+    std::optional<CChosenFile> ChooseOpen(const std::string& title,
+                                          const std::string& filter) override;
+    std::optional<CChosenFile> ChooseSave(const std::string& title,
+                                          const std::string& filter) override;
     std::optional<CChosenFile> m_next;
     std::string m_strTitle;
     std::string m_strFilter;

@@ -20,7 +20,8 @@ std::string Element(const std::string& id, const std::string& desc, const std::s
 }
 
 std::string Loc(const std::string& body) {
-    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<loc version=\"1.0\" src=\"Groundspeak\">\n" +
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<loc version=\"1.0\" "
+           "src=\"Groundspeak\">\n" +
            body + "\n</loc>\n";
 }
 
@@ -72,7 +73,8 @@ TEST_F(LocImport, ElementsAcrossChunkBoundariesAndSecondImport) {
     Import(file);
     ASSERT_EQ(doc.m_WayList.size(), 400u);
     for (int i = 0; i < 400; ++i) {
-        EXPECT_EQ(doc.m_WayList[static_cast<std::size_t>(i)]->m_strName, "GC" + std::to_string(1000 + i));
+        EXPECT_EQ(doc.m_WayList[static_cast<std::size_t>(i)]->m_strName,
+                  "GC" + std::to_string(1000 + i));
         EXPECT_NEAR(doc.m_WayList[static_cast<std::size_t>(i)]->m_dLatitude, 40 + i * 0.001, 1e-6);
     }
     Import(file);
@@ -98,9 +100,9 @@ TEST_F(LocImport, ExactChunkSizesAndPaddedElements) {
 TEST_F(LocImport, IncompleteElementsAreSkipped) {
     const std::string good = Element("GCOK", "fine", "3", "4");
     const char* broken[] = {
-        "<waypoint><coord lat=\"1\" lon=\"2\"/></waypoint>",                // no name, no CDATA
-        "<waypoint><name id=\"GCX\"><![CDATA[x]]></name></waypoint>",      // no coordinates
-        "<waypoint><name id=\"GCY\"><![CDATA[never closed</waypoint>",     // no ']' inside
+        "<waypoint><coord lat=\"1\" lon=\"2\"/></waypoint>",           // no name, no CDATA
+        "<waypoint><name id=\"GCX\"><![CDATA[x]]></name></waypoint>",  // no coordinates
+        "<waypoint><name id=\"GCY\"><![CDATA[never closed</waypoint>", // no ']' inside
         "<waypoint><name id=\"GCZ\"><![CDATA[y]]><coord lat=\"5\"/></waypoint>",
     };
     std::string body;
@@ -138,7 +140,8 @@ TEST_F(LocImport, AgreesWithGpsbabel) {
                 (i % 2 ? "\n" : "");
     Import(Loc(body));
     const std::string csv = dir.Path("out.csv");
-    const std::string cmd = "gpsbabel -i geo -f '" + dir.Path("x.loc") + "' -o unicsv -F '" + csv + "'";
+    const std::string cmd =
+        "gpsbabel -i geo -f '" + dir.Path("x.loc") + "' -o unicsv -F '" + csv + "'";
     ASSERT_EQ(std::system(cmd.c_str()), 0);
     std::ifstream in(csv);
     std::string line;

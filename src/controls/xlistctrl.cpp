@@ -1,0 +1,303 @@
+#include "xlistctrl.h"
+
+#include "cp1252.h"
+#include "listcompare.h"
+#include "textline.h"
+#include "xheaderctrl.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QMouseEvent>
+#include <QScrollBar>
+
+void InstallCellDelegate(CXListCtrl* list); // xlistpaint.cpp
+
+CXListCtrl::CXListCtrl(QWidget* parent)
+    : QTableView(parent), m_pModel(new CXListModel(this)), m_pHeader(new CXHeaderCtrl(this)),
+      m_images(CImageList::FromResource()) {
+    setHorizontalHeader(m_pHeader);
+    setModel(m_pModel);
+    verticalHeader()->hide();
+    setShowGrid(false); // the cells draw their own grid lines
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    setWordWrap(false);
+    setCornerButtonEnabled(false);
+    m_pHeader->setStretchLastSection(false);
+    m_pHeader->setSectionResizeMode(QHeaderView::Interactive);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(std::max(17, fontMetrics().height() + 4));
+    connect(m_pHeader, &QHeaderView::sectionClicked, this, &CXListCtrl::OnColumnClick);
+    ReadColors();
+    InstallCellDelegate(this);
+}
+
+CXListCtrl::~CXListCtrl() = default;
+
+void CXListCtrl::ReadColors() {
+    const QPalette pal = palette();
+    m_highlight = pal.color(QPalette::Active, QPalette::Highlight);
+    m_highlightText = pal.color(QPalette::Active, QPalette::HighlightedText);
+    m_buttonFace = pal.color(QPalette::Button);
+    m_windowTextColor = pal.color(QPalette::Text);
+    QPalette own = pal;
+    own.setColor(QPalette::Base, m_windowColor);
+    setPalette(own);
+}
+
+void CXListCtrl::changeEvent(QEvent* event) {
+    // A new system palette replaces every colour, the window colour included.
+    if (event->type() == QEvent::ApplicationPaletteChange) {
+        m_windowColor = QApplication::palette().color(QPalette::Base);
+        setPalette(QApplication::palette());
+        ReadColors();
+    }
+    QTableView::changeEvent(event);
+}
+
+bool CXListCtrl::ValidCell(int row, int column) const {
+    return row >= 0 && row < GetItemCount() && column >= 0 && column < GetColumnCount() &&
+           static_cast<std::size_t>(column) < m_pModel->Row(row).m_cells.size();
+}
+
+int CXListCtrl::InsertColumn(const QString& title, Qt::Alignment align, int width) {
+    m_pModel->AddColumn(title, align);
+    const int c = GetColumnCount() - 1;
+    setColumnWidth(c, width);
+    return c;
+}
+
+void CXListCtrl::SetColumnTitle(int column, const QString& title) {
+    if (column >= 0 && column < GetColumnCount())
+        m_pModel->SetColumn(column, title, m_pModel->Column(column).m_align);
+}
+
+void CXListCtrl::SetColumnAlignment(int column, Qt::Alignment align) {
+    if (column >= 0 && column < GetColumnCount())
+        m_pModel->SetColumn(column, m_pModel->Column(column).m_strTitle, align);
+}
+
+int CXListCtrl::GetColumnCount() const {
+    return m_pModel->columnCount();
+}
+int CXListCtrl::GetItemCount() const {
+    return m_pModel->rowCount();
+}
+
+int CXListCtrl::InsertItem(int row, const QString& text, int image) {
+    if (row < 0)
+        return -1;
+    CRowData data;
+    data.m_cells.resize(static_cast<std::size_t>(std::max(1, GetColumnCount())));
+    for (CCellData& cell : data.m_cells) {
+        cell.m_textColor = m_windowTextColor;
+        cell.m_backColor = m_windowColor;
+    }
+    data.m_cells[0].m_nImage = image;
+    data.m_cells[0].m_strText = text;
+    data.m_cells[0].m_sortText = cp1252::FromUtf8(text.toStdString());
+    data.m_nInsertIndex = row;
+    if (m_nSelectionMark >= row)
+        ++m_nSelectionMark;
+    return m_pModel->InsertRow(row, std::move(data));
+}
+
+bool CXListCtrl::SetItemText(int row, int column, const QString& text, ColorRef textColor,
+                             ColorRef backColor) {
+    if (!ValidCell(row, column))
+        return false;
+    CCellData& cell = m_pModel->Row(row).m_cells[static_cast<std::size_t>(column)];
+    cell.m_strText = text;
+    cell.m_sortText = cp1252::FromUtf8(text.toStdString());
+    cell.m_textColor = textColor == kDefaultColor ? m_windowTextColor : ToQColor(textColor);
+    cell.m_backColor = backColor == kDefaultColor ? m_windowColor : ToQColor(backColor);
+    RedrawCell(row, column);
+    return true;
+}
+
+QString CXListCtrl::GetItemText(int row, int column) const {
+    if (!ValidCell(row, column))
+        return QString();
+    return m_pModel->Row(row).m_cells[static_cast<std::size_t>(column)].m_strText;
+}
+
+bool CXListCtrl::SetItemImage(int row, int column, int image) {
+    if (!ValidCell(row, column))
+        return false;
+    m_pModel->Row(row).m_cells[static_cast<std::size_t>(column)].m_nImage = image;
+    RedrawCell(row, column);
+    return true;
+}
+
+bool CXListCtrl::SetCheckState(int row, int column, int state) {
+    if (!ValidCell(row, column))
+        return false;
+    m_pModel->Row(row).m_cells[static_cast<std::size_t>(column)].m_nCheck = state;
+    RedrawCell(row, column);
+    return true;
+}
+
+int CXListCtrl::GetCheckState(int row, int column) const {
+    if (!ValidCell(row, column))
+        return -1;
+    return m_pModel->Row(row).m_cells[static_cast<std::size_t>(column)].m_nCheck;
+}
+
+bool CXListCtrl::SetItemData(int row, quintptr value) {
+    if (row < 0 || row >= GetItemCount())
+        return false;
+    m_pModel->Row(row).m_nItemData = value;
+    return true;
+}
+
+quintptr CXListCtrl::GetItemData(int row) const {
+    if (row < 0 || row >= GetItemCount())
+        return 0;
+    return m_pModel->Row(row).m_nItemData;
+}
+
+bool CXListCtrl::DeleteItem(int row) {
+    if (row < 0 || row >= GetItemCount())
+        return false;
+    m_pModel->RemoveRow(row);
+    if (m_nSelectionMark == row)
+        m_nSelectionMark = -1;
+    else if (m_nSelectionMark > row)
+        --m_nSelectionMark;
+    return true;
+}
+
+bool CXListCtrl::DeleteAllItems() {
+    m_pModel->Clear();
+    m_nSelectionMark = -1;
+    return true;
+}
+
+void CXListCtrl::RedrawCell(int row, int column) {
+    if (updatesEnabled())
+        viewport()->update(visualRect(m_pModel->index(row, column)));
+}
+
+void CXListCtrl::OnColumnClick(int column) {
+    emit ColumnClicked(column);
+    if (column == 0 && m_bShowRowNumbers)
+        return;
+    const int state = column == m_nSortColumn ? (m_nSortState + 1) % 3 : 0;
+    SortByColumn(column, state);
+}
+
+void CXListCtrl::SortByColumn(int column, int state) {
+    if (column < 0 || column >= GetColumnCount())
+        return;
+    m_nSortColumn = column;
+    m_nSortState = state;
+    m_pHeader->SetSortIndicator(column, state);
+    const int n = GetItemCount();
+    auto cell = [&](int row) {
+        const CRowData& r = m_pModel->Row(row);
+        const auto c = static_cast<std::size_t>(column);
+        CSortCell s;
+        if (c < r.m_cells.size()) {
+            s.m_text = r.m_cells[c].m_sortText;
+            s.m_nCheck = r.m_cells[c].m_nCheck;
+        }
+        s.m_nInsertIndex = r.m_nInsertIndex;
+        return s;
+    };
+    // A bottom-up merge sort of our own: the comparison is not a strict order
+    // (mixed numbers and words), and this stays in bounds and stable whatever it says.
+    std::vector<int> order(static_cast<std::size_t>(n)), scratch(order.size());
+    for (int i = 0; i < n; ++i)
+        order[static_cast<std::size_t>(i)] = i;
+    for (std::size_t width = 1; width < order.size(); width *= 2) {
+        for (std::size_t lo = 0; lo < order.size(); lo += 2 * width) {
+            const std::size_t mid = std::min(lo + width, order.size());
+            const std::size_t hi = std::min(lo + 2 * width, order.size());
+            std::size_t i = lo, j = mid, k = lo;
+            while (i < mid && j < hi)
+                scratch[k++] = CompareRows(cell(order[i]), cell(order[j]), state) > 0 ? order[j++]
+                                                                                      : order[i++];
+            while (i < mid)
+                scratch[k++] = order[i++];
+            while (j < hi)
+                scratch[k++] = order[j++];
+        }
+        order.swap(scratch);
+    }
+    if (m_nSelectionMark >= 0)
+        m_nSelectionMark = static_cast<int>(
+            std::find(order.begin(), order.end(), m_nSelectionMark) - order.begin());
+    m_pModel->Reorder(order);
+}
+
+void CXListCtrl::Resort() {
+    if (m_nSortState != 2)
+        SortByColumn(m_nSortColumn, m_nSortState);
+}
+
+std::vector<int> CXListCtrl::SelectedRows() const {
+    std::vector<int> rows;
+    for (const QModelIndex& idx : selectionModel()->selectedRows())
+        rows.push_back(idx.row());
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+void CXListCtrl::SetItemSelected(int row, bool selected) {
+    if (row < 0 || row >= GetItemCount())
+        return;
+    selectionModel()->select(m_pModel->index(row, 0), (selected ? QItemSelectionModel::Select
+                                                                : QItemSelectionModel::Deselect) |
+                                                          QItemSelectionModel::Rows);
+}
+
+bool CXListCtrl::IsItemSelected(int row) const {
+    return row >= 0 && row < GetItemCount() && selectionModel()->isRowSelected(row, {});
+}
+
+void CXListCtrl::SetFocusRow(int row) {
+    if (row >= 0 && row < GetItemCount())
+        selectionModel()->setCurrentIndex(m_pModel->index(row, 0), QItemSelectionModel::NoUpdate);
+}
+
+void CXListCtrl::EnsureVisible(int row) {
+    if (row >= 0 && row < GetItemCount())
+        scrollTo(m_pModel->index(row, 0));
+}
+
+void CXListCtrl::SetRedraw(bool on) {
+    setUpdatesEnabled(on);
+    if (on)
+        viewport()->update();
+}
+
+void CXListCtrl::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+    QTableView::currentChanged(current, previous);
+    // The anchor moves with the focus unless Shift extends the selection from it.
+    if (current.isValid() && !(QApplication::keyboardModifiers() & Qt::ShiftModifier))
+        m_nSelectionMark = current.row();
+}
+
+void CXListCtrl::mousePressEvent(QMouseEvent* event) {
+    const QModelIndex idx = indexAt(event->position().toPoint());
+    if (ValidCell(idx.row(), idx.column()) && event->button() == Qt::LeftButton) {
+        CCellData& cell = m_pModel->Row(idx.row()).m_cells[static_cast<std::size_t>(idx.column())];
+        if (cell.m_nCheck >= 0) {
+            cell.m_nCheck = cell.m_nCheck == 0 ? 1 : 0;
+            RedrawCell(idx.row(), idx.column());
+            emit CheckBoxClicked(idx.row(), idx.column());
+        }
+    }
+    QTableView::mousePressEvent(event);
+    if (idx.isValid())
+        emit ItemClicked(idx.row(), idx.column());
+}
+
+void CXListCtrl::mouseDoubleClickEvent(QMouseEvent* event) {
+    QTableView::mouseDoubleClickEvent(event);
+    const QModelIndex idx = indexAt(event->position().toPoint());
+    if (idx.isValid())
+        emit ItemDoubleClicked(idx.row(), idx.column());
+}

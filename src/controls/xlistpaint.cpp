@@ -1,0 +1,196 @@
+// How CXListCtrl draws: every cell through its own off-screen surface.
+#include "memdc.h"
+#include "textline.h"
+#include "xheaderctrl.h"
+#include "xlistctrl.h"
+
+#include <QPaintEvent>
+#include <QStyledItemDelegate>
+
+namespace {
+
+class CCellDelegate : public QStyledItemDelegate {
+public:
+    explicit CCellDelegate(CXListCtrl* list) : QStyledItemDelegate(list), m_pList(list) {}
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        m_pList->PaintCell(*painter, index.row(), index.column(), option.rect);
+    }
+
+private:
+    CXListCtrl* m_pList;
+};
+
+// A sunken 3-D edge two pixels deep, as common controls draw around a check box.
+void DrawSunkenEdge(QPainter& p, const QRect& r, const QPalette& pal) {
+    auto frame = [&](const QRect& f, const QColor& topLeft, const QColor& bottomRight) {
+        p.setPen(topLeft);
+        p.drawLine(f.topLeft(), f.topRight());
+        p.drawLine(f.topLeft(), f.bottomLeft());
+        p.setPen(bottomRight);
+        p.drawLine(f.bottomLeft(), f.bottomRight());
+        p.drawLine(f.topRight(), f.bottomRight());
+    };
+    frame(r, pal.color(QPalette::Mid), pal.color(QPalette::Light));
+    frame(r.adjusted(1, 1, -1, -1), pal.color(QPalette::Shadow), pal.color(QPalette::Midlight));
+}
+
+// One line of text, vertically centred in r and aligned as asked. Cheaper than
+// the rectangle form of drawText, which lays the text out in full every time;
+// the cell's own off-screen surface cuts off whatever runs past the cell.
+void DrawLine(QPainter& p, CTextLine& font, const QRect& r, Qt::Alignment align,
+              const QString& text) {
+    int x = r.left();
+    if (align & (Qt::AlignHCenter | Qt::AlignRight)) {
+        const int w = qRound(font.Width(text));
+        x = align & Qt::AlignRight ? r.right() + 1 - w : r.left() + (r.width() - w) / 2;
+    }
+    const int y = r.top() + (r.height() - font.Height() + 1) / 2 + font.Ascent();
+    font.Draw(p, x, y, text);
+}
+
+} // namespace
+
+void InstallCellDelegate(CXListCtrl* list) {
+    list->setItemDelegate(new CCellDelegate(list));
+}
+
+CTextLine& CXListCtrl::Text() const {
+    if (!m_pText || m_pText->Font() != font())
+        m_pText = std::make_unique<CTextLine>(font());
+    return *m_pText;
+}
+
+void CXListCtrl::CellColors(int row, int column, QColor& text, QColor& back) const {
+    const CCellData& cell = m_pModel->Row(row).m_cells[static_cast<std::size_t>(column)];
+    text = cell.m_textColor;
+    back = cell.m_backColor;
+    if (!IsItemSelected(row) || !(m_bFullRowSelect || column == 0))
+        return;
+    if (hasFocus()) {
+        text = m_highlightText;
+        back = m_highlight;
+    } else if (m_bShowSelAlways) {
+        text = m_windowTextColor;
+        back = m_buttonFace;
+    }
+}
+
+void CXListCtrl::PaintCell(QPainter& target, int row, int column, const QRect& rect) const {
+    if (!ValidCell(row, column))
+        return;
+    QColor text, back;
+    CellColors(row, column, text, back);
+    CMemDC dc(target, rect);
+    QPainter& p = dc.Painter();
+    if (m_pModel->Row(row).m_cells[static_cast<std::size_t>(column)].m_nCheck != -1) {
+        DrawCheckCell(p, row, column, rect, text, back);
+        return;
+    }
+    QRect r = rect;
+    r.setLeft(r.left() + DrawCellImage(p, row, column, rect, back));
+    DrawCellText(p, row, column, r, text, back);
+}
+
+int CXListCtrl::DrawCellImage(QPainter& p, int row, int column, const QRect& rect,
+                              const QColor& back) const {
+    p.fillRect(rect, back);
+    if (m_images.IsNull())
+        return 0;
+    const int image = m_pModel->Row(row).m_cells[static_cast<std::size_t>(column)].m_nImage;
+    if (image < 0 || image >= m_images.Count())
+        return 0;
+    const QRect left = rect.adjusted(CXHeaderCtrl::kItemSpacing, 0, 0, 0);
+    const QSize size = m_images.ImageSize();
+    const int top = (rect.top() + rect.bottom() + 1) / 2 - size.height() / 2;
+    p.save();
+    p.setClipRect(rect);
+    p.drawPixmap(left.left(), top, m_images.Image(image));
+    p.restore();
+    if (m_bGridLines) {
+        p.setPen(Qt::black);
+        p.drawLine(rect.left() - 1, rect.bottom(), rect.right(), rect.bottom());
+        if (row == 0)
+            p.drawLine(rect.left() - 1, rect.top(), rect.right(), rect.top());
+    }
+    return CXHeaderCtrl::kItemSpacing + size.width();
+}
+
+void CXListCtrl::DrawCellText(QPainter& p, int row, int column, QRect rect, const QColor& text,
+                              const QColor& back) const {
+    if (column == 0 && m_bShowRowNumbers) {
+        p.fillRect(rect, m_buttonFace);
+        p.setPen(text);
+        DrawLine(p, Text(), rect.adjusted(2, 0, 0, 0), Qt::AlignLeft, QString::number(row + 1));
+        p.setPen(Qt::black);
+        p.drawLine(rect.right(), rect.top(), rect.right(), rect.bottom());
+        p.drawLine(rect.left() - 3, rect.bottom(), rect.right(), rect.bottom());
+        return;
+    }
+    const CCellData& cell = m_pModel->Row(row).m_cells[static_cast<std::size_t>(column)];
+    if (!cell.m_strText.isEmpty()) {
+        p.fillRect(rect, back);
+        p.setPen(text);
+        const Qt::Alignment h = m_pModel->Column(column).m_align & Qt::AlignHorizontal_Mask;
+        DrawLine(p, Text(), rect.adjusted(2, 0, 0, 0), h ? h : Qt::AlignLeft, cell.m_strText);
+    }
+    if (m_bGridLines) {
+        p.setPen(Qt::black);
+        p.drawLine(rect.right(), rect.top(), rect.right(), rect.bottom());
+        p.drawLine(rect.left() - 3, rect.bottom(), rect.right(), rect.bottom());
+        if (row == 0)
+            p.drawLine(rect.left() - 2, rect.top(), rect.right(), rect.top());
+    }
+}
+
+void CXListCtrl::DrawCheckCell(QPainter& p, int row, int column, QRect rect, const QColor& text,
+                               const QColor& back) const {
+    p.fillRect(rect, back);
+    p.setPen(Qt::black);
+    if (row == 0)
+        p.drawLine(rect.left() - 1, rect.top(), rect.right(), rect.top());
+    if (m_bGridLines) {
+        p.drawLine(rect.right(), rect.top(), rect.right(), rect.bottom());
+        p.drawLine(rect.left(), rect.bottom(), rect.right(), rect.bottom());
+    }
+    if (rect.width() < 9)
+        return;
+    const CCellData& cell = m_pModel->Row(row).m_cells[static_cast<std::size_t>(column)];
+    // The box is as tall as the cell less its bottom grid line.
+    const int size = rect.height() - 1;
+    int left = rect.left() + 9;
+    if (cell.m_strText.isEmpty())
+        left = rect.left() + (rect.width() / 2 - size / 2) - 1;
+    QRect box(left, rect.top(), size, size);
+    p.fillRect(box, m_windowColor);
+    box.setLeft(box.left() + 1);
+    DrawSunkenEdge(p, box, palette());
+    if (cell.m_nCheck == 1) {
+        p.setPen(Qt::black);
+        const int L = box.left(), T = box.top();
+        const QPoint starts[] = {{L + 9, T + 3}, {L + 8, T + 4}, {L + 7, T + 5}, {L + 6, T + 6},
+                                 {L + 5, T + 7}, {L + 4, T + 6}, {L + 3, T + 5}};
+        for (const QPoint& s : starts)
+            p.drawLine(s, s + QPoint(0, 2));
+    }
+    if (!cell.m_strText.isEmpty()) {
+        p.setPen(text);
+        DrawLine(p, Text(),
+                 QRect(box.right() + 5, rect.top(), rect.right() - box.right() - 4, rect.height()),
+                 Qt::AlignLeft, cell.m_strText);
+    }
+}
+
+void CXListCtrl::paintEvent(QPaintEvent* event) {
+    if (GetItemCount() > 0) {
+        QTableView::paintEvent(event);
+        return;
+    }
+    QPainter p(viewport());
+    const QRect r = viewport()->rect();
+    p.fillRect(r, m_windowColor);
+    p.setPen(m_windowTextColor);
+    p.setFont(font());
+    p.drawText(r.adjusted(0, 10, 0, 0), Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
+               QString::fromLatin1(kEmptyText));
+}

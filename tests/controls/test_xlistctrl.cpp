@@ -1,0 +1,181 @@
+#include "xlistctrl.h"
+
+#include <QApplication>
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QColor kCyan(200, 255, 255);
+
+class List : public ::testing::Test {
+protected:
+    void SetUp() override {
+        list.InsertColumn("Index", Qt::AlignHCenter, 50);
+        list.InsertColumn("Name", Qt::AlignLeft, 100);
+        list.InsertColumn("Icon", Qt::AlignLeft, 100);
+        list.InsertColumn("Flag", Qt::AlignHCenter, 60);
+        list.resize(360, 300);
+        list.show();
+    }
+    int AddRow(const QString& name, int image, int check) {
+        const int row = list.InsertItem(list.GetItemCount(), "");
+        list.SetItemText(row, 0, QString::number(row), Rgb(0, 0, 0), Rgb(200, 255, 255));
+        list.SetItemText(row, 1, name, Rgb(0, 0, 0), Rgb(200, 255, 255));
+        list.SetItemText(row, 2, "sym", Rgb(0, 0, 0), Rgb(200, 255, 255));
+        list.SetItemImage(row, 2, image);
+        list.SetItemText(row, 3, "", Rgb(0, 0, 0), Rgb(200, 255, 255));
+        list.SetCheckState(row, 3, check);
+        return row;
+    }
+    QRect Cell(int row, int col) { return list.visualRect(list.model()->index(row, col)); }
+    QImage Grab() { return list.viewport()->grab().toImage(); }
+    int Count(const QImage& img, QRect r, std::function<bool(QColor)> pred) {
+        int n = 0;
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            for (int x = r.left(); x <= r.right(); ++x)
+                n += pred(img.pixelColor(x, y));
+        return n;
+    }
+    CXListCtrl list;
+};
+
+TEST_F(List, InvalidRowsAndColumnsAreNoOps) {
+    EXPECT_EQ(list.InsertItem(-1, "x"), -1);
+    EXPECT_FALSE(list.SetItemText(0, 0, "x"));
+    AddRow("A", 1, 0);
+    EXPECT_FALSE(list.SetItemText(0, 4, "x"));
+    EXPECT_FALSE(list.SetItemText(1, 0, "x"));
+    EXPECT_FALSE(list.SetCheckState(-1, 3, 1));
+    EXPECT_FALSE(list.SetItemData(5, 1));
+    EXPECT_EQ(list.GetItemData(5), 0u);
+    EXPECT_FALSE(list.DeleteItem(3));
+    EXPECT_TRUE(list.SetItemData(0, 42));
+    EXPECT_EQ(list.GetItemData(0), 42u);
+    EXPECT_EQ(list.InsertItem(99, "end"), 1); // beyond the end appends
+}
+
+TEST_F(List, EmptyListSaysSo) {
+    const QImage img = Grab();
+    EXPECT_EQ(img.pixelColor(5, 5), kCyan);
+    // The message starts 10 pixels below the header, centred.
+    const QRect firstRows(0, 0, img.width(), 10);
+    EXPECT_EQ(Count(img, firstRows, [](QColor c) { return c != kCyan; }), 0);
+    const QRect text(img.width() / 2 - 80, 10, 160, 20);
+    EXPECT_GT(Count(img, text, [](QColor c) { return qGray(c.rgb()) < 100; }), 20);
+    AddRow("A", 0, 0);
+    const QImage filled = Grab();
+    EXPECT_EQ(Count(filled, QRect(0, Cell(0, 0).bottom() + 2, img.width(), 30),
+                    [](QColor c) { return qGray(c.rgb()) < 100; }),
+              0);
+}
+
+TEST_F(List, CellsDrawColoursNumbersBoxesAndGrid) {
+    AddRow("Alpha", 2, 1);
+    AddRow("Beta", 3, 0);
+    list.SetItemText(1, 1, "Beta", Rgb(255, 0, 0), Rgb(0, 0, 255));
+    list.clearSelection();
+    const QImage img = Grab();
+    // Row numbers on the button face, the stored "0" is not what shows.
+    const QRect index = Cell(0, 0);
+    EXPECT_EQ(img.pixelColor(index.left() + 30, index.center().y()),
+              list.palette().button().color());
+    // Own colours: blue background, red text.
+    const QRect beta = Cell(1, 1);
+    EXPECT_EQ(img.pixelColor(beta.right() - 3, beta.center().y()), QColor(0, 0, 255));
+    EXPECT_GT(Count(img, beta, [](QColor c) { return c.red() > 150 && c.blue() < 150; }), 5);
+    // Grid lines are black along the right and bottom edges.
+    const QRect alpha = Cell(0, 1);
+    EXPECT_EQ(img.pixelColor(alpha.right(), alpha.center().y()), QColor(Qt::black));
+    EXPECT_EQ(img.pixelColor(alpha.center().x(), alpha.bottom()), QColor(Qt::black));
+    // The icon sits 6 pixels in: nothing of it in the first 6 columns.
+    const QRect icon = Cell(0, 2);
+    EXPECT_EQ(Count(img, QRect(icon.left(), icon.top() + 1, 6, icon.height() - 2),
+                    [](QColor c) { return c != kCyan; }),
+              0);
+    EXPECT_GT(Count(img, QRect(icon.left() + 6, icon.top() + 1, 16, icon.height() - 2),
+                    [](QColor c) { return c != kCyan; }),
+              20);
+    // A checked box holds the black tick, an unchecked one does not.
+    auto ink = [&](int row) {
+        const QRect c = Cell(row, 3);
+        return Count(img, c.adjusted(c.width() / 2 - 5, 3, -(c.width() / 2 - 5), -3),
+                     [](QColor k) { return k == QColor(Qt::black); });
+    };
+    EXPECT_GE(ink(0), 14);
+    EXPECT_EQ(ink(1), 0);
+}
+
+TEST_F(List, DefaultColoursAndSelection) {
+    AddRow("A", 0, 0);
+    list.SetItemText(0, 1, "A"); // defaults: the control's colours
+    QApplication::setActiveWindow(&list);
+    list.setFocus();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&list));
+    list.SetItemSelected(0, true);
+    QImage img = Grab();
+    const QRect a = Cell(0, 1);
+    EXPECT_EQ(img.pixel(a.right() - 3, a.center().y()),
+              list.palette().color(QPalette::Active, QPalette::Highlight).rgb());
+    list.clearSelection();
+    img = Grab();
+    EXPECT_EQ(img.pixelColor(a.right() - 3, a.center().y()), kCyan);
+}
+
+TEST_F(List, CheckBoxClicksToggleAndTellTheParent) {
+    AddRow("A", 0, 0);
+    AddRow("B", 0, -1);
+    QSignalSpy checks(&list, &CXListCtrl::CheckBoxClicked);
+    QSignalSpy clicks(&list, &CXListCtrl::ItemClicked);
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, Cell(0, 3).center() + QPoint(20, 0));
+    EXPECT_EQ(list.GetCheckState(0, 3), 1);
+    ASSERT_EQ(checks.count(), 1);
+    EXPECT_EQ(checks[0][0].toInt(), 0);
+    EXPECT_EQ(checks[0][1].toInt(), 3);
+    EXPECT_EQ(clicks.count(), 1);
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, Cell(1, 3).center());
+    EXPECT_EQ(list.GetCheckState(1, 3), -1);
+    EXPECT_EQ(checks.count(), 1);
+    EXPECT_TRUE(list.IsItemSelected(1));
+    EXPECT_EQ(list.GetSelectionMark(), 1);
+}
+
+TEST_F(List, SortCycleAndSelectionFollowRows) {
+    const char* names[] = {"-12.5", "3", "", "10"};
+    for (const char* n : names)
+        AddRow(n, 0, 0);
+    for (int r = 0; r < 4; ++r)
+        list.SetItemData(r, static_cast<quintptr>(100 + r));
+    list.SetItemSelected(1, true); // "3"
+    list.SortByColumn(1, 0);
+    EXPECT_EQ(list.GetItemText(0, 1), "-12.5");
+    EXPECT_EQ(list.GetItemText(1, 1), "");
+    EXPECT_EQ(list.GetItemText(2, 1), "3");
+    EXPECT_EQ(list.GetItemText(3, 1), "10");
+    EXPECT_EQ(list.SelectedRows(), std::vector<int>{2});
+    EXPECT_EQ(list.GetItemData(2), 101u);
+    list.SortByColumn(1, 2);
+    for (int r = 0; r < 4; ++r)
+        EXPECT_EQ(list.GetItemData(r), static_cast<quintptr>(100 + r));
+    // Rows added after a sort join it only on Resort.
+    list.SortByColumn(1, 1);
+    AddRow("99", 0, 0);
+    EXPECT_EQ(list.GetItemText(4, 1), "99");
+    list.Resort();
+    EXPECT_EQ(list.GetItemText(0, 1), "99");
+}
+
+TEST_F(List, DeletingKeepsTheMarkInStep) {
+    for (int i = 0; i < 5; ++i)
+        AddRow(QString::number(i), 0, 0);
+    list.SetSelectionMark(3);
+    list.DeleteItem(1);
+    EXPECT_EQ(list.GetSelectionMark(), 2);
+    list.DeleteItem(2);
+    EXPECT_EQ(list.GetSelectionMark(), -1);
+    list.DeleteAllItems();
+    EXPECT_EQ(list.GetItemCount(), 0);
+}
+
+} // namespace
