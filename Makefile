@@ -33,13 +33,15 @@ build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
 run: build
-	./$(BUILD)/src/cli/cairnbook-cli list samples/sample.ckb
+	./$(BUILD)/src/app/cairnbook samples/sample.ckb
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 bench: build
 	./$(BUILD)/bench/bench_data
+	./$(BUILD)/bench/bench_controls
+	./$(BUILD)/bench/bench_startup
 
 clean:
 	rm -rf $(BUILD)

@@ -29,3 +29,34 @@ inline constexpr const char* kFailedToSave = "Failed to save document.";
 inline constexpr const char* kInvalidFileName = "Invalid filename.";
 
 } // namespace res
+
+namespace res {
+
+// The document template: window title, document name, File New name, filter
+// name, extension, file type and its name.
+inline constexpr const char* kDocTemplate =
+    "\nCairnbook\nCairnbook\nCairnbook Files (*.ckb)\n.ckb\nCairnbook.Document\nCairnbook Document";
+inline constexpr const char* kNewDocName = "Cairnbook";
+inline constexpr const char* kOrganization = "Quillmoor - Cairnbook";
+inline constexpr const char* kVersionText = "Cairnbook Version 2.0";
+inline constexpr const char* kAboutCaption = "About Cairnbook";
+inline constexpr const char* kAboutText =
+    "This program can help you maintain your waypoints.  Using the Map capabilities, you \n"
+    "can identify the geographical location and terrain that will be found near your waypoints.";
+inline constexpr const char* kAboutCredit =
+    "Map pictures come from the Tallowmarket imagery service, with imagery of the USGS.\n"
+    "Updates are published with the program's source code.";
+inline constexpr const char* kNoWaypointToRemove = "No Waypoint is selected to remove.";
+inline constexpr const char* kSaveChanges = "Save changes to %1?";
+inline constexpr const char* kReady = "Ready";
+
+// List columns: titles, and the metric and imperial titles of 5 and 10.
+inline constexpr const char* kColumnTitles[] = {
+    "Index", "Name",     "Comment", "Latitude",        "Longnitude",       "Altitude (Ft)",
+    "Icon",  "Geocache", "Visible", "Additional Info", "Distance (Miles)", "Direction"};
+inline constexpr const char* kAltitudeMetric = "Altitude (m)";
+inline constexpr const char* kAltitudeFeet = "Altitude (ft)";
+inline constexpr const char* kDistanceMetric = "Distance (km)";
+inline constexpr const char* kDistanceMiles = "Distance (mi)";
+
+} // namespace res

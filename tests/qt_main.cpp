@@ -1,11 +1,20 @@
 // GoogleTest main for suites that need a QApplication; offscreen unless told otherwise.
 #include <QApplication>
+#include <QDir>
+#include <clocale>
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Settings written by tests (the recent-file list) stay in a folder of their own.
+    const QByteArray config = QDir::tempPath().toUtf8() + "/cairnbook-test-config-" +
+                              QByteArray::number(QCoreApplication::applicationPid());
+    qputenv("XDG_CONFIG_HOME", config);
     QApplication app(argc, argv);
+    QApplication::setOrganizationName("Quillmoor - Cairnbook");
+    QApplication::setApplicationName("Cairnbook");
+    std::setlocale(LC_NUMERIC, "C");
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -15,6 +15,11 @@ void InstallCellDelegate(CXListCtrl* list); // xlistpaint.cpp
 CXListCtrl::CXListCtrl(QWidget* parent)
     : QTableView(parent), m_pModel(new CXListModel(this)), m_pHeader(new CXHeaderCtrl(this)),
       m_images(CImageList::FromResource()) {
+    // The small proportional font such lists use, so the columns hold their texts.
+    QFont small = font();
+    small.setPixelSize(11);
+    setFont(small);
+    m_pHeader->setFont(small);
     setHorizontalHeader(m_pHeader);
     setModel(m_pModel);
     verticalHeader()->hide();

@@ -1,0 +1,164 @@
+// The frame's menus, toolbar and accelerators as data; the main frame builds
+// its widgets from these tables.
+#pragma once
+
+#include "resource.h"
+
+#include <initializer_list>
+
+namespace res {
+
+enum class EMenuKind { command, separator, popup, end, recentFiles };
+
+// A flat menu description: popups open with `popup` and close with `end`.
+struct CMenuItem {
+    EMenuKind m_kind;
+    int m_nId;
+    const char* m_text;
+    bool m_bChecked = false;
+};
+
+constexpr CMenuItem Cmd(int id, const char* text, bool checked = false) {
+    return {EMenuKind::command, id, text, checked};
+}
+constexpr CMenuItem Sep() {
+    return {EMenuKind::separator, 0, nullptr};
+}
+constexpr CMenuItem Popup(const char* text) {
+    return {EMenuKind::popup, 0, text};
+}
+constexpr CMenuItem End() {
+    return {EMenuKind::end, 0, nullptr};
+}
+constexpr CMenuItem Recent() {
+    return {EMenuKind::recentFiles, ID_FILE_MRU_FILE1, nullptr};
+}
+
+// Menu 128: no document open.
+inline constexpr CMenuItem kMenuNoDocument[] = {
+    Popup("&File"),
+    Cmd(ID_FILE_NEW, "&New\tCtrl+N"),
+    Cmd(ID_FILE_OPEN, "&Open...\tCtrl+O"),
+    Sep(),
+    Cmd(ID_FILE_PRINT_SETUP, "P&rint Setup..."),
+    Sep(),
+    Recent(),
+    Sep(),
+    Cmd(ID_APP_EXIT, "E&xit"),
+    End(),
+    Popup("&View"),
+    Cmd(ID_VIEW_TOOLBAR, "&Toolbar"),
+    Cmd(ID_VIEW_STATUS_BAR, "&Status Bar"),
+    End(),
+    Popup("&Help"),
+    Cmd(ID_HELP_TOPICS, "Help Topics"),
+    Cmd(ID_APP_ABOUT, "&About Cairnbook..."),
+    End(),
+};
+
+// Menu 129: a document open.
+inline constexpr CMenuItem kMenuDocument[] = {
+    Popup("&File"),
+    Cmd(ID_FILE_NEW, "&New\tCtrl+N"),
+    Cmd(ID_FILE_OPEN, "&Open...\tCtrl+O"),
+    Cmd(ID_FILE_MERGE, "Open &Merge...\tCtrl+M"),
+    Cmd(ID_FILE_CLOSE, "&Close"),
+    Cmd(ID_FILE_SAVE, "&Save\tCtrl+S"),
+    Cmd(ID_FILE_SAVE_AS, "Save &As..."),
+    Cmd(ID_SAVE_SELECTED, "Save Selected As..."),
+    Cmd(ID_EXPORT_DATA, "Export Data...\tCtrl+E"),
+    Sep(),
+    Cmd(ID_FILE_PRINT, "&Print...\tCtrl+P"),
+    Cmd(ID_FILE_PRINT_PREVIEW, "Print Pre&view"),
+    Cmd(ID_FILE_PRINT_SETUP, "P&rint Setup..."),
+    Sep(),
+    Recent(),
+    Sep(),
+    Cmd(ID_APP_EXIT, "E&xit"),
+    End(),
+    Popup("&Edit"),
+    Cmd(ID_DELETE_WAYPOINT, "&Delete Waypoint\tCtrl+D"),
+    Cmd(ID_ADD_WAYPOINT, "Add Waypoint\tCtrl+A"),
+    Sep(),
+    Cmd(ID_EDIT_COPY, "&Copy\tCtrl+C"),
+    Cmd(ID_EDIT_PASTE, "&Paste\tCtrl+V"),
+    Cmd(ID_EDIT_CUT, "Cut\tCtrl+X"),
+    End(),
+    Popup("&View"),
+    Cmd(ID_VIEW_LIST, "List View", true),
+    Cmd(ID_VIEW_MAP, "Map View"),
+    Sep(),
+    Popup("Map Settings"),
+    Cmd(ID_MAP_OFF, "Turn Off Map"),
+    Sep(),
+    Cmd(ID_MAP_AUTO, "Auto Map"),
+    Cmd(ID_MAP_TOPO, "Topology"),
+    Cmd(ID_MAP_AERIAL, "Aerial View"),
+    Cmd(ID_MAP_URBAN, "Urban View"),
+    End(),
+    Cmd(ID_HIDE_WAYPOINTS, "Hide Waypoints"),
+    Cmd(ID_METRIC, "Metric Values"),
+    Popup("Waypoint Format"),
+    Cmd(ID_FORMAT_DEGMIN, "Deg/Min.MMM", true),
+    Cmd(ID_FORMAT_DEGMINSEC, "Deg/Min/Sec"),
+    Cmd(ID_FORMAT_DEGDEC, "Deg.DDDD"),
+    End(),
+    Sep(),
+    Cmd(ID_VIEW_TOOLBAR, "&Toolbar"),
+    Cmd(ID_VIEW_STATUS_BAR, "&Status Bar"),
+    End(),
+    Popup("&Window"),
+    Cmd(ID_WINDOW_NEW, "&New Window"),
+    Cmd(ID_WINDOW_CASCADE, "&Cascade"),
+    Cmd(ID_WINDOW_TILE_HORZ, "&Tile"),
+    Cmd(ID_WINDOW_ARRANGE, "&Arrange Icons"),
+    End(),
+    Popup("&Help"),
+    Cmd(ID_HELP_TOPICS, "Help Topics"),
+    Cmd(ID_APP_ABOUT, "&About Cairnbook..."),
+    End(),
+};
+
+// Toolbar 128: 0 marks a separator; images stand in this order in the strip.
+inline constexpr int kToolbar[] = {
+    ID_FILE_NEW,
+    ID_FILE_OPEN,
+    ID_FILE_SAVE,
+    0,
+    ID_VIEW_LIST,
+    ID_VIEW_MAP,
+    0,
+    ID_EDIT_CUT,
+    ID_EDIT_COPY,
+    ID_EDIT_PASTE,
+    ID_DELETE_WAYPOINT,
+    ID_ADD_WAYPOINT,
+    ID_REFERENCE_POINT,
+    0,
+    ID_ZOOM_IN,
+    ID_ZOOM_OUT,
+    ID_RECENTER,
+    ID_MAP_ADD_WAYPOINT,
+    ID_HIDE_WAYPOINTS,
+    0,
+    ID_MAP_AUTO,
+    ID_MAP_OFF,
+    0,
+    ID_FILE_PRINT,
+};
+
+// Accelerator table 128, as key sequences Qt understands.
+struct CAccelerator {
+    const char* m_keys;
+    int m_nId;
+};
+inline constexpr CAccelerator kAccelerators[] = {
+    {"Ctrl+C", ID_EDIT_COPY},     {"Ctrl+Ins", ID_EDIT_COPY},      {"Ctrl+V", ID_EDIT_PASTE},
+    {"Shift+Ins", ID_EDIT_PASTE}, {"Ctrl+X", ID_EDIT_CUT},         {"Shift+Del", ID_EDIT_CUT},
+    {"Ctrl+Z", ID_EDIT_UNDO},     {"Alt+Backspace", ID_EDIT_UNDO}, {"Ctrl+E", ID_EXPORT_DATA},
+    {"Ctrl+M", ID_FILE_MERGE},    {"Ctrl+N", ID_FILE_NEW},         {"Ctrl+O", ID_FILE_OPEN},
+    {"Ctrl+P", ID_FILE_PRINT},    {"Ctrl+S", ID_FILE_SAVE},        {"F6", ID_NEXT_PANE},
+    {"Shift+F6", ID_PREV_PANE},
+};
+
+} // namespace res

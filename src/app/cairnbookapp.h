@@ -1,0 +1,36 @@
+// The application: settings key, the main frame, and the command line.
+#pragma once
+
+#include <QApplication>
+#include <QStringList>
+
+#include <memory>
+
+class CMainFrame;
+class CQtPrompt;
+class CQtFileChooser;
+
+struct CStartOptions {
+    QStringList m_files;
+    QString m_strScreenshot; // render the main window to this PNG, then exit
+    QSize m_size;
+    bool m_bValid = true;
+    QString m_strError;
+};
+
+CStartOptions ParseStartOptions(const QStringList& args);
+
+class CCairnbookApp {
+public:
+    CCairnbookApp();
+    ~CCairnbookApp();
+    // Creates the main frame and opens the files (none: one new document).
+    bool InitInstance(const CStartOptions& options);
+    CMainFrame& MainFrame() { return *m_pFrame; }
+    int Screenshot(const CStartOptions& options);
+
+private:
+    std::unique_ptr<CQtPrompt> m_pPrompt;
+    std::unique_ptr<CQtFileChooser> m_pChooser;
+    std::unique_ptr<CMainFrame> m_pFrame;
+};

@@ -1,0 +1,70 @@
+// Stands in for the framework's document handling: New, Open, Save, Save As,
+// Close with the question about unsaved changes, new windows on a document,
+// titles and the recent-file list.
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+#include <vector>
+
+class CCairnbookDoc;
+class CChildFrame;
+class CPrompt;
+class CFileChooser;
+class QMdiArea;
+
+struct CDocRecord {
+    std::unique_ptr<CCairnbookDoc> m_pDoc;
+    QString m_strTitle; // "Cairnbook1", or the file's name
+    std::vector<CChildFrame*> m_frames;
+};
+
+class CDocManager : public QObject {
+    Q_OBJECT
+public:
+    CDocManager(QMdiArea& area, CPrompt& prompt, CFileChooser& chooser);
+    ~CDocManager() override;
+
+    CChildFrame* OnFileNew();
+    void OnFileOpen();
+    // Opens path as a document, or activates the window already showing it.
+    // Reports a failure to the user and returns nullptr.
+    CChildFrame* OpenDocumentFile(const QString& path);
+    bool OnFileSave(CDocRecord& rec);
+    bool OnFileSaveAs(CDocRecord& rec);
+    void OnFileClose(CDocRecord& rec);
+    CChildFrame* OnWindowNew(CDocRecord& rec);
+    // Asks about each modified document; false when the user cancelled.
+    bool SaveAllModified();
+    // Yes saves, No discards, Cancel keeps the document open (false).
+    bool SaveModified(CDocRecord& rec);
+
+    CDocRecord* RecordOf(const CChildFrame* frame) const;
+    CDocRecord* ActiveRecord() const;
+    const std::vector<std::unique_ptr<CDocRecord>>& Records() const { return m_records; }
+
+    QStringList RecentFiles() const;
+    void AddToRecentFiles(const QString& path);
+    static constexpr int kRecentCount = 4;
+
+signals:
+    void DocumentsChanged(); // a document opened, closed, was renamed or modified
+    void RecentFilesChanged();
+
+private:
+    CDocRecord& NewRecord(std::unique_ptr<CCairnbookDoc> doc, const QString& title);
+    CChildFrame* CreateFrame(CDocRecord& rec);
+    bool DoSave(CDocRecord& rec, const QString& path, bool rename);
+    void UpdateTitles(CDocRecord& rec);
+    bool CanCloseFrame(CChildFrame* frame);
+    void FrameClosed(CChildFrame* frame);
+
+    QMdiArea& m_area;
+    CPrompt& m_prompt;
+    CFileChooser& m_chooser;
+    std::vector<std::unique_ptr<CDocRecord>> m_records;
+    int m_nUntitled = 0;
+};

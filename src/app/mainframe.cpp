@@ -1,0 +1,375 @@
+#include "mainframe.h"
+
+#include "aboutdlg.h"
+#include "cairnbookdoc.h"
+#include "cairnbookview.h"
+#include "childframe.h"
+#include "coordinate.h"
+#include "docmanager.h"
+#include "res/commandtext.h"
+#include "res/menus.h"
+#include "res/strings.h"
+#include "textcodec.h"
+#include "viewprint.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+
+using namespace res;
+
+namespace {
+
+QString PromptPart(int id, int part) {
+    const char* text = CommandText(id);
+    return text ? QString::fromLatin1(text).section('\n', part, part) : QString();
+}
+
+bool IsDisplaySetting(int id) {
+    return id == ID_VIEW_LIST || id == ID_VIEW_MAP || id == ID_HIDE_WAYPOINTS || id == ID_METRIC ||
+           id == ID_FORMAT_DEGMIN || id == ID_FORMAT_DEGMINSEC || id == ID_FORMAT_DEGDEC;
+}
+
+} // namespace
+
+CMainFrame::CMainFrame(CPrompt& prompt, CFileChooser& chooser, QWidget* parent)
+    : QMainWindow(parent), m_pArea(new QMdiArea(this)), m_prompt(prompt) {
+    setWindowTitle(kAppTitle);
+    setWindowIcon(QIcon(":/res/cairnbook.svg"));
+    setCentralWidget(m_pArea);
+    setAcceptDrops(true);
+    m_pDocManager = std::make_unique<CDocManager>(*m_pArea, prompt, chooser);
+    CreateActions();
+    BuildMenus();
+    CreateToolBar();
+    CreateStatusBar();
+    connect(m_pDocManager.get(), &CDocManager::DocumentsChanged, this,
+            &CMainFrame::UpdateCommandUI);
+    connect(m_pDocManager.get(), &CDocManager::RecentFilesChanged, this, &CMainFrame::BuildMenus);
+    connect(m_pArea, &QMdiArea::subWindowActivated, this, &CMainFrame::UpdateCommandUI);
+    // Check marks and modified marks follow the state when the program is idle.
+    m_pIdle = new QTimer(this);
+    connect(m_pIdle, &QTimer::timeout, this, &CMainFrame::UpdateCommandUI);
+    m_pIdle->start(250);
+    qApp->installEventFilter(this);
+    resize(1000, 640);
+}
+
+CMainFrame::~CMainFrame() {
+    qApp->removeEventFilter(this);
+    m_pIdle->stop();
+    // The windows go after this frame's own members: nothing may call back into it.
+    m_pArea->disconnect(this);
+    m_pDocManager->disconnect(this);
+    delete m_pArea;
+}
+
+void CMainFrame::CreateActions() {
+    auto add = [this](int id, const QString& text) {
+        if (m_actions.contains(id))
+            return;
+        auto* action = new QAction(text, this);
+        action->setStatusTip(PromptPart(id, 0));
+        const QString tip = PromptPart(id, 1);
+        action->setToolTip(tip.isEmpty() ? PromptPart(id, 0) : tip);
+        connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
+        m_actions.insert(id, action);
+        addAction(action); // shortcuts work whichever menu is shown
+    };
+    for (const CMenuItem& item : kMenuDocument)
+        if (item.m_kind == EMenuKind::command)
+            add(item.m_nId, QString::fromLatin1(item.m_text));
+    const std::pair<int, const char*> toolbarOnly[] = {{ID_REFERENCE_POINT, "Reference Point"},
+                                                       {ID_ZOOM_IN, "Zoom In"},
+                                                       {ID_ZOOM_OUT, "Zoom Out"},
+                                                       {ID_RECENTER, "Recenter"},
+                                                       {ID_MAP_ADD_WAYPOINT, "Add a Waypoint"},
+                                                       {ID_EDIT_UNDO, "Undo"},
+                                                       {ID_NEXT_PANE, "Next Pane"},
+                                                       {ID_PREV_PANE, "Previous Pane"}};
+    for (const auto& [id, text] : toolbarOnly)
+        add(id, text);
+    QHash<int, QList<QKeySequence>> keys;
+    for (const CAccelerator& a : kAccelerators)
+        keys[a.m_nId].append(QKeySequence(QString::fromLatin1(a.m_keys)));
+    for (auto it = keys.begin(); it != keys.end(); ++it)
+        m_actions[it.key()]->setShortcuts(it.value());
+    for (int id : {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR})
+        m_actions[id]->setCheckable(true);
+}
+
+void CMainFrame::BuildMenus() {
+    QMenuBar* bar = menuBar();
+    bar->clear();
+    m_bDocumentMenu = !m_pDocManager->Records().empty();
+    std::vector<QMenu*> stack;
+    auto items = m_bDocumentMenu ? std::begin(kMenuDocument) : std::begin(kMenuNoDocument);
+    auto end = m_bDocumentMenu ? std::end(kMenuDocument) : std::end(kMenuNoDocument);
+    for (; items != end; ++items) {
+        const CMenuItem& item = *items;
+        switch (item.m_kind) {
+        case EMenuKind::popup:
+            stack.push_back(stack.empty() ? bar->addMenu(item.m_text)
+                                          : stack.back()->addMenu(item.m_text));
+            break;
+        case EMenuKind::end:
+            stack.pop_back();
+            break;
+        case EMenuKind::separator:
+            stack.back()->addSeparator();
+            break;
+        case EMenuKind::recentFiles:
+            FillRecentFiles(stack.back());
+            break;
+        case EMenuKind::command: {
+            QAction* action = m_actions.value(item.m_nId);
+            stack.back()->addAction(action);
+            break;
+        }
+        }
+    }
+    UpdateCommandUI();
+}
+
+void CMainFrame::FillRecentFiles(QMenu* menu) {
+    const QStringList files = m_pDocManager->RecentFiles();
+    if (files.isEmpty()) {
+        menu->addAction("Recent File")->setEnabled(false);
+        return;
+    }
+    for (int i = 0; i < files.size(); ++i) {
+        QAction* a = menu->addAction(QString("&%1 %2").arg(i + 1).arg(files[i]));
+        a->setStatusTip(PromptPart(ID_FILE_MRU_FILE1, 0));
+        const QString path = files[i];
+        connect(a, &QAction::triggered, this,
+                [this, path] { m_pDocManager->OpenDocumentFile(path); });
+    }
+}
+
+void CMainFrame::CreateToolBar() {
+    m_pToolBar = addToolBar("Standard");
+    m_pToolBar->setObjectName("ToolBar");
+    m_pToolBar->setIconSize(QSize(16, 15));
+    const QImage strip(":/res/toolbar.png");
+    int image = 0;
+    for (int id : kToolbar) {
+        if (id == 0) {
+            m_pToolBar->addSeparator();
+            continue;
+        }
+        QImage icon = strip.copy(16 * image++, 0, 16, 15).convertToFormat(QImage::Format_ARGB32);
+        for (int y = 0; y < icon.height(); ++y)
+            for (int x = 0; x < icon.width(); ++x)
+                if ((icon.pixel(x, y) & 0xFFFFFF) == 0xC0C0C0)
+                    icon.setPixel(x, y, 0);
+        m_actions[id]->setIcon(QIcon(QPixmap::fromImage(icon)));
+        m_pToolBar->addAction(m_actions[id]);
+    }
+}
+
+void CMainFrame::CreateStatusBar() {
+    QStatusBar* bar = statusBar();
+    bar->setMinimumWidth(kMessagePaneWidth);
+    m_pPosition = new QLabel(QString::fromLatin1(CommandText(ID_INDICATOR_POSITION)), this);
+    m_pPosition->setObjectName("MousePosition");
+    m_pPosition->setMinimumWidth(m_pPosition->fontMetrics().horizontalAdvance(m_pPosition->text()));
+    m_pCaps = new QLabel(this);
+    m_pCaps->setMinimumWidth(m_pCaps->fontMetrics().horizontalAdvance("CAP") + 6);
+    // The message pane: "Ready" when idle, command prompts while a menu item is hovered.
+    auto* ready = new QLabel(kReady, this);
+    ready->setMinimumWidth(kMessagePaneWidth);
+    bar->addWidget(ready, 1);
+    bar->addPermanentWidget(m_pPosition);
+    bar->addPermanentWidget(m_pCaps);
+}
+
+CCairnbookView* CMainFrame::ActiveView() const {
+    auto* frame = qobject_cast<CChildFrame*>(m_pArea->activeSubWindow());
+    return frame ? frame->View() : nullptr;
+}
+
+void CMainFrame::OnCommand(int id) {
+    CCairnbookView* view = ActiveView();
+    if (view && view->OnCommand(id)) {
+        // A notation change shows in every window, not only this one.
+        if (id == ID_FORMAT_DEGMIN || id == ID_FORMAT_DEGMINSEC || id == ID_FORMAT_DEGDEC)
+            for (const auto& rec : m_pDocManager->Records())
+                for (CChildFrame* f : rec->m_frames)
+                    if (f->View() != view)
+                        f->View()->InvalidateRows();
+    } else if (CDocRecord* rec = m_pDocManager->ActiveRecord(); rec && id == ID_FILE_MERGE) {
+        rec->m_pDoc->OnFileMerge();
+    } else if (rec && id == ID_EXPORT_DATA) {
+        rec->m_pDoc->OnExportData();
+    } else {
+        OnFrameCommand(id);
+    }
+    UpdateCommandUI();
+}
+
+bool CMainFrame::OnFrameCommand(int id) {
+    CDocRecord* rec = m_pDocManager->ActiveRecord();
+    switch (id) {
+    case ID_FILE_NEW:
+        m_pDocManager->OnFileNew();
+        break;
+    case ID_FILE_OPEN:
+        m_pDocManager->OnFileOpen();
+        break;
+    case ID_FILE_SAVE:
+        if (rec)
+            m_pDocManager->OnFileSave(*rec);
+        break;
+    case ID_FILE_SAVE_AS:
+        if (rec)
+            m_pDocManager->OnFileSaveAs(*rec);
+        break;
+    case ID_FILE_CLOSE:
+        if (rec)
+            m_pDocManager->OnFileClose(*rec);
+        break;
+    case ID_WINDOW_NEW:
+        if (rec)
+            m_pDocManager->OnWindowNew(*rec);
+        break;
+    case ID_WINDOW_CASCADE:
+        m_pArea->cascadeSubWindows();
+        break;
+    case ID_WINDOW_TILE_HORZ:
+        m_pArea->tileSubWindows();
+        break;
+    case ID_WINDOW_ARRANGE:
+        m_pArea->tileSubWindows();
+        break;
+    case ID_APP_EXIT:
+        close();
+        break;
+    case ID_APP_ABOUT:
+        OnAppAbout();
+        break;
+    case ID_HELP_TOPICS:
+        OnHelpTopics();
+        break;
+    case ID_VIEW_TOOLBAR:
+        m_pToolBar->setVisible(!m_pToolBar->isVisible());
+        break;
+    case ID_VIEW_STATUS_BAR:
+        statusBar()->setVisible(!statusBar()->isVisible());
+        break;
+    case ID_FILE_PRINT:
+        OnPrint(false);
+        break;
+    case ID_FILE_PRINT_PREVIEW:
+        OnPrint(true);
+        break;
+    case ID_FILE_PRINT_SETUP:
+        PrintSetup(this);
+        break;
+    default:
+        return false; // commands nobody handles do nothing
+    }
+    return true;
+}
+
+void CMainFrame::UpdateCommandUI() {
+    if (m_bDocumentMenu != !m_pDocManager->Records().empty()) {
+        BuildMenus();
+        return;
+    }
+    CCairnbookView* view = ActiveView();
+    for (auto it = m_actions.begin(); it != m_actions.end(); ++it) {
+        bool checked = false;
+        if (view && view->UpdateCommand(it.key(), checked)) {
+            it.value()->setCheckable(true);
+            it.value()->setChecked(checked);
+        } else if (IsDisplaySetting(it.key())) {
+            it.value()->setCheckable(true);
+            it.value()->setChecked(false);
+        }
+    }
+    m_actions[ID_VIEW_TOOLBAR]->setChecked(m_pToolBar && !m_pToolBar->isHidden());
+    m_actions[ID_VIEW_STATUS_BAR]->setChecked(!statusBar()->isHidden());
+    for (const auto& rec : m_pDocManager->Records())
+        for (CChildFrame* f : rec->m_frames)
+            f->setWindowModified(rec->m_pDoc->IsModified());
+    CDocRecord* active = m_pDocManager->ActiveRecord();
+    setWindowTitle(active ? QString("%1 - %2").arg(kAppTitle, active->m_strTitle)
+                          : QString(kAppTitle));
+}
+
+void CMainFrame::OnMapPosition(int lon10000, int lat10000) {
+    const double lon = lon10000 * 0.0001;
+    const double lat = lat10000 * 0.0001;
+    const std::string text =
+        FormatCoordinate(lat, kLatitude) + "  " + FormatCoordinate(lon, kLongitude);
+    m_pPosition->setText(ToQString(text));
+    m_pPosition->repaint();
+}
+
+QString CMainFrame::PositionText() const {
+    return m_pPosition->text();
+}
+QString CMainFrame::StatusMessage() const {
+    const QString message = statusBar()->currentMessage();
+    return message.isEmpty() ? QString(kReady) : message;
+}
+
+void CMainFrame::OnAppAbout() {
+    CAboutDlg dlg(this);
+    dlg.exec();
+}
+
+void CMainFrame::OnHelpTopics() {
+    QMessageBox::information(
+        this, kAppTitle,
+        "Cairnbook keeps waypoints in documents, one window each.\n\n"
+        "File: open, merge, save and export waypoint files (.ckb, .wpt, .loc).\n"
+        "Edit: add, delete, copy and paste waypoints.\n"
+        "View: list or map, units, and the coordinate notation.");
+}
+
+void CMainFrame::OnPrint(bool preview) {
+    if (CCairnbookView* view = ActiveView())
+        PrintView(*view, this, preview);
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (!m_pDocManager->SaveAllModified()) {
+        event->ignore();
+        return;
+    }
+    for (const auto& rec : m_pDocManager->Records())
+        rec->m_pDoc->SetModifiedFlag(false); // answered already
+    m_pArea->closeAllSubWindows();
+    event->accept();
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent* event) {
+    for (const QUrl& url : event->mimeData()->urls())
+        if (url.isLocalFile())
+            m_pDocManager->OpenDocumentFile(url.toLocalFile());
+    event->acceptProposedAction();
+}
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+    // Caps Lock has no query on every platform: follow its key presses.
+    if (event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_CapsLock)
+        m_pCaps->setText(m_pCaps->text().isEmpty() ? "CAP" : "");
+    return QMainWindow::eventFilter(watched, event);
+}

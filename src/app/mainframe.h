@@ -1,0 +1,71 @@
+// The main window: documents in child windows, menus and toolbar built from
+// the resource tables, the status bar with the mouse position, and command
+// routing to the active view, its document, then the frame itself.
+#pragma once
+
+#include <QHash>
+#include <QMainWindow>
+
+#include <memory>
+
+class CCairnbookView;
+class CDocManager;
+class CPrompt;
+class CFileChooser;
+class QAction;
+class QLabel;
+class QMdiArea;
+class QMenu;
+class QTimer;
+
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+public:
+    CMainFrame(CPrompt& prompt, CFileChooser& chooser, QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    CDocManager& DocManager() { return *m_pDocManager; }
+    QMdiArea& MdiArea() { return *m_pArea; }
+    CCairnbookView* ActiveView() const;
+
+    // Carries out command id as the menus and toolbar do.
+    void OnCommand(int id);
+    // Refreshes check marks, titles and the modified marks.
+    void UpdateCommandUI();
+    QAction* Action(int id) const { return m_actions.value(id); }
+    QMenuBar* CurrentMenuBar() const { return menuBar(); }
+
+    // Position under the mouse in 1/10000 degree, as the map sends it.
+    void OnMapPosition(int lon10000, int lat10000);
+    QString PositionText() const;
+    QString StatusMessage() const;
+
+    static constexpr int kMessagePaneWidth = 150;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void CreateActions();
+    void BuildMenus();
+    void CreateToolBar();
+    void CreateStatusBar();
+    void FillRecentFiles(QMenu* menu);
+    bool OnFrameCommand(int id);
+    void OnAppAbout();
+    void OnHelpTopics();
+    void OnPrint(bool preview);
+
+    QMdiArea* m_pArea;
+    std::unique_ptr<CDocManager> m_pDocManager;
+    CPrompt& m_prompt;
+    QHash<int, QAction*> m_actions;
+    QToolBar* m_pToolBar = nullptr;
+    QLabel* m_pPosition = nullptr;
+    QLabel* m_pCaps = nullptr;
+    QTimer* m_pIdle = nullptr;
+    bool m_bDocumentMenu = false;
+};

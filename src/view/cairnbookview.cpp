@@ -1,0 +1,179 @@
+#include "cairnbookview.h"
+
+#include "cairnbookdoc.h"
+#include "res/resource.h"
+#include "res/strings.h"
+#include "rowtext.h"
+#include "striplayout.h"
+#include "textcodec.h"
+#include "velbutton.h"
+#include "waitcursor.h"
+#include "xlistctrl.h"
+
+#include <QMenu>
+#include <QPaintEvent>
+#include <QPainter>
+
+namespace {
+
+constexpr ColorRef kRowText = Rgb(0, 0, 0);
+constexpr ColorRef kRowBack = Rgb(200, 255, 255);
+const QColor kMapBackground(150, 210, 255);
+
+// Width of each column in percent of the list's width.
+constexpr int kColumnPercent[kColumnCount] = {5, 8, 20, 9, 9, 7, 8, 4, 5, 14, 5, 6};
+
+Qt::Alignment ColumnAlignment(int c) {
+    return c == 0 || c == 7 || c == 8 ? Qt::AlignHCenter : Qt::AlignLeft;
+}
+
+} // namespace
+
+CCairnbookView::CCairnbookView(CCairnbookDoc& doc, QWidget* parent)
+    : QWidget(parent), m_nClickMode(res::ID_ZOOM_IN), m_nMapTheme(res::ID_MAP_OFF), m_doc(doc) {
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+CCairnbookView::~CCairnbookView() = default;
+
+void CCairnbookView::OnInitialUpdate() {
+    if (!m_bControlsCreated) {
+        CreateControls();
+        m_bControlsCreated = true;
+    }
+    m_pList->DeleteAllItems();
+    m_nRows = 0;
+    // A view opened on a document that is already shown fills itself at its
+    // first paint, not only when the document changes.
+    m_bRowsStale = true;
+    update();
+}
+
+void CCairnbookView::CreateControls() {
+    const QRect r = rect().adjusted(2, 2, -2, -2);
+    m_pList = new CXListCtrl(this);
+    m_pList->setObjectName("Main control list");
+    m_pList->setGeometry(r);
+    const int w = r.width();
+    for (int c = 0; c < kColumnCount; ++c) {
+        int width = w * kColumnPercent[c] / 100;
+        if (c == 8)
+            width -= 9;
+        m_pList->InsertColumn(res::kColumnTitles[c], ColumnAlignment(c), width);
+    }
+    m_pList->show();
+    connect(m_pList, &CXListCtrl::ItemClicked, this,
+            [this](int row, int column) { emit ListClicked(row, column); });
+    connect(m_pList, &CXListCtrl::ItemDoubleClicked, this,
+            [this](int row, int column) { emit ListDoubleClicked(row, column); });
+
+    const CStripLayout strip = ComputeStripLayout(r);
+    m_rcClickBox = strip.m_rcClickBox;
+    m_rcModeBox = strip.m_rcModeBox;
+    const int b = r.top() + r.height();
+    m_pHideButton = new CVelButton("Hide Waypoints\nShow Waypoints", this);
+    m_pHideButton->setGeometry(strip.m_nButtonX, b - 20, 96, 20);
+    m_pHideButton->hide();
+    m_pResetButton = new CVelButton("Reset Map", this);
+    m_pResetButton->setGeometry(strip.m_nButtonX + 101, b - 20, 70, 20);
+    m_pResetButton->hide();
+    connect(m_pHideButton, &QPushButton::clicked, this, &CCairnbookView::OnHideWaypoints);
+    connect(m_pResetButton, &QPushButton::clicked, this, &CCairnbookView::OnResetMap);
+}
+
+void CCairnbookView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (m_bControlsCreated)
+        Layout();
+}
+
+void CCairnbookView::Layout() {
+    const QRect r = rect().adjusted(2, 2, -2, -2);
+    m_pList->setGeometry(r);
+    const CStripLayout strip = ComputeStripLayout(r);
+    m_rcClickBox = strip.m_rcClickBox;
+    m_rcModeBox = strip.m_rcModeBox;
+    m_pHideButton->setGeometry(strip.m_rcHideButton);
+    m_pResetButton->setGeometry(strip.m_rcResetButton);
+}
+
+void CCairnbookView::FillList() {
+    if (!m_bControlsCreated)
+        return;
+    CWaitCursor wait;
+    m_pList->SetRedraw(false);
+    m_nRows = 0;
+    m_pList->DeleteAllItems();
+    for (const auto& entry : m_doc.Entries()) {
+        if (m_nRows >= kMaxRows)
+            break;
+        FillRow(entry.get(), m_nRows);
+        ++m_nRows;
+    }
+    m_bRowsStale = false;
+    m_bListMetric = m_bMetric;
+    m_pList->SetRedraw(true);
+}
+
+void CCairnbookView::RefreshRows() {
+    if (!m_bControlsCreated)
+        return;
+    CWaitCursor wait;
+    int i = 0;
+    for (const auto& entry : m_doc.Entries()) {
+        if (i >= kMaxRows)
+            break;
+        FillRow(entry.get(), i);
+        ++i;
+    }
+    m_bListMetric = m_bMetric;
+}
+
+void CCairnbookView::FillRow(CWayEntry* entry, int index) {
+    int row = index;
+    if (index >= m_nRows)
+        row = m_pList->InsertItem(index, QString());
+    if (row < 0)
+        return;
+    const auto cells = RowCellTexts(*entry, index, m_bMetric);
+    for (int c = 0; c < kColumnCount; ++c)
+        m_pList->SetItemText(row, c, ToQString(cells[static_cast<std::size_t>(c)]), kRowText,
+                             kRowBack);
+    m_pList->SetItemImage(row, 6, entry->m_nIcon % kIconCount);
+    m_pList->SetCheckState(row, 7, entry->m_bGeocache == 1 ? 1 : 0);
+    m_pList->SetCheckState(row, 8, entry->m_bVisible == 1 ? 1 : 0);
+    m_pList->SetItemData(row, reinterpret_cast<quintptr>(entry));
+}
+
+void CCairnbookView::InvalidateRows() {
+    m_bRowsStale = true;
+    update();
+}
+
+void CCairnbookView::RebuildIfChanged() {
+    if (!m_bControlsCreated)
+        return;
+    if (m_doc.m_bListChanged) {
+        FillList();
+        m_doc.m_bListChanged = false;
+        if (m_fnRowsRebuilt)
+            m_fnRowsRebuilt(this);
+    } else if (m_bRowsStale) {
+        FillList();
+    }
+}
+
+void CCairnbookView::paintEvent(QPaintEvent* event) {
+    RebuildIfChanged();
+    QPainter p(this);
+    if (m_bMapMode)
+        PaintContent(p, event->rect());
+    else
+        p.fillRect(event->rect(), palette().window());
+}
+
+void CCairnbookView::PaintContent(QPainter& p, const QRect& rect) {
+    if (m_bMapMode)
+        p.fillRect(rect, kMapBackground);
+}

@@ -1,0 +1,97 @@
+// One document window's contents: the list face (a report list of the
+// document's waypoints) and the map face, with the settings of this window.
+#pragma once
+
+#include <QRect>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+class CCairnbookDoc;
+class CWayEntry;
+class CXListCtrl;
+class CVelButton;
+class QMenu;
+
+class CCairnbookView : public QWidget {
+    Q_OBJECT
+public:
+    explicit CCairnbookView(CCairnbookDoc& doc, QWidget* parent = nullptr);
+    ~CCairnbookView() override;
+
+    CCairnbookDoc& GetDocument() const { return m_doc; }
+    void OnInitialUpdate();
+
+    void FillList();
+    void RefreshRows();
+    void FillRow(CWayEntry* entry, int index);
+
+    // Command routing: true when this view handled id. UpdateCommand sets the
+    // check mark of the commands this view owns and says whether it owns id.
+    bool OnCommand(int id);
+    bool UpdateCommand(int id, bool& checked) const;
+
+    // Display settings.
+    void OnViewList();
+    void OnViewMap();
+    void OnHideWaypoints();
+    void OnResetMap();
+    void OnMetric();
+    void OnNotation(int notation);
+
+    // Draws what this view shows onto any painter: the printed page and tests.
+    void PaintContent(QPainter& p, const QRect& rect);
+
+    // Rows must be rebuilt at the next paint (another view of the document
+    // rebuilt its own, or this view is new).
+    void InvalidateRows();
+    // Called after this view rebuilt its rows from a changed document.
+    std::function<void(CCairnbookView*)> m_fnRowsRebuilt;
+
+    static constexpr int kMaxRows = 2000;
+    static constexpr int kListId = 130;
+
+    CXListCtrl* m_pList = nullptr;
+    int m_nRows = 0;
+    bool m_bControlsCreated = false;
+    int m_nScale = 15;
+    bool m_bMapMode = false;
+    int m_nClickMode;
+    int m_nMapTheme;
+    double m_dCenterLon = 0.0;
+    double m_dCenterLat = 0.0;
+    std::unique_ptr<QImage> m_pMapImage;
+    bool m_bHideWaypoints = false;
+    bool m_bMetric = false;
+    int m_nImageHalfWidth = 0;
+    int m_nImageHalfHeight = 0;
+    CVelButton* m_pHideButton = nullptr;
+    CVelButton* m_pResetButton = nullptr;
+    std::unique_ptr<QMenu> m_pModeMenu;
+    QRect m_rcModeBox;
+    std::unique_ptr<QMenu> m_pClickMenu;
+    QRect m_rcClickBox;
+    bool m_bToolTipShown = false;
+    CWayEntry* m_pHoverEntry = nullptr;
+
+signals:
+    void ListClicked(int row, int column);
+    void ListDoubleClicked(int row, int column);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void CreateControls();
+    void Layout();
+    void RebuildIfChanged();
+    void ApplyMetricToList();
+    // The unit the list's titles and values are in; a toggle made in map face
+    // reaches the list when it is shown again.
+    bool m_bListMetric = false;
+    bool m_bRowsStale = true;
+
+    CCairnbookDoc& m_doc;
+};

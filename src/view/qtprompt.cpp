@@ -1,0 +1,100 @@
+#include "qtprompt.h"
+
+#include "textcodec.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace {
+
+QMessageBox::Icon ToIcon(EPromptIcon icon) {
+    switch (icon) {
+    case EPromptIcon::question:
+        return QMessageBox::Question;
+    case EPromptIcon::warning:
+        return QMessageBox::Warning;
+    case EPromptIcon::error:
+        return QMessageBox::Critical;
+    case EPromptIcon::information:
+        break;
+    }
+    return QMessageBox::Information;
+}
+
+QMessageBox::StandardButtons ToButtons(EPromptButtons buttons) {
+    switch (buttons) {
+    case EPromptButtons::okCancel:
+        return QMessageBox::Ok | QMessageBox::Cancel;
+    case EPromptButtons::yesNo:
+        return QMessageBox::Yes | QMessageBox::No;
+    case EPromptButtons::yesNoCancel:
+        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case EPromptButtons::ok:
+        break;
+    }
+    return QMessageBox::Ok;
+}
+
+EPromptAnswer FromButton(int button) {
+    switch (button) {
+    case QMessageBox::Ok:
+        return EPromptAnswer::ok;
+    case QMessageBox::Yes:
+        return EPromptAnswer::yes;
+    case QMessageBox::No:
+        return EPromptAnswer::no;
+    default:
+        return EPromptAnswer::cancel;
+    }
+}
+
+std::optional<CChosenFile> Chosen(const QString& path, const QStringList& filters,
+                                  const QString& selected) {
+    if (path.isEmpty())
+        return std::nullopt;
+    const qsizetype index = filters.indexOf(selected);
+    return CChosenFile{path.toStdString(), index < 0 ? 1 : static_cast<int>(index) + 1};
+}
+
+} // namespace
+
+EPromptAnswer CQtPrompt::Ask(const std::string& caption, const std::string& text,
+                             EPromptButtons buttons, EPromptIcon icon) {
+    QMessageBox box(ToIcon(icon), ToQString(caption), ToQString(text), ToButtons(buttons),
+                    m_pOwner);
+    return FromButton(box.exec());
+}
+
+QStringList ToQtFilters(const std::string& filter) {
+    const QStringList parts = QString::fromStdString(filter).split('|');
+    QStringList out;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        if (parts[i].isEmpty())
+            break;
+        QString patterns = parts[i + 1];
+        patterns.replace(';', ' ');
+        out << parts[i] + " (" + patterns + ")";
+    }
+    return out;
+}
+
+std::optional<CChosenFile> CQtFileChooser::ChooseOpen(const std::string& title,
+                                                      const std::string& filter) {
+    const QStringList filters = ToQtFilters(filter);
+    QString selected = filters.value(0);
+    const QString path = QFileDialog::getOpenFileName(m_pOwner, QString::fromStdString(title),
+                                                      QString(), filters.join(";;"), &selected);
+    return Chosen(path, filters, selected);
+}
+
+std::optional<CChosenFile> CQtFileChooser::ChooseSave(const std::string& title,
+                                                      const std::string& filter) {
+    const QStringList filters = ToQtFilters(filter);
+    QString selected = filters.value(0);
+    // An existing file is replaced without asking, and no extension is added
+    // here: the caller adds the one of the chosen filter.
+    const QString path = QFileDialog::getSaveFileName(m_pOwner, QString::fromStdString(title),
+                                                      QString(), filters.join(";;"), &selected,
+                                                      QFileDialog::DontConfirmOverwrite);
+    return Chosen(path, filters, selected);
+}

@@ -1,0 +1,200 @@
+#include "cairnbookdoc.h"
+#include "cairnbookview.h"
+#include "childframe.h"
+#include "coordinate.h"
+#include "docmanager.h"
+#include "mainframe.h"
+#include "res/resource.h"
+#include "test_helpers.h"
+#include "xlistctrl.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace {
+
+const std::string kSample = std::string(CAIRNBOOK_SAMPLES) + "/sample.ckb";
+
+class App : public ::testing::Test {
+protected:
+    void SetUp() override {
+        g_nCoordFormat = 0;
+        frame.resize(1200, 700);
+        frame.show();
+    }
+    void TearDown() override {
+        // Close without questions whatever a test left modified.
+        for (const auto& rec : frame.DocManager().Records())
+            rec->m_pDoc->SetModifiedFlag(false);
+        frame.MdiArea().closeAllSubWindows();
+        QApplication::processEvents();
+    }
+    CChildFrame* Open(const std::string& path) {
+        CChildFrame* f = frame.DocManager().OpenDocumentFile(QString::fromStdString(path));
+        QApplication::processEvents();
+        if (f)
+            f->View()->repaint();
+        return f;
+    }
+    QStringList MenuTitles() {
+        QStringList titles;
+        for (QAction* a : frame.menuBar()->actions())
+            titles << a->text();
+        return titles;
+    }
+    CScriptedPrompt prompt;
+    CScriptedChooser chooser;
+    CTempDir dir;
+    CMainFrame frame{prompt, chooser};
+};
+
+TEST_F(App, OpeningTheSampleShowsItsRows) {
+    EXPECT_EQ(MenuTitles(), QStringList({"&File", "&View", "&Help"}));
+    CChildFrame* f = Open(kSample);
+    ASSERT_NE(f, nullptr);
+    EXPECT_EQ(MenuTitles(), QStringList({"&File", "&Edit", "&View", "&Window", "&Help"}));
+    CXListCtrl* list = f->View()->m_pList;
+    ASSERT_EQ(list->GetItemCount(), 12);
+    EXPECT_EQ(list->GetItemText(0, 1), "HOME");
+    EXPECT_EQ(list->GetItemText(0, 3), QString::fromUtf8("N47° 36.373'"));
+    EXPECT_EQ(list->GetItemText(7, 1), "GC1M2QK");
+    EXPECT_EQ(list->GetItemText(7, 6), "Traditional Cache");
+    EXPECT_EQ(list->GetCheckState(7, 7), 1);
+    EXPECT_EQ(f->windowTitle(), "sample.ckb[*]");
+    EXPECT_EQ(frame.windowTitle(), "Cairnbook - sample.ckb");
+    // Opening it again activates the same window.
+    EXPECT_EQ(Open(kSample), f);
+    EXPECT_EQ(frame.MdiArea().subWindowList().size(), 1);
+}
+
+TEST_F(App, NewDocumentsAreNumbered) {
+    CChildFrame* a = frame.DocManager().OnFileNew();
+    CChildFrame* b = frame.DocManager().OnFileNew();
+    EXPECT_EQ(a->windowTitle(), "Cairnbook1[*]");
+    EXPECT_EQ(b->windowTitle(), "Cairnbook2[*]");
+    EXPECT_EQ(a->size(), QSize(900, 450));
+}
+
+TEST_F(App, FailedOpenSaysWhichFileAndWhy) {
+    WriteBytes(dir.Path("cut.ckb"), ReadBytes(kSample).substr(0, 60));
+    EXPECT_EQ(Open(dir.Path("cut.ckb")), nullptr);
+    ASSERT_EQ(prompt.m_asked.size(), 1u);
+    EXPECT_NE(prompt.m_asked[0].m_strText.find("cut.ckb: the file ends early"), std::string::npos);
+    EXPECT_TRUE(frame.MdiArea().subWindowList().isEmpty());
+}
+
+TEST_F(App, SaveAsWptAsksAndCancelKeepsTheFile) {
+    Open(kSample);
+    WriteBytes(dir.Path("keep.wpt"), "old bytes");
+    chooser.m_next = CChosenFile{dir.Path("keep.wpt"), 1};
+    prompt.m_answers = {EPromptAnswer::cancel};
+    frame.OnCommand(res::ID_FILE_SAVE_AS);
+    ASSERT_EQ(prompt.m_asked.size(), 1u);
+    EXPECT_EQ(prompt.m_asked[0].m_strCaption, "Save Warning");
+    EXPECT_EQ(ReadBytes(dir.Path("keep.wpt")), "old bytes");
+    CDocRecord* rec = frame.DocManager().ActiveRecord();
+    EXPECT_EQ(rec->m_strTitle, "sample.ckb");
+    prompt.m_answers = {EPromptAnswer::ok};
+    frame.OnCommand(res::ID_FILE_SAVE_AS);
+    EXPECT_EQ(ReadBytes(dir.Path("keep.wpt")),
+              ReadBytes(std::string(CAIRNBOOK_SAMPLES) + "/sample.wpt"));
+    EXPECT_EQ(rec->m_strTitle, "keep.wpt");
+}
+
+TEST_F(App, ClosingAModifiedDocumentAsks) {
+    CChildFrame* f = Open(kSample);
+    CDocRecord* rec = frame.DocManager().RecordOf(f);
+    rec->m_pDoc->SetModifiedFlag(true);
+    frame.UpdateCommandUI();
+    EXPECT_TRUE(f->isWindowModified());
+    prompt.m_answers = {EPromptAnswer::cancel};
+    frame.OnCommand(res::ID_FILE_CLOSE);
+    ASSERT_EQ(prompt.m_asked.size(), 1u);
+    EXPECT_EQ(prompt.m_asked[0].m_strText, "Save changes to sample.ckb?");
+    EXPECT_EQ(prompt.m_asked[0].m_buttons, EPromptButtons::yesNoCancel);
+    EXPECT_EQ(frame.MdiArea().subWindowList().size(), 1);
+    prompt.m_answers = {EPromptAnswer::no};
+    f->close();
+    QApplication::processEvents();
+    EXPECT_TRUE(frame.MdiArea().subWindowList().isEmpty());
+    EXPECT_TRUE(frame.DocManager().Records().empty());
+}
+
+TEST_F(App, SecondWindowShowsRowsAndOnlyTheLastOneAsks) {
+    CChildFrame* first = Open(kSample);
+    frame.OnCommand(res::ID_WINDOW_NEW);
+    QApplication::processEvents();
+    auto* second = qobject_cast<CChildFrame*>(frame.MdiArea().activeSubWindow());
+    ASSERT_NE(second, first);
+    second->View()->repaint();
+    EXPECT_EQ(second->View()->m_pList->GetItemCount(), 12);
+    EXPECT_EQ(first->windowTitle(), "sample.ckb:1[*]");
+    EXPECT_EQ(second->windowTitle(), "sample.ckb:2[*]");
+    frame.DocManager().RecordOf(first)->m_pDoc->SetModifiedFlag(true);
+    second->close();
+    QApplication::processEvents();
+    EXPECT_TRUE(prompt.m_asked.empty());
+    EXPECT_EQ(first->windowTitle(), "sample.ckb[*]");
+}
+
+TEST_F(App, NotationChangeReachesEveryWindow) {
+    CChildFrame* a = Open(kSample);
+    CChildFrame* b = Open(std::string(CAIRNBOOK_SAMPLES) + "/sample.wpt");
+    frame.MdiArea().setActiveSubWindow(b);
+    frame.OnCommand(res::ID_FORMAT_DEGDEC);
+    a->View()->repaint();
+    EXPECT_EQ(a->View()->m_pList->GetItemText(0, 3), "N47.60621");
+    EXPECT_EQ(b->View()->m_pList->GetItemText(0, 3), "N47.60621");
+    EXPECT_TRUE(frame.Action(res::ID_FORMAT_DEGDEC)->isChecked());
+    EXPECT_FALSE(frame.Action(res::ID_FORMAT_DEGMIN)->isChecked());
+}
+
+TEST_F(App, RecentFilesKeepFour) {
+    for (int i = 0; i < 6; ++i) {
+        const std::string path = dir.Path("r" + std::to_string(i) + ".ckb");
+        std::filesystem::copy_file(kSample, path);
+        Open(path);
+    }
+    const QStringList recent = frame.DocManager().RecentFiles();
+    ASSERT_EQ(recent.size(), 4);
+    EXPECT_TRUE(recent[0].endsWith("r5.ckb"));
+    EXPECT_TRUE(recent[3].endsWith("r2.ckb"));
+}
+
+TEST_F(App, MenusStatusPromptsAndPosition) {
+    Open(kSample);
+    QAction* merge = frame.Action(res::ID_FILE_MERGE);
+    EXPECT_EQ(merge->text(), "Open &Merge...\tCtrl+M");
+    EXPECT_EQ(merge->statusTip(), "Merge a file with the current document");
+    EXPECT_EQ(merge->toolTip(), "Merge");
+    EXPECT_EQ(merge->shortcut(), QKeySequence("Ctrl+M"));
+    EXPECT_TRUE(frame.Action(res::ID_ADD_WAYPOINT)->shortcut().isEmpty());
+    EXPECT_TRUE(frame.Action(res::ID_VIEW_LIST)->isChecked());
+    frame.OnMapPosition(-1222500, 475000);
+    EXPECT_EQ(frame.PositionText(), QString::fromUtf8("N47° 30.000'  W122° 15.000'"));
+    frame.OnMapPosition(0, 0);
+    EXPECT_EQ(frame.PositionText(), QString::fromUtf8("S00° 00.000'  W00° 00.000'"));
+}
+
+TEST_F(App, TiledWindowsScreenshot) {
+    Open(kSample);
+    Open(std::string(CAIRNBOOK_SAMPLES) + "/sample.loc");
+    frame.OnCommand(res::ID_WINDOW_TILE_HORZ);
+    QApplication::processEvents();
+    const QImage shot = frame.grab().toImage();
+    EXPECT_EQ(frame.MdiArea().subWindowList().size(), 2);
+    if (const char* out = std::getenv("CAIRNBOOK_SCREENSHOTS"))
+        shot.save(QString::fromLocal8Bit(out) + "/tiled.png");
+    // Both windows show rows on the pale cyan background.
+    int cyan = 0;
+    for (int y = 0; y < shot.height(); y += 4)
+        for (int x = 0; x < shot.width(); x += 4)
+            cyan += shot.pixelColor(x, y) == QColor(200, 255, 255);
+    EXPECT_GT(cyan, 1000);
+}
+
+} // namespace

@@ -1,0 +1,195 @@
+#include "cairnbookdoc.h"
+#include "cairnbookview.h"
+#include "coordinate.h"
+#include "res/resource.h"
+#include "test_helpers.h"
+#include "velbutton.h"
+#include "xlistctrl.h"
+
+#include <QApplication>
+#include <QPainter>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+class View : public ::testing::Test {
+protected:
+    void SetUp() override {
+        g_nCoordFormat = 0;
+        doc.OnNewDocument();
+        view.resize(900, 420);
+        view.OnInitialUpdate();
+        view.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    }
+    void TearDown() override { g_nCoordFormat = 0; }
+    void Add(const std::string& name, double lat, double lon, double alt) {
+        auto e = std::make_unique<CWayEntry>(name, "c", lat, lon, alt, 0, 1);
+        doc.AddEntry(std::move(e));
+        doc.m_bListChanged = true;
+    }
+    void Paint() { view.repaint(); }
+    QString Cell(int row, int col) { return view.m_pList->GetItemText(row, col); }
+    CScriptedPrompt prompt;
+    CCairnbookDoc doc{prompt};
+    CCairnbookView view{doc};
+};
+
+TEST_F(View, RowsAreBuiltAtPaintFromTheDocument) {
+    Add("HOME", 47.5, -122.25, 100);
+    EXPECT_EQ(view.m_pList->GetItemCount(), 0);
+    Paint();
+    EXPECT_FALSE(doc.m_bListChanged);
+    ASSERT_EQ(view.m_nRows, 1);
+    EXPECT_EQ(Cell(0, 0), "0");
+    EXPECT_EQ(Cell(0, 1), "HOME");
+    EXPECT_EQ(Cell(0, 3), QString::fromUtf8("N47° 30.000'"));
+    EXPECT_EQ(Cell(0, 4), QString::fromUtf8("W122° 15.000'"));
+    EXPECT_EQ(Cell(0, 5), "328");
+    EXPECT_EQ(Cell(0, 6), "Cross");
+    EXPECT_EQ(view.m_pList->GetCheckState(0, 7), 0);
+    EXPECT_EQ(view.m_pList->GetCheckState(0, 8), 1);
+    EXPECT_EQ(Cell(0, 10), "0.00");
+    EXPECT_EQ(Cell(0, 11), "North");
+    EXPECT_EQ(reinterpret_cast<CWayEntry*>(view.m_pList->GetItemData(0)), doc.m_WayList[0].get());
+}
+
+TEST_F(View, ColumnsTitlesAndWidths) {
+    const char* titles[] = {
+        "Index", "Name",     "Comment", "Latitude",        "Longnitude",       "Altitude (Ft)",
+        "Icon",  "Geocache", "Visible", "Additional Info", "Distance (Miles)", "Direction"};
+    ASSERT_EQ(view.m_pList->GetColumnCount(), 12);
+    for (int c = 0; c < 12; ++c)
+        EXPECT_EQ(view.m_pList->model()->headerData(c, Qt::Horizontal).toString(), titles[c]);
+    const int w = 900 - 4;
+    EXPECT_EQ(view.m_pList->columnWidth(2), w * 20 / 100);
+    EXPECT_EQ(view.m_pList->columnWidth(8), w * 5 / 100 - 9);
+}
+
+TEST_F(View, AtMostTwoThousandRows) {
+    for (int i = 0; i < 2005; ++i)
+        doc.AddEntry(std::make_unique<CWayEntry>("W" + std::to_string(i), "", 1, 2, 3, 0, 1));
+    doc.m_bListChanged = true;
+    Paint();
+    EXPECT_EQ(view.m_nRows, 2000);
+    EXPECT_EQ(view.m_pList->GetItemCount(), 2000);
+}
+
+TEST_F(View, MetricToggleRewritesTitlesAndValues) {
+    Add("REF", 10, 5, 100);
+    Add("EAST", 10, 6, 100);
+    Paint();
+    doc.m_pReference = doc.m_WayList[0].get();
+    doc.ComputeDistances(false);
+    view.RefreshRows();
+    EXPECT_EQ(Cell(1, 10), "51.31");
+    view.OnCommand(res::ID_METRIC);
+    EXPECT_EQ(view.m_pList->model()->headerData(5, Qt::Horizontal).toString(), "Altitude (m)");
+    EXPECT_EQ(view.m_pList->model()->headerData(10, Qt::Horizontal).toString(), "Distance (km)");
+    EXPECT_EQ(Cell(1, 10), "82.58");
+    EXPECT_EQ(Cell(1, 5), "100");
+    view.OnCommand(res::ID_METRIC);
+    EXPECT_EQ(view.m_pList->model()->headerData(5, Qt::Horizontal).toString(), "Altitude (ft)");
+    EXPECT_EQ(view.m_pList->model()->headerData(10, Qt::Horizontal).toString(), "Distance (mi)");
+    EXPECT_EQ(Cell(1, 5), "328");
+}
+
+TEST_F(View, MetricToggledOnTheMapReachesTheList) {
+    Add("A", 1, 1, 100);
+    Paint();
+    view.OnCommand(res::ID_VIEW_MAP);
+    view.OnCommand(res::ID_METRIC);
+    EXPECT_EQ(Cell(0, 5), "328"); // the list is not shown meanwhile
+    view.OnCommand(res::ID_VIEW_LIST);
+    EXPECT_EQ(Cell(0, 5), "100");
+    EXPECT_EQ(view.m_pList->model()->headerData(5, Qt::Horizontal).toString(), "Altitude (m)");
+}
+
+TEST_F(View, NotationCommandsRebuildRows) {
+    Add("A", -33.25, 0.5, 0);
+    Paint();
+    view.OnCommand(res::ID_FORMAT_DEGDEC);
+    EXPECT_EQ(g_nCoordFormat, 2);
+    EXPECT_EQ(Cell(0, 3), "S33.25000");
+    view.OnCommand(res::ID_FORMAT_DEGMINSEC);
+    EXPECT_EQ(Cell(0, 3), QString::fromUtf8("S33° 15' 00"));
+    bool checked = false;
+    EXPECT_TRUE(view.UpdateCommand(res::ID_FORMAT_DEGMINSEC, checked));
+    EXPECT_TRUE(checked);
+    EXPECT_TRUE(view.UpdateCommand(res::ID_FORMAT_DEGMIN, checked));
+    EXPECT_FALSE(checked);
+}
+
+TEST_F(View, FacesAndTheStripButtons) {
+    bool checked = false;
+    view.UpdateCommand(res::ID_VIEW_LIST, checked);
+    EXPECT_TRUE(checked);
+    EXPECT_FALSE(view.m_pHideButton->isVisible());
+    view.OnCommand(res::ID_VIEW_MAP);
+    EXPECT_TRUE(view.m_bMapMode);
+    EXPECT_FALSE(view.m_pList->isVisible());
+    EXPECT_TRUE(view.m_pHideButton->isVisible());
+    EXPECT_TRUE(view.m_pResetButton->isVisible());
+    const QImage face = view.grab().toImage();
+    EXPECT_EQ(face.pixelColor(100, 100), QColor(150, 210, 255));
+    // The menu command and the button act on the same flag.
+    view.OnCommand(res::ID_HIDE_WAYPOINTS);
+    EXPECT_TRUE(view.m_bHideWaypoints);
+    EXPECT_EQ(view.m_pHideButton->Caption(), "Show Waypoints");
+    view.m_pHideButton->click();
+    EXPECT_FALSE(view.m_bHideWaypoints);
+    EXPECT_EQ(view.m_pHideButton->Caption(), "Hide Waypoints");
+    view.OnCommand(res::ID_VIEW_LIST);
+    EXPECT_TRUE(view.m_pList->isVisible());
+    EXPECT_FALSE(view.m_pHideButton->isVisible());
+}
+
+TEST_F(View, StripLayoutFollowsTheWidth) {
+    struct Case {
+        int width;
+        int clickLeft, modeLeft, hideLeft;
+    } cases[] = {{604, 100, 292, 420}, {466, 50, 192, 284}, {366, 0, 92, 184}, {300, 0, 92, 184}};
+    for (const auto& c : cases) {
+        view.resize(c.width, 300);
+        EXPECT_EQ(view.m_rcClickBox.left(), c.clickLeft) << c.width;
+        EXPECT_EQ(view.m_rcModeBox.left(), c.modeLeft) << c.width;
+        EXPECT_EQ(view.m_pHideButton->geometry().left(), c.hideLeft) << c.width;
+        EXPECT_EQ(view.m_pHideButton->width(), 100);
+        EXPECT_EQ(view.m_pResetButton->geometry().left(), c.hideLeft + 102);
+        EXPECT_EQ(view.m_rcClickBox.bottom(), 300 - 2 - 1);
+    }
+}
+
+// Dark pixels of a text as the list's font draws it.
+int InkOf(const QString& text, const QFont& font) {
+    QImage img(40, 20, QImage::Format_RGB32);
+    img.fill(Qt::white);
+    QPainter p(&img);
+    p.setFont(font);
+    p.setPen(Qt::black);
+    p.drawText(QPoint(2, 15), text);
+    int n = 0;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            n += qGray(img.pixel(x, y)) < 128;
+    return n;
+}
+
+TEST_F(View, FirstRowShowsItsNumberNotItsText) {
+    Add("A", 1, 1, 1);
+    Paint();
+    view.m_pList->clearSelection();
+    ASSERT_EQ(Cell(0, 0), "0");
+    const QImage img = view.m_pList->viewport()->grab().toImage();
+    const QRect cell = view.m_pList->visualRect(view.m_pList->model()->index(0, 0));
+    int ink = 0; // inside the grid lines
+    for (int y = cell.top() + 1; y < cell.bottom(); ++y)
+        for (int x = cell.left(); x < cell.right(); ++x)
+            ink += qGray(img.pixel(x, y)) < 128;
+    const int one = InkOf("1", view.m_pList->font()), zero = InkOf("0", view.m_pList->font());
+    ASSERT_NE(one, zero);
+    EXPECT_NEAR(ink, one, 2);
+}
+
+} // namespace
