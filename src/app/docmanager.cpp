@@ -168,12 +168,9 @@ bool CDocManager::SaveModified(CDocRecord& rec) {
     const QString text = QString(res::kSaveChanges).arg(rec.m_strTitle);
     switch (m_prompt.Ask(res::kAppTitle, FromQString(text), EPromptButtons::yesNoCancel,
                          EPromptIcon::warning)) {
-    case EPromptAnswer::yes:
-        return OnFileSave(rec);
-    case EPromptAnswer::no:
-        return true;
-    default:
-        return false;
+    case EPromptAnswer::yes: return OnFileSave(rec);
+    case EPromptAnswer::no: return true;
+    default: return false;
     }
 }
 

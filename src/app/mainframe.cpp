@@ -122,15 +122,9 @@ void CMainFrame::BuildMenus() {
             stack.push_back(stack.empty() ? bar->addMenu(item.m_text)
                                           : stack.back()->addMenu(item.m_text));
             break;
-        case EMenuKind::end:
-            stack.pop_back();
-            break;
-        case EMenuKind::separator:
-            stack.back()->addSeparator();
-            break;
-        case EMenuKind::recentFiles:
-            FillRecentFiles(stack.back());
-            break;
+        case EMenuKind::end: stack.pop_back(); break;
+        case EMenuKind::separator: stack.back()->addSeparator(); break;
+        case EMenuKind::recentFiles: FillRecentFiles(stack.back()); break;
         case EMenuKind::command: {
             QAction* action = m_actions.value(item.m_nId);
             stack.back()->addAction(action);
@@ -220,12 +214,8 @@ void CMainFrame::OnCommand(int id) {
 bool CMainFrame::OnFrameCommand(int id) {
     CDocRecord* rec = m_pDocManager->ActiveRecord();
     switch (id) {
-    case ID_FILE_NEW:
-        m_pDocManager->OnFileNew();
-        break;
-    case ID_FILE_OPEN:
-        m_pDocManager->OnFileOpen();
-        break;
+    case ID_FILE_NEW: m_pDocManager->OnFileNew(); break;
+    case ID_FILE_OPEN: m_pDocManager->OnFileOpen(); break;
     case ID_FILE_SAVE:
         if (rec)
             m_pDocManager->OnFileSave(*rec);
@@ -242,41 +232,18 @@ bool CMainFrame::OnFrameCommand(int id) {
         if (rec)
             m_pDocManager->OnWindowNew(*rec);
         break;
-    case ID_WINDOW_CASCADE:
-        m_pArea->cascadeSubWindows();
-        break;
-    case ID_WINDOW_TILE_HORZ:
-        m_pArea->tileSubWindows();
-        break;
-    case ID_WINDOW_ARRANGE:
-        m_pArea->tileSubWindows();
-        break;
-    case ID_APP_EXIT:
-        close();
-        break;
-    case ID_APP_ABOUT:
-        OnAppAbout();
-        break;
-    case ID_HELP_TOPICS:
-        OnHelpTopics();
-        break;
-    case ID_VIEW_TOOLBAR:
-        m_pToolBar->setVisible(!m_pToolBar->isVisible());
-        break;
-    case ID_VIEW_STATUS_BAR:
-        statusBar()->setVisible(!statusBar()->isVisible());
-        break;
-    case ID_FILE_PRINT:
-        OnPrint(false);
-        break;
-    case ID_FILE_PRINT_PREVIEW:
-        OnPrint(true);
-        break;
-    case ID_FILE_PRINT_SETUP:
-        PrintSetup(this);
-        break;
-    default:
-        return false; // commands nobody handles do nothing
+    case ID_WINDOW_CASCADE: m_pArea->cascadeSubWindows(); break;
+    case ID_WINDOW_TILE_HORZ: m_pArea->tileSubWindows(); break;
+    case ID_WINDOW_ARRANGE: m_pArea->tileSubWindows(); break;
+    case ID_APP_EXIT: close(); break;
+    case ID_APP_ABOUT: OnAppAbout(); break;
+    case ID_HELP_TOPICS: OnHelpTopics(); break;
+    case ID_VIEW_TOOLBAR: m_pToolBar->setVisible(!m_pToolBar->isVisible()); break;
+    case ID_VIEW_STATUS_BAR: statusBar()->setVisible(!statusBar()->isVisible()); break;
+    case ID_FILE_PRINT: OnPrint(false); break;
+    case ID_FILE_PRINT_PREVIEW: OnPrint(true); break;
+    case ID_FILE_PRINT_SETUP: PrintSetup(this); break;
+    default: return false; // commands nobody handles do nothing
     }
     return true;
 }

@@ -52,8 +52,7 @@ public:
         case EPromptButtons::yesNo:
         case EPromptButtons::yesNoCancel:
             return m_bReplace ? EPromptAnswer::yes : EPromptAnswer::no;
-        case EPromptButtons::ok:
-            break;
+        case EPromptButtons::ok: break;
         }
         return EPromptAnswer::ok;
     }
@@ -176,20 +175,11 @@ std::string EscapeCell(const std::string& cp1252Text) {
     std::string out;
     for (char c : cp1252::ToUtf8(cp1252Text)) {
         switch (c) {
-        case '\t':
-            out += "\\t";
-            break;
-        case '\r':
-            out += "\\r";
-            break;
-        case '\n':
-            out += "\\n";
-            break;
-        case '\\':
-            out += "\\\\";
-            break;
-        default:
-            out += c;
+        case '\t': out += "\\t"; break;
+        case '\r': out += "\\r"; break;
+        case '\n': out += "\\n"; break;
+        case '\\': out += "\\\\"; break;
+        default: out += c;
         }
     }
     return out;

@@ -52,11 +52,8 @@ void FormatCoordinate(double value, std::string& text, int kind) {
         text = StrFormat("%s%02d\xB0 %02d' %02d", letter, AbsInt(degrees), wholeMinutes, seconds);
         break;
     }
-    case 2:
-        text = StrFormat("%s%2.5f", letter, std::fabs(value));
-        break;
-    default:
-        break;
+    case 2: text = StrFormat("%s%2.5f", letter, std::fabs(value)); break;
+    default: break;
     }
 }
 
@@ -88,11 +85,8 @@ CCoordinateParts SplitCoordinate(const std::string& text) {
         }
         break;
     }
-    case 2:
-        parts.m_dMinutes = AtoF(s.substr(h + 1));
-        break;
-    default:
-        break;
+    case 2: parts.m_dMinutes = AtoF(s.substr(h + 1)); break;
+    default: break;
     }
     return parts;
 }

@@ -63,10 +63,10 @@ void CCairnbookView::CreateControls() {
         m_pList->InsertColumn(res::kColumnTitles[c], ColumnAlignment(c), width);
     }
     m_pList->show();
-    connect(m_pList, &CXListCtrl::ItemClicked, this,
-            [this](int row, int column) { emit ListClicked(row, column); });
+    m_pList->installEventFilter(this);
+    connect(m_pList, &CXListCtrl::ItemClicked, this, &CCairnbookView::OnListClick);
     connect(m_pList, &CXListCtrl::ItemDoubleClicked, this,
-            [this](int row, int column) { emit ListDoubleClicked(row, column); });
+            [this](int row, int) { OnEditRow(row); });
 
     const CStripLayout strip = ComputeStripLayout(r);
     m_rcClickBox = strip.m_rcClickBox;

@@ -7,8 +7,10 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 
 class CCairnbookDoc;
+class CEditWaypointDlg;
 class CWayEntry;
 class CXListCtrl;
 class CVelButton;
@@ -39,6 +41,21 @@ public:
     void OnResetMap();
     void OnMetric();
     void OnNotation(int notation);
+
+    // List commands.
+    void OnAddWaypoint();
+    // Adds the waypoint a dialog ended with OK describes; the map's add click too.
+    CWayEntry* AddFromDialog(const CEditWaypointDlg& dlg);
+    void OnEditRow(int row);
+    void OnListClick(int row, int column);
+    void OnDeleteKey();
+    void OnDeleteWaypoint();
+    void OnReferencePoint();
+    void OnSaveSelected();
+    void OnEditCopy();
+    void OnEditCut();
+    void OnEditPaste();
+    std::string SelectedAsText() const;
 
     // Draws what this view shows onto any painter: the printed page and tests.
     void PaintContent(QPainter& p, const QRect& rect);
@@ -75,15 +92,14 @@ public:
     bool m_bToolTipShown = false;
     CWayEntry* m_pHoverEntry = nullptr;
 
-signals:
-    void ListClicked(int row, int column);
-    void ListDoubleClicked(int row, int column);
-
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    bool OnListCommand(int id);
     void CreateControls();
     void Layout();
     void RebuildIfChanged();

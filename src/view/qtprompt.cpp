@@ -9,42 +9,31 @@ namespace {
 
 QMessageBox::Icon ToIcon(EPromptIcon icon) {
     switch (icon) {
-    case EPromptIcon::question:
-        return QMessageBox::Question;
-    case EPromptIcon::warning:
-        return QMessageBox::Warning;
-    case EPromptIcon::error:
-        return QMessageBox::Critical;
-    case EPromptIcon::information:
-        break;
+    case EPromptIcon::question: return QMessageBox::Question;
+    case EPromptIcon::warning: return QMessageBox::Warning;
+    case EPromptIcon::error: return QMessageBox::Critical;
+    case EPromptIcon::information: break;
     }
     return QMessageBox::Information;
 }
 
 QMessageBox::StandardButtons ToButtons(EPromptButtons buttons) {
     switch (buttons) {
-    case EPromptButtons::okCancel:
-        return QMessageBox::Ok | QMessageBox::Cancel;
-    case EPromptButtons::yesNo:
-        return QMessageBox::Yes | QMessageBox::No;
+    case EPromptButtons::okCancel: return QMessageBox::Ok | QMessageBox::Cancel;
+    case EPromptButtons::yesNo: return QMessageBox::Yes | QMessageBox::No;
     case EPromptButtons::yesNoCancel:
         return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
-    case EPromptButtons::ok:
-        break;
+    case EPromptButtons::ok: break;
     }
     return QMessageBox::Ok;
 }
 
 EPromptAnswer FromButton(int button) {
     switch (button) {
-    case QMessageBox::Ok:
-        return EPromptAnswer::ok;
-    case QMessageBox::Yes:
-        return EPromptAnswer::yes;
-    case QMessageBox::No:
-        return EPromptAnswer::no;
-    default:
-        return EPromptAnswer::cancel;
+    case QMessageBox::Ok: return EPromptAnswer::ok;
+    case QMessageBox::Yes: return EPromptAnswer::yes;
+    case QMessageBox::No: return EPromptAnswer::no;
+    default: return EPromptAnswer::cancel;
     }
 }
 

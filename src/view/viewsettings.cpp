@@ -11,57 +11,27 @@ using namespace res;
 
 bool CCairnbookView::OnCommand(int id) {
     switch (id) {
-    case ID_VIEW_LIST:
-        OnViewList();
-        return true;
-    case ID_VIEW_MAP:
-        OnViewMap();
-        return true;
-    case ID_HIDE_WAYPOINTS:
-        OnHideWaypoints();
-        return true;
-    case ID_METRIC:
-        OnMetric();
-        return true;
-    case ID_FORMAT_DEGMIN:
-        OnNotation(0);
-        return true;
-    case ID_FORMAT_DEGMINSEC:
-        OnNotation(1);
-        return true;
-    case ID_FORMAT_DEGDEC:
-        OnNotation(2);
-        return true;
-    default:
-        return false;
+    case ID_VIEW_LIST: OnViewList(); return true;
+    case ID_VIEW_MAP: OnViewMap(); return true;
+    case ID_HIDE_WAYPOINTS: OnHideWaypoints(); return true;
+    case ID_METRIC: OnMetric(); return true;
+    case ID_FORMAT_DEGMIN: OnNotation(0); return true;
+    case ID_FORMAT_DEGMINSEC: OnNotation(1); return true;
+    case ID_FORMAT_DEGDEC: OnNotation(2); return true;
+    default: return OnListCommand(id);
     }
 }
 
 bool CCairnbookView::UpdateCommand(int id, bool& checked) const {
     switch (id) {
-    case ID_VIEW_LIST:
-        checked = !m_bMapMode;
-        return true;
-    case ID_VIEW_MAP:
-        checked = m_bMapMode;
-        return true;
-    case ID_HIDE_WAYPOINTS:
-        checked = m_bHideWaypoints;
-        return true;
-    case ID_METRIC:
-        checked = m_bMetric;
-        return true;
-    case ID_FORMAT_DEGMIN:
-        checked = g_nCoordFormat == 0;
-        return true;
-    case ID_FORMAT_DEGMINSEC:
-        checked = g_nCoordFormat == 1;
-        return true;
-    case ID_FORMAT_DEGDEC:
-        checked = g_nCoordFormat == 2;
-        return true;
-    default:
-        return false;
+    case ID_VIEW_LIST: checked = !m_bMapMode; return true;
+    case ID_VIEW_MAP: checked = m_bMapMode; return true;
+    case ID_HIDE_WAYPOINTS: checked = m_bHideWaypoints; return true;
+    case ID_METRIC: checked = m_bMetric; return true;
+    case ID_FORMAT_DEGMIN: checked = g_nCoordFormat == 0; return true;
+    case ID_FORMAT_DEGMINSEC: checked = g_nCoordFormat == 1; return true;
+    case ID_FORMAT_DEGDEC: checked = g_nCoordFormat == 2; return true;
+    default: return false;
     }
 }
 

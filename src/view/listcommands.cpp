@@ -1,0 +1,233 @@
+// The commands that change waypoints from the list: add, edit, flags, delete,
+// reference point, save selected, and the clipboard.
+#include "cairnbookdoc.h"
+#include "cairnbookview.h"
+#include "clipboardtext.h"
+#include "editwaypointdlg.h"
+#include "prompt.h"
+#include "res/resource.h"
+#include "res/strings.h"
+#include "textcodec.h"
+#include "xlistctrl.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
+
+using namespace res;
+
+namespace {
+
+CWayEntry* EntryOf(const CXListCtrl& list, int row) {
+    return reinterpret_cast<CWayEntry*>(list.GetItemData(row));
+}
+
+} // namespace
+
+bool CCairnbookView::OnListCommand(int id) {
+    switch (id) {
+    case ID_ADD_WAYPOINT: OnAddWaypoint(); return true;
+    case ID_DELETE_WAYPOINT: OnDeleteWaypoint(); return true;
+    case ID_REFERENCE_POINT: OnReferencePoint(); return true;
+    case ID_SAVE_SELECTED: OnSaveSelected(); return true;
+    case ID_EDIT_COPY: OnEditCopy(); return true;
+    case ID_EDIT_CUT: OnEditCut(); return true;
+    case ID_EDIT_PASTE: OnEditPaste(); return true;
+    default: return false;
+    }
+}
+
+void CCairnbookView::OnAddWaypoint() {
+    CEditWaypointDlg dlg(this);
+    dlg.m_pDoc = &m_doc;
+    dlg.m_bMetric = m_bMetric;
+    if (dlg.exec() != QDialog::Accepted)
+        return;
+    AddFromDialog(dlg);
+}
+
+CWayEntry* CCairnbookView::AddFromDialog(const CEditWaypointDlg& dlg) {
+    auto entry = std::make_unique<CWayEntry>(
+        FromQString(dlg.m_strName), FromQString(dlg.m_strComment), dlg.m_dLatitude,
+        dlg.m_dLongitude, dlg.m_dAltitude, static_cast<std::uint8_t>(dlg.m_bGeocache),
+        static_cast<std::uint8_t>(dlg.m_bVisible));
+    entry->m_nIcon = static_cast<std::uint8_t>(dlg.m_nIcon);
+    entry->m_strAdditionalInfo = FromQString(dlg.m_strAdditionalInfo);
+    CWayEntry* raw = entry.get();
+    if (!m_doc.AddEntry(std::move(entry)))
+        return nullptr; // the dialog checked the name: only a race could get here
+    m_doc.SetModifiedFlag();
+    if (m_bControlsCreated) {
+        FillRow(raw, m_nRows);
+        ++m_nRows;
+    }
+    return raw;
+}
+
+void CCairnbookView::OnEditRow(int row) {
+    if (row < 0 || !m_bControlsCreated)
+        return;
+    CWayEntry* entry = EntryOf(*m_pList, row);
+    if (!entry)
+        return;
+    CEditWaypointDlg dlg(this);
+    dlg.m_pDoc = &m_doc;
+    dlg.m_bMetric = m_bMetric;
+    dlg.m_pEntry = entry;
+    if (dlg.exec() != QDialog::Accepted)
+        return;
+    m_doc.RenameEntry(entry, FromQString(dlg.m_strName));
+    entry->m_strComment = FromQString(dlg.m_strComment);
+    entry->m_dLatitude = dlg.m_dLatitude;
+    entry->m_dLongitude = dlg.m_dLongitude;
+    entry->m_dAltitude = dlg.m_dAltitude;
+    entry->m_bVisible = static_cast<std::uint8_t>(dlg.m_bVisible);
+    entry->m_bGeocache = static_cast<std::uint8_t>(dlg.m_bGeocache);
+    entry->m_nIcon = static_cast<std::uint8_t>(dlg.m_nIcon);
+    entry->m_strAdditionalInfo = FromQString(dlg.m_strAdditionalInfo);
+    m_doc.SetModifiedFlag();
+    FillRow(entry, row);
+}
+
+void CCairnbookView::OnListClick(int row, int column) {
+    if (row < 0 || (column != 7 && column != 8))
+        return;
+    CWayEntry* entry = EntryOf(*m_pList, row);
+    if (!entry)
+        return;
+    std::uint8_t& flag = column == 7 ? entry->m_bGeocache : entry->m_bVisible;
+    flag = flag == 0 ? 1 : 0;
+    m_doc.SetModifiedFlag();
+}
+
+void CCairnbookView::OnDeleteKey() {
+    const int r = m_pList->GetSelectionMark();
+    if (r < 0 || r >= m_nRows)
+        return;
+    CWayEntry* entry = EntryOf(*m_pList, r);
+    if (!entry) {
+        m_doc.Prompt().Ask(kAppTitle, kNoWaypointToRemove, EPromptButtons::ok,
+                           EPromptIcon::warning);
+        return;
+    }
+    m_doc.RemoveEntry(entry);
+    m_doc.SetModifiedFlag();
+    m_pList->DeleteItem(r);
+    --m_nRows;
+}
+
+void CCairnbookView::OnDeleteWaypoint() {
+    if (!m_bControlsCreated)
+        return;
+    int anchor = m_pList->GetSelectionMark();
+    std::vector<int> selected = m_pList->SelectedRows();
+    if (selected.empty())
+        return;
+    m_pList->SetRedraw(false);
+    // Highest row first, so the rows still to go keep their numbers.
+    for (auto it = selected.rbegin(); it != selected.rend(); ++it) {
+        if (CWayEntry* entry = EntryOf(*m_pList, *it))
+            m_doc.RemoveEntry(entry);
+        m_pList->DeleteItem(*it);
+        --m_nRows;
+    }
+    m_doc.SetModifiedFlag();
+    if (anchor >= m_nRows)
+        anchor = m_nRows - 1;
+    if (anchor >= 0) {
+        m_pList->SetItemSelected(anchor, true);
+        m_pList->SetFocusRow(anchor);
+        m_pList->SetSelectionMark(anchor);
+        m_pList->EnsureVisible(anchor);
+    }
+    m_pList->SetRedraw(true);
+}
+
+void CCairnbookView::OnReferencePoint() {
+    if (!m_bControlsCreated)
+        return;
+    m_pList->SetRedraw(false);
+    const int r = m_pList->GetSelectionMark();
+    if (r >= 0 && r < m_nRows) {
+        m_doc.m_pReference = EntryOf(*m_pList, r);
+        m_doc.ComputeDistances(m_bMetric);
+        RefreshRows();
+        m_pList->Resort();
+    }
+    m_pList->SetRedraw(true);
+}
+
+void CCairnbookView::OnSaveSelected() {
+    if (!m_bControlsCreated)
+        return;
+    const std::vector<int> selected = m_pList->SelectedRows();
+    if (selected.empty())
+        return;
+    for (const auto& entry : m_doc.Entries())
+        entry->m_bSave = 0;
+    for (int row : selected)
+        if (CWayEntry* entry = EntryOf(*m_pList, row))
+            entry->m_bSave = 1;
+    // Every mark comes back however the export ends, an exception included.
+    struct Restore {
+        CCairnbookDoc& doc;
+        ~Restore() {
+            for (const auto& entry : doc.Entries())
+                entry->m_bSave = 1;
+        }
+    } restore{m_doc};
+    m_doc.OnExportData();
+}
+
+std::string CCairnbookView::SelectedAsText() const {
+    std::string text;
+    if (!m_bControlsCreated)
+        return text;
+    for (int row : m_pList->SelectedRows())
+        if (const CWayEntry* entry = EntryOf(*m_pList, row))
+            text += FormatClipboardLine(*entry);
+    return text;
+}
+
+void CCairnbookView::OnEditCopy() {
+    const std::string text = SelectedAsText();
+    if (!text.empty())
+        QApplication::clipboard()->setText(ToQString(text));
+}
+
+void CCairnbookView::OnEditCut() {
+    OnEditCopy();
+    OnDeleteWaypoint();
+}
+
+void CCairnbookView::OnEditPaste() {
+    const std::string text = NormalizeLineEnds(FromQString(QApplication::clipboard()->text()));
+    if (text.empty())
+        return;
+    const CPasteResult result = ParseClipboardText(m_doc, text);
+    // Overwritten waypoints count too: their rows must show the new values.
+    if (result.m_nAdded > 0 || result.m_nReplaced > 0) {
+        m_doc.SetModifiedFlag();
+        FillList();
+        update();
+    }
+}
+
+void CCairnbookView::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Delete && event->modifiers() == Qt::NoModifier &&
+        m_bControlsCreated)
+        OnDeleteKey();
+    QWidget::keyPressEvent(event);
+}
+
+bool CCairnbookView::eventFilter(QObject* watched, QEvent* event) {
+    // The Delete key acts the same when the list has the focus.
+    if (m_pList && watched == m_pList && event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Delete && key->modifiers() == Qt::NoModifier) {
+            OnDeleteKey();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}

@@ -1,0 +1,167 @@
+#include "cairnbookdoc.h"
+#include "cairnbookview.h"
+#include "coordinate.h"
+#include "editwaypointdlg.h"
+#include "res/resource.h"
+#include "test_helpers.h"
+#include "xlistctrl.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+class Commands : public ::testing::Test {
+protected:
+    void SetUp() override {
+        g_nCoordFormat = 0;
+        doc.SetFileChooser(&chooser);
+        for (int i = 0; i < 10; ++i)
+            doc.AddEntry(std::make_unique<CWayEntry>("WP" + std::to_string(i), "c", 45 - i * 0.1, 7, 100, 0, 1));
+        doc.m_bListChanged = true;
+        view.resize(900, 420);
+        view.OnInitialUpdate();
+        view.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+        view.repaint();
+        ASSERT_EQ(view.m_nRows, 10);
+    }
+    CXListCtrl& List() { return *view.m_pList; }
+    // Answers the next modal edit dialog: fills the name (when given) and presses OK.
+    void AnswerDialog(const QString& name, const QString& comment = QString()) {
+        QTimer::singleShot(0, [name, comment] {
+            auto* dlg = qobject_cast<CEditWaypointDlg*>(QApplication::activeModalWidget());
+            ASSERT_NE(dlg, nullptr);
+            if (!name.isEmpty())
+                dlg->Edit(1001)->setText(name);
+            if (!comment.isEmpty())
+                dlg->Edit(1002)->setText(comment);
+            dlg->accept();
+        });
+    }
+    CScriptedPrompt prompt;
+    CScriptedChooser chooser;
+    CTempDir dir;
+    CCairnbookDoc doc{prompt};
+    CCairnbookView view{doc};
+};
+
+TEST_F(Commands, AddAppendsARow) {
+    AnswerDialog("NEW");
+    view.OnCommand(res::ID_ADD_WAYPOINT);
+    ASSERT_EQ(view.m_nRows, 11);
+    EXPECT_EQ(List().GetItemText(10, 1), "NEW");
+    EXPECT_EQ(List().GetItemText(10, 6), "Cross");
+    EXPECT_EQ(List().GetItemText(10, 10), "0.00");
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(doc.m_WayList.back()->m_strName, "NEW");
+}
+
+TEST_F(Commands, DoubleClickEditsTheRow) {
+    AnswerDialog("RENAMED", "new comment");
+    QTest::mouseDClick(List().viewport(), Qt::LeftButton, {},
+                       List().visualRect(List().model()->index(2, 2)).center());
+    EXPECT_EQ(List().GetItemText(2, 1), "RENAMED");
+    EXPECT_EQ(List().GetItemText(2, 2), "new comment");
+    EXPECT_EQ(doc.FindByName("RENAMED"), doc.m_WayList[2].get());
+    EXPECT_EQ(doc.FindByName("WP2"), nullptr);
+    EXPECT_TRUE(doc.IsModified());
+}
+
+TEST_F(Commands, CheckBoxClicksChangeTheFlags) {
+    QTest::mouseClick(List().viewport(), Qt::LeftButton, {}, List().visualRect(List().model()->index(0, 8)).center());
+    EXPECT_EQ(doc.m_WayList[0]->m_bVisible, 0);
+    EXPECT_EQ(List().GetCheckState(0, 8), 0);
+    QTest::mouseClick(List().viewport(), Qt::LeftButton, {}, List().visualRect(List().model()->index(1, 7)).center());
+    EXPECT_EQ(doc.m_WayList[1]->m_bGeocache, 1);
+    EXPECT_TRUE(doc.IsModified());
+}
+
+TEST_F(Commands, DeleteSelectedKeepsTheAnchorInRange) {
+    List().SetItemSelected(3, true);
+    List().SetItemSelected(5, true);
+    List().SetSelectionMark(5);
+    view.OnCommand(res::ID_DELETE_WAYPOINT);
+    EXPECT_EQ(view.m_nRows, 8);
+    EXPECT_EQ(List().GetItemCount(), 8);
+    EXPECT_EQ(doc.m_WayList.size(), 8u);
+    EXPECT_EQ(List().SelectedRows(), std::vector<int>{5});
+    EXPECT_EQ(List().currentIndex().row(), 5);
+    EXPECT_EQ(List().GetItemText(5, 1), "WP7");
+    EXPECT_TRUE(doc.IsModified());
+}
+
+TEST_F(Commands, DeletingEverythingLeavesNoSelection) {
+    List().selectAll();
+    view.OnCommand(res::ID_DELETE_WAYPOINT);
+    EXPECT_EQ(view.m_nRows, 0);
+    EXPECT_TRUE(List().SelectedRows().empty());
+    EXPECT_TRUE(doc.m_WayList.empty());
+}
+
+TEST_F(Commands, ReferencePointAndItsDeletion) {
+    List().SetSelectionMark(0);
+    view.OnCommand(res::ID_REFERENCE_POINT);
+    EXPECT_EQ(doc.m_pReference, doc.m_WayList[0].get());
+    EXPECT_EQ(List().GetItemText(1, 10), "6.90");
+    EXPECT_EQ(List().GetItemText(1, 11), "South");
+    EXPECT_FALSE(doc.IsModified());
+    // The Delete key with the list focused removes the mark's row.
+    List().setFocus();
+    QTest::keyClick(&List(), Qt::Key_Delete);
+    EXPECT_EQ(doc.m_pReference, nullptr);
+    EXPECT_EQ(view.m_nRows, 9);
+    EXPECT_EQ(List().GetItemText(0, 10), "6.90"); // the others keep their distances
+}
+
+TEST_F(Commands, SaveSelectedWritesOnlyThoseAndRestoresTheMarks) {
+    for (int r : {2, 4, 7})
+        List().SetItemSelected(r, true);
+    chooser.m_next = CChosenFile{dir.Path("part.ckb"), 2};
+    view.OnCommand(res::ID_SAVE_SELECTED);
+    CCairnbookDoc back(prompt);
+    back.LoadFile(dir.Path("part.ckb"));
+    ASSERT_EQ(back.m_WayList.size(), 3u);
+    EXPECT_EQ(back.m_WayList[0]->m_strName, "WP2");
+    EXPECT_EQ(back.m_WayList[2]->m_strName, "WP7");
+    EXPECT_EQ(back.m_WayList[2]->m_nNumber, 3u);
+    for (const auto& e : doc.m_WayList)
+        EXPECT_EQ(e->m_bSave, 1);
+    doc.SaveFile(dir.Path("all.ckb"));
+    CCairnbookDoc all(prompt);
+    all.LoadFile(dir.Path("all.ckb"));
+    EXPECT_EQ(all.m_WayList.size(), 10u);
+}
+
+TEST_F(Commands, CopyCutAndPasteThroughTheClipboard) {
+    List().SetItemSelected(1, true);
+    view.OnCommand(res::ID_EDIT_COPY);
+    EXPECT_EQ(QApplication::clipboard()->text(), "WP1\tc\t44.900000\t7.000000\t100.000000\t0\t0\t1\t\r\n");
+    view.OnCommand(res::ID_EDIT_CUT);
+    EXPECT_EQ(doc.m_WayList.size(), 9u);
+    EXPECT_EQ(doc.FindByName("WP1"), nullptr);
+    doc.SetModifiedFlag(false);
+    // Another program's text: UTF-8 and bare line feeds.
+    QApplication::clipboard()->setText(QString::fromUtf8("CAF\xC3\x89\tcaf\xC3\xA9\t1\t2\t3\t4\t0\t1\t\xC2\xB0\n"));
+    view.OnCommand(res::ID_EDIT_PASTE);
+    ASSERT_EQ(doc.m_WayList.size(), 10u);
+    EXPECT_EQ(doc.m_WayList.back()->m_strName, "CAF");
+    EXPECT_EQ(doc.m_WayList.back()->m_strAdditionalInfo, "\xB0");
+    EXPECT_EQ(view.m_nRows, 10);
+    EXPECT_TRUE(doc.IsModified());
+}
+
+TEST_F(Commands, PasteThatOnlyOverwritesStillShowsIt) {
+    doc.SetModifiedFlag(false);
+    QApplication::clipboard()->setText("WP0\tchanged\t45\t7\t100\t0\t0\t1\t\r\n");
+    prompt.m_answers = {EPromptAnswer::yes};
+    view.OnCommand(res::ID_EDIT_PASTE);
+    EXPECT_EQ(List().GetItemText(0, 2), "changed");
+    EXPECT_TRUE(doc.IsModified());
+}
+
+} // namespace
