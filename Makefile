@@ -5,7 +5,7 @@ JOBS ?= $(shell nproc)
 
 # Debian packages the build, the tests and the tools need.
 PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev libgtest-dev libgmock-dev \
-            libbenchmark-dev gpsbabel fonts-dejavu-core
+            libbenchmark-dev gpsbabel fonts-dejavu-core fonts-liberation
 
 .PHONY: all deps configure build run test bench clean
 
@@ -42,6 +42,7 @@ bench: build
 	./$(BUILD)/bench/bench_data
 	./$(BUILD)/bench/bench_controls
 	./$(BUILD)/bench/bench_startup
+	./$(BUILD)/bench/bench_map
 
 clean:
 	rm -rf $(BUILD)

@@ -1,4 +1,5 @@
 // GoogleTest main for suites that need a QApplication; offscreen unless told otherwise.
+#include "cellfont.h"
 #include <QApplication>
 #include <QDir>
 #include <clocale>
@@ -15,6 +16,7 @@ int main(int argc, char** argv) {
     QApplication::setOrganizationName("Quillmoor - Cairnbook");
     QApplication::setApplicationName("Cairnbook");
     std::setlocale(LC_NUMERIC, "C");
+    ApplyProgramFont();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,10 +1,19 @@
 #include "cairnbookapp.h"
 
+#include "cairnbookview.h"
+#include "cellfont.h"
+#include "childframe.h"
 #include "coordinate.h"
 #include "docmanager.h"
 #include "mainframe.h"
+#include "mapimage.h"
 #include "qtprompt.h"
+#include "res/resource.h"
 #include "res/strings.h"
+
+#include <QElapsedTimer>
+#include <QMdiArea>
+#include <QThread>
 
 #include <QFileInfo>
 
@@ -22,6 +31,22 @@ CStartOptions ParseStartOptions(const QStringList& args) {
                 o.m_strError = "--size takes WIDTHxHEIGHT";
             }
             o.m_size = QSize(w, h);
+        } else if (a == "--map") {
+            o.m_bMap = true;
+        } else if (a == "--theme" && i + 1 < args.size()) {
+            const QString t = args[++i];
+            o.m_nTheme = t == "auto"     ? res::ID_MAP_AUTO
+                         : t == "aerial" ? res::ID_MAP_AERIAL
+                         : t == "topo"   ? res::ID_MAP_TOPO
+                         : t == "urban"  ? res::ID_MAP_URBAN
+                         : t == "off"    ? res::ID_MAP_OFF
+                                         : -1;
+            if (o.m_nTheme < 0) {
+                o.m_bValid = false;
+                o.m_strError = "--theme takes auto, aerial, topo, urban or off";
+            }
+        } else if (a == "--imagery-host" && i + 1 < args.size()) {
+            o.m_strImageryHost = args[++i];
         } else if (a.startsWith("--")) {
             o.m_bValid = false;
             o.m_strError = "unknown option " + a;
@@ -41,6 +66,9 @@ CCairnbookApp::~CCairnbookApp() = default;
 bool CCairnbookApp::InitInstance(const CStartOptions& options) {
     QApplication::setOrganizationName(res::kOrganization);
     QApplication::setApplicationName(res::kAppTitle);
+    ApplyProgramFont();
+    if (!options.m_strImageryHost.isEmpty())
+        SetImageryHostOverride(options.m_strImageryHost);
     m_pPrompt = std::make_unique<CQtPrompt>();
     m_pChooser = std::make_unique<CQtFileChooser>();
     m_pFrame = std::make_unique<CMainFrame>(*m_pPrompt, *m_pChooser);
@@ -55,6 +83,29 @@ bool CCairnbookApp::InitInstance(const CStartOptions& options) {
 }
 
 int CCairnbookApp::Screenshot(const CStartOptions& options) {
+    QApplication::processEvents();
+    std::vector<CCairnbookView*> views;
+    for (QMdiSubWindow* w : m_pFrame->MdiArea().subWindowList())
+        if (auto* frame = qobject_cast<CChildFrame*>(w))
+            views.push_back(frame->View());
+    for (CCairnbookView* view : views) {
+        if (options.m_bMap)
+            view->OnCommand(res::ID_VIEW_MAP);
+        if (options.m_nTheme)
+            view->OnCommand(options.m_nTheme);
+        view->update();
+    }
+    // Pictures arrive asynchronously: wait for each to arrive or fail, 10 s at most.
+    QElapsedTimer waited;
+    waited.start();
+    auto settled = [&] {
+        return std::all_of(views.begin(), views.end(),
+                           [](CCairnbookView* v) { return v->MapSettled(); });
+    };
+    do {
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
+        QThread::msleep(5);
+    } while (!settled() && waited.elapsed() < 10000);
     QApplication::processEvents();
     m_pFrame->UpdateCommandUI();
     QApplication::processEvents();

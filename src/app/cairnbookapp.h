@@ -14,6 +14,9 @@ struct CStartOptions {
     QStringList m_files;
     QString m_strScreenshot; // render the main window to this PNG, then exit
     QSize m_size;
+    bool m_bMap = false; // show the map face of each window
+    int m_nTheme = 0;    // mapping-mode command for --theme, 0 none given
+    QString m_strImageryHost;
     bool m_bValid = true;
     QString m_strError;
 };

@@ -61,6 +61,8 @@ CChildFrame* CDocManager::CreateFrame(CDocRecord& rec) {
     frame->resize(CChildFrame::kInitialWidth, CChildFrame::kInitialHeight);
     view->resize(frame->contentsRect().size());
     view->OnInitialUpdate();
+    if (m_fnViewCreated)
+        m_fnViewCreated(view);
     UpdateTitles(rec);
     frame->show();
     m_area.setActiveSubWindow(frame);

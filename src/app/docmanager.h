@@ -7,10 +7,12 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
 class CCairnbookDoc;
+class CCairnbookView;
 class CChildFrame;
 class CPrompt;
 class CFileChooser;
@@ -45,6 +47,9 @@ public:
     CDocRecord* RecordOf(const CChildFrame* frame) const;
     CDocRecord* ActiveRecord() const;
     const std::vector<std::unique_ptr<CDocRecord>>& Records() const { return m_records; }
+
+    // Told of every new view, so the frame can hook it up.
+    std::function<void(CCairnbookView*)> m_fnViewCreated;
 
     QStringList RecentFiles() const;
     void AddToRecentFiles(const QString& path);

@@ -3,25 +3,36 @@
 #include <QApplication>
 #include <clocale>
 #include <cstdio>
-#include <cstring>
+
+namespace {
+
+const char* const kUsage = "usage: cairnbook [--imagery-host HOST[:PORT]] [FILES...]\n"
+                           "       cairnbook --screenshot OUT.png [--size WxH] [--map] [--theme "
+                           "auto|aerial|topo|urban|off]\n"
+                           "                 [--imagery-host HOST[:PORT]] [FILES...]\n";
+
+} // namespace
 
 int main(int argc, char** argv) {
+    // Options first: usage needs no screen.
+    QStringList args;
+    for (int i = 0; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
+    if (args.contains("--help") || args.contains("-h")) {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
+    const CStartOptions options = ParseStartOptions(args);
+    if (!options.m_bValid) {
+        std::fprintf(stderr, "cairnbook: %s\n%s", qPrintable(options.m_strError), kUsage);
+        return 2;
+    }
     // A screenshot needs no screen: render offscreen unless told otherwise.
-    for (int i = 1; i < argc; ++i)
-        if (std::strcmp(argv[i], "--screenshot") == 0 &&
-            qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (!options.m_strScreenshot.isEmpty() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     // File texts and coordinates always use the "C" number notation.
     std::setlocale(LC_NUMERIC, "C");
-    const CStartOptions options = ParseStartOptions(QApplication::arguments());
-    if (!options.m_bValid) {
-        std::fprintf(
-            stderr,
-            "cairnbook: %s\nusage: cairnbook [--screenshot FILE.png] [--size WxH] [FILES...]\n",
-            qPrintable(options.m_strError));
-        return 2;
-    }
     CCairnbookApp cairnbook;
     if (!cairnbook.InitInstance(options))
         return 1;

@@ -49,6 +49,9 @@ CMainFrame::CMainFrame(CPrompt& prompt, CFileChooser& chooser, QWidget* parent)
     setCentralWidget(m_pArea);
     setAcceptDrops(true);
     m_pDocManager = std::make_unique<CDocManager>(*m_pArea, prompt, chooser);
+    m_pDocManager->m_fnViewCreated = [this](CCairnbookView* view) {
+        view->m_fnMapPosition = [this](int lon, int lat) { OnMapPosition(lon, lat); };
+    };
     CreateActions();
     BuildMenus();
     CreateToolBar();

@@ -1,5 +1,6 @@
 #include "velbutton.h"
 
+#include "cellfont.h"
 #include "memdc.h"
 
 #include <QMouseEvent>
@@ -11,15 +12,8 @@ constexpr int kEdge = 2; // the system's 3-D edge width
 const QColor kDark(92, 92, 92);
 const QColor kLight(240, 240, 240);
 
-// A font whose cell height (ascent plus descent) is 14 pixels.
 QFont CaptionFont() {
-    QFont font;
-    for (int px = 14; px > 6; --px) {
-        font.setPixelSize(px);
-        if (QFontMetrics(font).height() <= 14)
-            break;
-    }
-    return font;
+    return FontOfCellHeight(14);
 }
 
 } // namespace

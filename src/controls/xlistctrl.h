@@ -70,7 +70,8 @@ public:
     static inline const char* const kEmptyText = "There are no entries.";
 
     // One cell, drawn on any painter (the view's paint, printing, tests).
-    void PaintCell(QPainter& p, int row, int column, const QRect& rect) const;
+    // plain: as printed, without the selection's colours.
+    void PaintCell(QPainter& p, int row, int column, const QRect& rect, bool plain = false) const;
 
 signals:
     void CheckBoxClicked(int row, int column);
@@ -89,7 +90,7 @@ private:
     bool ValidCell(int row, int column) const;
     void OnColumnClick(int column);
     void ReadColors();
-    void CellColors(int row, int column, QColor& text, QColor& back) const;
+    void CellColors(int row, int column, QColor& text, QColor& back, bool plain) const;
     int DrawCellImage(QPainter& p, int row, int column, const QRect& rect,
                       const QColor& back) const;
     void DrawCellText(QPainter& p, int row, int column, QRect rect, const QColor& text,

@@ -61,11 +61,11 @@ CTextLine& CXListCtrl::Text() const {
     return *m_pText;
 }
 
-void CXListCtrl::CellColors(int row, int column, QColor& text, QColor& back) const {
+void CXListCtrl::CellColors(int row, int column, QColor& text, QColor& back, bool plain) const {
     const CCellData& cell = m_pModel->Row(row).m_cells[static_cast<std::size_t>(column)];
     text = cell.m_textColor;
     back = cell.m_backColor;
-    if (!IsItemSelected(row) || !(m_bFullRowSelect || column == 0))
+    if (plain || !IsItemSelected(row) || !(m_bFullRowSelect || column == 0))
         return;
     if (hasFocus()) {
         text = m_highlightText;
@@ -76,11 +76,12 @@ void CXListCtrl::CellColors(int row, int column, QColor& text, QColor& back) con
     }
 }
 
-void CXListCtrl::PaintCell(QPainter& target, int row, int column, const QRect& rect) const {
+void CXListCtrl::PaintCell(QPainter& target, int row, int column, const QRect& rect,
+                           bool plain) const {
     if (!ValidCell(row, column))
         return;
     QColor text, back;
-    CellColors(row, column, text, back);
+    CellColors(row, column, text, back, plain);
     CMemDC dc(target, rect);
     QPainter& p = dc.Painter();
     if (m_pModel->Row(row).m_cells[static_cast<std::size_t>(column)].m_nCheck != -1) {

@@ -1,6 +1,10 @@
 #include "cairnbookview.h"
 
 #include "cairnbookdoc.h"
+#include "mapdraw.h"
+#include "mapgeometry.h"
+#include "mapimage.h"
+#include "memdc.h"
 #include "res/resource.h"
 #include "res/strings.h"
 #include "rowtext.h"
@@ -18,7 +22,6 @@ namespace {
 
 constexpr ColorRef kRowText = Rgb(0, 0, 0);
 constexpr ColorRef kRowBack = Rgb(200, 255, 255);
-const QColor kMapBackground(150, 210, 255);
 
 // Width of each column in percent of the list's width.
 constexpr int kColumnPercent[kColumnCount] = {5, 8, 20, 9, 9, 7, 8, 4, 5, 14, 5, 6};
@@ -51,7 +54,7 @@ void CCairnbookView::OnInitialUpdate() {
 }
 
 void CCairnbookView::CreateControls() {
-    const QRect r = rect().adjusted(2, 2, -2, -2);
+    const QRect r = rect();
     m_pList = new CXListCtrl(this);
     m_pList->setObjectName("Main control list");
     m_pList->setGeometry(r);
@@ -80,6 +83,7 @@ void CCairnbookView::CreateControls() {
     m_pResetButton->hide();
     connect(m_pHideButton, &QPushButton::clicked, this, &CCairnbookView::OnHideWaypoints);
     connect(m_pResetButton, &QPushButton::clicked, this, &CCairnbookView::OnResetMap);
+    CreateMapMenus();
 }
 
 void CCairnbookView::resizeEvent(QResizeEvent* event) {
@@ -89,7 +93,7 @@ void CCairnbookView::resizeEvent(QResizeEvent* event) {
 }
 
 void CCairnbookView::Layout() {
-    const QRect r = rect().adjusted(2, 2, -2, -2);
+    const QRect r = rect();
     m_pList->setGeometry(r);
     const CStripLayout strip = ComputeStripLayout(r);
     m_rcClickBox = strip.m_rcClickBox;
@@ -167,13 +171,16 @@ void CCairnbookView::RebuildIfChanged() {
 void CCairnbookView::paintEvent(QPaintEvent* event) {
     RebuildIfChanged();
     QPainter p(this);
-    if (m_bMapMode)
-        PaintContent(p, event->rect());
-    else
+    if (!m_bMapMode) {
         p.fillRect(event->rect(), palette().window());
+        return;
+    }
+    p.setBackground(kMapBackground);
+    CMemDC dc(p, event->rect());
+    DrawMap(dc.Painter(), event->rect());
 }
 
 void CCairnbookView::PaintContent(QPainter& p, const QRect& rect) {
     if (m_bMapMode)
-        p.fillRect(rect, kMapBackground);
+        DrawMap(p, rect);
 }

@@ -10,6 +10,11 @@
 #include <string>
 
 class CCairnbookDoc;
+class CImageDownload;
+class CMapImage;
+class QTimer;
+struct CMapFrame;
+struct COuterRect;
 class CEditWaypointDlg;
 class CWayEntry;
 class CXListCtrl;
@@ -57,6 +62,24 @@ public:
     void OnEditPaste();
     std::string SelectedAsText() const;
 
+    // Map face.
+    COuterRect Outer() const;
+    CMapFrame Frame() const;
+    void SetFrame(const CMapFrame& frame);
+    void DrawMap(QPainter& p, const QRect& clip);
+    void DiscardMapImage();
+    bool FetchMapImage();
+    void OnMapLeftClick(const QPoint& pt);
+    void OnMapRightClick(const QPoint& pt);
+    void OnMapMouseMove(const QPoint& pt);
+    void AddWaypointAt(const QPoint& pt);
+    void PopUpModeMenu(QMenu* menu, const QRect& box);
+    // True once the map needs nothing more from the network for now.
+    bool MapSettled() const;
+    QString CurrentMenuText(const QMenu* menu) const;
+    // The position under the mouse, in 1/10000 degree, for the status bar.
+    std::function<void(int lon10000, int lat10000)> m_fnMapPosition;
+
     // Draws what this view shows onto any painter: the printed page and tests.
     void PaintContent(QPainter& p, const QRect& rect);
 
@@ -78,7 +101,7 @@ public:
     int m_nMapTheme;
     double m_dCenterLon = 0.0;
     double m_dCenterLat = 0.0;
-    std::unique_ptr<QImage> m_pMapImage;
+    std::unique_ptr<CMapImage> m_pMapImage;
     bool m_bHideWaypoints = false;
     bool m_bMetric = false;
     int m_nImageHalfWidth = 0;
@@ -96,10 +119,24 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     bool OnListCommand(int id);
+    bool OnMapCommand(int id);
+    bool UpdateMapCommand(int id, bool& checked) const;
+    void CreateMapMenus();
+    void UpdateCursor();
+    void OnImageArrived(bool ok, const QByteArray& body);
+
+    CImageDownload* m_pDownload = nullptr;
+    QTimer* m_pRetry = nullptr;
+    QString m_strRequested; // the request under way
+    QString m_strFailed;    // the request that failed, until its pause is over
+    int m_nRequestHalfWidth = 0;
+    int m_nRequestHalfHeight = 0;
     void CreateControls();
     void Layout();
     void RebuildIfChanged();

@@ -110,6 +110,8 @@ void CCairnbookView::OnDeleteKey() {
                            EPromptIcon::warning);
         return;
     }
+    if (entry == m_pHoverEntry)
+        m_pHoverEntry = nullptr;
     m_doc.RemoveEntry(entry);
     m_doc.SetModifiedFlag();
     m_pList->DeleteItem(r);
@@ -126,8 +128,11 @@ void CCairnbookView::OnDeleteWaypoint() {
     m_pList->SetRedraw(false);
     // Highest row first, so the rows still to go keep their numbers.
     for (auto it = selected.rbegin(); it != selected.rend(); ++it) {
-        if (CWayEntry* entry = EntryOf(*m_pList, *it))
+        if (CWayEntry* entry = EntryOf(*m_pList, *it)) {
+            if (entry == m_pHoverEntry)
+                m_pHoverEntry = nullptr;
             m_doc.RemoveEntry(entry);
+        }
         m_pList->DeleteItem(*it);
         --m_nRows;
     }

@@ -26,6 +26,8 @@ void RenderList(CXListCtrl& list, QPainter& p, int pageHeight) {
     const int headerHeight = header->height();
     int x = 0;
     p.save();
+    // Pixel-sized fonts, so the page scale applies to text as to everything else.
+    p.setFont(header->font());
     p.setPen(Qt::black);
     for (int c = 0; c < list.GetColumnCount(); ++c) {
         const int w = list.columnWidth(c);
@@ -43,7 +45,7 @@ void RenderList(CXListCtrl& list, QPainter& p, int pageHeight) {
         x = 0;
         for (int c = 0; c < list.GetColumnCount(); ++c) {
             const int w = list.columnWidth(c);
-            list.PaintCell(p, r, c, QRect(x, y, w, rowHeight));
+            list.PaintCell(p, r, c, QRect(x, y, w, rowHeight), true);
             x += w;
         }
     }

@@ -18,7 +18,7 @@ bool CCairnbookView::OnCommand(int id) {
     case ID_FORMAT_DEGMIN: OnNotation(0); return true;
     case ID_FORMAT_DEGMINSEC: OnNotation(1); return true;
     case ID_FORMAT_DEGDEC: OnNotation(2); return true;
-    default: return OnListCommand(id);
+    default: return OnListCommand(id) || OnMapCommand(id);
     }
 }
 
@@ -31,7 +31,7 @@ bool CCairnbookView::UpdateCommand(int id, bool& checked) const {
     case ID_FORMAT_DEGMIN: checked = g_nCoordFormat == 0; return true;
     case ID_FORMAT_DEGMINSEC: checked = g_nCoordFormat == 1; return true;
     case ID_FORMAT_DEGDEC: checked = g_nCoordFormat == 2; return true;
-    default: return false;
+    default: return UpdateMapCommand(id, checked);
     }
 }
 
@@ -44,6 +44,7 @@ void CCairnbookView::OnViewList() {
     m_pList->show();
     m_pHideButton->hide();
     m_pResetButton->hide();
+    UpdateCursor();
     update();
 }
 
@@ -54,6 +55,7 @@ void CCairnbookView::OnViewMap() {
     m_pList->hide();
     m_pHideButton->show();
     m_pResetButton->show();
+    UpdateCursor();
     update();
 }
 
@@ -69,7 +71,7 @@ void CCairnbookView::OnHideWaypoints() {
 void CCairnbookView::OnResetMap() {
     m_dCenterLon = 0.0;
     m_dCenterLat = 0.0;
-    m_pMapImage.reset();
+    DiscardMapImage();
     update();
 }
 

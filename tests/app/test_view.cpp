@@ -62,7 +62,7 @@ TEST_F(View, ColumnsTitlesAndWidths) {
     ASSERT_EQ(view.m_pList->GetColumnCount(), 12);
     for (int c = 0; c < 12; ++c)
         EXPECT_EQ(view.m_pList->model()->headerData(c, Qt::Horizontal).toString(), titles[c]);
-    const int w = 900 - 4;
+    const int w = 900;
     EXPECT_EQ(view.m_pList->columnWidth(2), w * 20 / 100);
     EXPECT_EQ(view.m_pList->columnWidth(8), w * 5 / 100 - 9);
 }
@@ -149,7 +149,7 @@ TEST_F(View, StripLayoutFollowsTheWidth) {
     struct Case {
         int width;
         int clickLeft, modeLeft, hideLeft;
-    } cases[] = {{604, 100, 292, 420}, {466, 50, 192, 284}, {366, 0, 92, 184}, {300, 0, 92, 184}};
+    } cases[] = {{600, 100, 292, 420}, {462, 50, 192, 284}, {362, 0, 92, 184}, {300, 0, 92, 184}};
     for (const auto& c : cases) {
         view.resize(c.width, 300);
         EXPECT_EQ(view.m_rcClickBox.left(), c.clickLeft) << c.width;
@@ -157,7 +157,7 @@ TEST_F(View, StripLayoutFollowsTheWidth) {
         EXPECT_EQ(view.m_pHideButton->geometry().left(), c.hideLeft) << c.width;
         EXPECT_EQ(view.m_pHideButton->width(), 100);
         EXPECT_EQ(view.m_pResetButton->geometry().left(), c.hideLeft + 102);
-        EXPECT_EQ(view.m_rcClickBox.bottom(), 300 - 2 - 1);
+        EXPECT_EQ(view.m_rcClickBox.bottom(), 300 - 1);
     }
 }
 

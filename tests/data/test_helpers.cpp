@@ -14,14 +14,10 @@ EPromptAnswer CScriptedPrompt::Ask(const std::string& caption, const std::string
         return a;
     }
     switch (buttons) {
-    case EPromptButtons::okCancel:
-        return EPromptAnswer::cancel;
-    case EPromptButtons::yesNo:
-        return EPromptAnswer::no;
-    case EPromptButtons::yesNoCancel:
-        return EPromptAnswer::cancel;
-    case EPromptButtons::ok:
-        break;
+    case EPromptButtons::okCancel: return EPromptAnswer::cancel;
+    case EPromptButtons::yesNo: return EPromptAnswer::no;
+    case EPromptButtons::yesNoCancel: return EPromptAnswer::cancel;
+    case EPromptButtons::ok: break;
     }
     return EPromptAnswer::ok;
 }

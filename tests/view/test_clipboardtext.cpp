@@ -40,10 +40,12 @@ TEST_F(Clipboard, AltitudeComesBackWholeAndAsksInItsOwnDocument) {
 
 TEST_F(Clipboard, LinesStopAtTheFirstMalformedOne) {
     auto line = [](const std::string& n) { return n + "\tc\t1\t2\t3\t4\t0\t1\tinfo\r\n"; };
-    const std::string text = line("A") + line("B") + line("C") + "D\tc\t1\t2\t3\t4\t0\t1\r\n" + line("E") + line("F");
+    const std::string text =
+        line("A") + line("B") + line("C") + "D\tc\t1\t2\t3\t4\t0\t1\r\n" + line("E") + line("F");
     EXPECT_EQ(ParseClipboardText(doc, text).m_nAdded, 3);
     EXPECT_EQ(doc.m_WayList.size(), 3u);
-    EXPECT_EQ(ParseClipboardText(doc, line("G").substr(0, line("G").size() - 2)).m_nAdded, 0); // no line end
+    EXPECT_EQ(ParseClipboardText(doc, line("G").substr(0, line("G").size() - 2)).m_nAdded,
+              0); // no line end
 }
 
 TEST_F(Clipboard, PastedNamesAreSanitized) {

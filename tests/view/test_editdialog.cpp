@@ -86,7 +86,8 @@ TEST_F(Dialog, NameCommentAndUniquenessKeepItOpen) {
     Type(dlg, 1002, QString(30, 'c'));
     Type(dlg, 1001, "TAKEN");
     EXPECT_FALSE(PressOk(dlg));
-    EXPECT_EQ(prompt.m_asked.back().m_strText, "The wapoint name is not unique.  Please use a different name.");
+    EXPECT_EQ(prompt.m_asked.back().m_strText,
+              "The wapoint name is not unique.  Please use a different name.");
     EXPECT_EQ(dlg.Edit(1001)->selectedText(), "TAKEN");
     Type(dlg, 1001, "EIGHTCHR");
     EXPECT_TRUE(PressOk(dlg));

@@ -21,7 +21,8 @@ protected:
         g_nCoordFormat = 0;
         doc.SetFileChooser(&chooser);
         for (int i = 0; i < 10; ++i)
-            doc.AddEntry(std::make_unique<CWayEntry>("WP" + std::to_string(i), "c", 45 - i * 0.1, 7, 100, 0, 1));
+            doc.AddEntry(std::make_unique<CWayEntry>("WP" + std::to_string(i), "c", 45 - i * 0.1, 7,
+                                                     100, 0, 1));
         doc.m_bListChanged = true;
         view.resize(900, 420);
         view.OnInitialUpdate();
@@ -73,10 +74,12 @@ TEST_F(Commands, DoubleClickEditsTheRow) {
 }
 
 TEST_F(Commands, CheckBoxClicksChangeTheFlags) {
-    QTest::mouseClick(List().viewport(), Qt::LeftButton, {}, List().visualRect(List().model()->index(0, 8)).center());
+    QTest::mouseClick(List().viewport(), Qt::LeftButton, {},
+                      List().visualRect(List().model()->index(0, 8)).center());
     EXPECT_EQ(doc.m_WayList[0]->m_bVisible, 0);
     EXPECT_EQ(List().GetCheckState(0, 8), 0);
-    QTest::mouseClick(List().viewport(), Qt::LeftButton, {}, List().visualRect(List().model()->index(1, 7)).center());
+    QTest::mouseClick(List().viewport(), Qt::LeftButton, {},
+                      List().visualRect(List().model()->index(1, 7)).center());
     EXPECT_EQ(doc.m_WayList[1]->m_bGeocache, 1);
     EXPECT_TRUE(doc.IsModified());
 }
@@ -140,13 +143,15 @@ TEST_F(Commands, SaveSelectedWritesOnlyThoseAndRestoresTheMarks) {
 TEST_F(Commands, CopyCutAndPasteThroughTheClipboard) {
     List().SetItemSelected(1, true);
     view.OnCommand(res::ID_EDIT_COPY);
-    EXPECT_EQ(QApplication::clipboard()->text(), "WP1\tc\t44.900000\t7.000000\t100.000000\t0\t0\t1\t\r\n");
+    EXPECT_EQ(QApplication::clipboard()->text(),
+              "WP1\tc\t44.900000\t7.000000\t100.000000\t0\t0\t1\t\r\n");
     view.OnCommand(res::ID_EDIT_CUT);
     EXPECT_EQ(doc.m_WayList.size(), 9u);
     EXPECT_EQ(doc.FindByName("WP1"), nullptr);
     doc.SetModifiedFlag(false);
     // Another program's text: UTF-8 and bare line feeds.
-    QApplication::clipboard()->setText(QString::fromUtf8("CAF\xC3\x89\tcaf\xC3\xA9\t1\t2\t3\t4\t0\t1\t\xC2\xB0\n"));
+    QApplication::clipboard()->setText(
+        QString::fromUtf8("CAF\xC3\x89\tcaf\xC3\xA9\t1\t2\t3\t4\t0\t1\t\xC2\xB0\n"));
     view.OnCommand(res::ID_EDIT_PASTE);
     ASSERT_EQ(doc.m_WayList.size(), 10u);
     EXPECT_EQ(doc.m_WayList.back()->m_strName, "CAF");

@@ -1,0 +1,7 @@
+// The map's four cursors, one per click mode, drawn by us.
+#pragma once
+
+#include <QCursor>
+
+// clickMode is the command of the mode: Zoom In, Zoom Out, Recenter or Add.
+QCursor MapCursor(int clickMode);

@@ -1,0 +1,168 @@
+#include "mapdraw.h"
+
+#include "cellfont.h"
+#include "cp1252.h"
+#include "imagelist.h"
+#include "textline.h"
+#include "wayentry.h"
+
+#include <QPainter>
+
+#include <algorithm>
+#include <cstdint>
+
+namespace {
+
+const QPen kBarPen(QColor(255, 200, 255), 3);
+const QPen kThinPen(Qt::black, 1);
+
+// Which pixels of the clip are already under an opaque label, row by row.
+class CCoverage {
+public:
+    explicit CCoverage(const QRect& area)
+        : m_area(area), m_nWords((area.width() + 63) / 64),
+          m_bits(std::size_t(m_nWords) * std::max(0, area.height())) {}
+
+    bool Covered(QRect r) const {
+        r = r.intersected(m_area);
+        if (r.isEmpty())
+            return true; // nothing of it can show
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            if (!RowCovered(y - m_area.top(), r.left() - m_area.left(), r.right() - m_area.left()))
+                return false;
+        return true;
+    }
+    void Cover(QRect r) {
+        r = r.intersected(m_area);
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            for (int x = r.left() - m_area.left(); x <= r.right() - m_area.left(); ++x)
+                Row(y - m_area.top())[x / 64] |= std::uint64_t(1) << (x % 64);
+    }
+
+private:
+    std::uint64_t* Row(int y) { return m_bits.data() + std::size_t(y) * m_nWords; }
+    const std::uint64_t* Row(int y) const { return m_bits.data() + std::size_t(y) * m_nWords; }
+    bool RowCovered(int y, int x0, int x1) const {
+        const std::uint64_t* row = Row(y);
+        for (int x = x0; x <= x1;) {
+            const int word = x / 64, bit = x % 64;
+            const int last = std::min(x1, word * 64 + 63);
+            const int n = last - x + 1;
+            const std::uint64_t mask = (n == 64 ? ~std::uint64_t(0) : ((std::uint64_t(1) << n) - 1))
+                                       << bit;
+            if ((row[word] & mask) != mask)
+                return false;
+            x = last + 1;
+        }
+        return true;
+    }
+
+    QRect m_area;
+    int m_nWords;
+    std::vector<std::uint64_t> m_bits;
+};
+
+struct CPlaced {
+    int x, y;
+    int icon;
+    QString name;
+    QRect label; // the opaque part: the text's own box, clipped to its cell
+};
+
+} // namespace
+
+void DrawWaypoints(QPainter& p, const std::vector<std::unique_ptr<CWayEntry>>& entries,
+                   const CMapFrame& frame, const COuterRect& outer, const QRect& clip,
+                   const CImageList& icons) {
+    static std::unique_ptr<CTextLine> cached;
+    const QFont labelFont = FontOfCellHeight(12);
+    if (!cached || cached->Font() != labelFont)
+        cached = std::make_unique<CTextLine>(labelFont);
+    CTextLine& text = *cached;
+    const QRect reach =
+        clip.adjusted(-60, -20, 60, 20); // labels and icons stick out of their point
+    std::vector<CPlaced> placed;
+    placed.reserve(std::min<std::size_t>(entries.size(), 65536));
+    for (const auto& e : entries) {
+        int x = 0, y = 0;
+        GeoToClient(frame, outer, e->m_dLatitude, e->m_dLongitude, x, y);
+        if (!reach.contains(x, y))
+            continue;
+        CPlaced w{x, y, e->m_nIcon, QString::fromStdString(cp1252::ToUtf8(e->m_strName)), {}};
+        const int width = static_cast<int>(text.Width(w.name) + 0.5);
+        const QRect cell(x - 50, y - 16, 100, 32);
+        w.label = QRect(x - width / 2, y - 16, width, text.Height()).intersected(cell);
+        placed.push_back(std::move(w));
+    }
+    // From the top-most down: what later labels hide entirely is left out.
+    std::vector<char> showLabel(placed.size()), showIcon(placed.size());
+    CCoverage coverage(clip);
+    for (std::size_t i = placed.size(); i-- > 0;) {
+        const CPlaced& w = placed[i];
+        showIcon[i] = !coverage.Covered(QRect(w.x - 8, w.y - 8, 16, 16));
+        showLabel[i] = !w.label.isEmpty() && !coverage.Covered(w.label);
+        if (showLabel[i])
+            coverage.Cover(w.label);
+    }
+    for (std::size_t k = 0; k < placed.size(); ++k) {
+        const CPlaced& w = placed[k];
+        if (showLabel[k]) {
+            p.fillRect(w.label, kMapBackground);
+            p.save();
+            p.setClipRect(w.label, Qt::IntersectClip);
+            p.setPen(Qt::black);
+            text.Draw(p, w.label.left(), w.label.top() + text.Ascent(), w.name);
+            p.restore();
+        }
+        if (showIcon[k] && w.icon < icons.Count())
+            p.drawPixmap(w.x - 8, w.y - 8, icons.Image(w.icon));
+    }
+}
+
+void DrawMapOverlay(QPainter& p, const CMapOverlay& o) {
+    const COuterRect& r = o.m_outer;
+    const int B = r.B, cx = r.Cx(), cy = r.Cy();
+    const QRect strip(QPoint(r.L, B - 25), QPoint(r.R - 1, B - 1));
+    p.fillRect(strip, kMapBackground);
+    p.setPen(kThinPen);
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(strip.adjusted(0, 0, -1, -1));
+    p.setFont(FontOfCellHeight(16));
+    const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine;
+    p.drawText(QRect(QPoint(r.L + 2, B - 21), QPoint(o.m_rcClickBox.left() - 3, B - 1)), flags,
+               "Click on map to");
+    auto box = [&](const QRect& rc, const QString& item) {
+        p.fillRect(rc, o.m_boxFace);
+        p.setPen(kThinPen);
+        p.drawRect(rc.adjusted(0, 0, -1, -1));
+        p.drawRect(rc.adjusted(0, 0, -2, -2)); // a double line right and bottom
+        if (!item.isEmpty())
+            p.drawText(rc.adjusted(0, 0, -1, -1).adjusted(6, 2, -6, -2), flags, item);
+    };
+    box(o.m_rcClickBox, o.m_strClickMode);
+    p.drawText(QRect(QPoint(o.m_rcClickBox.right() + 1 + 5, B - 21),
+                     QPoint(o.m_rcModeBox.left() - 3, B - 1)),
+               flags, "Mapping Mode");
+    box(o.m_rcModeBox, o.m_strMapMode);
+    if (o.m_bHideWaypoints)
+        return;
+    p.setBrush(kMapBackground);
+    p.setPen(kThinPen);
+    p.drawRect(QRect(QPoint(0, 2 * cy - 55), QPoint(125 - 1, B - 24 - 1)));
+    p.setBrush(Qt::NoBrush);
+    const int Y = 2 * cy - 50;
+    const QPoint bar[] = {{10, Y}, {10, Y + 4}, {110, Y + 4}, {110, Y}};
+    for (const QPen& pen : {kBarPen, kThinPen}) {
+        p.setPen(pen);
+        p.drawPolyline(bar, 4);
+    }
+    p.setPen(kThinPen);
+    p.drawText(QRect(QPoint(10, 2 * cy - 41), QPoint(110 - 1, 2 * cy - 9 - 1)),
+               Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextSingleLine,
+               QString::fromStdString(ScaleReadout(o.m_nScale, o.m_bMetric)));
+    for (const QPen& pen : {kBarPen, kThinPen}) {
+        p.setPen(pen);
+        p.drawLine(cx - 10, cy, cx + 10, cy);
+        p.drawLine(cx, cy - 10, cx, cy + 10);
+    }
+}

@@ -1,0 +1,40 @@
+// Painting the map face on any painter: waypoints over the picture, then the
+// bottom strip, mode boxes, scale bar and crosshair.
+#pragma once
+
+#include "mapgeometry.h"
+
+#include <QColor>
+#include <QRect>
+#include <QString>
+
+#include <memory>
+#include <vector>
+
+class CImageList;
+class CTextLine;
+class CWayEntry;
+class QPainter;
+
+inline const QColor kMapBackground{150, 210, 255};
+
+// Names and icons of every waypoint, later ones on top. Waypoints hidden
+// entirely under later labels are not drawn at all, which keeps a paint of
+// a hundred thousand waypoints fast.
+void DrawWaypoints(QPainter& p, const std::vector<std::unique_ptr<CWayEntry>>& entries,
+                   const CMapFrame& frame, const COuterRect& outer, const QRect& clip,
+                   const CImageList& icons);
+
+struct CMapOverlay {
+    COuterRect m_outer;
+    QRect m_rcClickBox;
+    QRect m_rcModeBox;
+    QString m_strClickMode; // the current items of the two menus
+    QString m_strMapMode;
+    QColor m_boxFace;
+    bool m_bHideWaypoints = false;
+    bool m_bMetric = false;
+    int m_nScale = 15;
+};
+
+void DrawMapOverlay(QPainter& p, const CMapOverlay& o);

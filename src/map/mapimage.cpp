@@ -1,0 +1,120 @@
+#include "mapimage.h"
+
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QPainter>
+#include <QSettings>
+#include <QUrl>
+
+namespace {
+
+QString& HostOverride() {
+    static QString host;
+    return host;
+}
+
+} // namespace
+
+QString ImageryHost() {
+    if (!HostOverride().isEmpty())
+        return HostOverride();
+    const QString env = qEnvironmentVariable("CAIRNBOOK_IMAGERY_HOST");
+    if (!env.isEmpty())
+        return env;
+    const QString setting = QSettings().value("Imagery/Host").toString();
+    return setting.isEmpty() ? QStringLiteral("127.0.0.1") : setting;
+}
+
+void SetImageryHostOverride(const QString& host) {
+    HostOverride() = host;
+}
+
+bool CMapImage::LoadFromMemory(const QByteArray& bytes) {
+    m_picture = QImage();
+    if (bytes.isEmpty())
+        return false;
+    return m_picture.loadFromData(bytes) && !m_picture.isNull();
+}
+
+bool CMapImage::Render(QPainter& p, int x, int y) const {
+    if (m_picture.isNull())
+        return false;
+    p.drawImage(x, y, m_picture);
+    return true;
+}
+
+CImageDownload::CImageDownload(QObject* parent)
+    : QObject(parent), m_pNet(new QNetworkAccessManager(this)) {
+    m_silence.setSingleShot(true);
+    m_silence.setInterval(kSilenceMs);
+    connect(&m_silence, &QTimer::timeout, this, [this] {
+        if (m_pReply)
+            m_pReply->abort(); // ends in OnFinished with an error
+    });
+}
+
+CImageDownload::~CImageDownload() {
+    Abandon();
+}
+
+void CImageDownload::Abandon() {
+    m_silence.stop();
+    if (!m_pReply)
+        return;
+    QNetworkReply* reply = m_pReply;
+    m_pReply = nullptr;
+    reply->disconnect(this);
+    reply->abort();
+    reply->deleteLater();
+}
+
+void CImageDownload::Get(const QString& host, const QString& path) {
+    Abandon();
+    m_strHost = host;
+    const QUrl url("http://" + host + "/" + path, QUrl::StrictMode);
+    if (!url.isValid() || url.host().isEmpty()) {
+        emit Problem("Can't open http request on " + host + " server, please try again later!");
+        emit Finished(false, {});
+        return;
+    }
+    QNetworkRequest request(url);
+    request.setHeader(QNetworkRequest::UserAgentHeader, "Cairnbook");
+    request.setRawHeader("Cache-Control", "no-cache");
+    request.setRawHeader("Pragma", "no-cache");
+    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute,
+                         QNetworkRequest::AlwaysNetwork);
+    request.setAttribute(QNetworkRequest::CacheSaveControlAttribute, false);
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
+                         QNetworkRequest::ManualRedirectPolicy);
+    m_pReply = m_pNet->get(request);
+    connect(m_pReply, &QNetworkReply::downloadProgress, this, [this](qint64 received, qint64) {
+        m_silence.start(); // silence counts from the last byte
+        if (received > kMaxBody && m_pReply)
+            m_pReply->abort();
+    });
+    connect(m_pReply, &QNetworkReply::finished, this, &CImageDownload::OnFinished);
+    m_silence.start();
+}
+
+void CImageDownload::OnFinished() {
+    m_silence.stop();
+    QNetworkReply* reply = m_pReply;
+    m_pReply = nullptr;
+    if (!reply)
+        return;
+    reply->deleteLater();
+    // Any answer of the server is a body to decode, an error page included;
+    // no answer at all (refused, silent, aborted, too big) is a failure.
+    const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+    if (!status.isValid() || reply->error() == QNetworkReply::OperationCanceledError) {
+        emit Finished(false, {});
+        return;
+    }
+    const QByteArray body = reply->readAll();
+    if (body.size() > kMaxBody) {
+        emit Finished(false, {});
+        return;
+    }
+    emit Finished(true, body);
+}

@@ -1,0 +1,150 @@
+#include "cairnbookdoc.h"
+#include "cairnbookview.h"
+#include "imageryserver.h"
+#include "mapimage.h"
+#include "res/resource.h"
+#include "test_helpers.h"
+
+#include <QElapsedTimer>
+#include <QTcpServer>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+bool WaitFor(const std::function<bool()>& done, int ms = 5000) {
+    QElapsedTimer t;
+    t.start();
+    while (!done() && t.elapsed() < ms)
+        QTest::qWait(10);
+    return done();
+}
+
+class Imagery : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(server.Listen());
+        SetImageryHostOverride(server.Host());
+        view.resize(600, 400);
+        view.OnInitialUpdate();
+        view.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+        view.OnCommand(res::ID_VIEW_MAP);
+    }
+    void TearDown() override { SetImageryHostOverride(QString()); }
+    void Frame(int scale, double lon, double lat) {
+        view.m_nScale = scale;
+        view.m_dCenterLon = lon;
+        view.m_dCenterLat = lat;
+        view.DiscardMapImage();
+        view.repaint();
+    }
+    QString Query() const {
+        return server.m_requests.isEmpty() ? QString() : server.m_requests.back();
+    }
+    CScriptedPrompt prompt;
+    CCairnbookDoc doc{prompt};
+    CCairnbookView view{doc};
+    CImageryServer server;
+};
+
+TEST_F(Imagery, RequestLineAndPicturePlacement) {
+    view.OnCommand(res::ID_MAP_AERIAL);
+    Frame(16, -122.654321, 47.123456);
+    ASSERT_TRUE(WaitFor([&] { return view.m_pMapImage != nullptr; }));
+    EXPECT_EQ(Query(),
+              "GET /GetImageArea.ashx?t=1&s=16&lon=-122.6543&lat=47.1235&w=604&h=404 HTTP/1.1");
+    ASSERT_FALSE(view.m_pMapImage->IsNull());
+    EXPECT_EQ(view.m_nImageHalfWidth, 302);
+    view.repaint();
+    const QImage shown = view.grab().toImage();
+    const QImage sent = CImageryServer::Render(1, 16, -122.6543, 47.1235, 604, 404);
+    // The picture's top-left pixel lands at client (0, 0).
+    for (QPoint pt : {QPoint(40, 40), QPoint(300, 100), QPoint(500, 300)})
+        EXPECT_EQ(shown.pixel(pt), sent.pixel(pt)) << pt.x() << "," << pt.y();
+    // A repaint asks nothing more.
+    const auto count = server.m_requests.size();
+    view.repaint();
+    QTest::qWait(50);
+    EXPECT_EQ(server.m_requests.size(), count);
+}
+
+TEST_F(Imagery, AutoMapThemesByLevel) {
+    view.OnCommand(res::ID_MAP_AUTO);
+    for (auto [scale, theme] : {std::pair{9, 4}, std::pair{11, 1}, std::pair{16, 2}}) {
+        Frame(scale, 10.5, 20.5);
+        ASSERT_TRUE(WaitFor([&] { return view.m_pMapImage != nullptr; }));
+        EXPECT_TRUE(Query().contains(QString("t=%1&s=%2&").arg(theme).arg(scale)))
+            << qPrintable(Query());
+    }
+}
+
+TEST_F(Imagery, NothingIsAskedAboveLevelTwentyOrWithTheMapOff) {
+    Frame(16, 10.5, 20.5); // the map starts turned off
+    view.OnCommand(res::ID_MAP_AERIAL);
+    Frame(21, 10.5, 20.5);
+    QTest::qWait(100);
+    EXPECT_TRUE(server.m_requests.isEmpty());
+    EXPECT_TRUE(view.MapSettled());
+    EXPECT_EQ(view.grab().toImage().pixelColor(50, 50), QColor(150, 210, 255));
+}
+
+TEST_F(Imagery, BodiesThatAreNoPictureLeaveTheBackground) {
+    view.OnCommand(res::ID_MAP_AERIAL);
+    for (auto mode : {CImageryServer::EMode::garbage, CImageryServer::EMode::empty,
+                      CImageryServer::EMode::notFound}) {
+        server.m_mode = mode;
+        server.m_requests.clear();
+        Frame(15, 3.5, 4.5 + static_cast<int>(mode));
+        ASSERT_TRUE(WaitFor([&] { return view.m_pMapImage != nullptr; }));
+        EXPECT_TRUE(view.m_pMapImage->IsNull());
+        view.repaint();
+        EXPECT_EQ(view.grab().toImage().pixelColor(50, 50), QColor(150, 210, 255));
+        QTest::qWait(50);
+        EXPECT_EQ(server.m_requests.size(), 1); // not asked again for this frame
+    }
+}
+
+TEST_F(Imagery, RefusedConnectionWaitsBeforeAskingAgain) {
+    QTcpServer closed;
+    ASSERT_TRUE(closed.listen(QHostAddress::LocalHost));
+    const quint16 port = closed.serverPort();
+    closed.close();
+    SetImageryHostOverride(QString("127.0.0.1:%1").arg(port));
+    view.OnCommand(res::ID_MAP_AERIAL);
+    Frame(15, 3.5, 4.5);
+    ASSERT_TRUE(WaitFor([&] { return view.MapSettled(); }));
+    EXPECT_EQ(view.m_pMapImage, nullptr);
+    view.repaint(); // inside the pause: no new attempt
+    EXPECT_EQ(view.grab().toImage().pixelColor(50, 50), QColor(150, 210, 255));
+    // A new frame is asked at once, from the working server.
+    SetImageryHostOverride(server.Host());
+    Frame(15, 3.6, 4.5);
+    ASSERT_TRUE(WaitFor([&] { return view.m_pMapImage != nullptr; }));
+}
+
+TEST_F(Imagery, SilentServerKeepsTheViewResponsiveAndANewFrameAbandonsIt) {
+    server.m_mode = CImageryServer::EMode::silent;
+    view.OnCommand(res::ID_MAP_AERIAL);
+    Frame(15, 3.5, 4.5);
+    ASSERT_TRUE(WaitFor([&] { return server.m_requests.size() == 1; }));
+    view.repaint(); // paints while the request is still open
+    EXPECT_EQ(view.grab().toImage().pixelColor(50, 50), QColor(150, 210, 255));
+    EXPECT_FALSE(view.MapSettled());
+    server.m_mode = CImageryServer::EMode::picture;
+    Frame(15, 3.7, 4.5);
+    ASSERT_TRUE(WaitFor([&] { return view.m_pMapImage != nullptr; }));
+    EXPECT_EQ(server.m_requests.size(), 2);
+}
+
+TEST_F(Imagery, BadHostSettingSaysSo) {
+    SetImageryHostOverride("bad host name");
+    view.OnCommand(res::ID_MAP_AERIAL);
+    Frame(15, 3.5, 4.5);
+    ASSERT_FALSE(prompt.m_asked.empty());
+    EXPECT_EQ(prompt.m_asked[0].m_strCaption, "Tallowmarket - NET");
+    EXPECT_EQ(prompt.m_asked[0].m_strText,
+              "Can't open http request on bad host name server, please try again later!");
+}
+
+} // namespace

@@ -1,0 +1,199 @@
+#include "cairnbookdoc.h"
+#include "cairnbookview.h"
+#include "coordinate.h"
+#include "editwaypointdlg.h"
+#include "mapgeometry.h"
+#include "res/resource.h"
+#include "test_helpers.h"
+#include "viewprint.h"
+#include "xlistctrl.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPrinter>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QColor kSky(150, 210, 255);
+
+class MapFace : public ::testing::Test {
+protected:
+    void SetUp() override {
+        g_nCoordFormat = 0;
+        doc.AddEntry(std::make_unique<CWayEntry>("HOME", "my house", 47.5, -122.25, 0, 0, 1));
+        doc.m_bListChanged = true;
+        view.resize(600, 400);
+        view.OnInitialUpdate();
+        view.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+        view.OnCommand(res::ID_VIEW_MAP);
+        view.repaint();
+    }
+    QImage Grab() {
+        view.repaint();
+        return view.grab().toImage();
+    }
+    QPoint Centre() const { return QPoint(view.Outer().Cx(), view.Outer().Cy()); }
+    CScriptedPrompt prompt;
+    CCairnbookDoc doc{prompt};
+    CCairnbookView view{doc};
+};
+
+TEST_F(MapFace, FirstPaintFitsTheFrameAroundTheWaypoints) {
+    EXPECT_DOUBLE_EQ(view.m_dCenterLat, 47.5);
+    EXPECT_DOUBLE_EQ(view.m_dCenterLon, -122.25);
+    EXPECT_EQ(view.m_nScale, FitScale(0.25, 404));
+    const QImage img = Grab();
+    EXPECT_EQ(img.pixelColor(30, 30), kSky);
+    // Crosshair: black over its pink under-stroke at the centre pixel.
+    EXPECT_EQ(img.pixelColor(Centre() + QPoint(5, 0)), QColor(Qt::black));
+    EXPECT_EQ(img.pixelColor(Centre() + QPoint(5, 1)), QColor(255, 200, 255));
+}
+
+TEST_F(MapFace, WaypointIconAndLabel) {
+    // Move the centre away so the crosshair does not sit on the waypoint.
+    view.m_dCenterLon = -122.26;
+    const QImage img = Grab();
+    int x = 0, y = 0;
+    GeoToClient(view.Frame(), view.Outer(), 47.5, -122.25, x, y);
+    int icon = 0, label = 0;
+    for (int dy = -8; dy < 8; ++dy)
+        for (int dx = -8; dx < 8; ++dx)
+            icon += img.pixelColor(x + dx, y + dy) != kSky;
+    for (int dy = -16; dy < -8; ++dy)
+        for (int dx = -20; dx < 20; ++dx)
+            label += qGray(img.pixel(x + dx, y + dy)) < 90;
+    EXPECT_GT(icon, 30);
+    EXPECT_GT(label, 10);
+    view.OnCommand(res::ID_HIDE_WAYPOINTS);
+    const QImage hidden = Grab();
+    EXPECT_EQ(hidden.pixelColor(x, y), kSky);
+    EXPECT_EQ(hidden.pixelColor(Centre() + QPoint(5, 0)), kSky); // no crosshair either
+    // The strip stays: its boxes in the button face colour.
+    EXPECT_EQ(hidden.pixelColor(view.m_rcClickBox.center()), view.palette().button().color());
+}
+
+TEST_F(MapFace, ScaleBarAndReadout) {
+    const QImage img = Grab();
+    const int cy = view.Outer().Cy();
+    const int Y = 2 * cy - 50;
+    EXPECT_EQ(img.pixelColor(60, Y + 4), QColor(Qt::black)); // the bar
+    int ink = 0;
+    for (int yy = 2 * cy - 41; yy < 2 * cy - 9; ++yy)
+        for (int xx = 10; xx < 110; ++xx)
+            ink += qGray(img.pixel(xx, yy)) < 90;
+    EXPECT_GT(ink, 30); // the read-out text
+}
+
+TEST_F(MapFace, ClickInAModeBoxOpensItsMenuWithoutZooming) {
+    const int scale = view.m_nScale;
+    QTimer::singleShot(0, [] {
+        QWidget* popup = QApplication::activePopupWidget();
+        ASSERT_NE(popup, nullptr);
+        EXPECT_EQ(qobject_cast<QMenu*>(popup)->title(), "Mapping Modes");
+        popup->close();
+    });
+    QTest::mouseClick(&view, Qt::LeftButton, {}, view.m_rcModeBox.center());
+    QTest::qWait(20);
+    EXPECT_EQ(view.m_nScale, scale);
+    // Three pixels above the boxes: nothing at all.
+    QTest::mouseClick(&view, Qt::LeftButton, {}, QPoint(300, view.m_rcModeBox.top() - 3));
+    EXPECT_EQ(view.m_nScale, scale);
+    // On the map: zoom in.
+    QTest::mouseClick(&view, Qt::LeftButton, {}, QPoint(300, 100));
+    EXPECT_EQ(view.m_nScale, scale - 1);
+}
+
+TEST_F(MapFace, RightClickZoomsTheOtherWay) {
+    view.m_nScale = 30;
+    const double lon = view.m_dCenterLon;
+    QTest::mouseClick(&view, Qt::RightButton, {}, Centre() + QPoint(50, 0));
+    EXPECT_EQ(view.m_nScale, 30);
+    EXPECT_GT(view.m_dCenterLon, lon);
+    view.OnCommand(res::ID_ZOOM_OUT);
+    view.m_nScale = 15;
+    QTest::mouseClick(&view, Qt::RightButton, {}, Centre());
+    EXPECT_EQ(view.m_nScale, 14);
+    view.OnCommand(res::ID_RECENTER);
+    QTest::mouseClick(&view, Qt::RightButton, {}, Centre());
+    EXPECT_EQ(view.m_nScale, 14);
+}
+
+TEST_F(MapFace, MouseMoveReportsThePositionAndShowsTheComment) {
+    int lon = 0, lat = 0;
+    view.m_fnMapPosition = [&](int lo, int la) {
+        lon = lo;
+        lat = la;
+    };
+    QTest::mouseMove(&view, Centre());
+    EXPECT_EQ(lon, -1222500);
+    EXPECT_EQ(lat, 475000);
+    EXPECT_EQ(view.m_pHoverEntry, doc.m_WayList[0].get());
+    QTest::mouseMove(&view, QPoint(20, 20));
+    EXPECT_EQ(view.m_pHoverEntry, nullptr);
+}
+
+TEST_F(MapFace, ClickModesAndThemesAreChecked) {
+    bool checked = false;
+    view.UpdateCommand(res::ID_ZOOM_IN, checked);
+    EXPECT_TRUE(checked);
+    view.OnCommand(res::ID_MAP_AUTO);
+    view.UpdateCommand(res::ID_MAP_AUTO, checked);
+    EXPECT_TRUE(checked);
+    view.UpdateCommand(res::ID_MAP_OFF, checked);
+    EXPECT_FALSE(checked);
+    view.OnCommand(res::ID_VIEW_LIST);
+    view.OnCommand(res::ID_MAP_ADD_WAYPOINT); // ignored in the list face
+    EXPECT_EQ(view.m_nClickMode, res::ID_ZOOM_IN);
+    view.OnCommand(res::ID_ZOOM_OUT); // taken silently
+    EXPECT_EQ(view.m_nClickMode, res::ID_ZOOM_OUT);
+    view.UpdateCommand(res::ID_ZOOM_OUT, checked);
+    EXPECT_FALSE(checked); // checks show in the map face only
+}
+
+TEST_F(MapFace, AddingOnTheMapPresetsTheClickedPosition) {
+    view.OnCommand(res::ID_MAP_ADD_WAYPOINT);
+    const QPoint at(150, 120);
+    double lat = 0, lon = 0;
+    ClientToGeo(view.Frame(), view.Outer(), at.x(), at.y(), lat, lon);
+    QTimer::singleShot(0, [] {
+        auto* dlg = qobject_cast<CEditWaypointDlg*>(QApplication::activeModalWidget());
+        ASSERT_NE(dlg, nullptr);
+        dlg->Edit(1001)->setText("ONMAP");
+        dlg->accept();
+    });
+    QTest::mouseClick(&view, Qt::LeftButton, {}, at);
+    ASSERT_EQ(doc.m_WayList.size(), 2u);
+    EXPECT_EQ(doc.m_WayList[1]->m_strName, "ONMAP");
+    EXPECT_NEAR(doc.m_WayList[1]->m_dLatitude, lat,
+                0.001 / 60 + 1e-9); // the text form rounds minutes
+    EXPECT_NEAR(doc.m_WayList[1]->m_dLongitude, lon, 0.001 / 60 + 1e-9);
+    EXPECT_EQ(view.m_nRows, 2);
+    EXPECT_TRUE(doc.IsModified());
+}
+
+TEST_F(MapFace, PrintsTheMapAndTheList) {
+    CTempDir dir;
+    for (bool map : {true, false}) {
+        view.OnCommand(map ? res::ID_VIEW_MAP : res::ID_VIEW_LIST);
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        const QString out = QString::fromStdString(dir.Path(map ? "map.pdf" : "list.pdf"));
+        printer.setOutputFileName(out);
+        RenderPage(view, printer);
+        EXPECT_GT(QFileInfo(out).size(), 1000);
+        if (const char* keep = std::getenv("CAIRNBOOK_SCREENSHOTS")) {
+            const QString target = QString::fromLocal8Bit(keep) + (map ? "/map.pdf" : "/list.pdf");
+            QFile::remove(target);
+            QFile::copy(out, target);
+        }
+    }
+}
+
+} // namespace

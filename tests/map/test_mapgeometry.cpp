@@ -1,0 +1,86 @@
+#include "mapgeometry.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const COuterRect kView{-2, -2, 602, 402}; // a 600 x 400 client area with its border
+
+TEST(MapGeometry, FitScaleExamples) {
+    struct Case {
+        double r;
+        int s;
+    } cases[] = {{55.5, 16}, {1000, 19}, {4000, 22}};
+    for (const auto& c : cases) {
+        // r is metres per pixel over H - 20 rows: choose the span that gives it.
+        const int H = 420;
+        const double span = c.r * (H - 20) / kMetresPerDegreeLat;
+        EXPECT_EQ(FitScale(span, H), c.s) << c.r;
+    }
+    EXPECT_EQ(FitScale(1.0, 20), kMaxScale); // no rows to fit into
+    EXPECT_EQ(FitScale(1e9, 400), kMaxFittedScale);
+}
+
+TEST(MapGeometry, OneWaypointIsCentred) {
+    CMapFrame f;
+    FitFrame(f, kView, 47.125, 46.875, -121.875, -122.125);
+    EXPECT_DOUBLE_EQ(f.m_dCenterLat, 47.0);
+    EXPECT_DOUBLE_EQ(f.m_dCenterLon, -122.0);
+    EXPECT_EQ(f.m_nScale, FitScale(0.25, kView.Height()));
+    int x = 0, y = 0;
+    GeoToClient(f, kView, 47.0, -122.0, x, y);
+    EXPECT_EQ(x, kView.Cx());
+    EXPECT_EQ(y, kView.Cy());
+    double lat = 0, lon = 0;
+    ClientToGeo(f, kView, kView.Cx(), kView.Cy(), lat, lon);
+    EXPECT_EQ(lat, 47.0);
+    EXPECT_EQ(lon, -122.0);
+}
+
+TEST(MapGeometry, ALongitudeDegreeIsTheSameEverywhere) {
+    for (double lat : {0.0, 45.0, 70.0}) {
+        for (int s : {8, 15, 20}) {
+            const CMapFrame f{s, 10.0, lat};
+            int x0 = 0, x1 = 0, y = 0;
+            GeoToClient(f, kView, lat, 10.0, x0, y);
+            GeoToClient(f, kView, lat, 11.0, x1, y);
+            EXPECT_EQ(x1 - x0, static_cast<int>(kMetresPerDegreeLon / MetresPerPixel(s)))
+                << lat << " " << s;
+        }
+    }
+}
+
+TEST(MapGeometry, ZoomLimitsStillRecentre) {
+    CMapFrame f{8, 5.0, 5.0};
+    ZoomInAt(f, kView, 100, 100);
+    EXPECT_EQ(f.m_nScale, 8);
+    EXPECT_NE(f.m_dCenterLon, 5.0);
+    CMapFrame g{30, 5.0, 5.0};
+    ZoomOutAt(g, kView, kView.Cx(), kView.Cy());
+    EXPECT_EQ(g.m_nScale, 30);
+    EXPECT_EQ(g.m_dCenterLon, 5.0);
+    CMapFrame h{15, 5.0, 5.0};
+    ZoomInAt(h, kView, kView.Cx() + 100, kView.Cy());
+    EXPECT_EQ(h.m_nScale, 14);
+    // The new centre was computed with the old scale.
+    EXPECT_DOUBLE_EQ(h.m_dCenterLon, 5.0 + 100 / (kMetresPerDegreeLon / MetresPerPixel(15)));
+}
+
+TEST(MapGeometry, ThemesAndReadout) {
+    EXPECT_EQ(ThemeCode(kThemeAuto, 9), 4);
+    EXPECT_EQ(ThemeCode(kThemeAuto, 10), 1);
+    EXPECT_EQ(ThemeCode(kThemeAuto, 11), 1);
+    EXPECT_EQ(ThemeCode(kThemeAuto, 12), 1);
+    EXPECT_EQ(ThemeCode(kThemeAuto, 13), 2);
+    EXPECT_EQ(ThemeCode(kThemeAuto, 16), 2);
+    EXPECT_EQ(ThemeCode(kThemeAerial, 16), 1);
+    EXPECT_EQ(ThemeCode(kThemeTopo, 9), 2);
+    EXPECT_EQ(ThemeCode(kThemeUrban, 13), 4);
+    EXPECT_EQ(ThemeCode(kThemeOff, 13), 0);
+    EXPECT_EQ(ScaleReadout(16, true), "6.400 km. (16)");
+    EXPECT_EQ(ScaleReadout(16, false), "3.977 miles (16)");
+    EXPECT_EQ(ImageRequestPath(1, 16, -122.654321, 47.123456, 604, 404),
+              "GetImageArea.ashx?t=1&s=16&lon=-122.6543&lat=47.1235&w=604&h=404");
+}
+
+} // namespace
