@@ -7,7 +7,7 @@ JOBS ?= $(shell nproc)
 PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev libgtest-dev libgmock-dev \
             libbenchmark-dev gpsbabel fonts-dejavu-core fonts-liberation
 
-.PHONY: all deps configure build run test bench clean
+.PHONY: all deps configure build run test bench imagery-server clean
 
 all: build
 
@@ -43,6 +43,11 @@ bench: build
 	./$(BUILD)/bench/bench_controls
 	./$(BUILD)/bench/bench_startup
 	./$(BUILD)/bench/bench_map
+
+# The development imagery service on 127.0.0.1:8080; run Cairnbook with
+# --imagery-host 127.0.0.1:8080 to draw maps from it.
+imagery-server: build
+	./$(BUILD)/tools/imagery_server 8080
 
 clean:
 	rm -rf $(BUILD)

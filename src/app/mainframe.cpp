@@ -330,10 +330,14 @@ void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
 }
 
 void CMainFrame::dropEvent(QDropEvent* event) {
-    for (const QUrl& url : event->mimeData()->urls())
+    OpenDropped(*event->mimeData());
+    event->acceptProposedAction();
+}
+
+void CMainFrame::OpenDropped(const QMimeData& data) {
+    for (const QUrl& url : data.urls())
         if (url.isLocalFile())
             m_pDocManager->OpenDocumentFile(url.toLocalFile());
-    event->acceptProposedAction();
 }
 
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {

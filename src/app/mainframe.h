@@ -16,6 +16,7 @@ class QAction;
 class QLabel;
 class QMdiArea;
 class QMenu;
+class QMimeData;
 class QTimer;
 
 class CMainFrame : public QMainWindow {
@@ -39,6 +40,9 @@ public:
     void OnMapPosition(int lon10000, int lat10000);
     QString PositionText() const;
     QString StatusMessage() const;
+
+    // Files dropped on the window open as documents.
+    void OpenDropped(const QMimeData& data);
 
     static constexpr int kMessagePaneWidth = 150;
 

@@ -71,7 +71,6 @@ void CImageDownload::Abandon() {
 
 void CImageDownload::Get(const QString& host, const QString& path) {
     Abandon();
-    m_strHost = host;
     const QUrl url("http://" + host + "/" + path, QUrl::StrictMode);
     if (!url.isValid() || url.host().isEmpty()) {
         emit Problem("Can't open http request on " + host + " server, please try again later!");
@@ -90,7 +89,7 @@ void CImageDownload::Get(const QString& host, const QString& path) {
     m_pReply = m_pNet->get(request);
     connect(m_pReply, &QNetworkReply::downloadProgress, this, [this](qint64 received, qint64) {
         m_silence.start(); // silence counts from the last byte
-        if (received > kMaxBody && m_pReply)
+        if (received > m_nMaxBody && m_pReply)
             m_pReply->abort();
     });
     connect(m_pReply, &QNetworkReply::finished, this, &CImageDownload::OnFinished);
@@ -112,7 +111,7 @@ void CImageDownload::OnFinished() {
         return;
     }
     const QByteArray body = reply->readAll();
-    if (body.size() > kMaxBody) {
+    if (body.size() > m_nMaxBody) {
         emit Finished(false, {});
         return;
     }

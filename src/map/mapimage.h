@@ -36,6 +36,11 @@ public:
 
     static constexpr qint64 kMaxBody = qint64(64) << 20;
     static constexpr int kSilenceMs = 30000;
+    // Tests shorten the limits; the program keeps the ones above.
+    void SetLimits(qint64 maxBody, int silenceMs) {
+        m_nMaxBody = maxBody;
+        m_silence.setInterval(silenceMs);
+    }
     static inline const char* const kCaption = "Tallowmarket - NET";
 
 signals:
@@ -50,7 +55,7 @@ private:
     QNetworkAccessManager* m_pNet;
     QPointer<QNetworkReply> m_pReply;
     QTimer m_silence;
-    QString m_strHost;
+    qint64 m_nMaxBody = kMaxBody;
 };
 
 // The imagery host, "HOST" or "HOST:PORT": the --imagery-host option, else

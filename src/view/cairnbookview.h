@@ -113,6 +113,7 @@ public:
     std::unique_ptr<QMenu> m_pClickMenu;
     QRect m_rcClickBox;
     bool m_bToolTipShown = false;
+    CImageDownload* m_pDownload = nullptr; // the picture's request, one at a time
     CWayEntry* m_pHoverEntry = nullptr;
 
 protected:
@@ -131,7 +132,6 @@ private:
     void UpdateCursor();
     void OnImageArrived(bool ok, const QByteArray& body);
 
-    CImageDownload* m_pDownload = nullptr;
     QTimer* m_pRetry = nullptr;
     QString m_strRequested; // the request under way
     QString m_strFailed;    // the request that failed, until its pause is over

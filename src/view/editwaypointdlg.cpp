@@ -5,6 +5,7 @@
 #include "imagelist.h"
 #include "prompt.h"
 #include "res/strings.h"
+#include "rowtext.h"
 #include "textcodec.h"
 
 #include <QButtonGroup>
@@ -25,57 +26,14 @@ constexpr double kFeetPerMetreShown = 3.278688524590164;
 constexpr double kMetresPerFootStored = 0.305;
 constexpr double kPerMinute = 0.016666666666666666;
 
-// The icon bar's tooltips; a few differ from the icon names, and 21 has none.
-const char* const kIconTips[CEditWaypointDlg::kIconCount] = {"Crossed Square",
-                                                             "Box",
-                                                             "House",
-                                                             "Aerial",
-                                                             "Airport",
-                                                             "Amusement",
-                                                             "ATM",
-                                                             "Auto Repair",
-                                                             "Boating",
-                                                             "Camping",
-                                                             "Exit Ramp",
-                                                             "First Aid",
-                                                             "Nav Aid",
-                                                             "Bouy",
-                                                             "Fuel",
-                                                             "Garden",
-                                                             "Golf",
-                                                             "Hotel",
-                                                             "Hunt Fish",
-                                                             "Large City",
-                                                             "Lighthouse",
-                                                             nullptr,
-                                                             "Marina",
-                                                             "Medium City",
-                                                             "Museum",
-                                                             "Obstruction",
-                                                             "Park",
-                                                             "Resort",
-                                                             "Restaurant",
-                                                             "Rock",
-                                                             "Scuba",
-                                                             "RV Service",
-                                                             "Shooting",
-                                                             "Sight Seeing",
-                                                             "Small City",
-                                                             "Sounding",
-                                                             "Sports Arena",
-                                                             "Tourist Info",
-                                                             "Truck Service",
-                                                             "Winery",
-                                                             "Wrekc",
-                                                             "Zoo",
-                                                             "Traditional Cache",
-                                                             "Multi Cache",
-                                                             "Virual Cache",
-                                                             "Letterbox Cache",
-                                                             "Event Cache",
-                                                             "Webcam Cache",
-                                                             "Mystery Cache",
-                                                             "Locationless Cache"};
+// The icon bar's tooltips are the icon names but for these, and 21 has none.
+struct CTipException {
+    int m_nIcon;
+    const char* m_text;
+};
+constexpr CTipException kTipExceptions[] = {
+    {0, "Crossed Square"}, {18, "Hunt Fish"}, {20, "Lighthouse"},  {21, ""},
+    {31, "RV Service"},    {40, "Wrekc"},     {43, "Multi Cache"}, {44, "Virual Cache"}};
 
 // The buttons break into rows after these.
 bool WrapsAfter(int icon) {
@@ -102,8 +60,11 @@ std::optional<long long> ParseInteger(QString text) {
 
 } // namespace
 
-const char* CEditWaypointDlg::IconTooltip(int icon) {
-    return icon >= 0 && icon < kIconCount ? kIconTips[icon] : nullptr;
+QString CEditWaypointDlg::IconTooltip(int icon) {
+    for (const CTipException& e : kTipExceptions)
+        if (e.m_nIcon == icon)
+            return e.m_text;
+    return icon >= 0 && icon < kIconCount ? QString::fromStdString(IconName(icon)) : QString();
 }
 
 CEditWaypointDlg::CEditWaypointDlg(QWidget* parent) : QDialog(parent) {
@@ -221,8 +182,7 @@ void CEditWaypointDlg::CreateIconBar() {
             b->setIcon(QIcon(images.Image(i)));
         b->setIconSize(QSize(16, 16));
         b->setGeometry(x, y, size, size - 1);
-        if (const char* tip = IconTooltip(i))
-            b->setToolTip(tip);
+        b->setToolTip(IconTooltip(i));
         m_pIcons->addButton(b, i);
         m_iconButtons[static_cast<std::size_t>(i)] = b;
         x += size;

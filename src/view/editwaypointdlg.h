@@ -5,6 +5,8 @@
 #include <QDialog>
 #include <QString>
 
+#include "rowtext.h"
+
 #include <array>
 
 class CCairnbookDoc;
@@ -62,8 +64,7 @@ public:
     QToolButton* IconButton(int icon) const;
     QLabel* Label(int id) const;
 
-    static constexpr int kIconCount = 50;
-    static const char* IconTooltip(int icon); // nullptr: no tooltip
+    static QString IconTooltip(int icon); // empty: no tooltip
 
 private:
     void ArrangeCoordinateFields();

@@ -12,6 +12,8 @@
 #include <QApplication>
 #include <QMdiArea>
 #include <QMenuBar>
+#include <QMimeData>
+#include <QUrl>
 #include <filesystem>
 #include <gtest/gtest.h>
 
@@ -178,6 +180,18 @@ TEST_F(App, MenusStatusPromptsAndPosition) {
     EXPECT_EQ(frame.PositionText(), QString::fromUtf8("N47° 30.000'  W122° 15.000'"));
     frame.OnMapPosition(0, 0);
     EXPECT_EQ(frame.PositionText(), QString::fromUtf8("S00° 00.000'  W00° 00.000'"));
+}
+
+TEST_F(App, DroppedFilesOpen) {
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(std::string(CAIRNBOOK_SAMPLES) + "/sample.wpt"))});
+    frame.OpenDropped(data);
+    QApplication::processEvents();
+    ASSERT_EQ(frame.MdiArea().subWindowList().size(), 1);
+    auto* f = qobject_cast<CChildFrame*>(frame.MdiArea().subWindowList()[0]);
+    f->View()->repaint();
+    EXPECT_EQ(f->View()->m_pList->GetItemCount(), 12); // read as WPT by its header
+    EXPECT_EQ(f->View()->m_pList->GetItemText(7, 6), "Cross"); // WPT folds cache icons onto the first ones
 }
 
 TEST_F(App, TiledWindowsScreenshot) {

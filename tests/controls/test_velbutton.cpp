@@ -33,6 +33,19 @@ TEST(VelButton, CaptionFollowsTheCheckedState) {
     EXPECT_EQ(reset.Caption(), "Reset Map");
 }
 
+TEST(VelButton, EachCaptionIsDrawn) {
+    CVelButton button("Hide Waypoints\nShow Waypoints");
+    button.resize(100, 20);
+    button.show();
+    const QImage hide = button.grab().toImage();
+    button.SetCheck(true);
+    button.update();
+    const QImage show = button.grab().toImage();
+    EXPECT_NE(hide, show);
+    EXPECT_GE(FirstInkColumn(hide), 2);
+    EXPECT_GE(FirstInkColumn(show), 2);
+}
+
 TEST(VelButton, ReleaseInsideTogglesAndClicks) {
     CVelButton button("Hide Waypoints\nShow Waypoints");
     button.resize(100, 20);

@@ -137,6 +137,20 @@ TEST_F(Imagery, SilentServerKeepsTheViewResponsiveAndANewFrameAbandonsIt) {
     EXPECT_EQ(server.m_requests.size(), 2);
 }
 
+TEST_F(Imagery, SilenceAndOversizedBodiesAreFailures) {
+    view.m_pDownload->SetLimits(CImageDownload::kMaxBody, 200);
+    server.m_mode = CImageryServer::EMode::silent;
+    view.OnCommand(res::ID_MAP_AERIAL);
+    Frame(15, 3.5, 4.5);
+    ASSERT_TRUE(WaitFor([&] { return view.MapSettled(); }, 3000));
+    EXPECT_EQ(view.m_pMapImage, nullptr);
+    view.m_pDownload->SetLimits(100, 30000); // any picture is larger than 100 bytes
+    server.m_mode = CImageryServer::EMode::picture;
+    Frame(15, 3.6, 4.5);
+    ASSERT_TRUE(WaitFor([&] { return view.MapSettled(); }, 3000));
+    EXPECT_EQ(view.m_pMapImage, nullptr);
+}
+
 TEST_F(Imagery, BadHostSettingSaysSo) {
     SetImageryHostOverride("bad host name");
     view.OnCommand(res::ID_MAP_AERIAL);
