@@ -9,6 +9,12 @@
 
 namespace {
 
+// One record in the full layout, built by hand.
+std::string FullRecord(const std::string& name, const std::string& comment, std::uint32_t number,
+                       const std::string& info, double lat = 3) {
+    return Str(name) + Str(comment) + U32(number) + "\x05\x01" + F64(1) + F64(2) + F64(lat) + "\x01" + Str(info);
+}
+
 class Files : public ::testing::Test {
 protected:
     void Fill(CCairnbookDoc& doc, int n) {
@@ -110,10 +116,8 @@ TEST_F(Files, FailedWriteIsReportedAndLeavesNoFile) {
 }
 
 TEST_F(Files, KnownHeadersAndTheShortLayout) {
-    const std::string full1 =
-        Str("A") + Str("") + U32(1) + "\x05\x01" + F64(1) + F64(2) + F64(3) + "\x01" + Str("info");
-    const std::string full2 = Str("B") + Str("") + U32(2) + "\x06\x01" + F64(4) + F64(5) + F64(6) +
-                              std::string(1, '\0') + Str("");
+    const std::string full1 = FullRecord("A", "", 1, "info");
+    const std::string full2 = FullRecord("B", "", 2, "");
     for (const char* header : {"Tolvex Version 1.0", "Cairnbook Version 1.0"}) {
         WriteBytes(dir.Path("legacy.ckb"), Str(header) + U32(1) + U32(2) + full1 + full2);
         CCairnbookDoc doc(prompt);
@@ -133,10 +137,8 @@ TEST_F(Files, KnownHeadersAndTheShortLayout) {
 }
 
 TEST_F(Files, DuplicateRecordsInOneFile) {
-    const std::string rec =
-        Str("A") + Str("c") + U32(1) + "\x05\x01" + F64(1) + F64(2) + F64(3) + "\x01" + Str("");
-    const std::string other =
-        Str("A") + Str("d") + U32(2) + "\x05\x01" + F64(1) + F64(2) + F64(3) + "\x01" + Str("");
+    const std::string rec = FullRecord("A", "c", 1, "");
+    const std::string other = FullRecord("A", "d", 2, "");
     WriteBytes(dir.Path("dup.ckb"), Str(res::kNativeHeader) + U32(1) + U32(2) + rec + rec);
     CCairnbookDoc doc(prompt);
     doc.LoadFile(dir.Path("dup.ckb"));
@@ -150,8 +152,7 @@ TEST_F(Files, DuplicateRecordsInOneFile) {
 }
 
 TEST_F(Files, DamagedCountsAndTruncation) {
-    const std::string rec =
-        Str("A") + Str("") + U32(1) + "\x05\x01" + F64(1) + F64(2) + F64(3) + "\x01" + Str("");
+    const std::string rec = FullRecord("A", "", 1, "");
     struct Case {
         const char* label;
         std::string bytes;
@@ -219,8 +220,7 @@ TEST_F(Files, MergeOfSavedCopies) {
 }
 
 TEST_F(Files, MergeDoesNotKnowTheLegacyHeader) {
-    const std::string rec =
-        Str("A") + Str("") + U32(1) + "\x05\x01" + F64(1) + F64(2) + F64(3) + "\x01" + Str("info");
+    const std::string rec = FullRecord("A", "", 1, "info");
     WriteBytes(dir.Path("legacy.dat"), Str(res::kLegacyHeader) + U32(1) + U32(1) + rec);
     CCairnbookDoc doc(prompt);
     doc.MergeFile(dir.Path("legacy.dat"));
@@ -229,8 +229,7 @@ TEST_F(Files, MergeDoesNotKnowTheLegacyHeader) {
 }
 
 TEST_F(Files, MergeFailuresKeepWhatWasRead) {
-    const std::string rec =
-        Str("A") + Str("") + U32(1) + "\x05\x01" + F64(1) + F64(2) + F64(3) + "\x01" + Str("");
+    const std::string rec = FullRecord("A", "", 1, "");
     WriteBytes(dir.Path("cut.ckb"), Str(res::kNativeHeader) + U32(1) + U32(2) + rec + "\x01");
     CScriptedChooser chooser;
     CCairnbookDoc doc(prompt);
