@@ -56,6 +56,11 @@ CChildFrame* CDocManager::CreateFrame(CDocRecord& rec) {
             if (f->View() != done)
                 f->View()->InvalidateRows();
     };
+    view->m_fnEntriesRemoved = [&rec](CCairnbookView* done) {
+        for (CChildFrame* f : rec.m_frames)
+            if (f->View() != done)
+                f->View()->FillList();
+    };
     rec.m_frames.push_back(frame);
     m_area.addSubWindow(frame);
     frame->resize(CChildFrame::kInitialWidth, CChildFrame::kInitialHeight);

@@ -73,12 +73,7 @@ struct CPlaced {
 
 void DrawWaypoints(QPainter& p, const std::vector<std::unique_ptr<CWayEntry>>& entries,
                    const CMapFrame& frame, const COuterRect& outer, const QRect& clip,
-                   const CImageList& icons) {
-    static std::unique_ptr<CTextLine> cached;
-    const QFont labelFont = FontOfCellHeight(12);
-    if (!cached || cached->Font() != labelFont)
-        cached = std::make_unique<CTextLine>(labelFont);
-    CTextLine& text = *cached;
+                   const CImageList& icons, CTextLine& text) {
     const QRect reach =
         clip.adjusted(-60, -20, 60, 20); // labels and icons stick out of their point
     std::vector<CPlaced> placed;

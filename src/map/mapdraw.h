@@ -21,9 +21,10 @@ inline const QColor kMapBackground{150, 210, 255};
 // Names and icons of every waypoint, later ones on top. Waypoints hidden
 // entirely under later labels are not drawn at all, which keeps a paint of
 // a hundred thousand waypoints fast.
+// labels draws the names in the label font, FontOfCellHeight(12).
 void DrawWaypoints(QPainter& p, const std::vector<std::unique_ptr<CWayEntry>>& entries,
                    const CMapFrame& frame, const COuterRect& outer, const QRect& clip,
-                   const CImageList& icons);
+                   const CImageList& icons, CTextLine& labels);
 
 struct CMapOverlay {
     COuterRect m_outer;

@@ -1,6 +1,7 @@
 #include "cairnbookview.h"
 
 #include "cairnbookdoc.h"
+#include "imagelist.h"
 #include "mapdraw.h"
 #include "mapgeometry.h"
 #include "mapimage.h"
@@ -10,6 +11,7 @@
 #include "rowtext.h"
 #include "striplayout.h"
 #include "textcodec.h"
+#include "textline.h"
 #include "velbutton.h"
 #include "waitcursor.h"
 #include "xlistctrl.h"

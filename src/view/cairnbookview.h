@@ -11,7 +11,9 @@
 
 class CCairnbookDoc;
 class CImageDownload;
+class CImageList;
 class CMapImage;
+class CTextLine;
 class QTimer;
 struct CMapFrame;
 struct COuterRect;
@@ -88,6 +90,9 @@ public:
     void InvalidateRows();
     // Called after this view rebuilt its rows from a changed document.
     std::function<void(CCairnbookView*)> m_fnRowsRebuilt;
+    // Called after this view removed entries from the document: other views
+    // of it must drop their rows at once, which point at the removed entries.
+    std::function<void(CCairnbookView*)> m_fnEntriesRemoved;
 
     static constexpr int kMaxRows = 2000;
     static constexpr int kListId = 130;
@@ -133,8 +138,10 @@ private:
     void OnImageArrived(bool ok, const QByteArray& body);
 
     QTimer* m_pRetry = nullptr;
-    QString m_strRequested; // the request under way
-    QString m_strFailed;    // the request that failed, until its pause is over
+    std::unique_ptr<CImageList> m_pIcons;    // the map's icon strip
+    std::unique_ptr<CTextLine> m_pLabelText; // the map's name labels
+    QString m_strRequested;                  // the request under way
+    QString m_strFailed;                     // the request that failed, until its pause is over
     int m_nRequestHalfWidth = 0;
     int m_nRequestHalfHeight = 0;
     void CreateControls();

@@ -116,6 +116,8 @@ void CCairnbookView::OnDeleteKey() {
     m_doc.SetModifiedFlag();
     m_pList->DeleteItem(r);
     --m_nRows;
+    if (m_fnEntriesRemoved)
+        m_fnEntriesRemoved(this);
 }
 
 void CCairnbookView::OnDeleteWaypoint() {
@@ -137,6 +139,8 @@ void CCairnbookView::OnDeleteWaypoint() {
         --m_nRows;
     }
     m_doc.SetModifiedFlag();
+    if (m_fnEntriesRemoved)
+        m_fnEntriesRemoved(this);
     if (anchor >= m_nRows)
         anchor = m_nRows - 1;
     if (anchor >= 0) {

@@ -1,6 +1,7 @@
 // The view's map face: frame, picture, drawing, mouse and the map commands.
 #include "cairnbookdoc.h"
 #include "cairnbookview.h"
+#include "cellfont.h"
 #include "editwaypointdlg.h"
 #include "imagelist.h"
 #include "mapcursors.h"
@@ -11,6 +12,7 @@
 #include "prompt.h"
 #include "res/resource.h"
 #include "textcodec.h"
+#include "textline.h"
 #include "velbutton.h"
 #include "xlistctrl.h"
 
@@ -172,8 +174,13 @@ void CCairnbookView::DrawMap(QPainter& p, const QRect& clip) {
         m_pMapImage->Render(p, r.Width() / 2 - m_nImageHalfWidth,
                             r.Height() / 2 - m_nImageHalfHeight);
     if (!m_bHideWaypoints) {
-        static const CImageList icons = CImageList::FromResource();
-        DrawWaypoints(p, m_doc.Entries(), Frame(), r, clip.intersected(outer), icons);
+        if (!m_pIcons)
+            m_pIcons = std::make_unique<CImageList>(CImageList::FromResource());
+        const QFont labelFont = FontOfCellHeight(12);
+        if (!m_pLabelText || m_pLabelText->Font() != labelFont)
+            m_pLabelText = std::make_unique<CTextLine>(labelFont);
+        DrawWaypoints(p, m_doc.Entries(), Frame(), r, clip.intersected(outer), *m_pIcons,
+                      *m_pLabelText);
     }
     CMapOverlay o;
     o.m_outer = r;

@@ -14,10 +14,11 @@
 
 namespace {
 
-// Print settings live for the whole session, as the print setup keeps them.
+// Print settings live for the whole session, as the print setup keeps them;
+// never destroyed, as it must not outlive the application object.
 QPrinter& SharedPrinter() {
-    static QPrinter printer(QPrinter::HighResolution);
-    return printer;
+    static QPrinter* printer = new QPrinter(QPrinter::HighResolution);
+    return *printer;
 }
 
 // The list's visible columns and first rows, drawn by the list's own cell painting.

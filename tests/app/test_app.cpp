@@ -143,6 +143,23 @@ TEST_F(App, SecondWindowShowsRowsAndOnlyTheLastOneAsks) {
     EXPECT_EQ(first->windowTitle(), "sample.ckb[*]");
 }
 
+TEST_F(App, DeletingInOneWindowRefreshesTheOther) {
+    CChildFrame* first = Open(kSample);
+    frame.OnCommand(res::ID_WINDOW_NEW);
+    QApplication::processEvents();
+    auto* second = qobject_cast<CChildFrame*>(frame.MdiArea().activeSubWindow());
+    second->View()->repaint();
+    CXListCtrl* list = first->View()->m_pList;
+    list->SetItemSelected(0, true);
+    first->View()->OnCommand(res::ID_DELETE_WAYPOINT);
+    // At once, not at the next paint: its rows pointed at the removed waypoint.
+    CXListCtrl* other = second->View()->m_pList;
+    ASSERT_EQ(other->GetItemCount(), 11);
+    const CCairnbookDoc& doc = *frame.DocManager().RecordOf(first)->m_pDoc;
+    for (int r = 0; r < other->GetItemCount(); ++r)
+        EXPECT_GE(doc.IndexOf(reinterpret_cast<CWayEntry*>(other->GetItemData(r))), 0);
+}
+
 TEST_F(App, NotationChangeReachesEveryWindow) {
     CChildFrame* a = Open(kSample);
     CChildFrame* b = Open(std::string(CAIRNBOOK_SAMPLES) + "/sample.wpt");
@@ -184,14 +201,16 @@ TEST_F(App, MenusStatusPromptsAndPosition) {
 
 TEST_F(App, DroppedFilesOpen) {
     QMimeData data;
-    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(std::string(CAIRNBOOK_SAMPLES) + "/sample.wpt"))});
+    data.setUrls({QUrl::fromLocalFile(
+        QString::fromStdString(std::string(CAIRNBOOK_SAMPLES) + "/sample.wpt"))});
     frame.OpenDropped(data);
     QApplication::processEvents();
     ASSERT_EQ(frame.MdiArea().subWindowList().size(), 1);
     auto* f = qobject_cast<CChildFrame*>(frame.MdiArea().subWindowList()[0]);
     f->View()->repaint();
     EXPECT_EQ(f->View()->m_pList->GetItemCount(), 12); // read as WPT by its header
-    EXPECT_EQ(f->View()->m_pList->GetItemText(7, 6), "Cross"); // WPT folds cache icons onto the first ones
+    EXPECT_EQ(f->View()->m_pList->GetItemText(7, 6),
+              "Cross"); // WPT folds cache icons onto the first ones
 }
 
 TEST_F(App, TiledWindowsScreenshot) {

@@ -12,7 +12,8 @@ namespace {
 // One record in the full layout, built by hand.
 std::string FullRecord(const std::string& name, const std::string& comment, std::uint32_t number,
                        const std::string& info, double lat = 3) {
-    return Str(name) + Str(comment) + U32(number) + "\x05\x01" + F64(1) + F64(2) + F64(lat) + "\x01" + Str(info);
+    return Str(name) + Str(comment) + U32(number) + "\x05\x01" + F64(1) + F64(2) + F64(lat) +
+           "\x01" + Str(info);
 }
 
 class Files : public ::testing::Test {
