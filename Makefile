@@ -33,6 +33,9 @@ build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
 run: build
+	@if [ -z "$$DISPLAY$$WAYLAND_DISPLAY$$QT_QPA_PLATFORM" ]; then \
+	  echo "Cairnbook needs a display (DISPLAY or WAYLAND_DISPLAY); without one, try:"; \
+	  echo "  ./$(BUILD)/src/app/cairnbook --screenshot cairnbook.png samples/sample.ckb"; exit 1; fi
 	./$(BUILD)/src/app/cairnbook samples/sample.ckb
 
 test: build

@@ -197,9 +197,10 @@ CCairnbookView* CMainFrame::ActiveView() const {
 
 void CMainFrame::OnCommand(int id) {
     CCairnbookView* view = ActiveView();
+    const int notation = g_nCoordFormat;
     if (view && view->OnCommand(id)) {
         // A notation change shows in every window, not only this one.
-        if (id == ID_FORMAT_DEGMIN || id == ID_FORMAT_DEGMINSEC || id == ID_FORMAT_DEGDEC)
+        if (g_nCoordFormat != notation)
             for (const auto& rec : m_pDocManager->Records())
                 for (CChildFrame* f : rec->m_frames)
                     if (f->View() != view)
@@ -237,7 +238,7 @@ bool CMainFrame::OnFrameCommand(int id) {
         break;
     case ID_WINDOW_CASCADE: m_pArea->cascadeSubWindows(); break;
     case ID_WINDOW_TILE_HORZ: m_pArea->tileSubWindows(); break;
-    case ID_WINDOW_ARRANGE: m_pArea->tileSubWindows(); break;
+    case ID_WINDOW_ARRANGE: break; // the area keeps minimized windows in a row along its bottom
     case ID_APP_EXIT: close(); break;
     case ID_APP_ABOUT: OnAppAbout(); break;
     case ID_HELP_TOPICS: OnHelpTopics(); break;

@@ -126,6 +126,22 @@ TEST_F(App, ClosingAModifiedDocumentAsks) {
     EXPECT_TRUE(frame.DocManager().Records().empty());
 }
 
+TEST_F(App, ExitAsksForEachModifiedDocument) {
+    Open(kSample);
+    frame.DocManager().OnFileNew();
+    for (const auto& rec : frame.DocManager().Records())
+        rec->m_pDoc->SetModifiedFlag(true);
+    prompt.m_answers = {EPromptAnswer::no, EPromptAnswer::cancel};
+    EXPECT_FALSE(frame.close());
+    EXPECT_EQ(prompt.m_asked.size(), 2u);
+    EXPECT_EQ(frame.MdiArea().subWindowList().size(), 2);
+    prompt.m_answers = {EPromptAnswer::no, EPromptAnswer::no};
+    EXPECT_TRUE(frame.close());
+    QApplication::processEvents();
+    EXPECT_TRUE(frame.MdiArea().subWindowList().isEmpty());
+    frame.show();
+}
+
 TEST_F(App, SecondWindowShowsRowsAndOnlyTheLastOneAsks) {
     CChildFrame* first = Open(kSample);
     frame.OnCommand(res::ID_WINDOW_NEW);
