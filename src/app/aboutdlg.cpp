@@ -15,8 +15,8 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     icon->setPixmap(QIcon(":/res/cairnbook.svg").pixmap(32, 32));
     grid->addWidget(icon, 0, 0, 2, 1, Qt::AlignTop);
     grid->addWidget(new QLabel(res::kVersionText, this), 0, 1);
+    // The texts carry their own line breaks.
     auto* text = new QLabel(QString(res::kAboutText) + "\n\n" + res::kAboutCredit, this);
-    text->setWordWrap(true);
     grid->addWidget(text, 1, 1);
     auto* ok = new QPushButton("OK", this);
     ok->setDefault(true);
@@ -26,5 +26,5 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     auto* strip = new QLabel(this);
     strip->setPixmap(QPixmap(":/res/waypoint-icons.png"));
     grid->addWidget(strip, 2, 0, 1, 3, Qt::AlignHCenter);
-    setMinimumWidth(820);
+    grid->setSizeConstraint(QLayout::SetFixedSize);
 }
