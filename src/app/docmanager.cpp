@@ -116,6 +116,7 @@ CChildFrame* CDocManager::OpenDocumentFile(const QString& path) {
     } catch (const CArchiveException& e) {
         m_prompt.Ask(res::kAppTitle, CCairnbookDoc::FailureReport(false, e), EPromptButtons::ok,
                      EPromptIcon::warning);
+        RemoveFromRecentFiles(canonical);
         return nullptr;
     } catch (const std::bad_alloc&) {
         m_prompt.Ask(res::kAppTitle,
@@ -250,10 +251,20 @@ QStringList CDocManager::RecentFiles() const {
     return files;
 }
 
+void CDocManager::RemoveFromRecentFiles(const QString& path) {
+    QStringList files = RecentFiles();
+    if (files.removeAll(path) > 0)
+        StoreRecentFiles(files);
+}
+
 void CDocManager::AddToRecentFiles(const QString& path) {
     QStringList files = RecentFiles();
     files.removeAll(path);
     files.prepend(path);
+    StoreRecentFiles(files);
+}
+
+void CDocManager::StoreRecentFiles(QStringList files) {
     while (files.size() > kRecentCount)
         files.removeLast();
     QSettings settings;

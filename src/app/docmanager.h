@@ -53,6 +53,8 @@ public:
 
     QStringList RecentFiles() const;
     void AddToRecentFiles(const QString& path);
+    // A file that no longer opens leaves the list.
+    void RemoveFromRecentFiles(const QString& path);
     static constexpr int kRecentCount = 4;
 
 signals:
@@ -65,6 +67,7 @@ private:
     bool DoSave(CDocRecord& rec, const QString& path, bool rename);
     void UpdateTitles(CDocRecord& rec);
     bool CanCloseFrame(CChildFrame* frame);
+    void StoreRecentFiles(QStringList files);
     void FrameClosed(CChildFrame* frame);
 
     QMdiArea& m_area;

@@ -55,13 +55,24 @@ std::size_t CFileSource::Read(char* buffer, std::size_t n) {
     return count;
 }
 
-CSafeFileSink::CSafeFileSink(std::string targetPath) : m_strTarget(std::move(targetPath)) {}
+CSafeFileSink::CSafeFileSink(std::string targetPath) : m_strTarget(std::move(targetPath)) {
+    // A link is written through: the file it points at gets the new contents.
+    std::error_code ec;
+    if (fs::is_symlink(m_strTarget, ec)) {
+        const fs::path real = fs::weakly_canonical(m_strTarget, ec);
+        if (!ec)
+            m_strTarget = real.string();
+    }
+}
 
 CSafeFileSink::~CSafeFileSink() {
     Discard();
 }
 
 void CSafeFileSink::Open() {
+    // Renaming would replace a file the user may not write: refuse as writing would.
+    if (access(m_strTarget.c_str(), F_OK) == 0 && access(m_strTarget.c_str(), W_OK) != 0)
+        Fail("cannot write", errno);
     const fs::path target(m_strTarget);
     fs::path dir = target.parent_path();
     if (dir.empty())

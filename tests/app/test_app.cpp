@@ -198,6 +198,12 @@ TEST_F(App, RecentFilesKeepFour) {
     ASSERT_EQ(recent.size(), 4);
     EXPECT_TRUE(recent[0].endsWith("r5.ckb"));
     EXPECT_TRUE(recent[3].endsWith("r2.ckb"));
+    // A file that is gone leaves the list when it fails to open.
+    frame.MdiArea().closeAllSubWindows();
+    QApplication::processEvents();
+    std::filesystem::remove(dir.Path("r4.ckb"));
+    EXPECT_EQ(frame.DocManager().OpenDocumentFile(recent[1]), nullptr);
+    EXPECT_EQ(frame.DocManager().RecentFiles().size(), 3);
 }
 
 TEST_F(App, MenusStatusPromptsAndPosition) {

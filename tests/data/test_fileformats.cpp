@@ -110,6 +110,15 @@ TEST_F(Files, CancelledSaveWarningLeavesTheFileAsItWas) {
               1); // no temporary file left behind
 }
 
+TEST_F(Files, SavingThroughALinkKeepsTheLink) {
+    CCairnbookDoc doc(prompt);
+    WriteBytes(dir.Path("real.ckb"), "old");
+    std::filesystem::create_symlink(dir.Path("real.ckb"), dir.Path("link.ckb"));
+    doc.SaveFile(dir.Path("link.ckb"));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.Path("link.ckb")));
+    EXPECT_EQ(ReadBytes(dir.Path("real.ckb")).size(), 30u);
+}
+
 TEST_F(Files, FailedWriteIsReportedAndLeavesNoFile) {
     CCairnbookDoc doc(prompt);
     EXPECT_THROW(doc.SaveFile(dir.Path("missing-folder/x.ckb")), CArchiveException);
