@@ -113,6 +113,11 @@ void CMainFrame::CreateActions() {
 
 void CMainFrame::BuildMenus() {
     QMenuBar* bar = menuBar();
+    // The old menus go once control returns to the event loop: this may run
+    // from one of their own items (a recent file).
+    for (QAction* a : bar->actions())
+        if (QMenu* menu = a->menu())
+            menu->deleteLater();
     bar->clear();
     m_bDocumentMenu = !m_pDocManager->Records().empty();
     std::vector<QMenu*> stack;

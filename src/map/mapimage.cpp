@@ -73,8 +73,11 @@ void CImageDownload::Get(const QString& host, const QString& path) {
     Abandon();
     const QUrl url("http://" + host + "/" + path, QUrl::StrictMode);
     if (!url.isValid() || url.host().isEmpty()) {
-        emit Problem("Can't open http request on " + host + " server, please try again later!");
-        emit Finished(false, {});
+        // Told later: the caller may be painting, and a message box must not open inside a paint.
+        QTimer::singleShot(0, this, [this, host] {
+            emit Problem("Can't open http request on " + host + " server, please try again later!");
+            emit Finished(false, {});
+        });
         return;
     }
     QNetworkRequest request(url);
