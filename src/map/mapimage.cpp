@@ -59,6 +59,8 @@ CImageDownload::~CImageDownload() {
 }
 
 void CImageDownload::Abandon() {
+    ++m_nGeneration;
+    m_bFailing = false;
     m_silence.stop();
     if (!m_pReply)
         return;
@@ -74,7 +76,11 @@ void CImageDownload::Get(const QString& host, const QString& path) {
     const QUrl url("http://" + host + "/" + path, QUrl::StrictMode);
     if (!url.isValid() || url.host().isEmpty()) {
         // Told later: the caller may be painting, and a message box must not open inside a paint.
-        QTimer::singleShot(0, this, [this, host] {
+        m_bFailing = true; // counts as under way until told
+        QTimer::singleShot(0, this, [this, host, generation = m_nGeneration] {
+            if (generation != m_nGeneration)
+                return; // abandoned meanwhile
+            m_bFailing = false;
             emit Problem("Can't open http request on " + host + " server, please try again later!");
             emit Finished(false, {});
         });

@@ -32,7 +32,7 @@ public:
     // GET http://HOST[:PORT]/path; an earlier request still under way is abandoned.
     void Get(const QString& host, const QString& path);
     void Abandon();
-    bool InFlight() const { return !m_pReply.isNull(); }
+    bool InFlight() const { return !m_pReply.isNull() || m_bFailing; }
 
     static constexpr qint64 kMaxBody = qint64(64) << 20;
     static constexpr int kSilenceMs = 30000;
@@ -56,6 +56,8 @@ private:
     QPointer<QNetworkReply> m_pReply;
     QTimer m_silence;
     qint64 m_nMaxBody = kMaxBody;
+    bool m_bFailing = false;
+    unsigned m_nGeneration = 0; // which request a late answer belongs to
 };
 
 // The imagery host, "HOST" or "HOST:PORT": the --imagery-host option, else
