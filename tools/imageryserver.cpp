@@ -22,7 +22,7 @@ double GraticuleStep(double pixelsPerDegree) {
 void PaintTheme(QPainter& p, int theme, int w, int h, double lon, double lat) {
     // A cheap deterministic texture, tied to the ground so it moves with the frame.
     auto noise = [](int a, int b) {
-        unsigned v = static_cast<unsigned>(a * 73856093) ^ static_cast<unsigned>(b * 19349663);
+        unsigned v = static_cast<unsigned>(a) * 73856093u ^ static_cast<unsigned>(b) * 19349663u;
         v = (v ^ (v >> 13)) * 1274126177u;
         return static_cast<int>((v >> 24) & 0x3F);
     };
