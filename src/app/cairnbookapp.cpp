@@ -4,12 +4,15 @@
 #include "cellfont.h"
 #include "childframe.h"
 #include "coordinate.h"
+#include "cp1252.h"
+
 #include "docmanager.h"
 #include "mainframe.h"
 #include "mapimage.h"
 #include "qtprompt.h"
 #include "res/resource.h"
 #include "res/strings.h"
+#include <cstdio>
 
 #include <QElapsedTimer>
 #include <QMdiArea>
@@ -57,6 +60,18 @@ CStartOptions ParseStartOptions(const QStringList& args) {
     return o;
 }
 
+EPromptAnswer CStderrPrompt::Ask(const std::string& caption, const std::string& text,
+                                 EPromptButtons buttons, EPromptIcon) {
+    std::fprintf(stderr, "%s: %s\n", cp1252::ToUtf8(caption).c_str(), cp1252::ToUtf8(text).c_str());
+    switch (buttons) {
+    case EPromptButtons::okCancel:
+    case EPromptButtons::yesNoCancel: return EPromptAnswer::cancel;
+    case EPromptButtons::yesNo: return EPromptAnswer::no;
+    case EPromptButtons::ok: break;
+    }
+    return EPromptAnswer::ok;
+}
+
 CCairnbookApp::CCairnbookApp() {
     g_nCoordFormat = 0;
 }
@@ -69,7 +84,12 @@ bool CCairnbookApp::InitInstance(const CStartOptions& options) {
     ApplyProgramFont();
     if (!options.m_strImageryHost.isEmpty())
         SetImageryHostOverride(options.m_strImageryHost);
-    m_pPrompt = std::make_unique<CQtPrompt>();
+    // A screenshot run has nobody to answer: questions go to standard error
+    // with their cautious answer instead of waiting in an unseen message box.
+    if (options.m_strScreenshot.isEmpty())
+        m_pPrompt = std::make_unique<CQtPrompt>();
+    else
+        m_pPrompt = std::make_unique<CStderrPrompt>();
     m_pChooser = std::make_unique<CQtFileChooser>();
     m_pFrame = std::make_unique<CMainFrame>(*m_pPrompt, *m_pChooser);
     if (!options.m_size.isEmpty())
@@ -77,7 +97,8 @@ bool CCairnbookApp::InitInstance(const CStartOptions& options) {
     if (options.m_files.isEmpty())
         m_pFrame->DocManager().OnFileNew();
     for (const QString& file : options.m_files)
-        m_pFrame->DocManager().OpenDocumentFile(file);
+        if (!m_pFrame->DocManager().OpenDocumentFile(file))
+            ++m_nFailedOpens;
     m_pFrame->show();
     return true;
 }
@@ -110,5 +131,6 @@ int CCairnbookApp::Screenshot(const CStartOptions& options) {
     m_pFrame->UpdateCommandUI();
     QApplication::processEvents();
     const bool ok = m_pFrame->grab().save(options.m_strScreenshot);
-    return ok ? 0 : 1;
+    // The picture is written either way; a file that did not open still fails the run.
+    return ok && m_nFailedOpens == 0 ? 0 : 1;
 }

@@ -4,10 +4,12 @@
 #include <QApplication>
 #include <QStringList>
 
+#include "prompt.h"
+
 #include <memory>
 
 class CMainFrame;
-class CQtPrompt;
+class CPrompt;
 class CQtFileChooser;
 
 struct CStartOptions {
@@ -23,6 +25,13 @@ struct CStartOptions {
 
 CStartOptions ParseStartOptions(const QStringList& args);
 
+// Questions without a person to answer them: printed, answered cautiously.
+class CStderrPrompt : public CPrompt {
+public:
+    EPromptAnswer Ask(const std::string& caption, const std::string& text, EPromptButtons buttons,
+                      EPromptIcon icon) override;
+};
+
 class CCairnbookApp {
 public:
     CCairnbookApp();
@@ -33,7 +42,8 @@ public:
     int Screenshot(const CStartOptions& options);
 
 private:
-    std::unique_ptr<CQtPrompt> m_pPrompt;
+    std::unique_ptr<CPrompt> m_pPrompt;
     std::unique_ptr<CQtFileChooser> m_pChooser;
     std::unique_ptr<CMainFrame> m_pFrame;
+    int m_nFailedOpens = 0;
 };

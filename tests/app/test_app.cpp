@@ -1,3 +1,4 @@
+#include "cairnbookapp.h"
 #include "cairnbookdoc.h"
 #include "cairnbookview.h"
 #include "childframe.h"
@@ -250,6 +251,28 @@ TEST_F(App, TiledWindowsScreenshot) {
         for (int x = 0; x < shot.width(); x += 4)
             cyan += shot.pixelColor(x, y) == QColor(200, 255, 255);
     EXPECT_GT(cyan, 1000);
+}
+
+TEST(StartOptions, ScreenshotOptions) {
+    const CStartOptions o =
+        ParseStartOptions({"cairnbook", "--screenshot", "x.png", "--size", "800x500", "--map",
+                           "--theme", "topo", "a.ckb", "b.wpt"});
+    EXPECT_TRUE(o.m_bValid);
+    EXPECT_EQ(o.m_strScreenshot, "x.png");
+    EXPECT_EQ(o.m_size, QSize(800, 500));
+    EXPECT_TRUE(o.m_bMap);
+    EXPECT_EQ(o.m_nTheme, res::ID_MAP_TOPO);
+    EXPECT_EQ(o.m_files, QStringList({"a.ckb", "b.wpt"}));
+    for (const QStringList& bad :
+         {QStringList{"c", "--size", "80"}, QStringList{"c", "--theme", "sepia"},
+          QStringList{"c", "--bogus"}})
+        EXPECT_FALSE(ParseStartOptions(bad).m_bValid) << qPrintable(bad.join(' '));
+    // Nobody answers in a screenshot run: the cautious answer, and no waiting.
+    CStderrPrompt prompt;
+    EXPECT_EQ(prompt.Ask("Save Warning", "?", EPromptButtons::okCancel, EPromptIcon::question),
+              EPromptAnswer::cancel);
+    EXPECT_EQ(prompt.Ask("Merge", "?", EPromptButtons::yesNo, EPromptIcon::question),
+              EPromptAnswer::no);
 }
 
 } // namespace
