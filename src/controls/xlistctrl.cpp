@@ -109,45 +109,42 @@ int CXListCtrl::InsertItem(int row, const QString& text, int image) {
     return m_pModel->InsertRow(row, std::move(data));
 }
 
-bool CXListCtrl::SetItemText(int row, int column, const QString& text, ColorRef textColor,
-                             ColorRef backColor) {
+bool CXListCtrl::EditCell(int row, int column, const std::function<void(CCellData&)>& change) {
     if (!ValidCell(row, column))
         return false;
-    CCellData& cell = m_pModel->Row(row).m_cells[static_cast<std::size_t>(column)];
-    cell.m_strText = text;
-    cell.m_sortText = cp1252::FromUtf8(text.toStdString());
-    cell.m_textColor = textColor == kDefaultColor ? m_windowTextColor : ToQColor(textColor);
-    cell.m_backColor = backColor == kDefaultColor ? m_windowColor : ToQColor(backColor);
+    change(m_pModel->Cell(row, column));
     RedrawCell(row, column);
     return true;
+}
+
+bool CXListCtrl::SetItemText(int row, int column, const QString& text, ColorRef textColor,
+                             ColorRef backColor) {
+    return EditCell(row, column, [&](CCellData& cell) {
+        cell.m_strText = text;
+        cell.m_sortText = cp1252::FromUtf8(text.toStdString());
+        cell.m_textColor = textColor == kDefaultColor ? m_windowTextColor : ToQColor(textColor);
+        cell.m_backColor = backColor == kDefaultColor ? m_windowColor : ToQColor(backColor);
+    });
 }
 
 QString CXListCtrl::GetItemText(int row, int column) const {
     if (!ValidCell(row, column))
         return QString();
-    return m_pModel->Row(row).m_cells[static_cast<std::size_t>(column)].m_strText;
+    return m_pModel->Cell(row, column).m_strText;
 }
 
 bool CXListCtrl::SetItemImage(int row, int column, int image) {
-    if (!ValidCell(row, column))
-        return false;
-    m_pModel->Row(row).m_cells[static_cast<std::size_t>(column)].m_nImage = image;
-    RedrawCell(row, column);
-    return true;
+    return EditCell(row, column, [image](CCellData& cell) { cell.m_nImage = image; });
 }
 
 bool CXListCtrl::SetCheckState(int row, int column, int state) {
-    if (!ValidCell(row, column))
-        return false;
-    m_pModel->Row(row).m_cells[static_cast<std::size_t>(column)].m_nCheck = state;
-    RedrawCell(row, column);
-    return true;
+    return EditCell(row, column, [state](CCellData& cell) { cell.m_nCheck = state; });
 }
 
 int CXListCtrl::GetCheckState(int row, int column) const {
     if (!ValidCell(row, column))
         return -1;
-    return m_pModel->Row(row).m_cells[static_cast<std::size_t>(column)].m_nCheck;
+    return m_pModel->Cell(row, column).m_nCheck;
 }
 
 bool CXListCtrl::SetItemData(int row, quintptr value) {
@@ -288,7 +285,7 @@ void CXListCtrl::currentChanged(const QModelIndex& current, const QModelIndex& p
 void CXListCtrl::mousePressEvent(QMouseEvent* event) {
     const QModelIndex idx = indexAt(event->position().toPoint());
     if (ValidCell(idx.row(), idx.column()) && event->button() == Qt::LeftButton) {
-        CCellData& cell = m_pModel->Row(idx.row()).m_cells[static_cast<std::size_t>(idx.column())];
+        CCellData& cell = m_pModel->Cell(idx.row(), idx.column());
         if (cell.m_nCheck >= 0) {
             cell.m_nCheck = cell.m_nCheck == 0 ? 1 : 0;
             RedrawCell(idx.row(), idx.column());

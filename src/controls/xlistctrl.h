@@ -9,6 +9,7 @@
 
 #include <QTableView>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -88,6 +89,8 @@ protected:
 
 private:
     bool ValidCell(int row, int column) const;
+    // Changes one cell and redraws it; false for a row or column out of range.
+    bool EditCell(int row, int column, const std::function<void(CCellData&)>& change);
     void OnColumnClick(int column);
     void ReadColors();
     void CellColors(int row, int column, QColor& text, QColor& back, bool plain) const;

@@ -50,6 +50,10 @@ public:
     void Clear();
     CRowData& Row(int row) { return m_rows[static_cast<std::size_t>(row)]; }
     const CRowData& Row(int row) const { return m_rows[static_cast<std::size_t>(row)]; }
+    CCellData& Cell(int row, int column) { return Row(row).m_cells[static_cast<std::size_t>(column)]; }
+    const CCellData& Cell(int row, int column) const {
+        return Row(row).m_cells[static_cast<std::size_t>(column)];
+    }
     // Puts the rows in a new order; selection follows its rows.
     void Reorder(const std::vector<int>& order);
 

@@ -62,7 +62,7 @@ CTextLine& CXListCtrl::Text() const {
 }
 
 void CXListCtrl::CellColors(int row, int column, QColor& text, QColor& back, bool plain) const {
-    const CCellData& cell = m_pModel->Row(row).m_cells[static_cast<std::size_t>(column)];
+    const CCellData& cell = m_pModel->Cell(row, column);
     text = cell.m_textColor;
     back = cell.m_backColor;
     if (plain || !IsItemSelected(row) || !(m_bFullRowSelect || column == 0))
@@ -84,7 +84,7 @@ void CXListCtrl::PaintCell(QPainter& target, int row, int column, const QRect& r
     CellColors(row, column, text, back, plain);
     CMemDC dc(target, rect);
     QPainter& p = dc.Painter();
-    if (m_pModel->Row(row).m_cells[static_cast<std::size_t>(column)].m_nCheck != -1) {
+    if (m_pModel->Cell(row, column).m_nCheck != -1) {
         DrawCheckCell(p, row, column, rect, text, back);
         return;
     }
@@ -98,7 +98,7 @@ int CXListCtrl::DrawCellImage(QPainter& p, int row, int column, const QRect& rec
     p.fillRect(rect, back);
     if (m_images.IsNull())
         return 0;
-    const int image = m_pModel->Row(row).m_cells[static_cast<std::size_t>(column)].m_nImage;
+    const int image = m_pModel->Cell(row, column).m_nImage;
     if (image < 0 || image >= m_images.Count())
         return 0;
     const QRect left = rect.adjusted(CXHeaderCtrl::kItemSpacing, 0, 0, 0);
@@ -128,7 +128,7 @@ void CXListCtrl::DrawCellText(QPainter& p, int row, int column, QRect rect, cons
         p.drawLine(rect.left() - 3, rect.bottom(), rect.right(), rect.bottom());
         return;
     }
-    const CCellData& cell = m_pModel->Row(row).m_cells[static_cast<std::size_t>(column)];
+    const CCellData& cell = m_pModel->Cell(row, column);
     if (!cell.m_strText.isEmpty()) {
         p.fillRect(rect, back);
         p.setPen(text);
@@ -156,7 +156,7 @@ void CXListCtrl::DrawCheckCell(QPainter& p, int row, int column, QRect rect, con
     }
     if (rect.width() < 9)
         return;
-    const CCellData& cell = m_pModel->Row(row).m_cells[static_cast<std::size_t>(column)];
+    const CCellData& cell = m_pModel->Cell(row, column);
     // The box is as tall as the cell less its bottom grid line.
     const int size = rect.height() - 1;
     int left = rect.left() + 9;
