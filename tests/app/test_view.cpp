@@ -1,6 +1,7 @@
 #include "cairnbookdoc.h"
 #include "cairnbookview.h"
 #include "coordinate.h"
+#include "pixels.h"
 #include "res/resource.h"
 #include "test_helpers.h"
 #include "velbutton.h"
@@ -169,11 +170,7 @@ int InkOf(const QString& text, const QFont& font) {
     p.setFont(font);
     p.setPen(Qt::black);
     p.drawText(QPoint(2, 15), text);
-    int n = 0;
-    for (int y = 0; y < img.height(); ++y)
-        for (int x = 0; x < img.width(); ++x)
-            n += qGray(img.pixel(x, y)) < 128;
-    return n;
+    return CountInk(img, img.rect(), 128);
 }
 
 TEST_F(View, FirstRowShowsItsNumberNotItsText) {
@@ -183,10 +180,7 @@ TEST_F(View, FirstRowShowsItsNumberNotItsText) {
     ASSERT_EQ(Cell(0, 0), "0");
     const QImage img = view.m_pList->viewport()->grab().toImage();
     const QRect cell = view.m_pList->visualRect(view.m_pList->model()->index(0, 0));
-    int ink = 0; // inside the grid lines
-    for (int y = cell.top() + 1; y < cell.bottom(); ++y)
-        for (int x = cell.left(); x < cell.right(); ++x)
-            ink += qGray(img.pixel(x, y)) < 128;
+    const int ink = CountInk(img, cell.adjusted(0, 1, -1, -1), 128); // inside the grid lines
     const int one = InkOf("1", view.m_pList->font()), zero = InkOf("0", view.m_pList->font());
     ASSERT_NE(one, zero);
     EXPECT_NEAR(ink, one, 2);

@@ -1,3 +1,4 @@
+#include "pixels.h"
 #include "velbutton.h"
 
 #include <QSignalSpy>
@@ -6,21 +7,9 @@
 
 namespace {
 
-// Leftmost column holding a dark caption pixel, -1 when none.
-int FirstInkColumn(const QImage& img) {
-    for (int x = 3; x < img.width() - 3; ++x)
-        for (int y = 3; y < img.height() - 3; ++y)
-            if (qGray(img.pixel(x, y)) < 60)
-                return x;
-    return -1;
-}
-
-int FirstInkRow(const QImage& img) {
-    for (int y = 3; y < img.height() - 3; ++y)
-        for (int x = 3; x < img.width() - 3; ++x)
-            if (qGray(img.pixel(x, y)) < 60)
-                return y;
-    return -1;
+// Where the caption's ink starts, inside the bevel.
+QPoint CaptionStart(const QImage& img) {
+    return InkBounds(img, img.rect().adjusted(3, 3, -4, -4)).topLeft();
 }
 
 TEST(VelButton, CaptionFollowsTheCheckedState) {
@@ -42,8 +31,8 @@ TEST(VelButton, EachCaptionIsDrawn) {
     button.update();
     const QImage show = button.grab().toImage();
     EXPECT_NE(hide, show);
-    EXPECT_GE(FirstInkColumn(hide), 2);
-    EXPECT_GE(FirstInkColumn(show), 2);
+    EXPECT_GE(CaptionStart(hide).x(), 2);
+    EXPECT_GE(CaptionStart(show).x(), 2);
 }
 
 TEST(VelButton, ReleaseInsideTogglesAndClicks) {
@@ -72,8 +61,7 @@ TEST(VelButton, PressedLooksSunkenWithTheCaptionShifted) {
     const QImage up = button.grab().toImage();
     button.setDown(true);
     const QImage down = button.grab().toImage();
-    EXPECT_EQ(FirstInkColumn(down), FirstInkColumn(up) + 1);
-    EXPECT_EQ(FirstInkRow(down), FirstInkRow(up) + 1);
+    EXPECT_EQ(CaptionStart(down), CaptionStart(up) + QPoint(1, 1));
     // Raised: dark bevel bottom right; sunken: dark outline top left.
     EXPECT_LT(qGray(up.pixel(68, 18)), 120);
     EXPECT_GT(qGray(up.pixel(0, 0)), 200);

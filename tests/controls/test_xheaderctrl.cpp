@@ -1,3 +1,4 @@
+#include "pixels.h"
 #include "xheaderctrl.h"
 #include "xlistctrl.h"
 
@@ -15,13 +16,6 @@ protected:
         list.show();
     }
     QImage Grab() { return list.Header()->grab().toImage(); }
-    int Count(const QImage& img, QRect area, QColor c) {
-        int n = 0;
-        for (int y = area.top(); y <= area.bottom(); ++y)
-            for (int x = area.left(); x <= area.right(); ++x)
-                n += img.pixel(x, y) == c.rgb(); // palette colours may differ below 8 bits
-        return n;
-    }
     QRect Section(int c) {
         CXHeaderCtrl* h = list.Header();
         return QRect(h->sectionViewportPosition(c), 0, h->sectionSize(c), h->height());
@@ -34,19 +28,15 @@ TEST_F(Header, LabelsInTealInsetBySixPixels) {
     const QRect name = Section(1);
     // Antialiased text: count the pixels that lean toward the label colour.
     auto teal = [&](QRect area) {
-        int n = 0;
-        for (int y = area.top(); y <= area.bottom(); ++y)
-            for (int x = area.left(); x <= area.right(); ++x) {
-                const QColor c = img.pixelColor(x, y);
-                n += c.red() < 150 && c.blue() > c.red() + 15 && c.green() > c.red() + 15;
-            }
-        return n;
+        return CountPixels(img, area, [](QColor c) {
+            return c.red() < 150 && c.blue() > c.red() + 15 && c.green() > c.red() + 15;
+        });
     };
     EXPECT_GT(teal(name), 40);
     EXPECT_EQ(teal(QRect(name.left(), 0, CXHeaderCtrl::kItemSpacing, name.height())), 0);
     // Past the last column only the face colour remains.
     const QRect beyond(Section(2).right() + 3, 3, 20, img.height() - 6);
-    EXPECT_EQ(Count(img, beyond, list.Header()->palette().button().color()),
+    EXPECT_EQ(CountColor(img, beyond, list.Header()->palette().button().color()),
               beyond.width() * beyond.height());
 }
 
@@ -57,18 +47,18 @@ TEST_F(Header, TriangleFollowsTheSortState) {
     const QRect col = Section(2);
     const int o = col.height() / 4;
     const QRect tri(col.left() + col.width() - 3 * o - 3, 0, 3 * o + 3, col.height());
-    const int before = Count(Grab(), tri, dark);
+    const int before = CountColor(Grab(), tri, dark);
     list.SortByColumn(2, 0);
     const QImage asc = Grab();
-    EXPECT_GT(Count(asc, tri, dark), before + 3);
-    EXPECT_GT(Count(asc, tri, light), 3);
+    EXPECT_GT(CountColor(asc, tri, dark), before + 3);
+    EXPECT_GT(CountColor(asc, tri, light), 3);
     // Ascending: the flat dark edge is on top (row o); descending: the light base at the bottom.
-    EXPECT_GT(Count(asc, QRect(tri.left(), o, tri.width(), 1), dark), o);
+    EXPECT_GT(CountColor(asc, QRect(tri.left(), o, tri.width(), 1), dark), o);
     list.SortByColumn(2, 1);
     const QImage desc = Grab();
-    EXPECT_GT(Count(desc, QRect(tri.left(), col.height() - o - 1, tri.width(), 1), light), o);
+    EXPECT_GT(CountColor(desc, QRect(tri.left(), col.height() - o - 1, tri.width(), 1), light), o);
     list.SortByColumn(2, 2);
-    EXPECT_EQ(Count(Grab(), tri, dark), before);
+    EXPECT_EQ(CountColor(Grab(), tri, dark), before);
     EXPECT_TRUE(h->IsOwnerDrawn(2));
     EXPECT_FALSE(h->IsOwnerDrawn(1));
 }

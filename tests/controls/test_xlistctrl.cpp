@@ -1,3 +1,4 @@
+#include "pixels.h"
 #include "xlistctrl.h"
 
 #include <QApplication>
@@ -31,13 +32,6 @@ protected:
     }
     QRect Cell(int row, int col) { return list.visualRect(list.model()->index(row, col)); }
     QImage Grab() { return list.viewport()->grab().toImage(); }
-    int Count(const QImage& img, QRect r, std::function<bool(QColor)> pred) {
-        int n = 0;
-        for (int y = r.top(); y <= r.bottom(); ++y)
-            for (int x = r.left(); x <= r.right(); ++x)
-                n += pred(img.pixelColor(x, y));
-        return n;
-    }
     CXListCtrl list;
 };
 
@@ -61,13 +55,13 @@ TEST_F(List, EmptyListSaysSo) {
     EXPECT_EQ(img.pixelColor(5, 5), kCyan);
     // The message starts 10 pixels below the header, centred.
     const QRect firstRows(0, 0, img.width(), 10);
-    EXPECT_EQ(Count(img, firstRows, [](QColor c) { return c != kCyan; }), 0);
+    EXPECT_EQ(CountPixels(img, firstRows, [](QColor c) { return c != kCyan; }), 0);
     const QRect text(img.width() / 2 - 80, 10, 160, 20);
-    EXPECT_GT(Count(img, text, [](QColor c) { return qGray(c.rgb()) < 100; }), 20);
+    EXPECT_GT(CountPixels(img, text, [](QColor c) { return qGray(c.rgb()) < 100; }), 20);
     AddRow("A", 0, 0);
     const QImage filled = Grab();
-    EXPECT_EQ(Count(filled, QRect(0, Cell(0, 0).bottom() + 2, img.width(), 30),
-                    [](QColor c) { return qGray(c.rgb()) < 100; }),
+    EXPECT_EQ(CountPixels(filled, QRect(0, Cell(0, 0).bottom() + 2, img.width(), 30),
+                          [](QColor c) { return qGray(c.rgb()) < 100; }),
               0);
 }
 
@@ -84,24 +78,24 @@ TEST_F(List, CellsDrawColoursNumbersBoxesAndGrid) {
     // Own colours: blue background, red text.
     const QRect beta = Cell(1, 1);
     EXPECT_EQ(img.pixelColor(beta.right() - 3, beta.center().y()), QColor(0, 0, 255));
-    EXPECT_GT(Count(img, beta, [](QColor c) { return c.red() > 150 && c.blue() < 150; }), 5);
+    EXPECT_GT(CountPixels(img, beta, [](QColor c) { return c.red() > 150 && c.blue() < 150; }), 5);
     // Grid lines are black along the right and bottom edges.
     const QRect alpha = Cell(0, 1);
     EXPECT_EQ(img.pixelColor(alpha.right(), alpha.center().y()), QColor(Qt::black));
     EXPECT_EQ(img.pixelColor(alpha.center().x(), alpha.bottom()), QColor(Qt::black));
     // The icon sits 6 pixels in: nothing of it in the first 6 columns.
     const QRect icon = Cell(0, 2);
-    EXPECT_EQ(Count(img, QRect(icon.left(), icon.top() + 1, 6, icon.height() - 2),
-                    [](QColor c) { return c != kCyan; }),
+    EXPECT_EQ(CountPixels(img, QRect(icon.left(), icon.top() + 1, 6, icon.height() - 2),
+                          [](QColor c) { return c != kCyan; }),
               0);
-    EXPECT_GT(Count(img, QRect(icon.left() + 6, icon.top() + 1, 16, icon.height() - 2),
-                    [](QColor c) { return c != kCyan; }),
+    EXPECT_GT(CountPixels(img, QRect(icon.left() + 6, icon.top() + 1, 16, icon.height() - 2),
+                          [](QColor c) { return c != kCyan; }),
               20);
     // A checked box holds the black tick, an unchecked one does not.
     auto ink = [&](int row) {
         const QRect c = Cell(row, 3);
-        return Count(img, c.adjusted(c.width() / 2 - 5, 3, -(c.width() / 2 - 5), -3),
-                     [](QColor k) { return k == QColor(Qt::black); });
+        return CountPixels(img, c.adjusted(c.width() / 2 - 5, 3, -(c.width() / 2 - 5), -3),
+                           [](QColor k) { return k == QColor(Qt::black); });
     };
     EXPECT_GE(ink(0), 14);
     EXPECT_EQ(ink(1), 0);

@@ -3,6 +3,7 @@
 #include "coordinate.h"
 #include "editwaypointdlg.h"
 #include "mapgeometry.h"
+#include "pixels.h"
 #include "res/resource.h"
 #include "test_helpers.h"
 #include "viewprint.h"
@@ -62,15 +63,9 @@ TEST_F(MapFace, WaypointIconAndLabel) {
     const QImage img = Grab();
     int x = 0, y = 0;
     GeoToClient(view.Frame(), view.Outer(), 47.5, -122.25, x, y);
-    int icon = 0, label = 0;
-    for (int dy = -8; dy < 8; ++dy)
-        for (int dx = -8; dx < 8; ++dx)
-            icon += img.pixelColor(x + dx, y + dy) != kSky;
-    for (int dy = -16; dy < -8; ++dy)
-        for (int dx = -20; dx < 20; ++dx)
-            label += qGray(img.pixel(x + dx, y + dy)) < 90;
-    EXPECT_GT(icon, 30);
-    EXPECT_GT(label, 10);
+    EXPECT_GT(CountPixels(img, QRect(x - 8, y - 8, 16, 16), [](QColor c) { return c != kSky; }),
+              30);
+    EXPECT_GT(CountInk(img, QRect(x - 20, y - 16, 40, 8)), 10); // the label
     view.OnCommand(res::ID_HIDE_WAYPOINTS);
     const QImage hidden = Grab();
     EXPECT_EQ(hidden.pixelColor(x, y), kSky);
@@ -83,12 +78,8 @@ TEST_F(MapFace, ScaleBarAndReadout) {
     const QImage img = Grab();
     const int cy = view.Outer().Cy();
     const int Y = 2 * cy - 50;
-    EXPECT_EQ(img.pixelColor(60, Y + 4), QColor(Qt::black)); // the bar
-    int ink = 0;
-    for (int yy = 2 * cy - 41; yy < 2 * cy - 9; ++yy)
-        for (int xx = 10; xx < 110; ++xx)
-            ink += qGray(img.pixel(xx, yy)) < 90;
-    EXPECT_GT(ink, 30); // the read-out text
+    EXPECT_EQ(img.pixelColor(60, Y + 4), QColor(Qt::black));       // the bar
+    EXPECT_GT(CountInk(img, QRect(10, 2 * cy - 41, 100, 32)), 30); // the read-out text
 }
 
 TEST_F(MapFace, ClickInAModeBoxOpensItsMenuWithoutZooming) {
