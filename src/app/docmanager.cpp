@@ -51,15 +51,18 @@ CChildFrame* CDocManager::CreateFrame(CDocRecord& rec) {
     auto* frame = new CChildFrame(view);
     frame->m_fnCanClose = [this](CChildFrame* f) { return CanCloseFrame(f); };
     frame->m_fnClosed = [this](CChildFrame* f) { FrameClosed(f); };
-    view->m_fnRowsRebuilt = [this, &rec](CCairnbookView* done) {
+    // The document's other views follow: at their next paint after a rebuild,
+    // at once after a removal (their rows point at the removed entries).
+    auto others = [&rec](CCairnbookView* done, void (CCairnbookView::*follow)()) {
         for (CChildFrame* f : rec.m_frames)
             if (f->View() != done)
-                f->View()->InvalidateRows();
+                (f->View()->*follow)();
     };
-    view->m_fnEntriesRemoved = [&rec](CCairnbookView* done) {
-        for (CChildFrame* f : rec.m_frames)
-            if (f->View() != done)
-                f->View()->FillList();
+    view->m_fnRowsRebuilt = [others](CCairnbookView* done) {
+        others(done, &CCairnbookView::InvalidateRows);
+    };
+    view->m_fnEntriesRemoved = [others](CCairnbookView* done) {
+        others(done, &CCairnbookView::FillList);
     };
     rec.m_frames.push_back(frame);
     m_area.addSubWindow(frame);

@@ -46,9 +46,7 @@ public:
                       EPromptIcon) override {
         m_err << cp1252::ToUtf8(caption) << ": " << cp1252::ToUtf8(text) << "\n";
         switch (buttons) {
-        case EPromptButtons::okCancel:
-            m_bDeclined = m_bDeclined || !m_bYes;
-            return m_bYes ? EPromptAnswer::ok : EPromptAnswer::cancel;
+        case EPromptButtons::okCancel: return m_bYes ? EPromptAnswer::ok : EPromptAnswer::cancel;
         case EPromptButtons::yesNo:
         case EPromptButtons::yesNoCancel:
             return m_bReplace ? EPromptAnswer::yes : EPromptAnswer::no;
@@ -56,13 +54,11 @@ public:
         }
         return EPromptAnswer::ok;
     }
-    bool Declined() const { return m_bDeclined; }
 
 private:
     std::ostream& m_err;
     bool m_bYes;
     bool m_bReplace;
-    bool m_bDeclined = false;
 };
 
 std::string NeedValue(const std::vector<std::string>& args, std::size_t& i) {
@@ -147,8 +143,8 @@ int List(CCairnbookDoc& doc, const CCliOptions& opt, std::ostream& out) {
     return kExitOk;
 }
 
-int Save(CCairnbookDoc& doc, const std::string& path, const CCliPrompt& prompt, std::ostream& err) {
-    if (doc.SaveFile(path) == ESaveResult::cancelled || prompt.Declined()) {
+int Save(CCairnbookDoc& doc, const std::string& path, std::ostream& err) {
+    if (doc.SaveFile(path) == ESaveResult::cancelled) {
         err << "cairnbook-cli: " << path << " was not written (answer with --yes to write it)\n";
         return kExitDeclined;
     }
@@ -163,10 +159,10 @@ int Run(const CCliOptions& opt, std::ostream& out, std::ostream& err) {
     if (opt.m_strCommand == "list")
         return List(doc, opt, out);
     if (opt.m_strCommand == "convert")
-        return Save(doc, opt.m_files[1], prompt, err);
+        return Save(doc, opt.m_files[1], err);
     for (std::size_t i = 1; i < opt.m_files.size(); ++i)
         doc.MergeFile(opt.m_files[i]);
-    return Save(doc, *opt.m_output, prompt, err);
+    return Save(doc, *opt.m_output, err);
 }
 
 } // namespace

@@ -68,6 +68,8 @@ public:
     COuterRect Outer() const;
     CMapFrame Frame() const;
     void SetFrame(const CMapFrame& frame);
+    // A new frame from the mouse: its picture is fetched anew.
+    void MoveFrame(const CMapFrame& frame);
     void DrawMap(QPainter& p, const QRect& clip);
     void DiscardMapImage();
     bool FetchMapImage();

@@ -103,6 +103,12 @@ void CCairnbookView::SetFrame(const CMapFrame& frame) {
     m_dCenterLat = frame.m_dCenterLat;
 }
 
+void CCairnbookView::MoveFrame(const CMapFrame& frame) {
+    SetFrame(frame);
+    DiscardMapImage();
+    update();
+}
+
 void CCairnbookView::DiscardMapImage() {
     m_pMapImage.reset();
     if (m_pDownload)
@@ -274,9 +280,7 @@ void CCairnbookView::OnMapLeftClick(const QPoint& pt) {
     case ID_MAP_ADD_WAYPOINT: AddWaypointAt(pt); return;
     default: return;
     }
-    SetFrame(f);
-    DiscardMapImage();
-    update();
+    MoveFrame(f);
 }
 
 void CCairnbookView::OnMapRightClick(const QPoint& pt) {
@@ -287,9 +291,7 @@ void CCairnbookView::OnMapRightClick(const QPoint& pt) {
         ZoomInAt(f, Outer(), pt.x(), pt.y());
     else
         return;
-    SetFrame(f);
-    DiscardMapImage();
-    update();
+    MoveFrame(f);
 }
 
 void CCairnbookView::AddWaypointAt(const QPoint& pt) {

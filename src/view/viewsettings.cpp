@@ -61,10 +61,10 @@ void CCairnbookView::OnViewMap() {
 
 void CCairnbookView::OnHideWaypoints() {
     m_bHideWaypoints = !m_bHideWaypoints;
-    if (m_pHideButton)
+    if (m_pHideButton) {
         m_pHideButton->SetCheck(m_bHideWaypoints);
-    if (m_pHideButton)
         m_pHideButton->update();
+    }
     update();
 }
 
