@@ -38,9 +38,13 @@ CDocRecord& CDocManager::NewRecord(std::unique_ptr<CCairnbookDoc> doc, const QSt
     rec->m_pDoc = std::move(doc);
     rec->m_strTitle = title;
     CDocRecord& ref = *rec;
-    ref.m_pDoc->SetViewsInvalidator([this, &ref] {
-        for (CChildFrame* f : ref.m_frames)
+    // A merge reaches every window at once, like the list commands.
+    ref.m_pDoc->SetViewsInvalidator([&ref] {
+        for (CChildFrame* f : ref.m_frames) {
+            f->View()->FillList();
             f->View()->update();
+        }
+        ref.m_pDoc->m_bListChanged = false;
     });
     m_records.push_back(std::move(rec));
     return ref;
@@ -52,7 +56,8 @@ CChildFrame* CDocManager::CreateFrame(CDocRecord& rec) {
     frame->m_fnCanClose = [this](CChildFrame* f) { return CanCloseFrame(f); };
     frame->m_fnClosed = [this](CChildFrame* f) { FrameClosed(f); };
     // The document's other views follow: at their next paint after a rebuild,
-    // at once after a removal (their rows point at the removed entries).
+    // at once after a command changed entries (their rows may point at
+    // removed ones, or miss added ones).
     auto others = [&rec](CCairnbookView* done, void (CCairnbookView::*follow)()) {
         for (CChildFrame* f : rec.m_frames)
             if (f->View() != done)
@@ -61,7 +66,7 @@ CChildFrame* CDocManager::CreateFrame(CDocRecord& rec) {
     view->m_fnRowsRebuilt = [others](CCairnbookView* done) {
         others(done, &CCairnbookView::InvalidateRows);
     };
-    view->m_fnEntriesRemoved = [others](CCairnbookView* done) {
+    view->m_fnListChanged = [others](CCairnbookView* done) {
         others(done, &CCairnbookView::FillList);
     };
     rec.m_frames.push_back(frame);
@@ -160,11 +165,20 @@ bool CDocManager::OnFileSave(CDocRecord& rec) {
     const std::string& path = rec.m_pDoc->GetPathName();
     if (path.empty())
         return OnFileSaveAs(rec);
+    // LOC is import-only: native bytes under a ".loc" name would read back as
+    // a LOC file without waypoints.
+    if (EndsWithNoCase(path, "loc"))
+        return OnFileSaveAs(rec);
     return DoSave(rec, QString::fromStdString(path), false);
 }
 
 bool CDocManager::OnFileSaveAs(CDocRecord& rec) {
-    const auto chosen = m_chooser.ChooseSave("Save As", kSaveFilter);
+    std::string proposed = rec.m_pDoc->GetPathName();
+    if (EndsWithNoCase(proposed, "loc")) {
+        const QFileInfo info(QString::fromStdString(proposed));
+        proposed = (info.path() + "/" + info.completeBaseName() + ".ckb").toStdString();
+    }
+    const auto chosen = m_chooser.ChooseSave("Save As", kSaveFilter, proposed);
     if (!chosen)
         return false;
     QString path = QString::fromStdString(chosen->m_strPath);

@@ -115,6 +115,11 @@ void CheckArity(const CCliOptions& opt) {
         throw CUsageError{"-o belongs to merge"};
     if (opt.m_strCommand != "list" && (opt.m_reference || opt.m_bMetric))
         throw CUsageError{"--reference and --metric belong to list"};
+    const std::string* out = opt.m_strCommand == "convert" ? &opt.m_files[1]
+                             : opt.m_strCommand == "merge" ? &*opt.m_output
+                                                           : nullptr;
+    if (out && EndsWithNoCase(*out, "loc"))
+        throw CUsageError{"LOC files are import-only: " + *out + " cannot be written"};
 }
 
 int List(CCairnbookDoc& doc, const CCliOptions& opt, std::ostream& out) {

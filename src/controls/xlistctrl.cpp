@@ -293,7 +293,9 @@ void CXListCtrl::mousePressEvent(QMouseEvent* event) {
         }
     }
     QTableView::mousePressEvent(event);
-    if (idx.isValid())
+    // A click is the left button's, as the check box's own toggle is: a right
+    // or middle click must not change what the box no longer shows.
+    if (idx.isValid() && event->button() == Qt::LeftButton)
         emit ItemClicked(idx.row(), idx.column());
 }
 

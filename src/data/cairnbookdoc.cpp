@@ -1,6 +1,7 @@
 #include "cairnbookdoc.h"
 
 #include "coordinate.h"
+#include "geodesy.h"
 #include "numtext.h"
 #include "prompt.h"
 #include "res/strings.h"
@@ -20,13 +21,6 @@ std::string Summary(const CWayEntry& e) {
         StrFormat("%d ft", static_cast<int>(e.m_dAltitude * kFeetPerMetreQuestion));
     return e.m_strName + " (" + e.m_strComment + ") " + lat + " " + lon + " " + alt + " " +
            e.m_strAdditionalInfo;
-}
-
-// Integer part toward zero, saturating where a cast would be undefined.
-long long WholePart(double v) {
-    if (!(v == v))
-        return 0;
-    return static_cast<long long>(std::clamp(v, -9.0e18, 9.0e18));
 }
 
 } // namespace
@@ -147,6 +141,7 @@ int CCairnbookDoc::NumberEntries() {
 void CCairnbookDoc::ComputeDistances(bool metric) {
     if (!m_pReference)
         return;
+    m_bDistancesMetric = metric;
     for (const auto& entry : m_WayList) {
         int direction = 0;
         entry->m_dDistance = Distance(*m_pReference, *entry, metric, direction);
@@ -156,23 +151,12 @@ void CCairnbookDoc::ComputeDistances(bool metric) {
 
 double CCairnbookDoc::Distance(const CWayEntry& reference, const CWayEntry& entry, bool metric,
                                int& direction) {
-    const double dy = reference.m_dLatitude - entry.m_dLatitude;
-    const double dx = reference.m_dLongitude - entry.m_dLongitude;
-    const double y = dy * (metric ? 111.11999965975954 : 69.04676666999693);
-    const double x = dx * (metric ? 82.57778346826119 : 51.311455765989855);
-    const double distance = std::sqrt(x * x + y * y);
-    const long long iy = WholePart(y), ix = WholePart(x);
-    if (distance == 0)
-        direction = 0;
-    else if (std::llabs(iy) > std::llabs(WholePart(2 * x)))
-        direction = iy >= 0 ? 4 : 0;
-    else if (std::llabs(ix) > std::llabs(WholePart(2 * y)))
-        direction = ix >= 0 ? 6 : 2;
-    else if (y > 0)
-        direction = x > 0 ? 5 : 3;
-    else
-        direction = x > 0 ? 7 : 1;
-    return distance;
+    const CGeodesicLeg leg = GeodesicLeg(reference.m_dLatitude, reference.m_dLongitude,
+                                         entry.m_dLatitude, entry.m_dLongitude);
+    direction = CompassSector(leg.m_dBearing);
+    if (!(leg.m_dMetres > 0))
+        direction = 0; // no way to go: a coincident or unusable pair reads North
+    return leg.m_dMetres / (metric ? 1000.0 : kMetresPerMile);
 }
 
 void CCairnbookDoc::GetExtents(double& maxLat, double& minLat, double& maxLon,

@@ -28,6 +28,8 @@ public:
     // filter is "description|patterns|...||"; nothing when the user cancels.
     virtual std::optional<CChosenFile> ChooseOpen(const std::string& title,
                                                   const std::string& filter) = 0;
+    // proposed: the path the dialog starts with (empty: none).
     virtual std::optional<CChosenFile> ChooseSave(const std::string& title,
-                                                  const std::string& filter) = 0;
+                                                  const std::string& filter,
+                                                  const std::string& proposed = {}) = 0;
 };

@@ -20,6 +20,8 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace {
 
 constexpr ColorRef kRowText = Rgb(0, 0, 0);
@@ -109,31 +111,51 @@ void CCairnbookView::FillList() {
         return;
     CWaitCursor wait;
     m_pList->SetRedraw(false);
+    ApplyUnitTitles();
     m_nRows = 0;
     m_pList->DeleteAllItems();
-    for (const auto& entry : m_doc.Entries()) {
-        if (m_nRows >= kMaxRows)
-            break;
-        FillRow(entry.get(), m_nRows);
+    const int rows = RowsForDocument();
+    for (int i = 0; i < rows; ++i) {
+        FillRow(m_doc.Entries()[static_cast<std::size_t>(i)].get(), m_nRows);
         ++m_nRows;
     }
     m_bRowsStale = false;
-    m_bListMetric = m_bMetric;
     m_pList->SetRedraw(true);
 }
 
 void CCairnbookView::RefreshRows() {
     if (!m_bControlsCreated)
         return;
-    CWaitCursor wait;
-    int i = 0;
-    for (const auto& entry : m_doc.Entries()) {
-        if (i >= kMaxRows)
-            break;
-        FillRow(entry.get(), i);
-        ++i;
+    // Rewriting rows in place is only right while they stand for the same
+    // entries; another view may have added some since.
+    if (m_nRows != RowsForDocument() || m_bRowsStale) {
+        FillList();
+        return;
     }
+    CWaitCursor wait;
+    ApplyUnitTitles();
+    for (int i = 0; i < m_nRows; ++i)
+        FillRow(m_doc.Entries()[static_cast<std::size_t>(i)].get(), i);
+}
+
+int CCairnbookView::RowsForDocument() const {
+    return static_cast<int>(std::min<std::size_t>(m_doc.Entries().size(), kMaxRows));
+}
+
+void CCairnbookView::ApplyUnitTitles() {
+    // Distances were computed in the unit of the view that last asked.
+    if (m_doc.m_pReference && m_doc.DistancesMetric() != m_bMetric)
+        m_doc.ComputeDistances(m_bMetric);
+    if (m_bListMetric == m_bMetric)
+        return;
+    m_pList->SetColumnTitle(5, m_bMetric ? res::kAltitudeMetric : res::kAltitudeFeet);
+    m_pList->SetColumnTitle(10, m_bMetric ? res::kDistanceMetric : res::kDistanceMiles);
     m_bListMetric = m_bMetric;
+}
+
+void CCairnbookView::ListChanged() {
+    if (m_fnListChanged)
+        m_fnListChanged(this);
 }
 
 void CCairnbookView::FillRow(CWayEntry* entry, int index) {

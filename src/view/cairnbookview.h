@@ -92,9 +92,10 @@ public:
     void InvalidateRows();
     // Called after this view rebuilt its rows from a changed document.
     std::function<void(CCairnbookView*)> m_fnRowsRebuilt;
-    // Called after this view removed entries from the document: other views
-    // of it must drop their rows at once, which point at the removed entries.
-    std::function<void(CCairnbookView*)> m_fnEntriesRemoved;
+    // Called after this view added, changed or removed entries of the
+    // document: its other views rebuild their rows at once, so that no row
+    // points at a removed entry and none misses an added one.
+    std::function<void(CCairnbookView*)> m_fnListChanged;
 
     static constexpr int kMaxRows = 2000;
     static constexpr int kListId = 130;
@@ -150,6 +151,10 @@ private:
     void Layout();
     void RebuildIfChanged();
     void ApplyMetricToList();
+    void ApplyUnitTitles();
+    void ListChanged();
+    // The rows the list holds when it shows the document: at most kMaxRows.
+    int RowsForDocument() const;
     // The unit the list's titles and values are in; a toggle made in map face
     // reaches the list when it is shown again.
     bool m_bListMetric = false;

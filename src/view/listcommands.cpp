@@ -61,6 +61,7 @@ CWayEntry* CCairnbookView::AddFromDialog(const CEditWaypointDlg& dlg) {
         FillRow(raw, m_nRows);
         ++m_nRows;
     }
+    ListChanged();
     return raw;
 }
 
@@ -87,6 +88,7 @@ void CCairnbookView::OnEditRow(int row) {
     entry->m_strAdditionalInfo = FromQString(dlg.m_strAdditionalInfo);
     m_doc.SetModifiedFlag();
     FillRow(entry, row);
+    ListChanged();
 }
 
 void CCairnbookView::OnListClick(int row, int column) {
@@ -98,6 +100,7 @@ void CCairnbookView::OnListClick(int row, int column) {
     std::uint8_t& flag = column == 7 ? entry->m_bGeocache : entry->m_bVisible;
     flag = flag == 0 ? 1 : 0;
     m_doc.SetModifiedFlag();
+    ListChanged();
 }
 
 void CCairnbookView::OnDeleteKey() {
@@ -116,8 +119,7 @@ void CCairnbookView::OnDeleteKey() {
     m_doc.SetModifiedFlag();
     m_pList->DeleteItem(r);
     --m_nRows;
-    if (m_fnEntriesRemoved)
-        m_fnEntriesRemoved(this);
+    ListChanged();
 }
 
 void CCairnbookView::OnDeleteWaypoint() {
@@ -139,8 +141,7 @@ void CCairnbookView::OnDeleteWaypoint() {
         --m_nRows;
     }
     m_doc.SetModifiedFlag();
-    if (m_fnEntriesRemoved)
-        m_fnEntriesRemoved(this);
+    ListChanged();
     if (anchor >= m_nRows)
         anchor = m_nRows - 1;
     if (anchor >= 0) {
@@ -219,6 +220,7 @@ void CCairnbookView::OnEditPaste() {
         m_doc.SetModifiedFlag();
         FillList();
         update();
+        ListChanged();
     }
 }
 

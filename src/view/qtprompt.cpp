@@ -77,13 +77,14 @@ std::optional<CChosenFile> CQtFileChooser::ChooseOpen(const std::string& title,
 }
 
 std::optional<CChosenFile> CQtFileChooser::ChooseSave(const std::string& title,
-                                                      const std::string& filter) {
+                                                      const std::string& filter,
+                                                      const std::string& proposed) {
     const QStringList filters = ToQtFilters(filter);
     QString selected = filters.value(0);
     // An existing file is replaced without asking, and no extension is added
     // here: the caller adds the one of the chosen filter.
-    const QString path = QFileDialog::getSaveFileName(m_pOwner, QString::fromStdString(title),
-                                                      QString(), filters.join(";;"), &selected,
-                                                      QFileDialog::DontConfirmOverwrite);
+    const QString path = QFileDialog::getSaveFileName(
+        m_pOwner, QString::fromStdString(title), QString::fromStdString(proposed),
+        filters.join(";;"), &selected, QFileDialog::DontConfirmOverwrite);
     return Chosen(path, filters, selected);
 }

@@ -22,8 +22,8 @@ public:
     explicit CQtFileChooser(QWidget* owner = nullptr) : m_pOwner(owner) {}
     std::optional<CChosenFile> ChooseOpen(const std::string& title,
                                           const std::string& filter) override;
-    std::optional<CChosenFile> ChooseSave(const std::string& title,
-                                          const std::string& filter) override;
+    std::optional<CChosenFile> ChooseSave(const std::string& title, const std::string& filter,
+                                          const std::string& proposed = {}) override;
 
 private:
     QWidget* m_pOwner;

@@ -39,7 +39,9 @@ void CCairnbookView::OnViewList() {
     if (!m_bMapMode || !m_bControlsCreated)
         return;
     m_bMapMode = false;
-    if (m_bListMetric != m_bMetric)
+    // A metric toggle made in map face, here or in another view, reaches the
+    // titles and the values now.
+    if (m_bListMetric != m_bMetric || (m_doc.m_pReference && m_doc.DistancesMetric() != m_bMetric))
         ApplyMetricToList();
     m_pList->show();
     m_pHideButton->hide();
@@ -88,9 +90,6 @@ void CCairnbookView::ApplyMetricToList() {
     if (!m_bControlsCreated)
         return;
     m_pList->SetRedraw(false);
-    m_pList->SetColumnTitle(5, m_bMetric ? kAltitudeMetric : kAltitudeFeet);
-    m_pList->SetColumnTitle(10, m_bMetric ? kDistanceMetric : kDistanceMiles);
-    m_doc.ComputeDistances(m_bMetric);
     RefreshRows();
     m_pList->SetRedraw(true);
 }

@@ -2,22 +2,27 @@
 #include "cairnbookdoc.h"
 #include "cairnbookview.h"
 #include "childframe.h"
+#include "clipboardtext.h"
 #include "coordinate.h"
 #include "docmanager.h"
+#include "editwaypointdlg.h"
 #include "mainframe.h"
 #include "pixels.h"
 #include "res/resource.h"
 #include "test_helpers.h"
+#include "textcodec.h"
 #include "xlistctrl.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QUrl>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <set>
 
 namespace {
 
@@ -161,21 +166,86 @@ TEST_F(App, SecondWindowShowsRowsAndOnlyTheLastOneAsks) {
     EXPECT_EQ(first->windowTitle(), "sample.ckb[*]");
 }
 
-TEST_F(App, DeletingInOneWindowRefreshesTheOther) {
-    CChildFrame* first = Open(kSample);
+// Every row of every window of the document stands for one of its entries,
+// each entry once: a stale row would point at freed memory.
+void ExpectRowsMatchTheDocument(const CDocRecord& rec, const char* step) {
+    const CCairnbookDoc& doc = *rec.m_pDoc;
+    for (CChildFrame* f : rec.m_frames) {
+        CXListCtrl* list = f->View()->m_pList;
+        ASSERT_EQ(list->GetItemCount(), static_cast<int>(doc.Entries().size())) << step;
+        std::set<const CWayEntry*> seen;
+        for (int r = 0; r < list->GetItemCount(); ++r) {
+            const auto* e = reinterpret_cast<const CWayEntry*>(list->GetItemData(r));
+            EXPECT_GE(doc.IndexOf(e), 0) << step << " row " << r;
+            EXPECT_TRUE(seen.insert(e).second) << step << " row " << r;
+        }
+    }
+}
+
+void SelectOnly(CCairnbookView* view, int row) {
+    view->m_pList->clearSelection();
+    view->m_pList->SetItemSelected(row, true);
+    view->m_pList->SetSelectionMark(row);
+}
+
+// Commands in one window reach the other at once, without a paint between.
+TEST_F(App, TwoWindowsOfOneDocumentFollowEveryChange) {
+    CCairnbookView* one = Open(kSample)->View();
     frame.OnCommand(res::ID_WINDOW_NEW);
     QApplication::processEvents();
-    auto* second = qobject_cast<CChildFrame*>(frame.MdiArea().activeSubWindow());
-    second->View()->repaint();
-    CXListCtrl* list = first->View()->m_pList;
-    list->SetItemSelected(0, true);
-    first->View()->OnCommand(res::ID_DELETE_WAYPOINT);
-    // At once, not at the next paint: its rows pointed at the removed waypoint.
-    CXListCtrl* other = second->View()->m_pList;
-    ASSERT_EQ(other->GetItemCount(), 11);
-    const CCairnbookDoc& doc = *frame.DocManager().RecordOf(first)->m_pDoc;
-    for (int r = 0; r < other->GetItemCount(); ++r)
-        EXPECT_GE(doc.IndexOf(reinterpret_cast<CWayEntry*>(other->GetItemData(r))), 0);
+    CCairnbookView* two = qobject_cast<CChildFrame*>(frame.MdiArea().activeSubWindow())->View();
+    two->repaint();
+    CDocRecord& rec = *frame.DocManager().RecordOf(qobject_cast<CChildFrame*>(one->parentWidget()));
+    CWayEntry pasted("PASTED", "x", 47, -122, 0, 0, 1);
+    QApplication::clipboard()->setText(ToQString(FormatClipboardLine(pasted)));
+    one->OnCommand(res::ID_EDIT_PASTE);
+    ExpectRowsMatchTheDocument(rec, "paste");
+    for (int i = 0; i < 2; ++i) {
+        SelectOnly(two, 0);
+        two->OnCommand(res::ID_REFERENCE_POINT);
+        ExpectRowsMatchTheDocument(rec, "reference point");
+    }
+    CEditWaypointDlg dlg;
+    dlg.m_strName = "ADDED";
+    two->AddFromDialog(dlg);
+    ExpectRowsMatchTheDocument(rec, "add");
+    SelectOnly(one, 12);
+    one->OnCommand(res::ID_EDIT_CUT);
+    ExpectRowsMatchTheDocument(rec, "cut");
+    SelectOnly(two, 12);
+    two->OnCommand(res::ID_DELETE_WAYPOINT);
+    ExpectRowsMatchTheDocument(rec, "delete");
+    SelectOnly(one, 0);
+    one->OnCommand(res::ID_EDIT_COPY); // reads the rows' entries
+    CScriptedPrompt quiet;
+    CCairnbookDoc other(quiet);
+    other.AddEntry(std::make_unique<CWayEntry>("MERGED", "", 1, 2, 0, 0, 1));
+    other.SaveFile(dir.Path("more.ckb"));
+    chooser.m_next = CChosenFile{dir.Path("more.ckb"), 1};
+    frame.OnCommand(res::ID_FILE_MERGE);
+    ExpectRowsMatchTheDocument(rec, "merge");
+    SelectOnly(one, 3);
+    one->OnCommand(res::ID_REFERENCE_POINT);
+    ExpectRowsMatchTheDocument(rec, "reference point after merge");
+    EXPECT_EQ(rec.m_pDoc->Entries().size(), 13u);
+}
+
+// LOC is import-only: Save asks for a native name beside it and leaves it alone.
+TEST_F(App, SavingADocumentOpenedFromLocAsksForANewName) {
+    const std::string loc = dir.Path("caches.loc");
+    std::filesystem::copy_file(std::string(CAIRNBOOK_SAMPLES) + "/sample.loc", loc);
+    Open(loc);
+    CDocRecord* rec = frame.DocManager().ActiveRecord();
+    rec->m_pDoc->SetModifiedFlag(true);
+    chooser.m_next.reset();
+    frame.OnCommand(res::ID_FILE_SAVE);
+    EXPECT_EQ(chooser.m_strTitle, "Save As");
+    EXPECT_EQ(chooser.m_strProposed, dir.Path("caches.ckb"));
+    EXPECT_EQ(ReadBytes(loc), ReadBytes(std::string(CAIRNBOOK_SAMPLES) + "/sample.loc"));
+    chooser.m_next = CChosenFile{dir.Path("caches.ckb"), 1};
+    frame.OnCommand(res::ID_FILE_SAVE);
+    EXPECT_EQ(rec->m_strTitle, "caches.ckb");
+    EXPECT_FALSE(rec->m_pDoc->IsModified());
 }
 
 TEST_F(App, NotationChangeReachesEveryWindow) {

@@ -84,11 +84,11 @@ TEST_F(View, MetricToggleRewritesTitlesAndValues) {
     doc.m_pReference = doc.m_WayList[0].get();
     doc.ComputeDistances(false);
     view.RefreshRows();
-    EXPECT_EQ(Cell(1, 10), "51.31");
+    EXPECT_EQ(Cell(1, 10), "68.13");
     view.OnCommand(res::ID_METRIC);
     EXPECT_EQ(view.m_pList->model()->headerData(5, Qt::Horizontal).toString(), "Altitude (m)");
     EXPECT_EQ(view.m_pList->model()->headerData(10, Qt::Horizontal).toString(), "Distance (km)");
-    EXPECT_EQ(Cell(1, 10), "82.58");
+    EXPECT_EQ(Cell(1, 10), "109.64");
     EXPECT_EQ(Cell(1, 5), "100");
     view.OnCommand(res::ID_METRIC);
     EXPECT_EQ(view.m_pList->model()->headerData(5, Qt::Horizontal).toString(), "Altitude (ft)");
@@ -101,10 +101,12 @@ TEST_F(View, MetricToggledOnTheMapReachesTheList) {
     Paint();
     view.OnCommand(res::ID_VIEW_MAP);
     view.OnCommand(res::ID_METRIC);
-    EXPECT_EQ(Cell(0, 5), "328"); // the list is not shown meanwhile
+    EXPECT_EQ(Cell(0, 5), "328");             // the list is not shown meanwhile
+    view.OnCommand(res::ID_FORMAT_DEGMINSEC); // rebuilds the rows, in metres
     view.OnCommand(res::ID_VIEW_LIST);
     EXPECT_EQ(Cell(0, 5), "100");
     EXPECT_EQ(view.m_pList->model()->headerData(5, Qt::Horizontal).toString(), "Altitude (m)");
+    EXPECT_EQ(view.m_pList->model()->headerData(10, Qt::Horizontal).toString(), "Distance (km)");
 }
 
 TEST_F(View, NotationCommandsRebuildRows) {

@@ -1,3 +1,4 @@
+#include "cairnbookdoc.h"
 #include "cli.h"
 #include "res/strings.h"
 #include "test_helpers.h"
@@ -45,6 +46,27 @@ TEST(Cli, ReferenceMetricAndNotation) {
     EXPECT_EQ(missing.code, 2);
 }
 
+// Geodesic distances (to 10 m in the two decimals shown) and compass sectors.
+TEST(Cli, ReferenceDistancesAtThreeLatitudes) {
+    CTempDir dir;
+    CScriptedPrompt prompt;
+    CCairnbookDoc doc(prompt);
+    const double points[][2] = {{0, 0}, {0, 1}, {31, -97}, {30.5, -96.2}, {60, 10}, {59.5, 11.5}};
+    for (int i = 0; i < 6; ++i)
+        doc.AddEntry(std::make_unique<CWayEntry>("P" + std::to_string(i), "", points[i][0],
+                                                 points[i][1], 0, 0, 1));
+    doc.SaveFile(dir.Path("three.ckb"));
+    const char* expected[][3] = {{"P0", "\t111.32\tEast\n", "\t69.17\tEast\n"},
+                                 {"P2", "\t94.55\tSouth East\n", "\t58.75\tSouth East\n"},
+                                 {"P4", "\t101.06\tSouth East\n", "\t62.80\tSouth East\n"}};
+    for (const auto& [ref, km, miles] : expected) {
+        const CRun metric = Cli({"list", dir.Path("three.ckb"), "--reference", ref, "--metric"});
+        EXPECT_NE(metric.out.find(km), std::string::npos) << ref << metric.out;
+        const CRun imperial = Cli({"list", dir.Path("three.ckb"), "--reference", ref});
+        EXPECT_NE(imperial.out.find(miles), std::string::npos) << ref << imperial.out;
+    }
+}
+
 TEST(Cli, UsageErrors) {
     for (const auto& args :
          std::vector<std::vector<std::string>>{{},
@@ -54,7 +76,9 @@ TEST(Cli, UsageErrors) {
                                                {"list", kSample, "--bogus"},
                                                {"merge", kSample, "-o", "x.ckb"},
                                                {"convert", kSample},
-                                               {"list", kSample, "--on-conflict", "maybe"}}) {
+                                               {"list", kSample, "--on-conflict", "maybe"},
+                                               {"convert", kSample, "out.LOC"},
+                                               {"merge", kSample, kSample, "-o", "x.loc"}}) {
         const CRun r = Cli(args);
         EXPECT_EQ(r.code, 2) << (args.empty() ? "" : args[0]);
         EXPECT_NE(r.err.find("usage:"), std::string::npos);

@@ -1,8 +1,10 @@
 #include "cairnbookdoc.h"
 #include "coordinate.h"
+#include "geodesy.h"
 #include "rowtext.h"
 #include "test_helpers.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
 
 namespace {
@@ -146,32 +148,44 @@ TEST(Document, NumberEntriesSkipsUnmarked) {
 struct DistanceCase {
     const char* label;
     double refLat, refLon, lat, lon;
-    bool metric;
-    double distance;
+    double metres; // WGS84 geodesic, from GeographicLib's own solution
     int direction;
 };
 
+// Within a metre of the ellipsoid's geodesic in both units; the direction is
+// the compass sector of the initial bearing.
 TEST(Document, DistanceAndDirection) {
     const DistanceCase cases[] = {
-        {"south", 45, 0, 44, 0, false, 69.04676666999693, 4},
-        {"east", 45, 0, 45, 1, false, 51.311455765989855, 2},
-        {"east km", 10, 5, 10, 6, true, 82.57778346826119, 2},
-        {"same", 3, 3, 3, 3, false, 0, 0},
-        {"north east in miles", 0, 0, 0.01, 0, false, 0.6904676666999693, 1},
-        {"north in km", 0, 0, 0.01, 0, true, 1.1111999965975954, 0},
+        {"equator, one degree east", 0, 0, 0, 1, 111319.4908, 2},
+        {"equator, north", 0, 0, 0.01, 0, 1105.7428, 0},
+        {"latitude 31, north west", 31, -97, 31.3, -97.4, 50607.5249, 7},
+        {"latitude 31, bearing 126", 31, -97, 30.5, -96.2, 94554.4161, 3},
+        {"latitude 60, one degree east", 60, 10, 60, 11, 55799.4704, 2},
+        {"latitude 60, bearing 123", 60, 10, 59.5, 11.5, 101063.6214, 3},
+        {"south", 45, 0, 44, 0, 111122.0083, 4},
+        {"same", 3, 3, 3, 3, 0, 0},
     };
     for (const auto& c : cases) {
         CWayEntry ref("R", "", c.refLat, c.refLon, 0, 0, 1), e("E", "", c.lat, c.lon, 0, 0, 1);
-        int dir = -1;
-        EXPECT_NEAR(CCairnbookDoc::Distance(ref, e, c.metric, dir), c.distance, 1e-9) << c.label;
-        EXPECT_EQ(dir, c.direction) << c.label;
+        for (bool metric : {false, true}) {
+            int dir = -1;
+            const double d = CCairnbookDoc::Distance(ref, e, metric, dir);
+            EXPECT_NEAR(d * (metric ? 1000.0 : 1609.344), c.metres, 1.0) << c.label;
+            EXPECT_EQ(dir, c.direction) << c.label;
+        }
     }
-    // y = 3.7, x = 1.6 after scaling: neither axis dominates, so South West.
-    CWayEntry ref("R", "", 3.7 / 69.04676666999693, 1.6 / 51.311455765989855, 0, 0, 1);
-    CWayEntry origin("O", "", 0, 0, 0, 0, 1);
+}
+
+TEST(Document, CompassSectorsAreCentredOnTheirDirections) {
+    const std::pair<double, int> cases[] = {{0, 0},     {22.4, 0},  {22.5, 1},  {114, 3},
+                                            {180, 4},   {247.4, 5}, {292.5, 7}, {337.4, 7},
+                                            {337.5, 0}, {359.9, 0}, {-10, 0},   {std::nan(""), 0}};
+    for (const auto& [bearing, sector] : cases)
+        EXPECT_EQ(CompassSector(bearing), sector) << bearing;
+    CWayEntry pole("P", "", 95, 0, 0, 0, 1), nan("N", "", std::nan(""), 0, 0, 0, 1);
     int dir = -1;
-    CCairnbookDoc::Distance(ref, origin, false, dir);
-    EXPECT_EQ(dir, 5);
+    EXPECT_EQ(CCairnbookDoc::Distance(pole, nan, false, dir), 0.0);
+    EXPECT_EQ(dir, 0);
 }
 
 TEST(Document, ComputeDistancesNeedsAReference) {
@@ -184,7 +198,7 @@ TEST(Document, ComputeDistancesNeedsAReference) {
     EXPECT_EQ(doc.m_WayList[1]->m_dDistance, 99);
     doc.m_pReference = doc.m_WayList[0].get();
     doc.ComputeDistances(false);
-    EXPECT_NEAR(doc.m_WayList[1]->m_dDistance, 69.0467666, 1e-6);
+    EXPECT_NEAR(doc.m_WayList[1]->m_dDistance, 69.0480, 1e-4);
     EXPECT_EQ(doc.m_WayList[1]->m_nDirection, 4);
     EXPECT_EQ(RowCellTexts(*doc.m_WayList[0], 0, false)[10], "0.00");
     EXPECT_EQ(RowCellTexts(*doc.m_WayList[0], 0, false)[11], "North");

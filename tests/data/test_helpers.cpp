@@ -30,7 +30,9 @@ std::optional<CChosenFile> CScriptedChooser::ChooseOpen(const std::string& title
 }
 
 std::optional<CChosenFile> CScriptedChooser::ChooseSave(const std::string& title,
-                                                        const std::string& filter) {
+                                                        const std::string& filter,
+                                                        const std::string& proposed) {
+    m_strProposed = proposed;
     return ChooseOpen(title, filter);
 }
 

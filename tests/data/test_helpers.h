@@ -26,9 +26,10 @@ class CScriptedChooser : public CFileChooser {
 public:
     std::optional<CChosenFile> ChooseOpen(const std::string& title,
                                           const std::string& filter) override;
-    std::optional<CChosenFile> ChooseSave(const std::string& title,
-                                          const std::string& filter) override;
+    std::optional<CChosenFile> ChooseSave(const std::string& title, const std::string& filter,
+                                          const std::string& proposed = {}) override;
     std::optional<CChosenFile> m_next;
+    std::string m_strProposed;
     std::string m_strTitle;
     std::string m_strFilter;
 };

@@ -74,6 +74,12 @@ TEST_F(Commands, DoubleClickEditsTheRow) {
 }
 
 TEST_F(Commands, CheckBoxClicksChangeTheFlags) {
+    for (Qt::MouseButton other : {Qt::RightButton, Qt::MiddleButton})
+        QTest::mouseClick(List().viewport(), other, {},
+                          List().visualRect(List().model()->index(0, 8)).center());
+    EXPECT_EQ(doc.m_WayList[0]->m_bVisible, 1); // only the left button toggles
+    EXPECT_EQ(List().GetCheckState(0, 8), 1);
+    EXPECT_FALSE(doc.IsModified());
     QTest::mouseClick(List().viewport(), Qt::LeftButton, {},
                       List().visualRect(List().model()->index(0, 8)).center());
     EXPECT_EQ(doc.m_WayList[0]->m_bVisible, 0);
@@ -110,7 +116,7 @@ TEST_F(Commands, ReferencePointAndItsDeletion) {
     List().SetSelectionMark(0);
     view.OnCommand(res::ID_REFERENCE_POINT);
     EXPECT_EQ(doc.m_pReference, doc.m_WayList[0].get());
-    EXPECT_EQ(List().GetItemText(1, 10), "6.90");
+    EXPECT_EQ(List().GetItemText(1, 10), "6.91");
     EXPECT_EQ(List().GetItemText(1, 11), "South");
     EXPECT_FALSE(doc.IsModified());
     // The Delete key with the list focused removes the mark's row.
@@ -118,7 +124,7 @@ TEST_F(Commands, ReferencePointAndItsDeletion) {
     QTest::keyClick(&List(), Qt::Key_Delete);
     EXPECT_EQ(doc.m_pReference, nullptr);
     EXPECT_EQ(view.m_nRows, 9);
-    EXPECT_EQ(List().GetItemText(0, 10), "6.90"); // the others keep their distances
+    EXPECT_EQ(List().GetItemText(0, 10), "6.91"); // the others keep their distances
 }
 
 TEST_F(Commands, SaveSelectedWritesOnlyThoseAndRestoresTheMarks) {
