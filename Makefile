@@ -7,7 +7,7 @@ JOBS ?= $(shell nproc)
 PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-qpa-plugins libqt6svg6 libgl-dev libgtest-dev libgmock-dev \
             libbenchmark-dev libgeographiclib-dev gpsbabel fonts-dejavu-core fonts-liberation
 
-.PHONY: all deps configure build run test bench imagery-server clean
+.PHONY: all deps configure build run test sanitize bench imagery-server clean
 
 all: build
 
@@ -40,6 +40,14 @@ run: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# The suite under AddressSanitizer and UBSan, in a build folder of its own.
+sanitize: deps
+	cmake -S . -B $(BUILD)-sanitize -DCMAKE_BUILD_TYPE=Debug -DCAIRNBOOK_BUILD_BENCH=OFF \
+	  -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined"
+	cmake --build $(BUILD)-sanitize -j $(JOBS)
+	cd $(BUILD)-sanitize && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 \
+	  ctest --output-on-failure -j $(JOBS)
 
 bench: build
 	./$(BUILD)/bench/bench_data

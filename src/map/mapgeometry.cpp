@@ -36,21 +36,22 @@ void ClientToGeo(const CMapFrame& f, const COuterRect& r, int x, int y, double& 
     lat = f.m_dCenterLat + static_cast<double>(r.Cy() - y) / ky;
 }
 
-int FitScale(double latSpan, int outerHeight) {
-    if (outerHeight <= 20)
+int FitScale(double latSpan, double lonSpan, int outerWidth, int outerHeight) {
+    if (outerHeight <= 20 || outerWidth <= 20)
         return kMaxScale;
-    const double r = std::fabs(latSpan * kMetresPerDegreeLat) / (outerHeight - 20);
-    const double s = std::fabs(std::trunc((std::sqrt(r) - 11) * 0.1 + 17));
-    if (!std::isfinite(s) || s > kMaxFittedScale)
-        return kMaxFittedScale;
-    return static_cast<int>(s);
+    const double r = std::max(std::fabs(latSpan * kMetresPerDegreeLat) / (outerHeight - 20),
+                              std::fabs(lonSpan * kMetresPerDegreeLon) / (outerWidth - 20));
+    for (int s = kMinScale; s < kMaxFittedScale; ++s)
+        if (MetresPerPixel(s) >= r)
+            return s;
+    return kMaxFittedScale; // also for a span that is not a number
 }
 
 void FitFrame(CMapFrame& f, const COuterRect& r, double maxLat, double minLat, double maxLon,
               double minLon) {
     f.m_dCenterLon = minLon + (maxLon - minLon) * 0.5;
     f.m_dCenterLat = minLat + (maxLat - minLat) * 0.5;
-    f.m_nScale = FitScale(maxLat - minLat, r.Height());
+    f.m_nScale = FitScale(maxLat - minLat, maxLon - minLon, r.Width(), r.Height());
 }
 
 void RecenterAt(CMapFrame& f, const COuterRect& r, int x, int y) {

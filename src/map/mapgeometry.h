@@ -31,9 +31,11 @@ double MetresPerPixel(int scale);
 void GeoToClient(const CMapFrame& f, const COuterRect& r, double lat, double lon, int& x, int& y);
 void ClientToGeo(const CMapFrame& f, const COuterRect& r, int x, int y, double& lat, double& lon);
 
-// The scale level that fits a latitude span into an outer height less 20
-// pixels; heights of 20 or less give kMaxScale, fits above 38 give 38.
-int FitScale(double latSpan, int outerHeight);
+// The smallest scale level whose pixels are large enough to fit both the
+// latitude span into the outer height and the longitude span into the outer
+// width, each less 20 pixels; no room (20 or less) gives kMaxScale, fits
+// beyond kMaxFittedScale give it.
+int FitScale(double latSpan, double lonSpan, int outerWidth, int outerHeight);
 void FitFrame(CMapFrame& f, const COuterRect& r, double maxLat, double minLat, double maxLon,
               double minLon);
 

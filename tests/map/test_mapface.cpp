@@ -49,7 +49,7 @@ protected:
 TEST_F(MapFace, FirstPaintFitsTheFrameAroundTheWaypoints) {
     EXPECT_DOUBLE_EQ(view.m_dCenterLat, 47.5);
     EXPECT_DOUBLE_EQ(view.m_dCenterLon, -122.25);
-    EXPECT_EQ(view.m_nScale, FitScale(0.25, 404));
+    EXPECT_EQ(view.m_nScale, FitScale(0.25, 0.25, view.Outer().Width(), 404));
     const QImage img = Grab();
     EXPECT_EQ(img.pixelColor(30, 30), kSky);
     // Crosshair: black over its pink under-stroke at the centre pixel.

@@ -1,24 +1,46 @@
 #include "mapgeometry.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
 
 namespace {
 
 const COuterRect kView{-2, -2, 602, 402}; // a 600 x 400 client area with its border
 
+// The level's pixels must be at least r metres, r being the larger of the
+// two axes' needs: the fitted frame then holds every waypoint.
 TEST(MapGeometry, FitScaleExamples) {
     struct Case {
         double r;
         int s;
-    } cases[] = {{55.5, 16}, {1000, 19}, {4000, 22}};
+    } cases[] = {{55.5, 16}, {64, 16}, {64.1, 17}, {1000, 20}, {4000, 22}, {0.01, kMinScale}};
+    const int W = 620, H = 420;
     for (const auto& c : cases) {
-        // r is metres per pixel over H - 20 rows: choose the span that gives it.
-        const int H = 420;
-        const double span = c.r * (H - 20) / kMetresPerDegreeLat;
-        EXPECT_EQ(FitScale(span, H), c.s) << c.r;
+        // r is metres per pixel over H - 20 rows, or over W - 20 columns.
+        const double latSpan = c.r * (H - 20) / kMetresPerDegreeLat;
+        const double lonSpan = c.r * (W - 20) / kMetresPerDegreeLon;
+        EXPECT_EQ(FitScale(latSpan, 0, W, H), c.s) << c.r;
+        EXPECT_EQ(FitScale(0, -lonSpan, W, H), c.s) << c.r;
+        EXPECT_EQ(FitScale(latSpan / 2, lonSpan, W, H), c.s) << c.r;
     }
-    EXPECT_EQ(FitScale(1.0, 20), kMaxScale); // no rows to fit into
-    EXPECT_EQ(FitScale(1e9, 400), kMaxFittedScale);
+    EXPECT_EQ(FitScale(1.0, 1.0, 600, 20), kMaxScale); // no rows to fit into
+    EXPECT_EQ(FitScale(1.0, 1.0, 20, 400), kMaxScale);
+    EXPECT_EQ(FitScale(1e9, 0, 600, 400), kMaxFittedScale);
+    EXPECT_EQ(FitScale(std::nan(""), 0, 600, 400), kMaxFittedScale);
+}
+
+// Twenty caches across Texas: the fitted frame shows every one.
+TEST(MapGeometry, FittedFrameHoldsEveryWaypoint) {
+    const double lats[] = {25.9, 36.4, 29.8, 31.1, 33.5}, lons[] = {-106.5, -93.6, -97.7, -100.2};
+    CMapFrame f;
+    FitFrame(f, kView, 36.4, 25.9, -93.6, -106.5);
+    for (double lat : lats)
+        for (double lon : lons) {
+            int x = 0, y = 0;
+            GeoToClient(f, kView, lat, lon, x, y);
+            EXPECT_TRUE(x >= kView.L && x <= kView.R && y >= kView.T && y <= kView.B)
+                << lat << "," << lon << " at level " << f.m_nScale;
+        }
 }
 
 TEST(MapGeometry, OneWaypointIsCentred) {
@@ -26,7 +48,7 @@ TEST(MapGeometry, OneWaypointIsCentred) {
     FitFrame(f, kView, 47.125, 46.875, -121.875, -122.125);
     EXPECT_DOUBLE_EQ(f.m_dCenterLat, 47.0);
     EXPECT_DOUBLE_EQ(f.m_dCenterLon, -122.0);
-    EXPECT_EQ(f.m_nScale, FitScale(0.25, kView.Height()));
+    EXPECT_EQ(f.m_nScale, FitScale(0.25, 0.25, kView.Width(), kView.Height()));
     int x = 0, y = 0;
     GeoToClient(f, kView, 47.0, -122.0, x, y);
     EXPECT_EQ(x, kView.Cx());
