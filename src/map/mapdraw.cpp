@@ -15,6 +15,8 @@ namespace {
 
 const QPen kBarPen(QColor(255, 200, 255), 3);
 const QPen kThinPen(Qt::black, 1);
+const char* const kClickLabel = "Click on map to";
+const char* const kModeLabel = "Mapping Mode";
 
 // Which pixels of the clip are already under an opaque label, row by row.
 class CCoverage {
@@ -114,6 +116,28 @@ void DrawWaypoints(QPainter& p, const std::vector<std::unique_ptr<CWayEntry>>& e
     }
 }
 
+QFont OverlayFont(const QStringList& boxItems) {
+    // Room in a wide view: the labels' gaps, the boxes less their frames and
+    // insets, the read-out's 100 pixels.
+    const int boxRoom = 90 - 1 - 2 * kBoxTextInset;
+    std::vector<std::pair<QString, int>> texts = {
+        {kClickLabel, 96},
+        {kModeLabel, 93},
+        {QString::fromStdString(ScaleReadout(kMaxScale, false)), kReadoutWidth},
+        {QString::fromStdString(ScaleReadout(kMaxScale, true)), kReadoutWidth}};
+    for (const QString& item : boxItems)
+        texts.emplace_back(item, boxRoom);
+    QFont font = FontOfCellHeight(16);
+    for (int size = font.pixelSize(); size > 6; --size) {
+        font.setPixelSize(size);
+        const QFontMetrics m(font);
+        if (std::all_of(texts.begin(), texts.end(),
+                        [&m](const auto& t) { return m.horizontalAdvance(t.first) <= t.second; }))
+            break;
+    }
+    return font;
+}
+
 void DrawMapOverlay(QPainter& p, const CMapOverlay& o) {
     const COuterRect& r = o.m_outer;
     const int B = r.B, cx = r.Cx(), cy = r.Cy();
@@ -122,28 +146,32 @@ void DrawMapOverlay(QPainter& p, const CMapOverlay& o) {
     p.setPen(kThinPen);
     p.setBrush(Qt::NoBrush);
     p.drawRect(strip.adjusted(0, 0, -1, -1));
-    p.setFont(FontOfCellHeight(16));
-    const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine;
+    p.setFont(OverlayFont(o.m_boxItems));
+    // One line from the top of its rectangle, as the strip's fixed layout
+    // was measured for; a taller font would drop into the frames.
+    const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine;
     p.drawText(QRect(QPoint(r.L + 2, B - 21), QPoint(o.m_rcClickBox.left() - 3, B - 1)), flags,
-               "Click on map to");
+               kClickLabel);
     auto box = [&](const QRect& rc, const QString& item) {
         p.fillRect(rc, o.m_boxFace);
         p.setPen(kThinPen);
         p.drawRect(rc.adjusted(0, 0, -1, -1));
         p.drawRect(rc.adjusted(0, 0, -2, -2)); // a double line right and bottom
         if (!item.isEmpty())
-            p.drawText(rc.adjusted(0, 0, -1, -1).adjusted(6, 2, -6, -2), flags, item);
+            p.drawText(rc.adjusted(0, 0, -1, -1).adjusted(kBoxTextInset, 2, -kBoxTextInset, -2),
+                       flags, item);
     };
     box(o.m_rcClickBox, o.m_strClickMode);
     p.drawText(QRect(QPoint(o.m_rcClickBox.right() + 1 + 5, B - 21),
                      QPoint(o.m_rcModeBox.left() - 3, B - 1)),
-               flags, "Mapping Mode");
+               flags, kModeLabel);
     box(o.m_rcModeBox, o.m_strMapMode);
     if (o.m_bHideWaypoints)
         return;
+    // The box's frame is inside its rectangle, ending on the strip's top line.
     p.setBrush(kMapBackground);
     p.setPen(kThinPen);
-    p.drawRect(QRect(QPoint(0, 2 * cy - 55), QPoint(125 - 1, B - 24 - 1)));
+    p.drawRect(QRect(QPoint(0, 2 * cy - 55), QPoint(125 - 1, B - 24 - 1)).adjusted(0, 0, -1, -1));
     p.setBrush(Qt::NoBrush);
     const int Y = 2 * cy - 50;
     const QPoint bar[] = {{10, Y}, {10, Y + 4}, {110, Y + 4}, {110, Y}};
@@ -152,8 +180,8 @@ void DrawMapOverlay(QPainter& p, const CMapOverlay& o) {
         p.drawPolyline(bar, 4);
     }
     p.setPen(kThinPen);
-    p.drawText(QRect(QPoint(10, 2 * cy - 41), QPoint(110 - 1, 2 * cy - 9 - 1)),
-               Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextSingleLine,
+    p.drawText(QRect(QPoint(10, 2 * cy - 41), QPoint(10 + kReadoutWidth - 1, 2 * cy - 9 - 1)),
+               Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine,
                QString::fromStdString(ScaleReadout(o.m_nScale, o.m_bMetric)));
     for (const QPen& pen : {kBarPen, kThinPen}) {
         p.setPen(pen);

@@ -5,8 +5,10 @@
 #include "mapgeometry.h"
 
 #include <QColor>
+#include <QFont>
 #include <QRect>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 #include <vector>
@@ -32,6 +34,7 @@ struct CMapOverlay {
     QRect m_rcModeBox;
     QString m_strClickMode; // the current items of the two menus
     QString m_strMapMode;
+    QStringList m_boxItems; // every item of the two menus, for the font's size
     QColor m_boxFace;
     bool m_bHideWaypoints = false;
     bool m_bMetric = false;
@@ -39,3 +42,12 @@ struct CMapOverlay {
 };
 
 void DrawMapOverlay(QPainter& p, const CMapOverlay& o);
+
+// The overlay's font: the largest of cell height 16 or less in which the
+// strip's labels, every box item and the longest scale read-outs fit their
+// rectangles on one line.
+QFont OverlayFont(const QStringList& boxItems);
+
+// Where the overlay's texts go: one top-aligned line each.
+inline constexpr int kReadoutWidth = 100;
+inline constexpr int kBoxTextInset = 6;

@@ -194,6 +194,10 @@ void CCairnbookView::DrawMap(QPainter& p, const QRect& clip) {
     o.m_rcModeBox = m_rcModeBox;
     o.m_strClickMode = CurrentMenuText(m_pClickMenu.get());
     o.m_strMapMode = CurrentMenuText(m_pModeMenu.get());
+    for (const QMenu* menu : {m_pClickMenu.get(), m_pModeMenu.get()})
+        if (menu)
+            for (const QAction* a : menu->actions())
+                o.m_boxItems << a->text();
     o.m_boxFace = palette().button().color();
     o.m_bHideWaypoints = m_bHideWaypoints;
     o.m_bMetric = m_bMetric;

@@ -82,6 +82,44 @@ TEST_F(MapFace, ScaleBarAndReadout) {
     EXPECT_GT(CountInk(img, QRect(10, 2 * cy - 41, 100, 32)), 30); // the read-out text
 }
 
+// Every read-out, the longest box items and the labels stand whole on one
+// line inside their rectangles; the scale box ends on the strip's top line.
+TEST_F(MapFace, OverlayTextsFitTheirRectangles) {
+    view.OnCommand(res::ID_MAP_ADD_WAYPOINT); // the longest items of both boxes
+    view.OnCommand(res::ID_MAP_OFF);
+    const int cy = view.Outer().Cy(), B = view.Outer().B;
+    // The read-out's rectangle reaches into the strip: its text must end above.
+    const QRect readout(10, 2 * cy - 41, 100, B - 26 - (2 * cy - 41) + 1);
+    const QRect boxInside(1, 2 * cy - 54, 123, B - 26 - (2 * cy - 54) + 1);
+    // A cut text touches the edge of its clip; a centred one both edges.
+    auto expectWhole = [](const QImage& img, const QRect& area, const std::string& what,
+                          bool centred) {
+        const QRect ink = InkBounds(img, area);
+        ASSERT_FALSE(ink.isEmpty()) << what;
+        if (centred) {
+            EXPECT_GT(ink.left(), area.left()) << what;
+        }
+        EXPECT_LT(ink.right(), area.right()) << what;
+        EXPECT_LT(ink.bottom(), area.bottom()) << what;
+    };
+    for (int level : {8, 16, 20, 30})
+        for (bool metric : {false, true}) {
+            view.m_nScale = level;
+            view.m_bMetric = metric;
+            const QImage img = Grab();
+            const std::string what = std::to_string(level) + (metric ? " km" : " miles");
+            expectWhole(img, readout, what, true);
+            const QRegion outside = QRegion(boxInside.adjusted(0, 12, 0, 0)) - readout;
+            for (const QRect& part : outside)
+                EXPECT_EQ(CountInk(img, part), 0) << what;
+            EXPECT_EQ(CountInk(img, QRect(1, B - 24, 123, 1)), 0) << what; // below the strip's line
+            for (const QRect& box : {view.m_rcClickBox, view.m_rcModeBox})
+                expectWhole(img, box.adjusted(6, 2, -7, -3), what + " box", false);
+            expectWhole(img, QRect(0, B - 21, view.m_rcClickBox.left() - 2, 20), what + " label",
+                        false);
+        }
+}
+
 TEST_F(MapFace, ClickInAModeBoxOpensItsMenuWithoutZooming) {
     const int scale = view.m_nScale;
     QTimer::singleShot(0, [] {
