@@ -7,6 +7,8 @@
 #include <QSettings>
 #include <QUrl>
 
+#include <utility>
+
 namespace {
 
 QString& HostOverride() {
@@ -61,6 +63,7 @@ CImageDownload::~CImageDownload() {
 void CImageDownload::Abandon() {
     ++m_nGeneration;
     m_bFailing = false;
+    m_bTooBig = false;
     m_silence.stop();
     if (!m_pReply)
         return;
@@ -98,8 +101,10 @@ void CImageDownload::Get(const QString& host, const QString& path) {
     m_pReply = m_pNet->get(request);
     connect(m_pReply, &QNetworkReply::downloadProgress, this, [this](qint64 received, qint64) {
         m_silence.start(); // silence counts from the last byte
-        if (received > m_nMaxBody && m_pReply)
+        if (received > m_nMaxBody && m_pReply) {
+            m_bTooBig = true;
             m_pReply->abort();
+        }
     });
     connect(m_pReply, &QNetworkReply::finished, this, &CImageDownload::OnFinished);
     m_silence.start();
@@ -112,6 +117,12 @@ void CImageDownload::OnFinished() {
     if (!reply)
         return;
     reply->deleteLater();
+    // A body too big to keep is an answer all the same: asking again would
+    // fetch it again.
+    if (std::exchange(m_bTooBig, false)) {
+        emit Finished(true, {});
+        return;
+    }
     // Any answer of the server is a body to decode, an error page included;
     // no answer at all (refused, silent, aborted, too big) is a failure.
     const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
@@ -120,9 +131,5 @@ void CImageDownload::OnFinished() {
         return;
     }
     const QByteArray body = reply->readAll();
-    if (body.size() > m_nMaxBody) {
-        emit Finished(false, {});
-        return;
-    }
-    emit Finished(true, body);
+    emit Finished(true, body.size() > m_nMaxBody ? QByteArray() : body);
 }

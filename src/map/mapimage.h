@@ -44,7 +44,8 @@ public:
     static inline const char* const kCaption = "Tallowmarket - NET";
 
 signals:
-    // ok: a body arrived (it may still not be a picture).
+    // ok: a body arrived (it may still not be a picture; one over the size
+    // limit arrives empty).
     void Finished(bool ok, const QByteArray& body);
     // A message for the user, with kCaption.
     void Problem(const QString& text);
@@ -57,6 +58,7 @@ private:
     QTimer m_silence;
     qint64 m_nMaxBody = kMaxBody;
     bool m_bFailing = false;
+    bool m_bTooBig = false;     // aborted for its size: an answer, but no picture
     unsigned m_nGeneration = 0; // which request a late answer belongs to
 };
 

@@ -12,6 +12,7 @@
 #include "striplayout.h"
 #include "textcodec.h"
 #include "textline.h"
+#include "trackingtip.h"
 #include "velbutton.h"
 #include "waitcursor.h"
 #include "xlistctrl.h"
@@ -114,6 +115,7 @@ void CCairnbookView::FillList() {
     ApplyUnitTitles();
     m_nRows = 0;
     m_pList->DeleteAllItems();
+    HideToolTip(); // its waypoint may be gone
     const int rows = RowsForDocument();
     for (int i = 0; i < rows; ++i) {
         FillRow(m_doc.Entries()[static_cast<std::size_t>(i)].get(), m_nRows);

@@ -14,6 +14,7 @@ class CImageDownload;
 class CImageList;
 class CMapImage;
 class CTextLine;
+class CTrackingTip;
 class QTimer;
 struct CMapFrame;
 struct COuterRect;
@@ -80,6 +81,9 @@ public:
     void PopUpModeMenu(QMenu* menu, const QRect& box);
     // True once the map needs nothing more from the network for now.
     bool MapSettled() const;
+    // The pause after a failed request; tests shorten it.
+    static constexpr int kRetryMs = 6000;
+    void SetRetryPause(int ms);
     QString CurrentMenuText(const QMenu* menu) const;
     // The position under the mouse, in 1/10000 degree, for the status bar.
     std::function<void(int lon10000, int lat10000)> m_fnMapPosition;
@@ -121,7 +125,8 @@ public:
     std::unique_ptr<QMenu> m_pClickMenu;
     QRect m_rcClickBox;
     bool m_bToolTipShown = false;
-    CImageDownload* m_pDownload = nullptr; // the picture's request, one at a time
+    std::unique_ptr<CTrackingTip> m_pToolTip; // the hovered waypoint's comment
+    CImageDownload* m_pDownload = nullptr;    // the picture's request, one at a time
     CWayEntry* m_pHoverEntry = nullptr;
 
 protected:
@@ -130,6 +135,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -138,6 +144,7 @@ private:
     bool UpdateMapCommand(int id, bool& checked) const;
     void CreateMapMenus();
     void UpdateCursor();
+    void HideToolTip();
     void OnImageArrived(bool ok, const QByteArray& body);
 
     QTimer* m_pRetry = nullptr;

@@ -13,6 +13,7 @@
 #include "res/resource.h"
 #include "textcodec.h"
 #include "textline.h"
+#include "trackingtip.h"
 #include "velbutton.h"
 #include "xlistctrl.h"
 
@@ -20,13 +21,10 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
-#include <QToolTip>
 
 using namespace res;
 
 namespace {
-
-constexpr int kRetryMs = 6000;
 
 bool IsClickMode(int id) {
     return id == ID_ZOOM_IN || id == ID_ZOOM_OUT || id == ID_RECENTER || id == ID_MAP_ADD_WAYPOINT;
@@ -81,6 +79,7 @@ void CCairnbookView::CreateMapMenus() {
     });
     m_pRetry = new QTimer(this);
     m_pRetry->setSingleShot(true);
+    m_pRetry->setInterval(kRetryMs);
     connect(m_pRetry, &QTimer::timeout, this, [this] {
         m_strFailed.clear();
         update();
@@ -125,7 +124,9 @@ bool CCairnbookView::FetchMapImage() {
         return false;
     const QString path = QString::fromStdString(
         ImageRequestPath(t, m_nScale, m_dCenterLon, m_dCenterLat, r.Width(), r.Height()));
-    if (path == m_strFailed || (m_pDownload->InFlight() && path == m_strRequested))
+    // After a failure nothing is asked until the pause is over, whatever the
+    // frame: a refusing host would otherwise get a request per resize.
+    if (m_pRetry->isActive() || (m_pDownload->InFlight() && path == m_strRequested))
         return false; // waiting: for the pause after a failure, or for the answer
     m_strRequested = path;
     m_nRequestHalfWidth = r.Width() / 2;
@@ -139,9 +140,11 @@ void CCairnbookView::OnImageArrived(bool ok, const QByteArray& body) {
     m_strRequested.clear();
     if (!ok) {
         m_strFailed = path;
-        m_pRetry->start(kRetryMs);
+        m_pRetry->start();
         return;
     }
+    m_strFailed.clear();
+    m_pRetry->stop(); // an answer lifts the pause
     // A body that is no picture leaves an empty image: nothing is asked again
     // until the frame changes.
     m_pMapImage = std::make_unique<CMapImage>();
@@ -150,6 +153,10 @@ void CCairnbookView::OnImageArrived(bool ok, const QByteArray& body) {
         m_nImageHalfHeight = m_nRequestHalfHeight;
     }
     update();
+}
+
+void CCairnbookView::SetRetryPause(int ms) {
+    m_pRetry->setInterval(ms);
 }
 
 bool CCairnbookView::MapSettled() const {
@@ -333,16 +340,28 @@ void CCairnbookView::OnMapMouseMove(const QPoint& pt) {
         }
     }
     if (hovered && hovered != m_pHoverEntry) {
-        QToolTip::hideText();
+        HideToolTip();
         m_pHoverEntry = hovered;
-        QToolTip::showText(mapToGlobal(QPoint(hx + 8, hy + 8 + 8)),
-                           ToQString(hovered->m_strComment), this);
+        if (!m_pToolTip)
+            m_pToolTip = std::make_unique<CTrackingTip>(this);
+        // 8 pixels right of and 16 below the waypoint, until the mouse leaves it.
+        m_pToolTip->ShowAt(mapToGlobal(QPoint(hx + 8, hy + 16)), ToQString(hovered->m_strComment));
         m_bToolTipShown = true;
     } else if (!hovered && m_bToolTipShown) {
-        QToolTip::hideText();
-        m_bToolTipShown = false;
-        m_pHoverEntry = nullptr;
+        HideToolTip();
     }
+}
+
+void CCairnbookView::HideToolTip() {
+    if (m_pToolTip)
+        m_pToolTip->Hide();
+    m_bToolTipShown = false;
+    m_pHoverEntry = nullptr;
+}
+
+void CCairnbookView::leaveEvent(QEvent* event) {
+    HideToolTip(); // the mouse left every icon with the view
+    QWidget::leaveEvent(event);
 }
 
 void CCairnbookView::mousePressEvent(QMouseEvent* event) {

@@ -39,6 +39,7 @@ void CCairnbookView::OnViewList() {
     if (!m_bMapMode || !m_bControlsCreated)
         return;
     m_bMapMode = false;
+    HideToolTip();
     // A metric toggle made in map face, here or in another view, reaches the
     // titles and the values now.
     if (m_bListMetric != m_bMetric || (m_doc.m_pReference && m_doc.DistancesMetric() != m_bMetric))

@@ -105,22 +105,31 @@ TEST_F(Imagery, BodiesThatAreNoPictureLeaveTheBackground) {
     }
 }
 
-TEST_F(Imagery, RefusedConnectionWaitsBeforeAskingAgain) {
+// After a failure the view asks nothing, whatever its frame or size, until
+// the pause is over; an answer lifts the pause.
+TEST_F(Imagery, FailureWaitsBeforeAskingAgain) {
     QTcpServer closed;
     ASSERT_TRUE(closed.listen(QHostAddress::LocalHost));
     const quint16 port = closed.serverPort();
     closed.close();
     SetImageryHostOverride(QString("127.0.0.1:%1").arg(port));
+    view.SetRetryPause(600);
     view.OnCommand(res::ID_MAP_AERIAL);
     Frame(15, 3.5, 4.5);
     ASSERT_TRUE(WaitFor([&] { return view.MapSettled(); }));
     EXPECT_EQ(view.m_pMapImage, nullptr);
-    view.repaint(); // inside the pause: no new attempt
-    EXPECT_EQ(view.grab().toImage().pixelColor(50, 50), QColor(150, 210, 255));
-    // A new frame is asked at once, from the working server.
     SetImageryHostOverride(server.Host());
-    Frame(15, 3.6, 4.5);
-    ASSERT_TRUE(WaitFor([&] { return view.m_pMapImage != nullptr; }));
+    for (int i = 0; i < 5; ++i) { // resizing and moving inside the pause
+        view.resize(600 + 10 * i, 400);
+        Frame(15, 3.6 + i, 4.5);
+    }
+    EXPECT_EQ(view.grab().toImage().pixelColor(50, 50), QColor(150, 210, 255));
+    EXPECT_TRUE(server.m_requests.isEmpty());
+    ASSERT_TRUE(WaitFor([&] { return view.m_pMapImage != nullptr; }, 3000));
+    EXPECT_EQ(server.m_requests.size(), 1);
+    Frame(15, 9.5, 4.5); // after an answer a new frame is asked at once
+    QTest::qWait(100);
+    EXPECT_EQ(server.m_requests.size(), 2);
 }
 
 TEST_F(Imagery, SilentServerKeepsTheViewResponsiveAndANewFrameAbandonsIt) {
@@ -137,18 +146,26 @@ TEST_F(Imagery, SilentServerKeepsTheViewResponsiveAndANewFrameAbandonsIt) {
     EXPECT_EQ(server.m_requests.size(), 2);
 }
 
-TEST_F(Imagery, SilenceAndOversizedBodiesAreFailures) {
+TEST_F(Imagery, SilenceIsAFailure) {
     view.m_pDownload->SetLimits(CImageDownload::kMaxBody, 200);
     server.m_mode = CImageryServer::EMode::silent;
     view.OnCommand(res::ID_MAP_AERIAL);
     Frame(15, 3.5, 4.5);
     ASSERT_TRUE(WaitFor([&] { return view.MapSettled(); }, 3000));
     EXPECT_EQ(view.m_pMapImage, nullptr);
+}
+
+// Like a body that is no picture: not fetched again for the same frame.
+TEST_F(Imagery, OversizedBodyIsNotFetchedAgain) {
     view.m_pDownload->SetLimits(100, 30000); // any picture is larger than 100 bytes
-    server.m_mode = CImageryServer::EMode::picture;
+    view.SetRetryPause(50);
+    view.OnCommand(res::ID_MAP_AERIAL);
     Frame(15, 3.6, 4.5);
-    ASSERT_TRUE(WaitFor([&] { return view.MapSettled(); }, 3000));
-    EXPECT_EQ(view.m_pMapImage, nullptr);
+    ASSERT_TRUE(WaitFor([&] { return view.m_pMapImage != nullptr; }, 3000));
+    EXPECT_TRUE(view.m_pMapImage->IsNull());
+    QTest::qWait(200);
+    view.repaint();
+    EXPECT_EQ(server.m_requests.size(), 1);
 }
 
 TEST_F(Imagery, BadHostSettingSaysSo) {

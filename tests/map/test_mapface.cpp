@@ -6,12 +6,14 @@
 #include "pixels.h"
 #include "res/resource.h"
 #include "test_helpers.h"
+#include "trackingtip.h"
 #include "viewprint.h"
 #include "xlistctrl.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPrinter>
@@ -164,8 +166,20 @@ TEST_F(MapFace, MouseMoveReportsThePositionAndShowsTheComment) {
     EXPECT_EQ(lon, -1222500);
     EXPECT_EQ(lat, 475000);
     EXPECT_EQ(view.m_pHoverEntry, doc.m_WayList[0].get());
+    // The tip stands 8 right of and 16 below the waypoint, and stays while
+    // the mouse is on its icon.
+    ASSERT_NE(view.m_pToolTip, nullptr);
+    const QLabel* tip = view.m_pToolTip->Label();
+    EXPECT_TRUE(tip->isVisible());
+    EXPECT_EQ(tip->text(), "my house");
+    EXPECT_EQ(tip->pos(), view.mapToGlobal(Centre() + QPoint(8, 16)));
+    QTest::mouseMove(&view, Centre() + QPoint(5, 5));
+    QTest::qWait(50);
+    EXPECT_TRUE(tip->isVisible());
+    EXPECT_EQ(tip->pos(), view.mapToGlobal(Centre() + QPoint(8, 16)));
     QTest::mouseMove(&view, QPoint(20, 20));
     EXPECT_EQ(view.m_pHoverEntry, nullptr);
+    EXPECT_FALSE(tip->isVisible());
 }
 
 TEST_F(MapFace, ClickModesAndThemesAreChecked) {
