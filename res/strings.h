@@ -26,6 +26,7 @@ inline constexpr const char* kExportFilter = "WPT Files (.wpt)|*.wpt|Cairnbook (
 // Standard document failure reports
 inline constexpr const char* kFailedToOpen = "Failed to open document.";
 inline constexpr const char* kFailedToSave = "Failed to save document.";
+inline constexpr const char* kFailedToPrint = "Printing failed: the printer could not be started.";
 inline constexpr const char* kInvalidFileName = "Invalid filename.";
 
 } // namespace res

@@ -12,6 +12,7 @@
 #include "qtprompt.h"
 #include "res/resource.h"
 #include "res/strings.h"
+#include "viewprint.h"
 #include <cstdio>
 
 #include <QElapsedTimer>
@@ -19,6 +20,8 @@
 #include <QThread>
 
 #include <QFileInfo>
+#include <QPrinter>
+#include <QPrinterInfo>
 
 CStartOptions ParseStartOptions(const QStringList& args) {
     CStartOptions o;
@@ -48,6 +51,11 @@ CStartOptions ParseStartOptions(const QStringList& args) {
                 o.m_bValid = false;
                 o.m_strError = "--theme takes auto, aerial, topo, urban or off";
             }
+        } else if (a == "--print") {
+            o.m_bPrint = true;
+        } else if (a == "--print-to" && i + 1 < args.size()) {
+            o.m_bPrint = true;
+            o.m_strPrinter = args[++i];
         } else if (a == "--imagery-host" && i + 1 < args.size()) {
             o.m_strImageryHost = args[++i];
         } else if (a.startsWith("--")) {
@@ -56,6 +64,10 @@ CStartOptions ParseStartOptions(const QStringList& args) {
         } else {
             o.m_files << a;
         }
+    }
+    if (o.m_bPrint && o.m_files.isEmpty()) {
+        o.m_bValid = false;
+        o.m_strError = "--print and --print-to need the files to print";
     }
     return o;
 }
@@ -84,9 +96,10 @@ bool CCairnbookApp::InitInstance(const CStartOptions& options) {
     ApplyProgramFont();
     if (!options.m_strImageryHost.isEmpty())
         SetImageryHostOverride(options.m_strImageryHost);
-    // A screenshot run has nobody to answer: questions go to standard error
-    // with their cautious answer instead of waiting in an unseen message box.
-    if (options.m_strScreenshot.isEmpty())
+    // A screenshot or print run has nobody to answer: questions go to standard
+    // error with their cautious answer instead of waiting in an unseen message box.
+    const bool unattended = !options.m_strScreenshot.isEmpty() || options.m_bPrint;
+    if (!unattended)
         m_pPrompt = std::make_unique<CQtPrompt>();
     else
         m_pPrompt = std::make_unique<CStderrPrompt>();
@@ -94,13 +107,45 @@ bool CCairnbookApp::InitInstance(const CStartOptions& options) {
     m_pFrame = std::make_unique<CMainFrame>(*m_pPrompt, *m_pChooser);
     if (!options.m_size.isEmpty())
         m_pFrame->resize(options.m_size);
-    if (options.m_files.isEmpty())
-        m_pFrame->DocManager().OnFileNew();
     for (const QString& file : options.m_files)
         if (!m_pFrame->DocManager().OpenDocumentFile(file))
             ++m_nFailedOpens;
+    if (options.m_bPrint)
+        return true; // nothing to show
+    // As a plain start does, when no file opened (each failure was reported).
+    if (m_pFrame->DocManager().Records().empty())
+        m_pFrame->DocManager().OnFileNew();
     m_pFrame->show();
     return true;
+}
+
+int CCairnbookApp::Print(const CStartOptions& options) {
+    const QPrinterInfo info = options.m_strPrinter.isEmpty()
+                                  ? QPrinterInfo::defaultPrinter()
+                                  : QPrinterInfo::printerInfo(options.m_strPrinter);
+    if (info.isNull()) {
+        const QString what = options.m_strPrinter.isEmpty()
+                                 ? QString("there is no default printer")
+                                 : "there is no printer named " + options.m_strPrinter;
+        std::fprintf(stderr, "cairnbook: %s\n", qPrintable(what));
+        return 1;
+    }
+    QPrinter printer(info, QPrinter::HighResolution);
+    return PrintDocuments(printer);
+}
+
+int CCairnbookApp::PrintDocuments(QPrinter& printer) {
+    int failed = m_nFailedOpens;
+    for (const auto& rec : m_pFrame->DocManager().Records()) {
+        CCairnbookView* view = rec->m_frames.front()->View();
+        view->FillList(); // rows are otherwise built at the first paint
+        if (!RenderPages(*view, printer)) {
+            std::fprintf(stderr, "cairnbook: %s: %s\n", qPrintable(rec->m_strTitle),
+                         res::kFailedToPrint);
+            ++failed;
+        }
+    }
+    return failed == 0 ? 0 : 1;
 }
 
 int CCairnbookApp::Screenshot(const CStartOptions& options) {

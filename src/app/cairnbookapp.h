@@ -11,6 +11,7 @@
 class CMainFrame;
 class CPrompt;
 class CQtFileChooser;
+class QPrinter;
 
 struct CStartOptions {
     QStringList m_files;
@@ -19,6 +20,8 @@ struct CStartOptions {
     bool m_bMap = false; // show the map face of each window
     int m_nTheme = 0;    // mapping-mode command for --theme, 0 none given
     QString m_strImageryHost;
+    bool m_bPrint = false; // print the files and exit
+    QString m_strPrinter;  // the printer to print on; empty: the default one
     bool m_bValid = true;
     QString m_strError;
 };
@@ -40,6 +43,10 @@ public:
     bool InitInstance(const CStartOptions& options);
     CMainFrame& MainFrame() { return *m_pFrame; }
     int Screenshot(const CStartOptions& options);
+    // --print and --print-to: every file on the chosen printer; 0 when every
+    // file opened and printed.
+    int Print(const CStartOptions& options);
+    int PrintDocuments(QPrinter& printer);
 
 private:
     std::unique_ptr<CPrompt> m_pPrompt;

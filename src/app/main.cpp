@@ -7,6 +7,8 @@
 namespace {
 
 const char* const kUsage = "usage: cairnbook [--imagery-host HOST[:PORT]] [FILES...]\n"
+                           "       cairnbook --print FILES...\n"
+                           "       cairnbook --print-to PRINTER FILES...\n"
                            "       cairnbook --screenshot OUT.png [--size WxH] [--map] [--theme "
                            "auto|aerial|topo|urban|off]\n"
                            "                 [--imagery-host HOST[:PORT]] [FILES...]\n";
@@ -27,8 +29,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "cairnbook: %s\n%s", qPrintable(options.m_strError), kUsage);
         return 2;
     }
-    // A screenshot needs no screen: render offscreen unless told otherwise.
-    if (!options.m_strScreenshot.isEmpty() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+    // A screenshot or a print run needs no screen: offscreen unless told otherwise.
+    if ((!options.m_strScreenshot.isEmpty() || options.m_bPrint) &&
+        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     // File texts and coordinates always use the "C" number notation.
@@ -38,5 +41,7 @@ int main(int argc, char** argv) {
         return 1;
     if (!options.m_strScreenshot.isEmpty())
         return cairnbook.Screenshot(options);
+    if (options.m_bPrint)
+        return cairnbook.Print(options);
     return app.exec();
 }

@@ -229,7 +229,7 @@ TEST_F(MapFace, PrintsTheMapAndTheList) {
         printer.setOutputFormat(QPrinter::PdfFormat);
         const QString out = QString::fromStdString(dir.Path(map ? "map.pdf" : "list.pdf"));
         printer.setOutputFileName(out);
-        RenderPage(view, printer);
+        ASSERT_TRUE(RenderPages(view, printer));
         EXPECT_GT(QFileInfo(out).size(), 1000);
         if (const char* keep = std::getenv("CAIRNBOOK_SCREENSHOTS")) {
             const QString target = QString::fromLocal8Bit(keep) + (map ? "/map.pdf" : "/list.pdf");
