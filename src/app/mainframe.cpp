@@ -3,6 +3,7 @@
 #include "aboutdlg.h"
 #include "cairnbookdoc.h"
 #include "cairnbookview.h"
+#include "capslock.h"
 #include "childframe.h"
 #include "coordinate.h"
 #include "docmanager.h"
@@ -38,6 +39,14 @@ QString PromptPart(int id, int part) {
 bool IsDisplaySetting(int id) {
     return id == ID_VIEW_LIST || id == ID_VIEW_MAP || id == ID_HIDE_WAYPOINTS || id == ID_METRIC ||
            id == ID_FORMAT_DEGMIN || id == ID_FORMAT_DEGMINSEC || id == ID_FORMAT_DEGDEC;
+}
+
+// The commands the frame carries out by itself; every other one needs a
+// document window to act on.
+bool NeedsNoDocument(int id) {
+    return id == ID_FILE_NEW || id == ID_FILE_OPEN || id == ID_FILE_PRINT_SETUP ||
+           id == ID_APP_EXIT || id == ID_APP_ABOUT || id == ID_HELP_TOPICS ||
+           id == ID_VIEW_TOOLBAR || id == ID_VIEW_STATUS_BAR;
 }
 
 } // namespace
@@ -193,6 +202,7 @@ void CMainFrame::CreateStatusBar() {
     bar->addWidget(ready, 1);
     bar->addPermanentWidget(m_pPosition);
     bar->addPermanentWidget(m_pCaps);
+    UpdateCaps();
 }
 
 CCairnbookView* CMainFrame::ActiveView() const {
@@ -268,19 +278,44 @@ void CMainFrame::UpdateCommandUI() {
         if (view && view->UpdateCommand(it.key(), checked)) {
             it.value()->setCheckable(true);
             it.value()->setChecked(checked);
-        } else if (IsDisplaySetting(it.key())) {
-            it.value()->setCheckable(true);
+        } else if (IsDisplaySetting(it.key()) || (!view && !NeedsNoDocument(it.key()))) {
+            it.value()->setCheckable(it.value()->isCheckable() || IsDisplaySetting(it.key()));
             it.value()->setChecked(false);
         }
+        it.value()->setEnabled(view || NeedsNoDocument(it.key()));
     }
     m_actions[ID_VIEW_TOOLBAR]->setChecked(m_pToolBar && !m_pToolBar->isHidden());
     m_actions[ID_VIEW_STATUS_BAR]->setChecked(!statusBar()->isHidden());
     for (const auto& rec : m_pDocManager->Records())
         for (CChildFrame* f : rec->m_frames)
             f->setWindowModified(rec->m_pDoc->IsModified());
-    CDocRecord* active = m_pDocManager->ActiveRecord();
-    setWindowTitle(active ? QString("%1 - %2").arg(kAppTitle, active->m_strTitle)
-                          : QString(kAppTitle));
+    setWindowTitle(TitleText());
+    UpdateCaps();
+}
+
+QString CMainFrame::TitleText() const {
+    const CDocRecord* active = m_pDocManager->ActiveRecord();
+    return active ? QString("%1 - %2").arg(kAppTitle, active->m_strTitle) : QString(kAppTitle);
+}
+
+void CMainFrame::changeEvent(QEvent* event) {
+    // A maximised child window appends its own title to ours ("... - [name]"):
+    // the name already stands in it once.
+    if (event->type() == QEvent::WindowTitleChange && m_pDocManager && windowTitle() != TitleText())
+        setWindowTitle(TitleText());
+    if (event->type() == QEvent::ActivationChange)
+        UpdateCaps();
+    QMainWindow::changeEvent(event);
+}
+
+void CMainFrame::UpdateCaps() {
+    const QString text = CapsLockOn() ? "CAP" : "";
+    if (m_pCaps && m_pCaps->text() != text)
+        m_pCaps->setText(text);
+}
+
+QString CMainFrame::CapsText() const {
+    return m_pCaps->text();
 }
 
 void CMainFrame::OnMapPosition(int lon10000, int lat10000) {
@@ -347,9 +382,14 @@ void CMainFrame::OpenDropped(const QMimeData& data) {
 }
 
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
-    // Caps Lock has no query on every platform: follow its key presses.
-    if (event->type() == QEvent::KeyPress &&
-        static_cast<QKeyEvent*>(event)->key() == Qt::Key_CapsLock)
-        m_pCaps->setText(m_pCaps->text().isEmpty() ? "CAP" : "");
+    // The lock state is read anew on every key and focus change: a toggle
+    // made while another program had the keyboard shows too.
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::FocusIn:
+    case QEvent::WindowActivate: UpdateCaps(); break;
+    default: break;
+    }
     return QMainWindow::eventFilter(watched, event);
 }

@@ -46,8 +46,11 @@ public:
 
     static constexpr int kMessagePaneWidth = 150;
 
+    QString CapsText() const;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -62,6 +65,8 @@ private:
     void OnAppAbout();
     void OnHelpTopics();
     void OnPrint(bool preview);
+    void UpdateCaps();
+    QString TitleText() const;
 
     QMdiArea* m_pArea;
     std::unique_ptr<CDocManager> m_pDocManager;

@@ -1,6 +1,7 @@
 #include "cairnbookapp.h"
 #include "cairnbookdoc.h"
 #include "cairnbookview.h"
+#include "capslock.h"
 #include "childframe.h"
 #include "clipboardtext.h"
 #include "coordinate.h"
@@ -16,6 +17,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QKeyEvent>
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QMimeData>
@@ -293,6 +295,51 @@ TEST_F(App, MenusStatusPromptsAndPosition) {
     EXPECT_EQ(frame.PositionText(), QString::fromUtf8("N47° 30.000'  W122° 15.000'"));
     frame.OnMapPosition(0, 0);
     EXPECT_EQ(frame.PositionText(), QString::fromUtf8("S00° 00.000'  W00° 00.000'"));
+}
+
+// A maximised window's name stands once in the title; with the last window
+// closed, nothing without a target looks pressed or enabled.
+TEST_F(App, TitleAndCommandsFollowTheWindows) {
+    CChildFrame* f = Open(kSample);
+    f->View()->OnCommand(res::ID_VIEW_MAP);
+    f->View()->OnCommand(res::ID_MAP_AUTO);
+    f->showMaximized();
+    QApplication::processEvents();
+    EXPECT_EQ(frame.windowTitle(), "Cairnbook - sample.ckb");
+    frame.UpdateCommandUI();
+    EXPECT_TRUE(frame.Action(res::ID_MAP_AUTO)->isChecked());
+    frame.MdiArea().closeAllSubWindows();
+    QApplication::processEvents();
+    EXPECT_EQ(frame.windowTitle(), "Cairnbook");
+    for (int id : {res::ID_MAP_AUTO, res::ID_ZOOM_IN, res::ID_VIEW_LIST, res::ID_FILE_SAVE,
+                   res::ID_REFERENCE_POINT}) {
+        EXPECT_FALSE(frame.Action(id)->isChecked()) << id;
+        EXPECT_FALSE(frame.Action(id)->isEnabled()) << id;
+    }
+    for (int id : {res::ID_FILE_NEW, res::ID_FILE_OPEN, res::ID_APP_ABOUT})
+        EXPECT_TRUE(frame.Action(id)->isEnabled()) << id;
+}
+
+// The pane shows the keyboard's real lock state from the start, and follows
+// it at every key and focus change.
+TEST(CapsLock, PaneFollowsTheLockState) {
+    bool on = true;
+    SetCapsLockSource([&on] { return on; });
+    CScriptedPrompt prompt;
+    CScriptedChooser chooser;
+    {
+        CMainFrame frame(prompt, chooser);
+        EXPECT_EQ(frame.CapsText(), "CAP");
+        on = false;
+        QKeyEvent key(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, "a");
+        QApplication::sendEvent(&frame, &key);
+        EXPECT_EQ(frame.CapsText(), "");
+        on = true;
+        QFocusEvent focus(QEvent::FocusIn);
+        QApplication::sendEvent(&frame, &focus);
+        EXPECT_EQ(frame.CapsText(), "CAP");
+    }
+    SetCapsLockSource({});
 }
 
 TEST_F(App, DroppedFilesOpen) {
