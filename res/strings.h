@@ -20,12 +20,14 @@ inline constexpr const char* kExportCaption = "EXPORT";
 // String 1201: the Open Merge filter; string 1202: the Export filter.
 inline constexpr const char* kMergeFilter =
     "Cairnbook (.ckb)|*.ckb|WPT Files (.wpt)|*.wpt|TopoGrafix Data File (.loc)|*.loc|"
-    "Text Files (.txt)|*.txt|All Files|*.*||";
-inline constexpr const char* kExportFilter = "WPT Files (.wpt)|*.wpt|Cairnbook (.ckb)|*.ckb||";
+    "GPX Files (*.gpx)|*.gpx|Text Files (.txt)|*.txt|All Files|*.*||";
+inline constexpr const char* kExportFilter =
+    "WPT Files (.wpt)|*.wpt|Cairnbook (.ckb)|*.ckb|GPX Files (*.gpx)|*.gpx||";
 
 // Standard document failure reports
 inline constexpr const char* kFailedToOpen = "Failed to open document.";
 inline constexpr const char* kFailedToSave = "Failed to save document.";
+inline constexpr const char* kNoLocWaypoints = "No LOC waypoints were found in this file.";
 inline constexpr const char* kFailedToPrint = "Printing failed: the printer could not be started.";
 inline constexpr const char* kInvalidFileName = "Invalid filename.";
 

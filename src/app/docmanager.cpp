@@ -16,9 +16,13 @@ namespace {
 
 // Open offers every readable kind; Save As the native one (a typed ".wpt"
 // still writes WPT).
-const char* const kOpenFilter = "Cairnbook Files (*.ckb)|*.ckb|WPT Files (*.wpt)|*.wpt|"
-                                "TopoGrafix Data File (*.loc)|*.loc|All Files (*.*)|*||";
-const char* const kSaveFilter = "Cairnbook Files (*.ckb)|*.ckb|All Files (*.*)|*||";
+const char* const kOpenFilter =
+    "All readable files (*.ckb *.wpt *.loc *.gpx)|*.ckb;*.wpt;*.loc;*.gpx|"
+    "Cairnbook Files (*.ckb)|*.ckb|WPT Files (*.wpt)|*.wpt|"
+    "TopoGrafix Data File (*.loc)|*.loc|GPX Files (*.gpx)|*.gpx|All Files (*.*)|*||";
+const char* const kSaveFilter =
+    "Cairnbook Files (*.ckb)|*.ckb|GPX Files (*.gpx)|*.gpx|All Files (*.*)|*||";
+constexpr int kSaveFilterGpx = 2;
 
 QString Canonical(const QString& path) {
     const QFileInfo info(path);
@@ -135,9 +139,18 @@ CChildFrame* CDocManager::OpenDocumentFile(const QString& path) {
     }
     doc->SetPathName(canonical.toStdString());
     doc->SetModifiedFlag(false);
+    TellNotices(*doc);
     AddToRecentFiles(canonical);
     CDocRecord& rec = NewRecord(std::move(doc), QFileInfo(canonical).fileName());
     return CreateFrame(rec);
+}
+
+void CDocManager::TellNotices(CCairnbookDoc& doc) {
+    QStringList lines;
+    for (const std::string& notice : doc.TakeNotices())
+        lines << ToQString(notice);
+    if (!lines.isEmpty())
+        emit Notice(lines.join("; "));
 }
 
 bool CDocManager::DoSave(CDocRecord& rec, const QString& path, bool rename) {
@@ -183,7 +196,7 @@ bool CDocManager::OnFileSaveAs(CDocRecord& rec) {
         return false;
     QString path = QString::fromStdString(chosen->m_strPath);
     if (QFileInfo(path).suffix().isEmpty())
-        path += ".ckb";
+        path += chosen->m_nFilterIndex == kSaveFilterGpx ? ".gpx" : ".ckb";
     return DoSave(rec, path, true);
 }
 

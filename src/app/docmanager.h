@@ -56,10 +56,14 @@ public:
     // A file that no longer opens leaves the list.
     void RemoveFromRecentFiles(const QString& path);
     static constexpr int kRecentCount = 4;
+    // Passes on what the document's last read has to tell.
+    void TellNotices(CCairnbookDoc& doc);
 
 signals:
     void DocumentsChanged(); // a document opened, closed, was renamed or modified
     void RecentFilesChanged();
+    // What a read left out or changed, for the status bar.
+    void Notice(const QString& text);
 
 private:
     CDocRecord& NewRecord(std::unique_ptr<CCairnbookDoc> doc, const QString& title);

@@ -68,6 +68,8 @@ CMainFrame::CMainFrame(CPrompt& prompt, CFileChooser& chooser, QWidget* parent)
     connect(m_pDocManager.get(), &CDocManager::DocumentsChanged, this,
             &CMainFrame::UpdateCommandUI);
     connect(m_pDocManager.get(), &CDocManager::RecentFilesChanged, this, &CMainFrame::BuildMenus);
+    connect(m_pDocManager.get(), &CDocManager::Notice, this,
+            [this](const QString& text) { statusBar()->showMessage(text, kNoticeMs); });
     connect(m_pArea, &QMdiArea::subWindowActivated, this, &CMainFrame::UpdateCommandUI);
     // Check marks and modified marks follow the state when the program is idle.
     m_pIdle = new QTimer(this);
@@ -222,6 +224,7 @@ void CMainFrame::OnCommand(int id) {
                         f->View()->InvalidateRows();
     } else if (CDocRecord* rec = m_pDocManager->ActiveRecord(); rec && id == ID_FILE_MERGE) {
         rec->m_pDoc->OnFileMerge();
+        m_pDocManager->TellNotices(*rec->m_pDoc);
     } else if (rec && id == ID_EXPORT_DATA) {
         rec->m_pDoc->OnExportData();
     } else {

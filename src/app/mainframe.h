@@ -45,6 +45,7 @@ public:
     void OpenDropped(const QMimeData& data);
 
     static constexpr int kMessagePaneWidth = 150;
+    static constexpr int kNoticeMs = 20000; // how long a read's notice stays
 
     QString CapsText() const;
 

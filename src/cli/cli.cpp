@@ -120,6 +120,11 @@ void CheckArity(const CCliOptions& opt) {
                                                            : nullptr;
     if (out && EndsWithNoCase(*out, "loc"))
         throw CUsageError{"LOC files are import-only: " + *out + " cannot be written"};
+    // Names of formats we do not write: native bytes under them would mislead.
+    for (const char* foreign : {".kml", ".kmz", ".csv"})
+        if (out && EndsWithNoCase(*out, foreign))
+            throw CUsageError{*out + ": this format cannot be written; name the output "
+                                     ".ckb, .wpt or .gpx"};
 }
 
 int List(CCairnbookDoc& doc, const CCliOptions& opt, std::ostream& out) {
@@ -148,6 +153,11 @@ int List(CCairnbookDoc& doc, const CCliOptions& opt, std::ostream& out) {
     return kExitOk;
 }
 
+void PrintNotices(CCairnbookDoc& doc, const std::string& path, std::ostream& err) {
+    for (const std::string& notice : doc.TakeNotices())
+        err << "cairnbook-cli: " << path << ": " << cp1252::ToUtf8(notice) << "\n";
+}
+
 int Save(CCairnbookDoc& doc, const std::string& path, std::ostream& err) {
     if (doc.SaveFile(path) == ESaveResult::cancelled) {
         err << "cairnbook-cli: " << path << " was not written (answer with --yes to write it)\n";
@@ -161,12 +171,15 @@ int Run(const CCliOptions& opt, std::ostream& out, std::ostream& err) {
     CCliPrompt prompt(err, opt.m_bYes, opt.m_bReplace);
     CCairnbookDoc doc(prompt);
     doc.LoadFile(opt.m_files[0]);
+    PrintNotices(doc, opt.m_files[0], err);
     if (opt.m_strCommand == "list")
         return List(doc, opt, out);
     if (opt.m_strCommand == "convert")
         return Save(doc, opt.m_files[1], err);
-    for (std::size_t i = 1; i < opt.m_files.size(); ++i)
+    for (std::size_t i = 1; i < opt.m_files.size(); ++i) {
         doc.MergeFile(opt.m_files[i]);
+        PrintNotices(doc, opt.m_files[i], err);
+    }
     return Save(doc, *opt.m_output, err);
 }
 

@@ -47,6 +47,10 @@ void CArchive::WriteDouble(double value) {
     Put(&value, 8);
 }
 
+void CArchive::WriteRaw(std::string_view bytes) {
+    Put(bytes.data(), bytes.size());
+}
+
 void CArchive::WriteString(const std::string& value) {
     const std::size_t n = value.size();
     if (n < 255) {

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class CArchive {
@@ -29,7 +30,8 @@ public:
     void WriteUInt32(std::uint32_t value);
     void WriteDouble(double value);
     void WriteString(const std::string& value);
-    void Flush(); // hands buffered bytes to the sink
+    void WriteRaw(std::string_view bytes); // text formats: the bytes as they are
+    void Flush();                          // hands buffered bytes to the sink
 
     std::uint8_t ReadByte();
     std::uint32_t ReadUInt32();

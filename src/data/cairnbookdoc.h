@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 class CArchive;
@@ -32,6 +33,11 @@ public:
     bool Serialize(CArchive& ar);
     void ReadMerge(CArchive& ar);
     void ImportLoc(CArchive& ar);
+    // Reads a whole GPX file; on a failure nothing has been added.
+    void ImportGpx(CArchive& ar);
+    // What the last read left out or changed, for the user: the program's
+    // status bar, the command line's standard error. Taking them clears them.
+    std::vector<std::string> TakeNotices() { return std::exchange(m_notices, {}); }
 
     // Reads path as Open does. Throws CArchiveException.
     void LoadFile(const std::string& path);
@@ -87,6 +93,7 @@ public:
 private:
     void ReadRecords(CArchive& ar, bool knowsLegacyHeader);
     void UnindexName(CWayEntry* entry);
+    void NoteReplaced(std::size_t count);
 
     CPrompt& m_prompt;
     CFileChooser* m_pChooser = nullptr;
@@ -96,6 +103,7 @@ private:
     std::string m_strPathName;
     // First entry of each name in list order.
     CNameIndex m_byName;
+    std::vector<std::string> m_notices;
 };
 
 // ".wpt" or ".ckb": the extension an export adds, read from the chosen filter's
@@ -103,3 +111,7 @@ private:
 std::string ExportExtension(const std::string& filter, int filterIndex);
 // True when the last three characters of name are ext, ignoring case.
 bool EndsWithNoCase(const std::string& name, std::string_view ext);
+// The formats a file name selects: LOC (read only) and GPX; any other name
+// is read by its header and written as native or, ending in "wpt", WPT.
+bool IsLocName(const std::string& name);
+bool IsGpxName(const std::string& name);

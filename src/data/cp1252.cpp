@@ -72,10 +72,31 @@ std::string ToUtf8(std::string_view bytes) {
 }
 
 std::string FromUtf8(std::string_view utf8) {
+    std::size_t replaced = 0;
+    return FromUtf8(utf8, replaced);
+}
+
+bool LooksLikeUtf8(std::string_view text) {
+    bool beyondAscii = false;
+    for (std::size_t pos = 0; pos < text.size();) {
+        const std::size_t start = pos;
+        const char32_t cp = DecodeUtf8(text, pos);
+        if (cp == 0xFFFD && pos - start != 3)
+            return false;
+        beyondAscii |= cp >= 0x80;
+    }
+    return beyondAscii;
+}
+
+std::string FromUtf8(std::string_view utf8, std::size_t& replaced) {
     std::string out;
     out.reserve(utf8.size());
-    for (std::size_t pos = 0; pos < utf8.size();)
-        out += EncodeCodePoint(DecodeUtf8(utf8, pos));
+    for (std::size_t pos = 0; pos < utf8.size();) {
+        const char32_t cp = DecodeUtf8(utf8, pos);
+        const char c = EncodeCodePoint(cp);
+        replaced += c == '?' && cp != U'?';
+        out += c;
+    }
     return out;
 }
 

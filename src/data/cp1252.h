@@ -13,5 +13,10 @@ std::string ToUtf8(std::string_view bytes);
 // Encodes UTF-8 text; characters outside Windows-1252 become '?', and so do
 // malformed UTF-8 sequences.
 std::string FromUtf8(std::string_view utf8);
+// The same, adding to replaced the number of characters that became '?'.
+std::string FromUtf8(std::string_view utf8, std::size_t& replaced);
+// True when text is well-formed UTF-8 and holds a character beyond ASCII:
+// text that is surely UTF-8 and not Windows-1252.
+bool LooksLikeUtf8(std::string_view text);
 
 } // namespace cp1252

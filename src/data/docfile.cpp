@@ -1,6 +1,7 @@
 // The document's file operations: open, save, merge and export.
 #include "archive.h"
 #include "cairnbookdoc.h"
+#include "gpxwriter.h"
 #include "prompt.h"
 #include "res/strings.h"
 
@@ -9,15 +10,18 @@
 
 namespace {
 
-// LOC files are told by their name; every other file by its header.
-bool IsLocName(const std::string& name) {
-    return EndsWithNoCase(name, "loc");
-}
-
 // Two empty strings, the number, icon, visible flag and three doubles.
 constexpr std::uint64_t kMinRecordSize = 1 + 1 + 4 + 1 + 1 + 3 * 8;
 
 } // namespace
+
+bool IsLocName(const std::string& name) {
+    return EndsWithNoCase(name, "loc");
+}
+
+bool IsGpxName(const std::string& name) {
+    return EndsWithNoCase(name, "gpx");
+}
 
 bool EndsWithNoCase(const std::string& name, std::string_view ext) {
     if (name.size() < ext.size())
@@ -51,6 +55,11 @@ std::string CCairnbookDoc::FailureReport(bool saving, const CArchiveException& e
 }
 
 bool CCairnbookDoc::Serialize(CArchive& ar) {
+    if (ar.IsStoring() && IsGpxName(ar.GetFileName())) {
+        NumberEntries();
+        WriteGpx(ar, m_WayList);
+        return true;
+    }
     if (ar.IsStoring()) {
         std::string header = res::kNativeHeader;
         g_nFileFormat = kFormatNative;
@@ -80,6 +89,10 @@ bool CCairnbookDoc::Serialize(CArchive& ar) {
         ImportLoc(ar);
         return true;
     }
+    if (IsGpxName(ar.GetFileName())) {
+        ImportGpx(ar);
+        return true;
+    }
     ReadRecords(ar, true);
     return true;
 }
@@ -95,11 +108,20 @@ void CCairnbookDoc::ReadMerge(CArchive& ar) {
         ImportLoc(ar);
         return;
     }
+    if (IsGpxName(ar.GetFileName())) {
+        ImportGpx(ar);
+        return;
+    }
     ReadRecords(ar, false);
 }
 
 void CCairnbookDoc::ReadRecords(CArchive& ar, bool knowsLegacyHeader) {
     const std::string header = ar.ReadString();
+    // A text file under a native name: its first byte is no length prefix.
+    if (header.starts_with("?xml") || header.starts_with("gpx") || header.starts_with("loc "))
+        throw CArchiveException(CArchiveException::badFormat, ar.GetFileName(), 0,
+                                "not a Cairnbook file: it holds XML text (a GPX or LOC file "
+                                "under another name?)");
     ar.ReadUInt32();
     const auto count = static_cast<std::int32_t>(ar.ReadUInt32());
     if (header == res::kWptHeader)

@@ -1,7 +1,12 @@
 // The document's import of LOC files, read in 10000-byte chunks.
 #include "archive.h"
 #include "cairnbookdoc.h"
+#include "cp1252.h"
 #include "locscan.h"
+#include "prompt.h"
+#include "res/strings.h"
+
+#include <optional>
 
 namespace {
 
@@ -18,9 +23,19 @@ constexpr std::uint8_t kLocIcon = 32;
 void CCairnbookDoc::ImportLoc(CArchive& ar) {
     std::string text;
     std::string chunk(kChunk, '\0');
+    std::optional<ELocEncoding> encoding;
+    std::size_t replaced = 0, found = 0;
+    // Sites publish UTF-8; older tools wrote bytes of the Windows code page.
+    auto decode = [&](std::string_view raw) {
+        const bool utf8 = *encoding == ELocEncoding::utf8 ||
+                          (*encoding == ELocEncoding::undeclared && cp1252::LooksLikeUtf8(raw));
+        return utf8 ? cp1252::FromUtf8(raw, replaced) : std::string(raw);
+    };
     for (;;) {
         const std::size_t got = ar.ReadRaw(chunk.data(), kChunk);
         text.append(chunk.data(), got);
+        if (!encoding)
+            encoding = LocDeclaredEncoding(text);
         const std::string_view view(text);
         std::size_t p = view.find(kStart);
         std::size_t e = p == std::string_view::npos ? p : view.find(kEnd, p + 8);
@@ -30,11 +45,12 @@ void CCairnbookDoc::ImportLoc(CArchive& ar) {
             e = p == std::string_view::npos ? p : view.find(kEnd, p + 8);
             if (!wp)
                 continue;
-            auto entry = std::make_unique<CWayEntry>(std::string(wp->m_name), std::string(),
+            ++found;
+            auto entry = std::make_unique<CWayEntry>(decode(wp->m_name), std::string(),
                                                      wp->m_dLatitude, wp->m_dLongitude, 0.0, 1, 1);
             // As the value constructor would, without copying the text twice.
-            entry->m_strComment = CleanComment(wp->m_description);
-            entry->m_strAdditionalInfo = wp->m_description;
+            entry->m_strAdditionalInfo = decode(wp->m_description);
+            entry->m_strComment = CleanComment(entry->m_strAdditionalInfo);
             entry->m_nIcon = kLocIcon;
             AddEntry(std::move(entry));
         }
@@ -48,4 +64,8 @@ void CCairnbookDoc::ImportLoc(CArchive& ar) {
             text.erase(0, text.size() - std::min(text.size(), kStart.size() - 1));
     }
     m_bListChanged = true;
+    NoteReplaced(replaced);
+    if (found == 0)
+        m_prompt.Ask(res::kAppTitle, std::string(res::kNoLocWaypoints) + "\n\n" + ar.GetFileName(),
+                     EPromptButtons::ok, EPromptIcon::information);
 }

@@ -1,5 +1,8 @@
 #include "locscan.h"
 
+#include <cctype>
+#include <string>
+
 #include "numtext.h"
 
 namespace {
@@ -45,4 +48,27 @@ std::optional<CLocWaypoint> ScanLocElement(std::string_view element) {
     wp.m_dLatitude = AtoF(*lat);
     wp.m_dLongitude = AtoF(*lon);
     return wp;
+}
+
+ELocEncoding LocDeclaredEncoding(std::string_view head) {
+    if (head.starts_with("\xEF\xBB\xBF"))
+        return ELocEncoding::utf8;
+    if (!head.starts_with("<?xml"))
+        return ELocEncoding::undeclared;
+    const std::string_view decl = head.substr(0, head.find("?>"));
+    const std::size_t at = decl.find("encoding");
+    if (at == std::string_view::npos)
+        return ELocEncoding::utf8; // XML's own default
+    std::string value;
+    for (std::size_t i = at + 8; i < decl.size(); ++i) {
+        const char c = decl[i];
+        if (c == '"' || c == '\'') {
+            if (!value.empty())
+                break;
+            continue;
+        }
+        if (c != '=' && c != ' ')
+            value += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    return value == "utf-8" || value == "utf8" ? ELocEncoding::utf8 : ELocEncoding::other;
 }

@@ -11,6 +11,11 @@ struct CLocWaypoint {
     double m_dLongitude = 0.0;
 };
 
+// What the file's start says of its text: UTF-8 (declared, or a byte order
+// mark), another encoding, or nothing.
+enum class ELocEncoding { utf8, other, undeclared };
+ELocEncoding LocDeclaredEncoding(std::string_view head);
+
 // element runs from its "<waypoint>" start tag up to (not including) its end
 // tag. Nothing when a marker, or the end of a value, is not inside it.
 std::optional<CLocWaypoint> ScanLocElement(std::string_view element);

@@ -234,6 +234,25 @@ TEST_F(App, TwoWindowsOfOneDocumentFollowEveryChange) {
     EXPECT_EQ(rec.m_pDoc->Entries().size(), 13u);
 }
 
+// A GPX document is saved as GPX; what its read skipped shows in the status bar.
+TEST_F(App, GpxDocumentsStayGpx) {
+    chooser.m_next.reset();
+    frame.OnCommand(res::ID_FILE_OPEN);
+    EXPECT_NE(chooser.m_strFilter.find("All readable files (*.ckb *.wpt *.loc *.gpx)"),
+              std::string::npos);
+    const std::string gpx = dir.Path("walk.gpx");
+    WriteBytes(gpx, "<gpx xmlns=\"http://www.topografix.com/GPX/1/1\"><wpt lat=\"1\" lon=\"2\">"
+                    "<name>START</name></wpt><rte><rtept lat=\"1\" lon=\"1\"/></rte></gpx>");
+    ASSERT_NE(Open(gpx), nullptr);
+    EXPECT_EQ(frame.StatusMessage(), "1 route or track point was skipped: only waypoints are read");
+    CDocRecord* rec = frame.DocManager().ActiveRecord();
+    rec->m_pDoc->SetModifiedFlag(true);
+    frame.OnCommand(res::ID_FILE_SAVE);
+    EXPECT_TRUE(prompt.m_asked.empty());
+    EXPECT_EQ(ReadBytes(gpx).rfind("<?xml", 0), 0u);
+    EXPECT_NE(ReadBytes(gpx).find("<name>START</name>"), std::string::npos);
+}
+
 // LOC is import-only: Save asks for a native name beside it and leaves it alone.
 TEST_F(App, SavingADocumentOpenedFromLocAsksForANewName) {
     const std::string loc = dir.Path("caches.loc");

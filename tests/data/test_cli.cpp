@@ -126,6 +126,23 @@ TEST(Cli, MergeAnswersConflictsFromTheOption) {
     EXPECT_NE(listed.out.find("\tShooting\t1\t1\t"), std::string::npos);
 }
 
+// GPX in and out; what a read leaves out goes to standard error.
+TEST(Cli, ConvertsGpxAndTellsWhatWasSkipped) {
+    CTempDir dir;
+    ASSERT_EQ(Cli({"convert", kSample, dir.Path("s.gpx")}).code, 0);
+    ASSERT_EQ(Cli({"convert", dir.Path("s.gpx"), dir.Path("back.ckb")}).code, 0);
+    EXPECT_EQ(ReadBytes(dir.Path("back.ckb")), ReadBytes(kSample));
+    WriteBytes(dir.Path("t.gpx"), "<gpx xmlns=\"http://www.topografix.com/GPX/1/1\"><trk><trkseg>"
+                                  "<trkpt lat=\"1\" lon=\"1\"/></trkseg></trk></gpx>");
+    const CRun listed = Cli({"list", dir.Path("t.gpx")});
+    EXPECT_EQ(listed.code, 0);
+    EXPECT_NE(listed.err.find("t.gpx: 1 route or track point was skipped"), std::string::npos)
+        << listed.err;
+    const CRun bad = Cli({"convert", kSample, dir.Path("x.kml")});
+    EXPECT_EQ(bad.code, 2);
+    EXPECT_FALSE(std::filesystem::exists(dir.Path("x.kml")));
+}
+
 TEST(Cli, ExitCodesFromTheRealProgram) {
     const std::string cli = CAIRNBOOK_CLI;
     EXPECT_EQ(std::system((cli + " list " + kSample + " >/dev/null").c_str()), 0);

@@ -53,6 +53,36 @@ TEST_F(LocImport, OneGeocache) {
     EXPECT_TRUE(doc.m_bListChanged);
 }
 
+// Text is decoded by the declaration, or as UTF-8 when it surely is; bytes
+// stay bytes otherwise.
+TEST_F(LocImport, TextEncodings) {
+    const std::string body =
+        Element("GC9", "Pinds M\xC3\xB8lle \xE2\x82\xAC \xE6\x9C\xA8", "1", "2");
+    const std::string undeclared = "<loc version=\"1.0\">" + body + "</loc>";
+    const std::string latin = "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><loc>" +
+                              Element("GC8", "Caf\xE9", "1", "2") + "</loc>";
+    const std::pair<std::string, const char*> cases[] = {
+        {Loc(body), "Pinds M\xF8lle \x80 ?"},
+        {undeclared, "Pinds M\xF8lle \x80 ?"},
+        {latin, "Caf\xE9"},
+        {"<loc>" + Element("GC7", "Caf\xE9", "1", "2") + "</loc>", "Caf\xE9"}};
+    for (const auto& [bytes, info] : cases) {
+        CScriptedPrompt quiet;
+        CCairnbookDoc d(quiet);
+        WriteBytes(dir.Path("e.loc"), bytes);
+        d.LoadFile(dir.Path("e.loc"));
+        ASSERT_EQ(d.m_WayList.size(), 1u);
+        EXPECT_EQ(d.m_WayList[0]->m_strAdditionalInfo, info);
+        const auto notices = d.TakeNotices();
+        EXPECT_EQ(notices.size(), std::string(info).find('?') == std::string::npos ? 0u : 1u);
+    }
+    EXPECT_EQ(doc.m_WayList.size(), 0u);
+    Import(Loc("<nothing/>"));
+    EXPECT_TRUE(doc.m_WayList.empty());
+    ASSERT_EQ(prompt.m_asked.size(), 1u);
+    EXPECT_NE(prompt.m_asked[0].m_strText.find("No LOC waypoints were found"), std::string::npos);
+}
+
 TEST_F(LocImport, LongDescriptionsAndIdentifiers) {
     const std::string desc = "Bob's Walk, the long one: by Ann & Joe (2004)";
     Import(Loc(Element("GCLONGIDENT", desc, "1.5", "2.5", true)), "X.LOC");

@@ -1,0 +1,356 @@
+#include "gpxreader.h"
+
+#include "cp1252.h"
+#include "gpxsymbols.h"
+
+#include <expat.h>
+
+#include <charconv>
+#include <cmath>
+#include <optional>
+#include <string_view>
+
+namespace {
+
+constexpr char kNsSeparator = '\x01';
+constexpr std::size_t kMaxText = 1 << 20; // one field of one waypoint
+
+enum class ENs { none, gpx, groundspeak, ours, other };
+
+ENs NamespaceOf(std::string_view uri) {
+    if (uri.empty() || uri == "http://www.topografix.com/GPX/1/0" ||
+        uri == "http://www.topografix.com/GPX/1/1")
+        return uri.empty() ? ENs::none : ENs::gpx;
+    if (uri.starts_with("http://www.groundspeak.com/cache/1/"))
+        return ENs::groundspeak;
+    if (uri == kCairnbookGpxNs)
+        return ENs::ours;
+    return ENs::other;
+}
+
+std::string_view Trim(std::string_view s) {
+    while (!s.empty() &&
+           (s.front() == ' ' || s.front() == '\t' || s.front() == '\n' || s.front() == '\r'))
+        s.remove_prefix(1);
+    while (!s.empty() &&
+           (s.back() == ' ' || s.back() == '\t' || s.back() == '\n' || s.back() == '\r'))
+        s.remove_suffix(1);
+    return s;
+}
+
+std::optional<double> Number(std::string_view text) {
+    text = Trim(text);
+    if (!text.empty() && text.front() == '+')
+        text.remove_prefix(1);
+    double value = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc() || end != text.data() + text.size() || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+// The texts of one <wpt>, as UTF-8; a field is there once its element was.
+struct CWptTexts {
+    std::optional<std::string> name, cmt, desc, ele, sym, type;
+    std::optional<std::string> title, owner, cacheType, container, difficulty, terrain, hint;
+    std::optional<double> lat, lon;
+    bool cache = false; // a Groundspeak cache element
+    bool ours = false;  // our own extension: the texts are exact
+    int icon = -1;
+    int visible = 1;
+    int geocache = -1;
+};
+
+} // namespace
+
+struct CGpxReader::CState {
+    XML_Parser m_parser = nullptr;
+    Sink m_sink;
+    CGpxReport m_report;
+    std::string m_strError;
+    std::uint64_t m_nErrorOffset = 0;
+    int m_nDepth = 0;
+    bool m_bRootSeen = false;
+    int m_nWptDepth = 0;   // depth of the open <wpt>, 0 outside one
+    int m_nCacheDepth = 0; // depth of its open Groundspeak cache element
+    CWptTexts m_wpt;
+    std::optional<std::string>* m_pCapture = nullptr;
+    int m_nCaptureDepth = 0;
+
+    void Fail(std::string text) {
+        if (m_strError.empty()) {
+            m_strError = std::move(text);
+            m_nErrorOffset = static_cast<std::uint64_t>(XML_GetCurrentByteIndex(m_parser));
+        }
+        XML_StopParser(m_parser, XML_FALSE);
+    }
+    void Start(std::string_view qname, const XML_Char** attributes);
+    void End();
+    void Capture(std::optional<std::string>& field) {
+        field.emplace();
+        m_pCapture = &field;
+        m_nCaptureDepth = m_nDepth;
+    }
+    std::optional<std::string>* WptField(std::string_view local);
+    std::optional<std::string>* CacheField(std::string_view local);
+    void OursAttributes(const XML_Char** attributes);
+    std::string Text(const std::optional<std::string>& utf8) {
+        return utf8 ? cp1252::FromUtf8(*utf8, m_report.m_nReplaced) : std::string();
+    }
+    std::unique_ptr<CWayEntry> MakeEntry();
+};
+
+std::optional<std::string>* CGpxReader::CState::WptField(std::string_view local) {
+    CWptTexts& w = m_wpt;
+    if (local == "name")
+        return &w.name;
+    if (local == "cmt")
+        return &w.cmt;
+    if (local == "desc")
+        return &w.desc;
+    if (local == "ele")
+        return &w.ele;
+    if (local == "sym")
+        return &w.sym;
+    if (local == "type")
+        return &w.type;
+    return nullptr;
+}
+
+std::optional<std::string>* CGpxReader::CState::CacheField(std::string_view local) {
+    CWptTexts& w = m_wpt;
+    if (local == "name")
+        return &w.title;
+    if (local == "owner" || (local == "placed_by" && !w.owner))
+        return &w.owner;
+    if (local == "type")
+        return &w.cacheType;
+    if (local == "container")
+        return &w.container;
+    if (local == "difficulty")
+        return &w.difficulty;
+    if (local == "terrain")
+        return &w.terrain;
+    if (local == "encoded_hints")
+        return &w.hint;
+    return nullptr;
+}
+
+void CGpxReader::CState::OursAttributes(const XML_Char** attributes) {
+    m_wpt.ours = true;
+    for (const XML_Char** a = attributes; a[0] && a[1]; a += 2) {
+        const std::optional<double> v = Number(a[1]);
+        if (!v || *v < 0 || *v > 255)
+            continue;
+        if (std::string_view(a[0]) == "icon")
+            m_wpt.icon = static_cast<int>(*v);
+        else if (std::string_view(a[0]) == "visible")
+            m_wpt.visible = static_cast<int>(*v);
+        else if (std::string_view(a[0]) == "geocache")
+            m_wpt.geocache = static_cast<int>(*v);
+    }
+}
+
+void CGpxReader::CState::Start(std::string_view qname, const XML_Char** attributes) {
+    ++m_nDepth;
+    const std::size_t cut = qname.find(kNsSeparator);
+    const std::string_view uri = cut == std::string_view::npos ? "" : qname.substr(0, cut);
+    const std::string_view local = cut == std::string_view::npos ? qname : qname.substr(cut + 1);
+    const ENs ns = NamespaceOf(uri);
+    const bool gpx = ns == ENs::gpx || ns == ENs::none;
+    if (m_nDepth == 1) {
+        m_bRootSeen = true;
+        if (!gpx || local != "gpx")
+            Fail("not a GPX file: its root element is not <gpx>");
+        return;
+    }
+    if (m_pCapture)
+        return; // markup inside a text field: its text still counts
+    if (m_nWptDepth == 0) {
+        if (gpx && (local == "rtept" || local == "trkpt"))
+            ++m_report.m_nSkippedPoints;
+        if (gpx && local == "wpt" && m_nDepth == 2) {
+            m_nWptDepth = m_nDepth;
+            m_wpt = CWptTexts();
+            for (const XML_Char** a = attributes; a[0] && a[1]; a += 2) {
+                if (std::string_view(a[0]) == "lat")
+                    m_wpt.lat = Number(a[1]);
+                else if (std::string_view(a[0]) == "lon")
+                    m_wpt.lon = Number(a[1]);
+            }
+        }
+        return;
+    }
+    if (ns == ENs::groundspeak && local == "cache" && m_nCacheDepth == 0) {
+        m_wpt.cache = true;
+        m_nCacheDepth = m_nDepth;
+    } else if (ns == ENs::groundspeak && m_nCacheDepth && m_nDepth == m_nCacheDepth + 1) {
+        if (auto* field = CacheField(local))
+            Capture(*field);
+    } else if (ns == ENs::ours && local == "waypoint") {
+        OursAttributes(attributes);
+    } else if (gpx && m_nDepth == m_nWptDepth + 1) {
+        if (auto* field = WptField(local))
+            Capture(*field);
+    }
+}
+
+void CGpxReader::CState::End() {
+    if (m_pCapture && m_nDepth == m_nCaptureDepth)
+        m_pCapture = nullptr;
+    if (m_nCacheDepth == m_nDepth)
+        m_nCacheDepth = 0;
+    if (m_nWptDepth && m_nWptDepth == m_nDepth) {
+        m_nWptDepth = 0;
+        if (m_wpt.lat && m_wpt.lon)
+            m_sink(MakeEntry());
+        else
+            ++m_report.m_nNoPosition;
+    }
+    --m_nDepth;
+}
+
+std::unique_ptr<CWayEntry> CGpxReader::CState::MakeEntry() {
+    CWptTexts& w = m_wpt;
+    auto entry = std::make_unique<CWayEntry>();
+    entry->m_strName = Text(w.name);
+    entry->m_dLatitude = *w.lat;
+    entry->m_dLongitude = *w.lon;
+    entry->m_dAltitude = w.ele ? Number(*w.ele).value_or(0.0) : 0.0;
+    const std::string_view type = w.type ? Trim(*w.type) : std::string_view();
+    const std::string_view sym = w.sym ? Trim(*w.sym) : std::string_view();
+    entry->m_bGeocache = w.cache || type.starts_with("Geocache") || sym.starts_with("Geocache");
+    std::string_view cacheType = w.cacheType ? Trim(*w.cacheType) : std::string_view();
+    if (cacheType.empty() && type.starts_with("Geocache|"))
+        cacheType = type.substr(9);
+    entry->m_nIcon = IconOfCacheType(cacheType).value_or(IconOfSymbol(sym).value_or(kImportedIcon));
+    if (w.ours) {
+        // Our own files carry every field exactly.
+        entry->m_strComment = Text(w.cmt);
+        entry->m_strAdditionalInfo = Text(w.desc);
+        if (w.icon >= 0)
+            entry->m_nIcon = static_cast<std::uint8_t>(w.icon);
+        entry->m_bVisible = static_cast<std::uint8_t>(w.visible);
+        if (w.geocache >= 0)
+            entry->m_bGeocache = static_cast<std::uint8_t>(w.geocache);
+        return entry;
+    }
+    const std::optional<std::string>& about = w.cmt ? w.cmt : w.desc;
+    entry->m_strComment = CleanComment(Text(about ? about : w.title));
+    std::string info = Text(w.desc ? w.desc : w.cmt);
+    auto line = [&](std::string_view prefix, const std::optional<std::string>& value) {
+        if (!value || Trim(*value).empty())
+            return;
+        if (!info.empty())
+            info += "\r\n";
+        info += std::string(prefix) + Text(std::string(Trim(*value)));
+    };
+    if (w.cache) {
+        line("", w.title);
+        line("by ", w.owner);
+        line("", w.cacheType);
+        line("", w.container);
+        if (w.difficulty || w.terrain)
+            line("Difficulty/Terrain: ", std::string(Trim(w.difficulty.value_or("?"))) + "/" +
+                                             std::string(Trim(w.terrain.value_or("?"))));
+        line("Hint: ", w.hint);
+    }
+    entry->m_strAdditionalInfo = std::move(info);
+    return entry;
+}
+
+namespace {
+
+void XMLCALL OnStart(void* user, const XML_Char* name, const XML_Char** attributes) {
+    static_cast<CGpxReader::CState*>(user)->Start(name, attributes);
+}
+
+void XMLCALL OnEnd(void* user, const XML_Char*) {
+    static_cast<CGpxReader::CState*>(user)->End();
+}
+
+void XMLCALL OnText(void* user, const XML_Char* text, int length) {
+    auto* s = static_cast<CGpxReader::CState*>(user);
+    if (s->m_pCapture && (*s->m_pCapture)->size() < kMaxText)
+        (*s->m_pCapture)->append(text, static_cast<std::size_t>(length));
+}
+
+void XMLCALL OnEntityDeclaration(void* user, const XML_Char*, int, const XML_Char*, int,
+                                 const XML_Char*, const XML_Char*, const XML_Char*,
+                                 const XML_Char*) {
+    static_cast<CGpxReader::CState*>(user)->Fail(
+        "the file declares XML entities, which no GPX file needs; it is not read");
+}
+
+// Windows-1252, which some programs declare; expat knows Latin-1 and UTF-8 itself.
+int XMLCALL OnUnknownEncoding(void*, const XML_Char* name, XML_Encoding* info) {
+    std::string lower(name);
+    for (char& c : lower)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (lower != "windows-1252" && lower != "cp1252")
+        return XML_STATUS_ERROR;
+    for (int b = 0; b < 256; ++b) {
+        const std::string utf8 = cp1252::ToUtf8(std::string(1, static_cast<char>(b)));
+        char32_t cp = 0;
+        const auto u = [&](std::size_t i) { return static_cast<unsigned char>(utf8[i]); };
+        if (utf8.size() == 1)
+            cp = u(0);
+        else if (utf8.size() == 2)
+            cp = ((u(0) & 0x1F) << 6) | (u(1) & 0x3F);
+        else
+            cp = ((u(0) & 0x0F) << 12) | ((u(1) & 0x3F) << 6) | (u(2) & 0x3F);
+        info->map[b] = static_cast<int>(cp);
+    }
+    info->data = nullptr;
+    info->convert = nullptr;
+    info->release = nullptr;
+    return XML_STATUS_OK;
+}
+
+} // namespace
+
+CGpxReader::CGpxReader(Sink sink) : m_pState(std::make_unique<CState>()) {
+    m_pState->m_sink = std::move(sink);
+    m_pState->m_parser = XML_ParserCreateNS(nullptr, kNsSeparator);
+    XML_Parser p = m_pState->m_parser;
+    XML_SetUserData(p, m_pState.get());
+    XML_SetElementHandler(p, OnStart, OnEnd);
+    XML_SetCharacterDataHandler(p, OnText);
+    XML_SetEntityDeclHandler(p, OnEntityDeclaration);
+    XML_SetUnknownEncodingHandler(p, OnUnknownEncoding, nullptr);
+    XML_SetParamEntityParsing(p, XML_PARAM_ENTITY_PARSING_NEVER);
+}
+
+CGpxReader::~CGpxReader() {
+    if (m_pState->m_parser)
+        XML_ParserFree(m_pState->m_parser);
+}
+
+bool CGpxReader::Feed(const char* data, std::size_t size, bool last) {
+    CState& s = *m_pState;
+    if (!s.m_strError.empty())
+        return false;
+    if (XML_Parse(s.m_parser, data, static_cast<int>(size), last ? XML_TRUE : XML_FALSE) ==
+        XML_STATUS_OK)
+        return true;
+    if (s.m_strError.empty()) {
+        const XML_Error code = XML_GetErrorCode(s.m_parser);
+        const std::string what = std::string(XML_ErrorString(code)) + " at line " +
+                                 std::to_string(XML_GetCurrentLineNumber(s.m_parser));
+        s.m_strError = (s.m_bRootSeen ? "the GPX file is damaged: " : "not a GPX file: ") + what;
+        s.m_nErrorOffset = static_cast<std::uint64_t>(XML_GetCurrentByteIndex(s.m_parser));
+    }
+    return false;
+}
+
+const std::string& CGpxReader::Error() const {
+    return m_pState->m_strError;
+}
+
+std::uint64_t CGpxReader::ErrorOffset() const {
+    return m_pState->m_nErrorOffset;
+}
+
+const CGpxReport& CGpxReader::Report() const {
+    return m_pState->m_report;
+}

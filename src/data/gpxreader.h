@@ -1,0 +1,42 @@
+// Streaming GPX 1.0 and 1.1 reading with expat: each <wpt> becomes a
+// waypoint; route and track points are counted, not kept. Namespaces are
+// matched by URI. Files that declare entities are refused, so nothing
+// external is loaded and nothing expands without bound.
+#pragma once
+
+#include "wayentry.h"
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+struct CGpxReport {
+    std::size_t m_nSkippedPoints = 0; // route and track points
+    std::size_t m_nNoPosition = 0;    // waypoints without a usable lat/lon
+    std::size_t m_nReplaced = 0;      // characters Windows-1252 cannot hold, now '?'
+};
+
+// The namespace of our own extension elements.
+inline constexpr const char* kCairnbookGpxNs = "urn:x-cairnbook:gpx:1";
+
+class CGpxReader {
+public:
+    using Sink = std::function<void(std::unique_ptr<CWayEntry>)>;
+    explicit CGpxReader(Sink sink);
+    ~CGpxReader();
+    CGpxReader(const CGpxReader&) = delete;
+    CGpxReader& operator=(const CGpxReader&) = delete;
+
+    // Parses the next piece of the file; last marks its end. False on a
+    // failure: Error() says what, ErrorOffset() at which byte.
+    bool Feed(const char* data, std::size_t size, bool last);
+    const std::string& Error() const;
+    std::uint64_t ErrorOffset() const;
+    const CGpxReport& Report() const;
+
+    struct CState;
+
+private:
+    std::unique_ptr<CState> m_pState;
+};

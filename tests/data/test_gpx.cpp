@@ -1,0 +1,262 @@
+#include "archiveexception.h"
+#include "cairnbookdoc.h"
+#include "cp1252.h"
+#include "test_helpers.h"
+
+#include <cstdlib>
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace {
+
+const std::string kSchema = std::string(CAIRNBOOK_SCHEMAS) + "/gpx11.xsd";
+
+std::string Gpx11(const std::string& body, const std::string& extraNs = "") {
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<gpx version=\"1.1\" creator=\"t\" "
+           "xmlns=\"http://www.topografix.com/GPX/1/1\"" +
+           extraNs + ">\n" + body + "\n</gpx>\n";
+}
+
+class Gpx : public ::testing::Test {
+protected:
+    CCairnbookDoc& Read(const std::string& bytes, const char* name = "x.gpx") {
+        WriteBytes(dir.Path(name), bytes);
+        doc.LoadFile(dir.Path(name));
+        return doc;
+    }
+    const CWayEntry& At(std::size_t i) const { return *doc.Entries().at(i); }
+    int Run(const std::string& command) {
+        return std::system((command + " >/dev/null 2>&1").c_str());
+    }
+    CScriptedPrompt prompt;
+    CTempDir dir;
+    CCairnbookDoc doc{prompt};
+};
+
+void ExpectSameEntries(const CCairnbookDoc& a, const CCairnbookDoc& b) {
+    ASSERT_EQ(a.Entries().size(), b.Entries().size());
+    for (std::size_t i = 0; i < a.Entries().size(); ++i) {
+        const CWayEntry &x = *a.Entries()[i], &y = *b.Entries()[i];
+        EXPECT_EQ(x.m_strName, y.m_strName) << i;
+        EXPECT_EQ(x.m_strComment, y.m_strComment) << i;
+        EXPECT_EQ(x.m_strAdditionalInfo, y.m_strAdditionalInfo) << i;
+        EXPECT_EQ(x.m_dLatitude, y.m_dLatitude) << i;
+        EXPECT_EQ(x.m_dLongitude, y.m_dLongitude) << i;
+        EXPECT_EQ(x.m_dAltitude, y.m_dAltitude) << i;
+        EXPECT_EQ(x.m_nIcon, y.m_nIcon) << i;
+        EXPECT_EQ(x.m_bGeocache, y.m_bGeocache) << i;
+        EXPECT_EQ(x.m_bVisible, y.m_bVisible) << i;
+    }
+}
+
+// Every icon, both flags, every printable Windows-1252 byte, tabs and line
+// breaks, extreme positions and heights: all come back exactly, and the file
+// is valid GPX 1.1.
+TEST_F(Gpx, RoundTripKeepsEveryFieldAndValidates) {
+    const double positions[][3] = {{90, -180, 8848.86},
+                                   {-90, 179.99999999999997, -1e6},
+                                   {0.1 + 0.2, 1e-7, 1.7976931348623157e12},
+                                   {-33.123456789012345, 151.2, -0.0},
+                                   {47.60621, -122.33207, 53}};
+    std::string every;
+    for (int b = 0x20; b <= 0xFF; ++b)
+        every += static_cast<char>(b);
+    for (int i = 0; i < 56; ++i) {
+        const auto& p = positions[i % 5];
+        auto e = std::make_unique<CWayEntry>();
+        e->m_strName = i == 0 ? std::string() : "W" + std::to_string(i) + "<&>";
+        e->m_strComment = every.substr(static_cast<std::size_t>(i) * 30 % every.size(), 30);
+        e->m_strAdditionalInfo = i % 2 ? "tab\there\r\nline \"two\"\nthree\r" : every;
+        e->m_dLatitude = p[0];
+        e->m_dLongitude = p[1];
+        e->m_dAltitude = p[2];
+        e->m_nIcon = static_cast<std::uint8_t>(i < 50 ? i : 200 + i);
+        e->m_bGeocache = i % 3 == 0;
+        e->m_bVisible = i % 4 != 1;
+        doc.AddEntry(std::move(e));
+    }
+    ASSERT_EQ(doc.SaveFile(dir.Path("all.GPX")), ESaveResult::saved); // any case
+    EXPECT_TRUE(prompt.m_asked.empty());                              // nothing is lost: no warning
+    CCairnbookDoc back(prompt);
+    back.LoadFile(dir.Path("all.GPX"));
+    ExpectSameEntries(doc, back);
+    EXPECT_EQ(Run("xmllint --noout --schema " + kSchema + " " + dir.Path("all.GPX")), 0);
+}
+
+// gpsbabel reads what we write, and we read what it writes.
+TEST_F(Gpx, InterworksWithGpsbabel) {
+    doc.LoadFile(std::string(CAIRNBOOK_SAMPLES) + "/sample.ckb");
+    doc.SaveFile(dir.Path("ours.gpx"));
+    ASSERT_EQ(
+        Run("gpsbabel -i gpx -f " + dir.Path("ours.gpx") + " -o unicsv -F " + dir.Path("ours.csv")),
+        0);
+    const std::string csv = ReadBytes(dir.Path("ours.csv"));
+    for (const char* row : {"1,47.606210,-122.332070,\"HOME\",53.0,", "\"Residence\"",
+                            "\"GC1M2QK\",321.0,", "\"Geocache\"", "\"Summit\""})
+        EXPECT_NE(csv.find(row), std::string::npos) << row << "\n" << csv;
+    ASSERT_EQ(
+        Run("gpsbabel -i gpx -f " + dir.Path("ours.gpx") + " -o gpx -F " + dir.Path("theirs.gpx")),
+        0);
+    CCairnbookDoc theirs(prompt);
+    theirs.LoadFile(dir.Path("theirs.gpx"));
+    ASSERT_EQ(theirs.Entries().size(), doc.Entries().size());
+    for (std::size_t i = 0; i < doc.Entries().size(); ++i) {
+        EXPECT_EQ(theirs.Entries()[i]->m_strName, doc.Entries()[i]->m_strName);
+        EXPECT_NEAR(theirs.Entries()[i]->m_dLatitude, doc.Entries()[i]->m_dLatitude, 1e-9);
+        EXPECT_NEAR(theirs.Entries()[i]->m_dLongitude, doc.Entries()[i]->m_dLongitude, 1e-9);
+    }
+}
+
+constexpr const char* kGroundspeak10 = R"(<?xml version="1.0" encoding="utf-8"?>
+<gpx xmlns:xsi="http://www.w3.org/2001/XMLSchema-instance" version="1.0" creator="site"
+ xmlns="http://www.topografix.com/GPX/1/0">
+  <wpt lat="55.67610" lon="12.56834">
+    <time>2010-01-01T00:00:00Z</time>
+    <name>GC1ABCD</name>
+    <desc>Pinds Mølle by Ørsted, Traditional Cache (1.5/2)</desc>
+    <sym>Geocache</sym>
+    <type>Geocache|Traditional Cache</type>
+    <groundspeak:cache id="1" available="True" xmlns:groundspeak="http://www.groundspeak.com/cache/1/0">
+      <groundspeak:name>Pinds Mølle</groundspeak:name>
+      <groundspeak:placed_by>Ørsted</groundspeak:placed_by>
+      <groundspeak:owner id="2">Ørsted</groundspeak:owner>
+      <groundspeak:type>Multi-cache</groundspeak:type>
+      <groundspeak:container>Small</groundspeak:container>
+      <groundspeak:difficulty>1.5</groundspeak:difficulty>
+      <groundspeak:terrain>2</groundspeak:terrain>
+      <groundspeak:long_description html="True">&lt;p&gt;Long text&lt;/p&gt;</groundspeak:long_description>
+      <groundspeak:encoded_hints>Under the 木 stone</groundspeak:encoded_hints>
+      <groundspeak:logs><groundspeak:log id="3"><groundspeak:text>TFTC</groundspeak:text></groundspeak:log></groundspeak:logs>
+    </groundspeak:cache>
+  </wpt>
+</gpx>
+)";
+
+// Geocache listings: the cache's own type picks the icon, its details fill
+// Additional Info, and the comment follows the LOC rule.
+TEST_F(Gpx, GroundspeakCachesIn10And11) {
+    Read(kGroundspeak10);
+    ASSERT_EQ(doc.Entries().size(), 1u);
+    const CWayEntry& e = At(0);
+    EXPECT_EQ(e.m_strName, "GC1ABCD");
+    EXPECT_EQ(e.m_strComment, "Pinds M lle by  rsted  Traditi");
+    EXPECT_EQ(e.m_nIcon, 43);
+    EXPECT_EQ(e.m_bGeocache, 1);
+    EXPECT_EQ(e.m_strAdditionalInfo,
+              cp1252::FromUtf8("Pinds Mølle by Ørsted, Traditional Cache (1.5/2)\r\nPinds "
+                               "Mølle\r\nby Ørsted\r\nMulti-cache\r\nSmall\r\n"
+                               "Difficulty/Terrain: 1.5/2\r\nHint: Under the ? stone"));
+    EXPECT_EQ(doc.TakeNotices(),
+              std::vector<std::string>{"1 character that Windows-1252 cannot hold became \"?\""});
+    // 1.1 with the 1.0.1 extension inside <extensions>, under other prefixes.
+    CScriptedPrompt quiet;
+    CCairnbookDoc other(quiet);
+    WriteBytes(dir.Path("b.gpx"),
+               "<g:gpx xmlns:g=\"http://www.topografix.com/GPX/1/1\" version=\"1.1\">"
+               "<g:wpt lat=\"1\" lon=\"2\"><g:name>GC2</g:name><g:sym>Geocache Found</g:sym>"
+               "<g:extensions><c:cache xmlns:c=\"http://www.groundspeak.com/cache/1/0/1\">"
+               "<c:name>Webcam at the pier</c:name><c:type>Webcam Cache</c:type></c:cache>"
+               "</g:extensions></g:wpt></g:gpx>");
+    other.LoadFile(dir.Path("b.gpx"));
+    ASSERT_EQ(other.Entries().size(), 1u);
+    EXPECT_EQ(other.Entries()[0]->m_nIcon, 47);
+    EXPECT_EQ(other.Entries()[0]->m_strComment, "Webcam at the pier");
+}
+
+struct CReadCase {
+    const char* label;
+    std::string bytes;
+    std::vector<std::string> names;
+    std::string notice; // the first, or nothing
+};
+
+// Files from other programs: what is read and what is told.
+TEST_F(Gpx, ReadsWhatOtherProgramsWrite) {
+    const CReadCase cases[] = {
+        {"routes and tracks",
+         Gpx11("<wpt lat=\"1\" lon=\"2\"><name>A</name></wpt>"
+               "<rte><rtept lat=\"1\" lon=\"1\"/><rtept lat=\"2\" lon=\"2\"/></rte>"
+               "<trk><trkseg><trkpt lat=\"1\" lon=\"1\"/></trkseg></trk>"),
+         {"A"},
+         "3 route and track points were skipped: only waypoints are read"},
+        {"bom, crlf and references",
+         "\xEF\xBB\xBF" + Gpx11("<wpt lat=\" +1.5 \" lon=\"2\">\r\n<name>R&amp;D &#233;</name>\r\n"
+                                "<ele>12.5</ele><sym>Campground</sym></wpt>\r\n"),
+         {"R&D \xE9"},
+         ""},
+        {"no position",
+         Gpx11("<wpt lat=\"x\" lon=\"2\"><name>N</name></wpt><wpt lat=\"3\" lon=\"4\"/>"),
+         {""},
+         "1 waypoint without a position was skipped"},
+        {"windows-1252",
+         "<?xml version=\"1.0\" encoding=\"windows-1252\"?><gpx><wpt lat=\"1\" "
+         "lon=\"1\"><name>Caf\xE9 \x80</name></wpt></gpx>",
+         {"Caf\xE9 \x80"},
+         ""},
+    };
+    for (const auto& c : cases) {
+        CScriptedPrompt quiet;
+        CCairnbookDoc d(quiet);
+        WriteBytes(dir.Path("c.gpx"), c.bytes);
+        d.LoadFile(dir.Path("c.gpx"));
+        std::vector<std::string> names;
+        for (const auto& e : d.Entries())
+            names.push_back(e->m_strName);
+        EXPECT_EQ(names, c.names) << c.label;
+        const auto notices = d.TakeNotices();
+        EXPECT_EQ(notices.empty() ? "" : notices.front(), c.notice) << c.label;
+    }
+    Read(Gpx11("<wpt lat=\"1\" lon=\"2\"><ele>12.5</ele><sym>Campground</sym></wpt>"));
+    EXPECT_EQ(At(0).m_dAltitude, 12.5);
+    EXPECT_EQ(At(0).m_nIcon, 9);
+    EXPECT_EQ(At(0).m_bGeocache, 0);
+}
+
+// Damaged and hostile files end with a message that says what is wrong, and
+// a merge of them changes nothing.
+TEST_F(Gpx, BadFilesFailClearlyAndChangeNothing) {
+    const std::string laughs = "<?xml version=\"1.0\"?><!DOCTYPE gpx [<!ENTITY a \"aaaaaaaaaa\">"
+                               "<!ENTITY b \"&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;\"><!ENTITY c "
+                               "\"&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;\">"
+                               "<!ENTITY d \"&c;&c;&c;&c;&c;&c;&c;&c;&c;&c;\"><!ENTITY e "
+                               "\"&d;&d;&d;&d;&d;&d;&d;&d;&d;&d;\">"
+                               "<!ENTITY f \"&e;&e;&e;&e;&e;&e;&e;&e;&e;&e;\"><!ENTITY g "
+                               "\"&f;&f;&f;&f;&f;&f;&f;&f;&f;&f;\">"
+                               "<!ENTITY h \"&g;&g;&g;&g;&g;&g;&g;&g;&g;&g;\"><!ENTITY i "
+                               "\"&h;&h;&h;&h;&h;&h;&h;&h;&h;&h;\">]>"
+                               "<gpx><wpt lat=\"1\" lon=\"1\"><name>&i;</name></wpt></gpx>";
+    const std::pair<std::string, const char*> cases[] = {
+        {Gpx11("<wpt lat=\"1\" lon=\"2\"><name>A</wpt>"),
+         "the GPX file is damaged: mismatched tag"},
+        {Gpx11("<wpt lat=\"1\" lon=\"2\"><name>A</name></wpt>").substr(0, 120), "damaged"},
+        {laughs, "declares XML entities"},
+        {"<?xml version=\"1.0\"?><!DOCTYPE gpx [<!ENTITY x SYSTEM \"file:///etc/passwd\">]>"
+         "<gpx><wpt lat=\"1\" lon=\"1\"><name>&x;</name></wpt></gpx>",
+         "declares XML entities"},
+        {std::string("\x00\x01\x02\x03 binary", 11), "not a GPX file"},
+        {"<kml><Placemark/></kml>", "not a GPX file: its root element is not <gpx>"},
+    };
+    doc.AddEntry(std::make_unique<CWayEntry>("KEEP", "", 1, 2, 0, 0, 1));
+    CScriptedChooser chooser;
+    doc.SetFileChooser(&chooser);
+    for (const auto& [bytes, expected] : cases) {
+        WriteBytes(dir.Path("bad.gpx"), bytes);
+        chooser.m_next = CChosenFile{dir.Path("bad.gpx"), 1};
+        prompt.m_asked.clear();
+        doc.OnFileMerge();
+        ASSERT_EQ(prompt.m_asked.size(), 1u) << expected;
+        EXPECT_NE(prompt.m_asked[0].m_strText.find(expected), std::string::npos)
+            << prompt.m_asked[0].m_strText;
+        EXPECT_EQ(doc.Entries().size(), 1u) << expected;
+    }
+    // A GPX file under a native name says what it is.
+    WriteBytes(dir.Path("named.ckb"), Gpx11("<wpt lat=\"1\" lon=\"2\"/>"));
+    try {
+        doc.LoadFile(dir.Path("named.ckb"));
+        ADD_FAILURE() << "read";
+    } catch (const CArchiveException& e) {
+        EXPECT_NE(std::string(e.what()).find("not a Cairnbook file"), std::string::npos);
+    }
+}
+
+} // namespace
