@@ -1,5 +1,5 @@
-// Opening big files, name look-up and LOC import, with gpsbabel timed beside
-// the LOC import on the same file.
+// Opening big files, name look-up, LOC and GPX import, with gpsbabel timed
+// beside each import on the same file.
 #include "cairnbookdoc.h"
 #include "prompt.h"
 
@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -174,6 +175,87 @@ void BM_GpsbabelLoc200k(benchmark::State& state) {
         benchmark::DoNotOptimize(std::system(cmd.c_str()));
 }
 BENCHMARK(BM_GpsbabelLoc200k)->Unit(benchmark::kMillisecond)->Iterations(1)->UseRealTime();
+
+// 200,000 geocaches as listing sites send them: about 100 MB of GPX 1.0
+// with Groundspeak extensions.
+const std::string& GpxFile() {
+    static const std::string path = BenchPath("cairnbook-bench-200k.gpx");
+    if (std::filesystem::exists(path))
+        return path;
+    std::ofstream out(path, std::ios::binary);
+    out << "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<gpx version=\"1.0\" creator=\"bench\" "
+           "xmlns=\"http://www.topografix.com/GPX/1/0\" "
+           "xmlns:groundspeak=\"http://www.groundspeak.com/cache/1/0/1\">\n";
+    for (int i = 0; i < kGeocaches; ++i) {
+        char wpt[2048];
+        std::snprintf(wpt, sizeof wpt,
+                      "<wpt lat=\"%.6f\" lon=\"%.6f\"><name>GC%06X</name><sym>Geocache</sym>"
+                      "<type>Geocache|Traditional Cache</type>\n<groundspeak:cache id=\"%d\">"
+                      "<groundspeak:name>Cache %d</groundspeak:name>"
+                      "<groundspeak:owner>Owner%d</groundspeak:owner>"
+                      "<groundspeak:type>Traditional Cache</groundspeak:type>"
+                      "<groundspeak:container>Small</groundspeak:container>"
+                      "<groundspeak:difficulty>1.5</groundspeak:difficulty>"
+                      "<groundspeak:terrain>2</groundspeak:terrain>\n"
+                      "<groundspeak:encoded_hints>Under the stump</groundspeak:encoded_hints>"
+                      "</groundspeak:cache></wpt>\n",
+                      40 + i * 1e-4, -120 - i * 1e-4, i, i, i, i % 977);
+        out << wpt;
+    }
+    out << "</gpx>\n";
+    return path;
+}
+
+std::size_t TextBytes(const CCairnbookDoc& doc) {
+    std::size_t n = 0;
+    for (const auto& e : doc.m_WayList)
+        n += e->m_strName.size() + e->m_strComment.size() + e->m_strAdditionalInfo.size();
+    return n;
+}
+
+void BM_GpxImport200k(benchmark::State& state) {
+    const std::string& path = GpxFile();
+    CQuietPrompt prompt;
+    std::size_t text = 0, count = 0;
+    for (auto _ : state) {
+        CCairnbookDoc doc(prompt);
+        doc.LoadFile(path);
+        count = doc.m_WayList.size();
+        state.PauseTiming();
+        text = TextBytes(doc);
+        {
+            CCairnbookDoc gone(prompt);
+            std::swap(gone.m_WayList, doc.m_WayList);
+        }
+        state.ResumeTiming();
+    }
+    state.counters["MB"] = double(std::filesystem::file_size(path)) / 1e6;
+    state.counters["waypoints"] = double(count);
+    state.counters["text_per_waypoint"] = double(text) / double(count ? count : 1);
+    state.counters["bytes_per_waypoint"] = FreshProcessBytesPerWaypoint(path);
+}
+BENCHMARK(BM_GpxImport200k)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// The same file through gpsbabel's GPX reader: the CPU time of the child.
+void BM_GpsbabelGpx200k(benchmark::State& state) {
+    if (std::system("command -v gpsbabel >/dev/null 2>&1") != 0) {
+        state.SkipWithError("gpsbabel is not installed");
+        return;
+    }
+    const std::string cmd = "gpsbabel -i gpx -f " + GpxFile() + " -o unicsv -F /dev/null";
+    auto childCpu = [] {
+        rusage u{};
+        getrusage(RUSAGE_CHILDREN, &u);
+        return double(u.ru_utime.tv_sec + u.ru_stime.tv_sec) +
+               double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) * 1e-6;
+    };
+    for (auto _ : state) {
+        const double before = childCpu();
+        benchmark::DoNotOptimize(std::system(cmd.c_str()));
+        state.SetIterationTime(childCpu() - before);
+    }
+}
+BENCHMARK(BM_GpsbabelGpx200k)->Unit(benchmark::kMillisecond)->Iterations(1)->UseManualTime();
 
 } // namespace
 

@@ -68,8 +68,14 @@ CMainFrame::CMainFrame(CPrompt& prompt, CFileChooser& chooser, QWidget* parent)
     connect(m_pDocManager.get(), &CDocManager::DocumentsChanged, this,
             &CMainFrame::UpdateCommandUI);
     connect(m_pDocManager.get(), &CDocManager::RecentFilesChanged, this, &CMainFrame::BuildMenus);
-    connect(m_pDocManager.get(), &CDocManager::Notice, this,
-            [this](const QString& text) { statusBar()->showMessage(text, kNoticeMs); });
+    connect(m_pDocManager.get(), &CDocManager::Notice, this, [this](const QString& text) {
+        auto show = [this, text] { statusBar()->showMessage(text, kNoticeMs); };
+        // A message shown before the window is hides no pane: it waits until it is.
+        if (isVisible())
+            show();
+        else
+            QTimer::singleShot(0, this, show);
+    });
     connect(m_pArea, &QMdiArea::subWindowActivated, this, &CMainFrame::UpdateCommandUI);
     // Check marks and modified marks follow the state when the program is idle.
     m_pIdle = new QTimer(this);

@@ -1,5 +1,7 @@
 #include "cp1252.h"
 
+#include <algorithm>
+
 #include <array>
 #include <cstdint>
 
@@ -89,6 +91,9 @@ bool LooksLikeUtf8(std::string_view text) {
 }
 
 std::string FromUtf8(std::string_view utf8, std::size_t& replaced) {
+    // Most text is ASCII, which both encodings spell alike.
+    if (std::all_of(utf8.begin(), utf8.end(), [](char c) { return (c & 0x80) == 0; }))
+        return std::string(utf8);
     std::string out;
     out.reserve(utf8.size());
     for (std::size_t pos = 0; pos < utf8.size();) {

@@ -246,13 +246,15 @@ std::unique_ptr<CWayEntry> CGpxReader::CState::MakeEntry() {
         info += std::string(prefix) + Text(std::string(Trim(*value)));
     };
     if (w.cache) {
-        line("", w.title);
-        line("by ", w.owner);
+        if (w.title && w.owner)
+            line("", *w.title + " by " + *w.owner);
+        else
+            line("", w.title ? w.title : w.owner);
         line("", w.cacheType);
         line("", w.container);
         if (w.difficulty || w.terrain)
-            line("Difficulty/Terrain: ", std::string(Trim(w.difficulty.value_or("?"))) + "/" +
-                                             std::string(Trim(w.terrain.value_or("?"))));
+            line("Difficulty ", std::string(Trim(w.difficulty.value_or("?"))) + ", terrain " +
+                                    std::string(Trim(w.terrain.value_or("?"))));
         line("Hint: ", w.hint);
     }
     entry->m_strAdditionalInfo = std::move(info);

@@ -144,8 +144,8 @@ TEST_F(Gpx, GroundspeakCachesIn10And11) {
     EXPECT_EQ(e.m_bGeocache, 1);
     EXPECT_EQ(e.m_strAdditionalInfo,
               cp1252::FromUtf8("Pinds Mølle by Ørsted, Traditional Cache (1.5/2)\r\nPinds "
-                               "Mølle\r\nby Ørsted\r\nMulti-cache\r\nSmall\r\n"
-                               "Difficulty/Terrain: 1.5/2\r\nHint: Under the ? stone"));
+                               "Mølle by Ørsted\r\nMulti-cache\r\nSmall\r\n"
+                               "Difficulty 1.5, terrain 2\r\nHint: Under the ? stone"));
     EXPECT_EQ(doc.TakeNotices(),
               std::vector<std::string>{"1 character that Windows-1252 cannot hold became \"?\""});
     // 1.1 with the 1.0.1 extension inside <extensions>, under other prefixes.
