@@ -163,6 +163,18 @@ TEST_F(Gpx, GroundspeakCachesIn10And11) {
     EXPECT_EQ(other.Entries()[0]->m_strComment, "Webcam at the pier");
 }
 
+// A GPX waypoint under a name the document holds asks the merge question.
+TEST_F(Gpx, MergeAsksAsForEveryOtherSource) {
+    doc.AddEntry(std::make_unique<CWayEntry>("GC1ABCD", "old", 1, 2, 0, 0, 1));
+    WriteBytes(dir.Path("m.gpx"), kGroundspeak10);
+    prompt.m_answers = {EPromptAnswer::yes};
+    doc.MergeFile(dir.Path("m.gpx"));
+    ASSERT_EQ(prompt.m_asked.size(), 1u);
+    EXPECT_EQ(prompt.m_asked[0].m_strCaption, "Merge");
+    ASSERT_EQ(doc.Entries().size(), 1u);
+    EXPECT_EQ(At(0).m_dLatitude, 55.6761);
+}
+
 struct CReadCase {
     const char* label;
     std::string bytes;
