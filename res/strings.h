@@ -42,6 +42,9 @@ inline constexpr const char* kDocTemplate =
 inline constexpr const char* kNewDocName = "Cairnbook";
 inline constexpr const char* kOrganization = "Quillmoor - Cairnbook";
 inline constexpr const char* kVersionText = "Cairnbook Version 2.0";
+inline constexpr const char* kVersionNumber = "2.0";
+// Where the program lives, for the servers it asks (their usage policies want it).
+inline constexpr const char* kProjectAddress = "https://cairnbook.quillmoor.org";
 inline constexpr const char* kAboutCaption = "About Cairnbook";
 inline constexpr const char* kAboutText =
     "This program can help you maintain your waypoints.  Using the Map capabilities, you \n"

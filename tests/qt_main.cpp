@@ -12,6 +12,10 @@ int main(int argc, char** argv) {
     const QByteArray config = QDir::tempPath().toUtf8() + "/cairnbook-test-config-" +
                               QByteArray::number(QCoreApplication::applicationPid());
     qputenv("XDG_CONFIG_HOME", config);
+    qputenv("XDG_CACHE_HOME", config + "/cache");
+    // Tests never reach for the internet: the area service on loopback unless a
+    // test chooses a source of its own.
+    qputenv("CAIRNBOOK_MAP_SOURCE", "Area imagery service");
     QApplication app(argc, argv);
     QApplication::setOrganizationName("Quillmoor - Cairnbook");
     QApplication::setApplicationName("Cairnbook");

@@ -116,6 +116,22 @@ void DrawWaypoints(QPainter& p, const std::vector<std::unique_ptr<CWayEntry>>& e
     }
 }
 
+// Bottom right, above the strip, on a pale box so it reads on any imagery.
+static void DrawAttribution(QPainter& p, const CMapOverlay& o) {
+    if (o.m_strAttribution.isEmpty())
+        return;
+    QFont font = FontOfCellHeight(13);
+    p.save();
+    p.setFont(font);
+    const QFontMetrics m(font);
+    const int w = m.horizontalAdvance(o.m_strAttribution) + 8, h = m.height() + 2;
+    const QRect box(o.m_outer.R - 2 - w - 2, o.m_outer.B - 25 - h - 2, w, h);
+    p.fillRect(box, QColor(255, 255, 255, 200));
+    p.setPen(Qt::black);
+    p.drawText(box, Qt::AlignCenter | Qt::TextSingleLine, o.m_strAttribution);
+    p.restore();
+}
+
 QFont OverlayFont(const QStringList& boxItems) {
     // Room in a wide view: the labels' gaps, the boxes less their frames and
     // insets, the read-out's 100 pixels.
@@ -166,6 +182,7 @@ void DrawMapOverlay(QPainter& p, const CMapOverlay& o) {
                      QPoint(o.m_rcModeBox.left() - 3, B - 1)),
                flags, kModeLabel);
     box(o.m_rcModeBox, o.m_strMapMode);
+    DrawAttribution(p, o);
     if (o.m_bHideWaypoints)
         return;
     // The box's frame is inside its rectangle, ending on the strip's top line.

@@ -12,6 +12,7 @@
 #include "striplayout.h"
 #include "textcodec.h"
 #include "textline.h"
+#include "tileservice.h"
 #include "trackingtip.h"
 #include "velbutton.h"
 #include "waitcursor.h"
@@ -43,7 +44,10 @@ CCairnbookView::CCairnbookView(CCairnbookDoc& doc, QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-CCairnbookView::~CCairnbookView() = default;
+CCairnbookView::~CCairnbookView() {
+    if (CTileService* tiles = CTileService::Existing())
+        tiles->Forget(this);
+}
 
 void CCairnbookView::OnInitialUpdate() {
     if (!m_bControlsCreated) {

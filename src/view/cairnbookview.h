@@ -2,6 +2,7 @@
 // document's waypoints) and the map face, with the settings of this window.
 #pragma once
 
+#include <QImage>
 #include <QRect>
 #include <QWidget>
 
@@ -141,6 +142,10 @@ protected:
 private:
     bool OnListCommand(int id);
     bool OnMapCommand(int id);
+    // The picture of a tile source for the current frame; false when the map
+    // takes its picture from the area service.
+    bool DrawTiles(QPainter& p, const COuterRect& r);
+    void OnTileArrived();
     bool UpdateMapCommand(int id, bool& checked) const;
     void CreateMapMenus();
     void UpdateCursor();
@@ -152,6 +157,8 @@ private:
     std::unique_ptr<CTextLine> m_pLabelText; // the map's name labels
     QString m_strRequested;                  // the request under way
     QString m_strFailed;                     // the request that failed, until its pause is over
+    QImage m_tilePicture;                    // composed from tiles, for m_strTileFrame
+    QString m_strTileFrame;                  // frame, size, zoom, theme and tile version
     int m_nRequestHalfWidth = 0;
     int m_nRequestHalfHeight = 0;
     void CreateControls();

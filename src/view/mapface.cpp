@@ -13,6 +13,8 @@
 #include "res/resource.h"
 #include "textcodec.h"
 #include "textline.h"
+#include "tilecompose.h"
+#include "tileservice.h"
 #include "trackingtip.h"
 #include "velbutton.h"
 #include "xlistctrl.h"
@@ -77,6 +79,8 @@ void CCairnbookView::CreateMapMenus() {
         m_doc.Prompt().Ask(CImageDownload::kCaption, FromQString(text), EPromptButtons::ok,
                            EPromptIcon::warning);
     });
+    connect(&CTileService::Instance(), &CTileService::TileArrived, this,
+            &CCairnbookView::OnTileArrived);
     m_pRetry = new QTimer(this);
     m_pRetry->setSingleShot(true);
     m_pRetry->setInterval(kRetryMs);
@@ -159,8 +163,50 @@ void CCairnbookView::SetRetryPause(int ms) {
     m_pRetry->setInterval(ms);
 }
 
+void CCairnbookView::OnTileArrived() {
+    if (m_bMapMode && m_nMapTheme != ID_MAP_OFF)
+        update();
+}
+
+bool CCairnbookView::DrawTiles(QPainter& p, const COuterRect& r) {
+    CTileService& tiles = CTileService::Instance();
+    if (!tiles.Source().IsTiles())
+        return false;
+    const int theme = ThemeCode(m_nMapTheme, m_nScale);
+    if (theme == 0) {
+        tiles.Forget(this);
+        return true;
+    }
+    const int zoom = TileZoomFor(MetresPerPixel(m_nScale), m_dCenterLat, tiles.Source().m_nMaxZoom);
+    auto frameKey = [&] {
+        return QString("%1 %2 %3 %4x%5 %6 %7 %8")
+            .arg(m_nScale)
+            .arg(m_dCenterLon, 0, 'g', 17)
+            .arg(m_dCenterLat, 0, 'g', 17)
+            .arg(r.Width())
+            .arg(r.Height())
+            .arg(zoom)
+            .arg(theme)
+            .arg(tiles.Version());
+    };
+    if (frameKey() != m_strTileFrame) {
+        // Composed again only when the frame changed or a tile came.
+        const CFrameTileMap map = MapFrameToTiles(Frame(), r, zoom);
+        tiles.Want(this, theme, TilesOfFrame(map));
+        m_tilePicture =
+            ComposeFrame(map, [&tiles, theme](const CTileKey& k) { return tiles.Tile(theme, k); });
+        m_strTileFrame = frameKey();
+    }
+    p.drawImage(r.L, r.T, m_tilePicture);
+    return true;
+}
+
 bool CCairnbookView::MapSettled() const {
-    if (!m_bMapMode || m_nMapTheme == ID_MAP_OFF || m_nScale > kMaxImageryScale)
+    if (!m_bMapMode || m_nMapTheme == ID_MAP_OFF)
+        return true;
+    if (const CTileService* tiles = CTileService::Existing(); tiles && tiles->Source().IsTiles())
+        return !tiles->Busy();
+    if (m_nScale > kMaxImageryScale)
         return true;
     return m_pMapImage != nullptr || !m_strFailed.isEmpty();
 }
@@ -181,11 +227,13 @@ void CCairnbookView::DrawMap(QPainter& p, const QRect& clip) {
     }
     const QRect outer(QPoint(r.L, r.T), QPoint(r.R - 1, r.B - 1));
     p.fillRect(outer, kMapBackground);
-    if (!m_pMapImage)
-        FetchMapImage();
-    if (m_pMapImage)
-        m_pMapImage->Render(p, r.Width() / 2 - m_nImageHalfWidth,
-                            r.Height() / 2 - m_nImageHalfHeight);
+    if (!DrawTiles(p, r)) {
+        if (!m_pMapImage)
+            FetchMapImage();
+        if (m_pMapImage)
+            m_pMapImage->Render(p, r.Width() / 2 - m_nImageHalfWidth,
+                                r.Height() / 2 - m_nImageHalfHeight);
+    }
     if (!m_bHideWaypoints) {
         if (!m_pIcons)
             m_pIcons = std::make_unique<CImageList>(CImageList::FromResource());
@@ -209,6 +257,9 @@ void CCairnbookView::DrawMap(QPainter& p, const QRect& clip) {
     o.m_bHideWaypoints = m_bHideWaypoints;
     o.m_bMetric = m_bMetric;
     o.m_nScale = m_nScale;
+    if (const CTileService* tiles = CTileService::Existing();
+        tiles && tiles->Source().IsTiles() && m_nMapTheme != ID_MAP_OFF)
+        o.m_strAttribution = tiles->Source().m_strAttribution;
     DrawMapOverlay(p, o);
 }
 

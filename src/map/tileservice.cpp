@@ -1,0 +1,246 @@
+#include "tileservice.h"
+
+#include "res/strings.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QFileInfo>
+#include <QNetworkAccessManager>
+#include <QNetworkDiskCache>
+#include <QNetworkReply>
+#include <QSettings>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QStandardPaths>
+#include <QTimer>
+#include <QUrl>
+
+namespace {
+
+QImage Decoded(const QByteArray& body) {
+    QImage image;
+    if (body.isEmpty() || !image.loadFromData(body) || image.isNull())
+        return QImage();
+    if (image.size() != QSize(kTileSize, kTileSize))
+        image = image.scaled(kTileSize, kTileSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
+} // namespace
+
+namespace {
+
+QPointer<CTileService>& Shared() {
+    static QPointer<CTileService> service;
+    return service;
+}
+
+} // namespace
+
+CTileService& CTileService::Instance() {
+    // Owned by the application, so it goes before the application does.
+    if (!Shared())
+        Shared() = new CTileService(QCoreApplication::instance());
+    return *Shared();
+}
+
+CTileService* CTileService::Existing() {
+    return Shared();
+}
+
+CTileService::CTileService(QObject* parent)
+    : QObject(parent), m_pNet(new QNetworkAccessManager(this)), m_tiles(768) {
+    auto* cache = new QNetworkDiskCache(this);
+    cache->setCacheDirectory(QStandardPaths::writableLocation(QStandardPaths::CacheLocation) +
+                             "/tiles");
+    cache->setMaximumCacheSize(QSettings().value("Map/CacheMB", 512).toLongLong() << 20);
+    m_pNet->setCache(cache);
+    m_source = CurrentMapSource();
+}
+
+CTileService::~CTileService() {
+    if (!m_strDb.isEmpty())
+        QSqlDatabase::removeDatabase(m_strDb);
+}
+
+QByteArray CTileService::UserAgent() {
+    return QByteArray("Cairnbook/") + res::kVersionNumber + " (+" + res::kProjectAddress + ")";
+}
+
+std::uint64_t CTileService::CacheKey(int theme, const CTileKey& key) {
+    return key.Packed() ^ (std::uint64_t(CMapSource::ThemeIndex(theme)) << 62);
+}
+
+void CTileService::SetSource(const CMapSource& source) {
+    ++m_nGeneration; // answers to the old source's requests are dropped
+    ++m_nVersion;
+    m_source = source;
+    m_tiles.clear();
+    m_failedAt.clear();
+    m_inFlight.clear();
+    m_perHost.clear();
+    if (!m_strDb.isEmpty()) {
+        QSqlDatabase::removeDatabase(m_strDb);
+        m_strDb.clear();
+    }
+}
+
+const QImage* CTileService::Tile(int theme, const CTileKey& key) const {
+    return m_tiles.object(CacheKey(theme, key));
+}
+
+void CTileService::Want(const void* map, int theme, const std::vector<CTileKey>& keys) {
+    std::vector<CWanted>& wants = m_wants[map];
+    wants.clear();
+    for (const CTileKey& key : keys)
+        wants.push_back({theme, CacheKey(theme, key), key});
+    Pump();
+}
+
+void CTileService::Forget(const void* map) {
+    m_wants.remove(map);
+}
+
+bool CTileService::Pending(std::uint64_t key) const {
+    if (m_tiles.contains(key))
+        return false;
+    const auto failed = m_failedAt.find(key);
+    return failed == m_failedAt.end() ||
+           QDateTime::currentMSecsSinceEpoch() - failed.value() >= kRetryMs;
+}
+
+bool CTileService::Busy() const {
+    if (!m_inFlight.isEmpty())
+        return true;
+    for (const auto& wants : m_wants)
+        for (const CWanted& w : wants)
+            if (Pending(w.packed))
+                return true;
+    return false;
+}
+
+void CTileService::Pump() {
+    for (const auto& wants : std::as_const(m_wants))
+        for (const CWanted& w : wants) {
+            if (m_inFlight.contains(w.packed) || !Pending(w.packed))
+                continue;
+            if (m_source.m_kind == CMapSource::EKind::mbtiles) {
+                ReadMbTiles(w);
+                continue;
+            }
+            const QUrl url(QString::fromStdString(ExpandTileUrl(
+                m_source.UrlForTheme(w.theme).toStdString(), w.key.z, w.key.x, w.key.y)));
+            if (m_perHost.value(url.host()) >= kPerHost)
+                continue;
+            Start(w);
+        }
+}
+
+void CTileService::Start(const CWanted& want) {
+    const QUrl url(QString::fromStdString(ExpandTileUrl(
+        m_source.UrlForTheme(want.theme).toStdString(), want.key.z, want.key.x, want.key.y)));
+    if (!url.isValid() || url.host().isEmpty()) {
+        Failed(want);
+        return;
+    }
+    QNetworkRequest request(url);
+    request.setHeader(QNetworkRequest::UserAgentHeader, UserAgent());
+    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute,
+                         QNetworkRequest::PreferCache);
+    request.setTransferTimeout(kSilenceMs);
+    m_inFlight.insert(want.packed);
+    ++m_perHost[url.host()];
+    QNetworkReply* reply = m_pNet->get(request);
+    const unsigned generation = m_nGeneration;
+    connect(reply, &QNetworkReply::downloadProgress, reply, [reply](qint64 received, qint64) {
+        if (received > kMaxBody)
+            reply->abort();
+    });
+    connect(reply, &QNetworkReply::finished, this, [this, reply, want, generation, host = url.host()] {
+        reply->deleteLater();
+        if (generation != m_nGeneration)
+            return;
+        --m_perHost[host];
+        m_inFlight.remove(want.packed);
+        Finished(reply, want, false);
+        Pump();
+    });
+}
+
+void CTileService::Finished(QNetworkReply* reply, const CWanted& want, bool fromCacheOnly) {
+    const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+    if (status.isValid() && reply->error() == QNetworkReply::NoError) {
+        Store(want, reply->readAll());
+        return;
+    }
+    if (!status.isValid() && !fromCacheOnly) {
+        // No answer at all: what the disk cache holds, however old, beats nothing.
+        QNetworkRequest request = reply->request();
+        request.setAttribute(QNetworkRequest::CacheLoadControlAttribute,
+                             QNetworkRequest::AlwaysCache);
+        QNetworkReply* cached = m_pNet->get(request);
+        const unsigned generation = m_nGeneration;
+        m_inFlight.insert(want.packed);
+        connect(cached, &QNetworkReply::finished, this, [this, cached, want, generation] {
+            cached->deleteLater();
+            if (generation != m_nGeneration)
+                return;
+            m_inFlight.remove(want.packed);
+            Finished(cached, want, true);
+        });
+        return;
+    }
+    Failed(want);
+}
+
+void CTileService::Store(const CWanted& want, const QByteArray& body) {
+    QImage image = Decoded(body);
+    if (image.isNull()) {
+        Failed(want);
+        return;
+    }
+    m_failedAt.remove(want.packed);
+    m_tiles.insert(want.packed, new QImage(std::move(image)));
+    ++m_nVersion;
+    emit TileArrived();
+}
+
+void CTileService::Failed(const CWanted& want) {
+    m_failedAt.insert(want.packed, QDateTime::currentMSecsSinceEpoch());
+    // Its parent, enlarged, stands in: ask for it as well (not beyond four levels).
+    const CTileKey& k = want.key;
+    for (int up = 1; up <= kParentLevels && up <= k.z; ++up) {
+        const CTileKey parent{k.z - up, k.x >> up, k.y >> up};
+        const std::uint64_t packed = CacheKey(want.theme, parent);
+        if (m_tiles.contains(packed))
+            break;
+        if (m_inFlight.contains(packed) || m_failedAt.contains(packed))
+            continue;
+        m_wants[this].push_back({want.theme, packed, parent});
+        break;
+    }
+    QTimer::singleShot(kRetryMs, this, [this] { Pump(); });
+    ++m_nVersion;
+    emit TileArrived(); // the picture may now show the parent, or settle
+}
+
+void CTileService::ReadMbTiles(const CWanted& want) {
+    if (m_strDb.isEmpty()) {
+        m_strDb = QString("cairnbook-mbtiles-%1").arg(m_nGeneration);
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", m_strDb);
+        db.setDatabaseName(m_source.m_strFile);
+        db.setConnectOptions("QSQLITE_OPEN_READONLY");
+        db.open();
+    }
+    QSqlDatabase db = QSqlDatabase::database(m_strDb);
+    QSqlQuery query(db);
+    query.prepare("SELECT tile_data FROM tiles WHERE zoom_level = ? AND tile_column = ? AND "
+                  "tile_row = ?");
+    query.addBindValue(want.key.z);
+    query.addBindValue(want.key.x);
+    query.addBindValue((1 << want.key.z) - 1 - want.key.y); // rows count from the south
+    if (db.isOpen() && query.exec() && query.next())
+        Store(want, query.value(0).toByteArray());
+    else
+        Failed(want);
+}

@@ -1,0 +1,84 @@
+// The tiles of the current map source, shared by every map: a memory cache
+// of decoded tiles, fetching over the network (at most two requests per host,
+// a disk cache that honours the server's expiry and serves stale tiles when
+// the network is down) or reading an MBTiles file. Views say which tiles
+// their frames need and repaint when TileArrived says one came.
+#pragma once
+
+#include "mapsource.h"
+#include "tilecompose.h"
+
+#include <QCache>
+#include <QHash>
+#include <QImage>
+#include <QObject>
+#include <QPointer>
+#include <QSet>
+
+#include <memory>
+#include <vector>
+
+class QNetworkAccessManager;
+class QNetworkReply;
+
+class CTileService : public QObject {
+    Q_OBJECT
+public:
+    // The one service of the application, created on first use.
+    static CTileService& Instance();
+    // The service if it was created, without creating it.
+    static CTileService* Existing();
+    // Grows whenever a tile arrives or the source changes: pictures composed
+    // before are out of date.
+    unsigned Version() const { return m_nVersion; }
+
+    explicit CTileService(QObject* parent = nullptr);
+    ~CTileService() override;
+
+    const CMapSource& Source() const { return m_source; }
+    // A new source: every cached tile and request of the old one goes.
+    void SetSource(const CMapSource& source);
+
+    // The decoded tile, when it is held; theme is 1, 2 or 4.
+    const QImage* Tile(int theme, const CTileKey& key) const;
+    // The tiles one map needs now; tiles no map needs any more are not fetched.
+    void Want(const void* map, int theme, const std::vector<CTileKey>& keys);
+    void Forget(const void* map);
+    // True while a tile a map wants is still to come.
+    bool Busy() const;
+
+    static constexpr int kPerHost = 2;
+    static constexpr int kRetryMs = 6000;
+    static constexpr int kSilenceMs = 30000;
+    static constexpr qint64 kMaxBody = qint64(64) << 20;
+    static QByteArray UserAgent();
+
+signals:
+    void TileArrived();
+
+private:
+    struct CWanted {
+        int theme = 0;
+        std::uint64_t packed = 0;
+        CTileKey key;
+    };
+    static std::uint64_t CacheKey(int theme, const CTileKey& key);
+    void Pump();
+    void Start(const CWanted& want);
+    void Finished(QNetworkReply* reply, const CWanted& want, bool fromCacheOnly);
+    void Store(const CWanted& want, const QByteArray& body);
+    void Failed(const CWanted& want);
+    void ReadMbTiles(const CWanted& want);
+    bool Pending(std::uint64_t key) const;
+
+    CMapSource m_source;
+    QNetworkAccessManager* m_pNet;
+    QCache<std::uint64_t, QImage> m_tiles;
+    QHash<const void*, std::vector<CWanted>> m_wants;
+    QHash<std::uint64_t, qint64> m_failedAt; // when a tile last failed, for the pause
+    QSet<std::uint64_t> m_inFlight;
+    QHash<QString, int> m_perHost;
+    QString m_strDb; // the MBTiles connection's name
+    unsigned m_nGeneration = 0;
+    unsigned m_nVersion = 0;
+};
