@@ -8,7 +8,7 @@
 
 namespace res {
 
-enum class EMenuKind { command, separator, popup, end, recentFiles };
+enum class EMenuKind { command, separator, popup, end, recentFiles, mapSources };
 
 // A flat menu description: popups open with `popup` and close with `end`.
 struct CMenuItem {
@@ -32,6 +32,10 @@ constexpr CMenuItem End() {
 }
 constexpr CMenuItem Recent() {
     return {EMenuKind::recentFiles, ID_FILE_MRU_FILE1, nullptr};
+}
+// The map sources, "Open MBTiles File..." and "Reload Map Sources".
+constexpr CMenuItem MapSources() {
+    return {EMenuKind::mapSources, 0, nullptr};
 }
 
 // Menu 128: no document open.
@@ -95,6 +99,9 @@ inline constexpr CMenuItem kMenuDocument[] = {
     Cmd(ID_MAP_TOPO, "Topology"),
     Cmd(ID_MAP_AERIAL, "Aerial View"),
     Cmd(ID_MAP_URBAN, "Urban View"),
+    End(),
+    Popup("Map Source"),
+    MapSources(),
     End(),
     Cmd(ID_HIDE_WAYPOINTS, "Hide Waypoints"),
     Cmd(ID_METRIC, "Metric Values"),

@@ -43,6 +43,8 @@ inline constexpr const char* kNewDocName = "Cairnbook";
 inline constexpr const char* kOrganization = "Quillmoor - Cairnbook";
 inline constexpr const char* kVersionText = "Cairnbook Version 2.0";
 inline constexpr const char* kVersionNumber = "2.0";
+inline constexpr const char* kOpenMbTiles = "Open MBTiles File...";
+inline constexpr const char* kReloadMapSources = "Reload Map Sources";
 // Where the program lives, for the servers it asks (their usage policies want it).
 inline constexpr const char* kProjectAddress = "https://cairnbook.quillmoor.org";
 inline constexpr const char* kAboutCaption = "About Cairnbook";

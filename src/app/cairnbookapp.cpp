@@ -9,6 +9,7 @@
 #include "docmanager.h"
 #include "mainframe.h"
 #include "mapimage.h"
+#include "mapsource.h"
 #include "qtprompt.h"
 #include "res/resource.h"
 #include "res/strings.h"
@@ -58,6 +59,8 @@ CStartOptions ParseStartOptions(const QStringList& args) {
             o.m_strPrinter = args[++i];
         } else if (a == "--imagery-host" && i + 1 < args.size()) {
             o.m_strImageryHost = args[++i];
+        } else if (a == "--map-source" && i + 1 < args.size()) {
+            o.m_strMapSource = args[++i];
         } else if (a.startsWith("--")) {
             o.m_bValid = false;
             o.m_strError = "unknown option " + a;
@@ -94,8 +97,13 @@ bool CCairnbookApp::InitInstance(const CStartOptions& options) {
     QApplication::setOrganizationName(res::kOrganization);
     QApplication::setApplicationName(res::kAppTitle);
     ApplyProgramFont();
-    if (!options.m_strImageryHost.isEmpty())
+    // A host named on the command line means its area service, for this run.
+    if (!options.m_strImageryHost.isEmpty()) {
         SetImageryHostOverride(options.m_strImageryHost);
+        SetMapSourceForRun(MapSourceFromArgument(kAreaServiceName));
+    }
+    if (!options.m_strMapSource.isEmpty())
+        SetMapSourceForRun(MapSourceFromArgument(options.m_strMapSource));
     // A screenshot or print run has nobody to answer: questions go to standard
     // error with their cautious answer instead of waiting in an unseen message box.
     const bool unattended = !options.m_strScreenshot.isEmpty() || options.m_bPrint;

@@ -6,7 +6,8 @@
 
 namespace {
 
-const char* const kUsage = "usage: cairnbook [--imagery-host HOST[:PORT]] [FILES...]\n"
+const char* const kUsage = "usage: cairnbook [--map-source NAME|URL|FILE.mbtiles] "
+                           "[--imagery-host HOST[:PORT]] [FILES...]\n"
                            "       cairnbook --print FILES...\n"
                            "       cairnbook --print-to PRINTER FILES...\n"
                            "       cairnbook --screenshot OUT.png [--size WxH] [--map] [--theme "

@@ -1,6 +1,9 @@
 #include "mainframe.h"
 
 #include "aboutdlg.h"
+#include "mapsource.h"
+#include "prompt.h"
+#include "tileservice.h"
 #include "cairnbookdoc.h"
 #include "cairnbookview.h"
 #include "capslock.h"
@@ -23,6 +26,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QSettings>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -52,7 +56,7 @@ bool NeedsNoDocument(int id) {
 } // namespace
 
 CMainFrame::CMainFrame(CPrompt& prompt, CFileChooser& chooser, QWidget* parent)
-    : QMainWindow(parent), m_pArea(new QMdiArea(this)), m_prompt(prompt) {
+    : QMainWindow(parent), m_pArea(new QMdiArea(this)), m_prompt(prompt), m_chooser(chooser) {
     setWindowTitle(kAppTitle);
     setWindowIcon(QIcon(":/res/cairnbook.svg"));
     setCentralWidget(m_pArea);
@@ -150,6 +154,7 @@ void CMainFrame::BuildMenus() {
         case EMenuKind::end: stack.pop_back(); break;
         case EMenuKind::separator: stack.back()->addSeparator(); break;
         case EMenuKind::recentFiles: FillRecentFiles(stack.back()); break;
+        case EMenuKind::mapSources: FillMapSources(stack.back()); break;
         case EMenuKind::command: {
             QAction* action = m_actions.value(item.m_nId);
             stack.back()->addAction(action);
@@ -173,6 +178,47 @@ void CMainFrame::FillRecentFiles(QMenu* menu) {
         connect(a, &QAction::triggered, this,
                 [this, path] { m_pDocManager->OpenDocumentFile(path); });
     }
+}
+
+void CMainFrame::FillMapSources(QMenu* menu) {
+    const QString current = CTileService::Instance().Source().m_strName;
+    for (const CMapSource& source : AllMapSources()) {
+        QAction* a = menu->addAction(source.m_strName);
+        a->setCheckable(true);
+        a->setChecked(source.m_strName == current);
+        connect(a, &QAction::triggered, this, [this, source] { ChooseMapSource(source); });
+    }
+    menu->addSeparator();
+    connect(menu->addAction(kOpenMbTiles), &QAction::triggered, this, &CMainFrame::OnOpenMbTiles);
+    connect(menu->addAction(kReloadMapSources), &QAction::triggered, this, [this] {
+        // A changed definition of the current source takes effect at once.
+        const QString name = CTileService::Instance().Source().m_strName;
+        for (const CMapSource& source : AllMapSources())
+            if (source.m_strName == name)
+                ChooseMapSource(source);
+        BuildMenus();
+    });
+}
+
+void CMainFrame::ChooseMapSource(const CMapSource& source) {
+    SetCurrentMapSource(source.m_strName);
+    CTileService::Instance().SetSource(source);
+    for (const auto& rec : m_pDocManager->Records())
+        for (CChildFrame* f : rec->m_frames)
+            f->View()->OnMapSourceChanged();
+    QTimer::singleShot(0, this, &CMainFrame::BuildMenus); // the check mark moves
+}
+
+void CMainFrame::OnOpenMbTiles() {
+    const auto chosen = m_chooser.ChooseOpen(kOpenMbTiles, "MBTiles Files (*.mbtiles)|*.mbtiles||");
+    if (!chosen)
+        return;
+    const QFileInfo file(QString::fromStdString(chosen->m_strPath));
+    // Kept with the user's own sources, so it stays in the list.
+    QSettings ini(MapSourcesFile(), QSettings::IniFormat);
+    ini.setValue(file.completeBaseName() + "/mbtiles", file.absoluteFilePath());
+    ini.sync();
+    ChooseMapSource(MapSourceFromArgument(file.completeBaseName()));
 }
 
 void CMainFrame::CreateToolBar() {

@@ -9,6 +9,7 @@
 #include <memory>
 
 class CCairnbookView;
+struct CMapSource;
 class CDocManager;
 class CPrompt;
 class CFileChooser;
@@ -48,6 +49,8 @@ public:
     static constexpr int kNoticeMs = 20000; // how long a read's notice stays
 
     QString CapsText() const;
+    // Makes source the map's, remembered, and redraws every map.
+    void ChooseMapSource(const CMapSource& source);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -62,6 +65,8 @@ private:
     void CreateToolBar();
     void CreateStatusBar();
     void FillRecentFiles(QMenu* menu);
+    void FillMapSources(QMenu* menu);
+    void OnOpenMbTiles();
     bool OnFrameCommand(int id);
     void OnAppAbout();
     void OnHelpTopics();
@@ -72,6 +77,7 @@ private:
     QMdiArea* m_pArea;
     std::unique_ptr<CDocManager> m_pDocManager;
     CPrompt& m_prompt;
+    CFileChooser& m_chooser;
     QHash<int, QAction*> m_actions;
     QToolBar* m_pToolBar = nullptr;
     QLabel* m_pPosition = nullptr;

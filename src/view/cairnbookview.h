@@ -74,6 +74,8 @@ public:
     void MoveFrame(const CMapFrame& frame);
     void DrawMap(QPainter& p, const QRect& clip);
     void DiscardMapImage();
+    // Another map source was chosen: the picture is asked anew.
+    void OnMapSourceChanged();
     bool FetchMapImage();
     void OnMapLeftClick(const QPoint& pt);
     void OnMapRightClick(const QPoint& pt);

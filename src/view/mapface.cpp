@@ -163,6 +163,12 @@ void CCairnbookView::SetRetryPause(int ms) {
     m_pRetry->setInterval(ms);
 }
 
+void CCairnbookView::OnMapSourceChanged() {
+    DiscardMapImage();
+    m_strTileFrame.clear();
+    update();
+}
+
 void CCairnbookView::OnTileArrived() {
     if (m_bMapMode && m_nMapTheme != ID_MAP_OFF)
         update();

@@ -1,0 +1,75 @@
+#include "tileserver.h"
+
+#include "tilepattern.h"
+
+#include <QBuffer>
+#include <QTcpSocket>
+#include <QTimer>
+
+CTileServer::CTileServer(QObject* parent) : QObject(parent) {
+    connect(&m_server, &QTcpServer::newConnection, this, &CTileServer::OnConnection);
+}
+
+bool CTileServer::Listen(quint16 port) {
+    return m_server.listen(QHostAddress::LocalHost, port);
+}
+
+QString CTileServer::UrlTemplate(const QString& theme) const {
+    return QString("http://127.0.0.1:%1/%2/{z}/{x}/{y}.png").arg(Port()).arg(theme);
+}
+
+void CTileServer::OnConnection() {
+    while (QTcpSocket* socket = m_server.nextPendingConnection()) {
+        m_nMostOpen = std::max(m_nMostOpen, ++m_nOpen);
+        connect(socket, &QTcpSocket::disconnected, this, [this, socket] {
+            --m_nOpen;
+            m_pending.remove(socket);
+            socket->deleteLater();
+        });
+        connect(socket, &QTcpSocket::readyRead, this, [this, socket] { Serve(socket); });
+    }
+}
+
+void CTileServer::Serve(QTcpSocket* socket) {
+    QByteArray& buffer = m_pending[socket];
+    buffer += socket->readAll();
+    // One request at a time per connection, as HTTP/1.1 clients send them.
+    for (qsizetype end = buffer.indexOf("\r\n\r\n"); end >= 0; end = buffer.indexOf("\r\n\r\n")) {
+        const QByteArray head = buffer.left(end);
+        buffer.remove(0, end + 4);
+        const QList<QByteArray> lines = head.split('\n');
+        const QList<QByteArray> request = lines.value(0).trimmed().split(' ');
+        for (const QByteArray& line : lines)
+            if (line.toLower().startsWith("user-agent:"))
+                m_userAgents << QString::fromLatin1(line.mid(11).trimmed());
+        const QString path = QString::fromLatin1(request.value(1));
+        m_paths << path;
+        if (m_nDelayMs > 0)
+            QTimer::singleShot(m_nDelayMs, socket, [this, socket, path] { Answer(socket, path); });
+        else
+            Answer(socket, path);
+    }
+}
+
+void CTileServer::Answer(QTcpSocket* socket, const QString& path) {
+    const QStringList parts = path.split('/', Qt::SkipEmptyParts); // theme z x y.png
+    QByteArray status = "200 OK", type = "image/png", body;
+    const QString key = parts.mid(1).join('/').remove(".png");
+    const int theme = parts.value(0) == "topo" ? 2 : parts.value(0) == "urban" ? 4 : 1;
+    if (parts.size() != 4 || m_missing.contains(key)) {
+        status = "404 Not Found";
+        type = "text/plain";
+        body = "no such tile";
+    } else if (m_garbage.contains(key)) {
+        body = "this is not a picture";
+    } else {
+        QBuffer buffer(&body);
+        buffer.open(QIODevice::WriteOnly);
+        PatternTile(theme, parts[1].toInt(), parts[2].toInt(), parts[3].section('.', 0, 0).toInt())
+            .save(&buffer, "PNG");
+    }
+    socket->write("HTTP/1.1 " + status + "\r\nContent-Type: " + type +
+                  "\r\nContent-Length: " + QByteArray::number(body.size()) +
+                  "\r\nCache-Control: max-age=" + QByteArray::number(m_nMaxAgeSeconds) +
+                  "\r\nConnection: keep-alive\r\n\r\n" + body);
+}
