@@ -14,9 +14,9 @@ int main(int argc, char** argv) {
         return 2;
     }
     QFile::remove(argv[1]);
-    const bool ok = WritePatternMbTiles(argv[1], std::atoi(argv[2]), std::atoi(argv[3]),
-                                        std::atof(argv[4]), std::atof(argv[5]), std::atof(argv[6]),
-                                        std::atof(argv[7]));
+    const bool ok =
+        WritePatternMbTiles(argv[1], std::atoi(argv[2]), std::atoi(argv[3]), std::atof(argv[4]),
+                            std::atof(argv[5]), std::atof(argv[6]), std::atof(argv[7]));
     if (!ok)
         std::fprintf(stderr, "make_mbtiles: could not write %s\n", argv[1]);
     return ok ? 0 : 1;

@@ -10,12 +10,26 @@ CTileServer::CTileServer(QObject* parent) : QObject(parent) {
     connect(&m_server, &QTcpServer::newConnection, this, &CTileServer::OnConnection);
 }
 
+CTileServer::~CTileServer() {
+    // The sockets go with the server, after this object's own members.
+    for (QTcpSocket* socket : m_server.findChildren<QTcpSocket*>())
+        socket->disconnect(this);
+}
+
 bool CTileServer::Listen(quint16 port) {
     return m_server.listen(QHostAddress::LocalHost, port);
 }
 
+void CTileServer::close() {
+    m_port = m_server.serverPort();
+    m_server.close();
+    for (QTcpSocket* socket : m_server.findChildren<QTcpSocket*>())
+        socket->abort();
+}
+
 QString CTileServer::UrlTemplate(const QString& theme) const {
-    return QString("http://127.0.0.1:%1/%2/{z}/{x}/{y}.png").arg(Port()).arg(theme);
+    const quint16 port = m_server.isListening() ? Port() : m_port;
+    return QString("http://127.0.0.1:%1/%2/{z}/{x}/{y}.png").arg(port).arg(theme);
 }
 
 void CTileServer::OnConnection() {

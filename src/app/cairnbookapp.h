@@ -21,8 +21,8 @@ struct CStartOptions {
     int m_nTheme = 0;    // mapping-mode command for --theme, 0 none given
     QString m_strImageryHost;
     QString m_strMapSource; // a source name, URL template or .mbtiles file for this run
-    bool m_bPrint = false; // print the files and exit
-    QString m_strPrinter;  // the printer to print on; empty: the default one
+    bool m_bPrint = false;  // print the files and exit
+    QString m_strPrinter;   // the printer to print on; empty: the default one
     bool m_bValid = true;
     QString m_strError;
 };

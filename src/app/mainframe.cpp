@@ -1,19 +1,19 @@
 #include "mainframe.h"
 
 #include "aboutdlg.h"
-#include "mapsource.h"
-#include "prompt.h"
-#include "tileservice.h"
 #include "cairnbookdoc.h"
 #include "cairnbookview.h"
 #include "capslock.h"
 #include "childframe.h"
 #include "coordinate.h"
 #include "docmanager.h"
+#include "mapsource.h"
+#include "prompt.h"
 #include "res/commandtext.h"
 #include "res/menus.h"
 #include "res/strings.h"
 #include "textcodec.h"
+#include "tileservice.h"
 #include "viewprint.h"
 
 #include <QAction>

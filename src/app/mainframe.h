@@ -51,6 +51,8 @@ public:
     QString CapsText() const;
     // Makes source the map's, remembered, and redraws every map.
     void ChooseMapSource(const CMapSource& source);
+    // Builds the menu bar anew from the tables (recent files and map sources included).
+    void BuildMenus();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -61,7 +63,6 @@ protected:
 
 private:
     void CreateActions();
-    void BuildMenus();
     void CreateToolBar();
     void CreateStatusBar();
     void FillRecentFiles(QMenu* menu);

@@ -34,7 +34,7 @@ struct CMapOverlay {
     QRect m_rcModeBox;
     QString m_strClickMode; // the current items of the two menus
     QString m_strMapMode;
-    QStringList m_boxItems; // every item of the two menus, for the font's size
+    QStringList m_boxItems;   // every item of the two menus, for the font's size
     QString m_strAttribution; // the imagery's, when the picture is from tiles
     QColor m_boxFace;
     bool m_bHideWaypoints = false;

@@ -73,10 +73,10 @@ std::vector<CMapSource> LoadMapSources(const QString& iniPath) {
             sources.push_back(s);
         } else {
             const QString all = ini.value("url").toString();
-            CMapSource s = Tiles(group, ini.value("aerial", all).toString(),
-                                 ini.value("topo", all).toString(),
-                                 ini.value("urban", all).toString(), ini.value("maxzoom", 19).toInt(),
-                                 ini.value("attribution").toString());
+            CMapSource s =
+                Tiles(group, ini.value("aerial", all).toString(), ini.value("topo", all).toString(),
+                      ini.value("urban", all).toString(), ini.value("maxzoom", 19).toInt(),
+                      ini.value("attribution").toString());
             if (!s.m_urls[0].isEmpty() || !s.m_urls[1].isEmpty() || !s.m_urls[2].isEmpty())
                 sources.push_back(s);
         }

@@ -39,8 +39,8 @@ CMapSource MapSourceFromArgument(const QString& argument);
 // CAIRNBOOK_MAP_SOURCE, else the remembered choice, else one that works
 // worldwide.
 CMapSource CurrentMapSource();
-void SetCurrentMapSource(const QString& name);          // remembered
-void SetMapSourceForRun(const CMapSource& source);      // this run only
+void SetCurrentMapSource(const QString& name);     // remembered
+void SetMapSourceForRun(const CMapSource& source); // this run only
 void ClearMapSourceForRun();
 inline constexpr const char* kDefaultMapSource = "OpenStreetMap";
 inline constexpr const char* kAreaServiceName = "Area imagery service";

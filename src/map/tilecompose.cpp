@@ -33,7 +33,8 @@ CAxisSample Sample(double at, int world, bool wraps) {
 std::uint32_t Lerp(std::uint32_t a, std::uint32_t b, std::uint32_t t) {
     const std::uint32_t s = 256 - t;
     const std::uint32_t rb = (((a & 0x00FF00FF) * s + (b & 0x00FF00FF) * t) >> 8) & 0x00FF00FF;
-    const std::uint32_t ag = (((a >> 8) & 0x00FF00FF) * s + ((b >> 8) & 0x00FF00FF) * t) & 0xFF00FF00;
+    const std::uint32_t ag =
+        (((a >> 8) & 0x00FF00FF) * s + ((b >> 8) & 0x00FF00FF) * t) & 0xFF00FF00;
     return rb | ag;
 }
 
@@ -62,10 +63,10 @@ const QImage* TileOrAncestor(const CTileKey& key, const TileLookup& lookup,
         if (!parent)
             continue;
         const int part = kTileSize >> up, mask = (1 << up) - 1;
-        made.push_back(parent->copy((key.x & mask) * part, (key.y & mask) * part, part, part)
-                           .scaled(kTileSize, kTileSize, Qt::IgnoreAspectRatio,
-                                   Qt::SmoothTransformation)
-                           .convertToFormat(QImage::Format_ARGB32_Premultiplied));
+        made.push_back(
+            parent->copy((key.x & mask) * part, (key.y & mask) * part, part, part)
+                .scaled(kTileSize, kTileSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                .convertToFormat(QImage::Format_ARGB32_Premultiplied));
         return &made.back();
     }
     return nullptr;
@@ -92,7 +93,8 @@ QImage ComposeFrame(const CFrameTileMap& map, const TileLookup& lookup) {
     QImage out(std::max(1, w), std::max(1, h), QImage::Format_ARGB32_Premultiplied);
     out.fill(Qt::transparent);
     const int world = kTileSize << map.m_nZoom;
-    std::vector<CAxisSample> columns(static_cast<std::size_t>(w)), rows(static_cast<std::size_t>(h));
+    std::vector<CAxisSample> columns(static_cast<std::size_t>(w)),
+        rows(static_cast<std::size_t>(h));
     for (int i = 0; i < w; ++i)
         columns[std::size_t(i)] = Sample(map.m_columnX[std::size_t(i)], world, true);
     for (int j = 0; j < h; ++j)
@@ -105,7 +107,8 @@ QImage ComposeFrame(const CFrameTileMap& map, const TileLookup& lookup) {
     std::vector<const QImage*> grid(nx * tileYs.size());
     for (std::size_t gy = 0; gy < tileYs.size(); ++gy)
         for (std::size_t gx = 0; gx < nx; ++gx)
-            grid[gy * nx + gx] = TileOrAncestor({map.m_nZoom, tileXs[gx], tileYs[gy]}, lookup, made);
+            grid[gy * nx + gx] =
+                TileOrAncestor({map.m_nZoom, tileXs[gx], tileYs[gy]}, lookup, made);
     // Per column: the grid columns and pixels of its two samples.
     std::vector<int> g0(static_cast<std::size_t>(w)), g1(static_cast<std::size_t>(w));
     for (int i = 0; i < w; ++i) {
@@ -122,13 +125,16 @@ QImage ComposeFrame(const CFrameTileMap& map, const TileLookup& lookup) {
         for (std::size_t g = 0; g < nx; ++g) {
             const QImage* a = grid[gy0 * nx + g];
             const QImage* b = grid[gy1 * nx + g];
-            line0[g] = a ? reinterpret_cast<const std::uint32_t*>(a->constScanLine(r.pixel0)) : nullptr;
-            line1[g] = b ? reinterpret_cast<const std::uint32_t*>(b->constScanLine(r.pixel1)) : nullptr;
+            line0[g] =
+                a ? reinterpret_cast<const std::uint32_t*>(a->constScanLine(r.pixel0)) : nullptr;
+            line1[g] =
+                b ? reinterpret_cast<const std::uint32_t*>(b->constScanLine(r.pixel1)) : nullptr;
         }
         auto* dst = reinterpret_cast<std::uint32_t*>(out.scanLine(j));
         for (int i = 0; i < w; ++i) {
             const CAxisSample& c = columns[std::size_t(i)];
-            const std::size_t a = std::size_t(g0[std::size_t(i)]), b = std::size_t(g1[std::size_t(i)]);
+            const std::size_t a = std::size_t(g0[std::size_t(i)]),
+                              b = std::size_t(g1[std::size_t(i)]);
             const std::uint32_t p00 = line0[a] ? line0[a][c.pixel0] : 0,
                                 p01 = line0[b] ? line0[b][c.pixel1] : 0,
                                 p10 = line1[a] ? line1[a][c.pixel0] : 0,

@@ -25,8 +25,8 @@ double MercatorX(double lon, int z) {
 }
 
 double MercatorY(double lat, int z) {
-    const double phi = std::clamp(lat, -kMaxMercatorLatitude, kMaxMercatorLatitude) *
-                       std::numbers::pi / 180.0;
+    const double phi =
+        std::clamp(lat, -kMaxMercatorLatitude, kMaxMercatorLatitude) * std::numbers::pi / 180.0;
     return (1.0 - std::asinh(std::tan(phi)) / std::numbers::pi) / 2.0 * WorldPixels(z);
 }
 

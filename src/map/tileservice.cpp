@@ -145,8 +145,7 @@ void CTileService::Start(const CWanted& want) {
     }
     QNetworkRequest request(url);
     request.setHeader(QNetworkRequest::UserAgentHeader, UserAgent());
-    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute,
-                         QNetworkRequest::PreferCache);
+    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::PreferCache);
     request.setTransferTimeout(kSilenceMs);
     m_inFlight.insert(want.packed);
     ++m_perHost[url.host()];
@@ -156,15 +155,16 @@ void CTileService::Start(const CWanted& want) {
         if (received > kMaxBody)
             reply->abort();
     });
-    connect(reply, &QNetworkReply::finished, this, [this, reply, want, generation, host = url.host()] {
-        reply->deleteLater();
-        if (generation != m_nGeneration)
-            return;
-        --m_perHost[host];
-        m_inFlight.remove(want.packed);
-        Finished(reply, want, false);
-        Pump();
-    });
+    connect(reply, &QNetworkReply::finished, this,
+            [this, reply, want, generation, host = url.host()] {
+                reply->deleteLater();
+                if (generation != m_nGeneration)
+                    return;
+                --m_perHost[host];
+                m_inFlight.remove(want.packed);
+                Finished(reply, want, false);
+                Pump();
+            });
 }
 
 void CTileService::Finished(QNetworkReply* reply, const CWanted& want, bool fromCacheOnly) {

@@ -8,21 +8,28 @@
 #include "docmanager.h"
 #include "editwaypointdlg.h"
 #include "mainframe.h"
+#include "mapsource.h"
 #include "pixels.h"
 #include "res/resource.h"
 #include "test_helpers.h"
 #include "textcodec.h"
+#include "tilepattern.h"
+#include "tileserver.h"
 #include "xlistctrl.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QKeyEvent>
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPrinter>
 #include <QProcess>
+#include <QSettings>
+#include <QTest>
 #include <QUrl>
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -251,6 +258,70 @@ TEST_F(App, GpxDocumentsStayGpx) {
     EXPECT_TRUE(prompt.m_asked.empty());
     EXPECT_EQ(ReadBytes(gpx).rfind("<?xml", 0), 0u);
     EXPECT_NE(ReadBytes(gpx).find("<name>START</name>"), std::string::npos);
+}
+
+QMenu* SubMenu(QMenuBar* bar, const QStringList& path) {
+    QList<QAction*> actions = bar->actions();
+    QMenu* menu = nullptr;
+    for (const QString& title : path) {
+        menu = nullptr;
+        for (QAction* a : actions)
+            if (a->menu() && a->text() == title)
+                menu = a->menu();
+        if (!menu)
+            return nullptr;
+        actions = menu->actions();
+    }
+    return menu;
+}
+
+// Sources of the user's settings file are offered beside the built-in ones,
+// and the chosen one draws and is remembered.
+TEST_F(App, UserMapSourcesFromTheSettingsFile) {
+    CTileServer server;
+    ASSERT_TRUE(server.Listen());
+    const QString mbtiles = QString::fromStdString(dir.Path("pattern.mbtiles"));
+    ASSERT_TRUE(WritePatternMbTiles(mbtiles, 10, 12, 47, -123, 48, -121));
+    {
+        QSettings ini(MapSourcesFile(), QSettings::IniFormat);
+        ini.setValue("Pattern Server/url", server.UrlTemplate("aerial"));
+        ini.setValue("Pattern Server/maxzoom", 18);
+        ini.setValue("Pattern Server/attribution", "Pattern Server tiles");
+        ini.setValue("Pattern File/mbtiles", mbtiles);
+    }
+    CCairnbookView* view = Open(kSample)->View();
+    view->OnCommand(res::ID_VIEW_MAP);
+    view->OnCommand(res::ID_MAP_AERIAL);
+    view->OnHideWaypoints();
+    for (const QString name : {"Pattern Server", "Pattern File"}) {
+        frame.BuildMenus();
+        QMenu* sources = SubMenu(frame.menuBar(), {"&View", "Map Source"});
+        ASSERT_NE(sources, nullptr);
+        QStringList names;
+        QAction* pick = nullptr;
+        for (QAction* a : sources->actions()) {
+            names << a->text();
+            if (a->text() == name)
+                pick = a;
+        }
+        for (const char* listed : {"OpenStreetMap", "USGS National Map", "Area imagery service",
+                                   "Open MBTiles File...", "Reload Map Sources"})
+            EXPECT_TRUE(names.contains(listed)) << listed;
+        ASSERT_NE(pick, nullptr) << qPrintable(name);
+        pick->trigger();
+        EXPECT_EQ(QSettings().value("Map/Source").toString(), name);
+        view->repaint();
+        QElapsedTimer waited;
+        waited.start();
+        while (!view->MapSettled() && waited.elapsed() < 8000) {
+            QTest::qWait(20);
+            view->repaint();
+        }
+        const QImage shown = view->grab().toImage();
+        EXPECT_NE(shown.pixelColor(200, 150), QColor(150, 210, 255)) << qPrintable(name);
+    }
+    QFile::remove(MapSourcesFile());
+    frame.ChooseMapSource(MapSourceFromArgument("Area imagery service"));
 }
 
 // LOC is import-only: Save asks for a native name beside it and leaves it alone.

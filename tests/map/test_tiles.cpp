@@ -1,0 +1,176 @@
+#include "cairnbookdoc.h"
+#include "cairnbookview.h"
+#include "mapgeometry.h"
+#include "mapimage.h"
+#include "res/resource.h"
+#include "test_helpers.h"
+#include "tilemath.h"
+#include "tilepattern.h"
+#include "tileserver.h"
+#include "tileservice.h"
+
+#include <QElapsedTimer>
+#include <QNetworkDiskCache>
+#include <QTest>
+#include <cmath>
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(TileMath, MercatorZoomAndUrls) {
+    EXPECT_DOUBLE_EQ(MercatorX(0, 0), 128);
+    EXPECT_DOUBLE_EQ(MercatorX(-180, 3), 0);
+    EXPECT_NEAR(MercatorY(0, 1), 256, 1e-9);
+    EXPECT_NEAR(MercatorY(kMaxMercatorLatitude, 5), 0, 1e-6);
+    EXPECT_NEAR(MercatorLat(MercatorY(65.25, 17), 17), 65.25, 1e-12);
+    EXPECT_NEAR(MercatorLon(MercatorX(-122.5, 17), 17), -122.5, 1e-12);
+    // Tile pixels no larger than the frame's: zoom 0 is 156 km at the equator.
+    const std::tuple<double, double, int, int> zooms[] = {{200000, 0, 19, 0}, {156543.1, 0, 19, 0},
+                                                          {1.2, 0, 19, 17},   {1.2, 60, 19, 16},
+                                                          {0.01, 0, 19, 19},  {64, 47, 16, 11}};
+    for (const auto& [mpp, lat, maxZoom, z] : zooms)
+        EXPECT_EQ(TileZoomFor(mpp, lat, maxZoom), z) << mpp << " at " << lat;
+    EXPECT_EQ(ExpandTileUrl("https://h/{z}/{x}/{y}.png?tms={-y}", 3, 5, 1),
+              "https://h/3/5/1.png?tms=6");
+}
+
+bool WaitFor(const std::function<bool()>& done, int ms = 8000) {
+    QElapsedTimer t;
+    t.start();
+    while (!done() && t.elapsed() < ms)
+        QTest::qWait(10);
+    return done();
+}
+
+CMapSource TileSource(const QString& url, const QString& attribution = "Pattern tiles") {
+    CMapSource s = MapSourceFromArgument(url);
+    s.m_strAttribution = attribution;
+    return s;
+}
+
+class Tiles : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(server.Listen());
+        view.resize(600, 400);
+        view.OnInitialUpdate();
+        view.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+        view.OnCommand(res::ID_VIEW_MAP);
+        view.OnCommand(res::ID_MAP_AERIAL);
+        view.OnHideWaypoints(); // nothing over the picture but the strip
+        service().SetSource(TileSource(server.UrlTemplate("aerial")));
+    }
+    void TearDown() override { service().SetSource(CurrentMapSource()); }
+    static CTileService& service() { return CTileService::Instance(); }
+    QImage Show(int level, double lat, double lon) {
+        view.SetFrame(CMapFrame{level, lon, lat});
+        view.OnMapSourceChanged();
+        view.repaint();
+        EXPECT_TRUE(WaitFor([this] {
+            view.repaint();
+            return view.MapSettled();
+        }));
+        view.repaint();
+        return view.grab().toImage();
+    }
+    CScriptedPrompt prompt;
+    CCairnbookDoc doc{prompt};
+    CCairnbookView view{doc};
+    CTileServer server;
+    CTempDir dir;
+};
+
+// Each pixel reads back as the position the map's projection gives it, to
+// the pixel, whatever the latitude and level, from a server and a file.
+TEST_F(Tiles, PixelsLandWhereTheirCoordinatesAre) {
+    const double lats[] = {0.0, 47.0, 65.0};
+    const int levels[] = {12, 16, 20};
+    const QPoint offsets[] = {{0, 0}, {-170, -120}, {160, 90}, {230, -60}};
+    for (bool file : {false, true})
+        for (double lat : lats)
+            for (int level : levels) {
+                const double lon = 7.31 + lat / 10;
+                const CMapFrame frame{level, lon, lat};
+                const COuterRect r = view.Outer();
+                const int z = TileZoomFor(MetresPerPixel(level), lat, 19);
+                if (file) {
+                    double lat0, lon0, lat1, lon1;
+                    ClientToGeo(frame, r, r.L, r.B, lat0, lon0);
+                    ClientToGeo(frame, r, r.R, r.T, lat1, lon1);
+                    const QString path = QString::fromStdString(dir.Path(
+                        "p" + std::to_string(level) + "-" + std::to_string(int(lat)) + ".mbtiles"));
+                    ASSERT_TRUE(WritePatternMbTiles(path, z, z, lat0, lon0, lat1, lon1));
+                    service().SetSource(TileSource(path));
+                }
+                const QImage shown = Show(level, lat, lon);
+                for (const QPoint& offset : offsets) {
+                    const QPoint at(r.Cx() + offset.x(), r.Cy() + offset.y());
+                    double wlat = 0, wlon = 0;
+                    ClientToGeo(frame, r, at.x(), at.y(), wlat, wlon);
+                    const double ex = MercatorX(wlon, z), ey = MercatorY(wlat, z);
+                    if (std::fmod(ex, kTileSize) < 1.5 || std::fmod(ex, kTileSize) > 254.5 ||
+                        std::fmod(ey, kTileSize) < 1.5 || std::fmod(ey, kTileSize) > 254.5)
+                        continue; // a blend across a tile's edge reads nothing
+                    double tx = 0, ty = 0;
+                    DecodePattern(shown.pixel(at), ex, ey, tx, ty);
+                    int x = 0, y = 0;
+                    GeoToClient(frame, r, MercatorLat(ty, z), MercatorLon(tx, z), x, y);
+                    EXPECT_LE(std::abs(x - at.x()), 1) << file << " " << lat << " " << level;
+                    EXPECT_LE(std::abs(y - at.y()), 1) << file << " " << lat << " " << level;
+                }
+            }
+}
+
+// Asks as a good citizen: its own name, two connections at most, nothing that
+// the cache holds fresh; and draws what it has when the server is gone.
+TEST_F(Tiles, FetchesPolitelyAndFallsBackOnTheCache) {
+    server.m_nDelayMs = 30;
+    Show(14, 47, 7);
+    ASSERT_FALSE(server.m_paths.isEmpty());
+    EXPECT_LE(server.m_nMostOpen, CTileService::kPerHost);
+    for (const QString& agent : server.m_userAgents)
+        EXPECT_TRUE(agent.startsWith("Cairnbook/2.0 (+http")) << qPrintable(agent);
+    const qsizetype asked = server.m_paths.size();
+    service().SetSource(TileSource(server.UrlTemplate("aerial"))); // memory cache gone
+    const QImage again = Show(14, 47, 7);
+    EXPECT_EQ(server.m_paths.size(), asked); // fresh in the disk cache
+    // Stale tiles from a server that no longer answers: the cache still serves.
+    server.m_nMaxAgeSeconds = 0;
+    Show(13, 47, 7);
+    const qsizetype before = server.m_paths.size();
+    server.close();
+    service().SetSource(TileSource(server.UrlTemplate("aerial")));
+    const QImage offline = Show(13, 47, 7);
+    EXPECT_GT(before, asked);
+    EXPECT_NE(offline.pixelColor(300, 200), QColor(150, 210, 255));
+}
+
+// A missing tile shows its parent enlarged; garbage and silence leave the
+// background and the window free.
+TEST_F(Tiles, MissingTilesShowTheirParent) {
+    const int level = 14, z = TileZoomFor(MetresPerPixel(level), 47, 19);
+    const CMapFrame frame{level, 7, 47};
+    const COuterRect r = view.Outer();
+    const int cx = int(MercatorX(7, z)) / kTileSize, cy = int(MercatorY(47, z)) / kTileSize;
+    server.m_missing.insert(QString("%1/%2/%3").arg(z).arg(cx).arg(cy));
+    const QImage shown = Show(level, 47, 7);
+    const QRgb centre = shown.pixel(r.Cx(), r.Cy());
+    EXPECT_NE(QColor(centre), QColor(150, 210, 255)); // not the background
+    double tx = 0, ty = 0;
+    DecodePattern(centre, MercatorX(7, z - 1), MercatorY(47, z - 1), tx, ty);
+    int x = 0, y = 0;
+    GeoToClient(frame, r, MercatorLat(ty, z - 1), MercatorLon(tx, z - 1), x, y);
+    EXPECT_LE(std::abs(x - r.Cx()), 2); // the parent, in its own place
+    EXPECT_LE(std::abs(y - r.Cy()), 2);
+    server.m_garbage.insert(QString("%1/%2/%3").arg(z).arg(cx + 1).arg(cy));
+    server.m_nDelayMs = 3000;
+    service().SetSource(TileSource(server.UrlTemplate("aerial")));
+    view.SetFrame(frame);
+    view.OnMapSourceChanged();
+    view.repaint(); // paints at once while every tile is still coming
+    EXPECT_FALSE(view.MapSettled());
+    EXPECT_EQ(view.grab().toImage().pixelColor(r.Cx(), r.Cy()), QColor(150, 210, 255));
+}
+
+} // namespace
