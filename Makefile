@@ -7,7 +7,7 @@ JOBS ?= $(shell nproc)
 PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-qpa-plugins libqt6sql6-sqlite qt6-image-formats-plugins libqt6svg6 libgl-dev libgtest-dev libgmock-dev \
             libbenchmark-dev libgeographiclib-dev libexpat1-dev libxml2-utils libx11-dev poppler-utils gpsbabel fonts-dejavu-core fonts-liberation
 
-.PHONY: all deps configure build run test sanitize bench imagery-server clean
+.PHONY: all deps configure build run test sanitize bench imagery-server tile-server clean
 
 all: build
 
@@ -59,6 +59,11 @@ bench: build
 # --imagery-host 127.0.0.1:8080 to draw maps from it.
 imagery-server: build
 	./$(BUILD)/tools/imagery_server 8080
+
+# Pattern tiles on 127.0.0.1:8081; run Cairnbook with
+# --map-source 'http://127.0.0.1:8081/aerial/{z}/{x}/{y}.png'.
+tile-server: build
+	./$(BUILD)/tools/tile_server 8081
 
 clean:
 	rm -rf $(BUILD)

@@ -4,8 +4,14 @@
 #include "cellfont.h"
 #include "prompt.h"
 #include "res/resource.h"
+#include "tilecompose.h"
+#include "tilepattern.h"
+#include "tileservice.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QHash>
 #include <benchmark/benchmark.h>
 #include <random>
 
@@ -37,14 +43,48 @@ void BM_MapPaint100k(benchmark::State& state) {
     view.m_nScale = static_cast<int>(state.range(0));
     view.m_dCenterLat = 47.3;
     view.m_dCenterLon = -122.0;
+    if (state.range(1)) {
+        const QString file = QDir::temp().filePath("cairnbook-bench-map.mbtiles");
+        QFile::remove(file);
+        WritePatternMbTiles(file, 10, 14, 46.5, -123.2, 48.1, -120.8);
+        CTileService::Instance().SetSource(MapSourceFromArgument(file));
+        view.OnCommand(res::ID_MAP_AERIAL);
+    }
     QImage image(view.size(), QImage::Format_ARGB32_Premultiplied);
+    view.render(&image); // reads the tiles, which stay held
     for (auto _ : state) {
         view.render(&image);
         benchmark::DoNotOptimize(image.bits());
     }
 }
 // Level 16 fits the waypoints in the view; level 13 crowds them into a few hundred pixels.
-BENCHMARK(BM_MapPaint100k)->Arg(16)->Arg(13)->Unit(benchmark::kMillisecond);
+// Second argument 1: over tiles of an MBTiles file, already read.
+BENCHMARK(BM_MapPaint100k)
+    ->Args({16, 0})
+    ->Args({13, 0})
+    ->Args({16, 1})
+    ->Unit(benchmark::kMillisecond);
+
+// A full-HD frame composed from tiles held in memory.
+void BM_ComposeFrame1080p(benchmark::State& state) {
+    const COuterRect outer{-2, -2, 1922, 1082};
+    const CMapFrame frame{static_cast<int>(state.range(0)), -122.0, 47.3};
+    const int z = TileZoomFor(MetresPerPixel(frame.m_nScale), frame.m_dCenterLat, 19);
+    QHash<std::uint64_t, QImage> held;
+    for (const CTileKey& key : TilesOfFrame(MapFrameToTiles(frame, outer, z)))
+        held.insert(key.Packed(), PatternTile(1, key.z, key.x, key.y)
+                                      .convertToFormat(QImage::Format_ARGB32_Premultiplied));
+    for (auto _ : state) {
+        const CFrameTileMap map = MapFrameToTiles(frame, outer, z);
+        const QImage picture = ComposeFrame(map, [&held](const CTileKey& k) {
+            const auto it = held.constFind(k.Packed());
+            return it == held.constEnd() ? nullptr : &it.value();
+        });
+        benchmark::DoNotOptimize(picture.constBits());
+    }
+    state.counters["tiles"] = double(held.size());
+}
+BENCHMARK(BM_ComposeFrame1080p)->Arg(12)->Arg(16)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
@@ -53,6 +93,7 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     ApplyProgramFont();
+    qputenv("CAIRNBOOK_MAP_SOURCE", "Area imagery service"); // nothing from the internet
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
