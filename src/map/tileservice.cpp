@@ -79,6 +79,7 @@ void CTileService::SetSource(const CMapSource& source) {
     m_failedAt.clear();
     m_inFlight.clear();
     m_perHost.clear();
+    m_wants.remove(this); // parents asked for the old source's missing tiles
     if (!m_strDb.isEmpty()) {
         QSqlDatabase::removeDatabase(m_strDb);
         m_strDb.clear();
