@@ -4,6 +4,7 @@
 #include "cairnbookdoc.h"
 #include "coordinate.h"
 #include "cp1252.h"
+#include "numtext.h"
 #include "prompt.h"
 #include "res/strings.h"
 #include "rowtext.h"
@@ -37,6 +38,29 @@ struct CCliOptions {
 };
 
 // Prints every question in full and answers it from the options.
+// Text from files never reaches the terminal raw: a control character (the
+// C0 ones, DEL, and the C1 ones Windows-1252 leaves undefined) could drive it.
+void AppendPrintable(std::string& out, char c) {
+    const auto b = static_cast<unsigned char>(c);
+    if (b < 0x20 || b == 0x7F || b == 0x81 || b == 0x8D || b == 0x8F || b == 0x90 || b == 0x9D)
+        out += StrFormat("\\x%02X", b);
+    else if (b < 0x80)
+        out += c;
+    else
+        out += cp1252::ToUtf8(std::string_view(&c, 1));
+}
+
+std::string PrintableText(const std::string& cp1252Text) {
+    std::string out;
+    for (char c : cp1252Text) {
+        if (c == '\n')
+            out += c;
+        else
+            AppendPrintable(out, c);
+    }
+    return out;
+}
+
 class CCliPrompt : public CPrompt {
 public:
     CCliPrompt(std::ostream& err, bool yes, bool replace)
@@ -44,7 +68,7 @@ public:
 
     EPromptAnswer Ask(const std::string& caption, const std::string& text, EPromptButtons buttons,
                       EPromptIcon) override {
-        m_err << cp1252::ToUtf8(caption) << ": " << cp1252::ToUtf8(text) << "\n";
+        m_err << PrintableText(caption) << ": " << PrintableText(text) << "\n";
         switch (buttons) {
         case EPromptButtons::okCancel: return m_bYes ? EPromptAnswer::ok : EPromptAnswer::cancel;
         case EPromptButtons::yesNo:
@@ -187,13 +211,13 @@ int Run(const CCliOptions& opt, std::ostream& out, std::ostream& err) {
 
 std::string EscapeCell(const std::string& cp1252Text) {
     std::string out;
-    for (char c : cp1252::ToUtf8(cp1252Text)) {
+    for (char c : cp1252Text) {
         switch (c) {
         case '\t': out += "\\t"; break;
         case '\r': out += "\\r"; break;
         case '\n': out += "\\n"; break;
         case '\\': out += "\\\\"; break;
-        default: out += c;
+        default: AppendPrintable(out, c);
         }
     }
     return out;

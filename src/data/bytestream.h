@@ -70,7 +70,7 @@ private:
 class CSafeFileSink : public CByteSink {
 public:
     explicit CSafeFileSink(std::string targetPath);
-    ~CSafeFileSink() override; // removes an uncommitted temporary file
+    ~CSafeFileSink() override; // drops an uncommitted file
     CSafeFileSink(const CSafeFileSink&) = delete;
     CSafeFileSink& operator=(const CSafeFileSink&) = delete;
 
@@ -80,11 +80,16 @@ public:
 
 private:
     void Open();
+    void OpenUnnamed(const std::string& dir);
+    void OpenNamed(const std::string& dir);
+    void Publish();
     [[noreturn]] void Fail(const std::string& what, int error);
     void Discard();
 
     std::string m_strTarget;
-    std::string m_strTemp;
+    std::string m_strTemp; // the temporary's name while it has one
     std::FILE* m_pFile = nullptr;
+    bool m_bDirect = false;  // the target is no regular file: written in place
+    bool m_bUnnamed = false; // an O_TMPFILE file, named only when complete
     std::uint64_t m_nWritten = 0;
 };

@@ -13,14 +13,24 @@
 namespace {
 
 constexpr double kFeetPerMetreQuestion = 3.278688524590164;
+constexpr std::size_t kShownField = 200;
+
+// A field of the question: long ones are cut, or a file of many waypoints
+// of one long name would ask questions that grow with the square of its size.
+std::string Shown(const std::string& field) {
+    if (field.size() <= kShownField)
+        return field;
+    return field.substr(0, kShownField) +
+           StrFormat("... (%zu more characters)", field.size() - kShownField);
+}
 
 std::string Summary(const CWayEntry& e) {
     const std::string lat = FormatCoordinate(e.m_dLatitude, kLatitude);
     const std::string lon = FormatCoordinate(e.m_dLongitude, kLongitude);
     const std::string alt =
-        StrFormat("%d ft", static_cast<int>(e.m_dAltitude * kFeetPerMetreQuestion));
-    return e.m_strName + " (" + e.m_strComment + ") " + lat + " " + lon + " " + alt + " " +
-           e.m_strAdditionalInfo;
+        StrFormat("%d ft", SaturatingInt(e.m_dAltitude * kFeetPerMetreQuestion));
+    return Shown(e.m_strName) + " (" + Shown(e.m_strComment) + ") " + lat + " " + lon + " " + alt +
+           " " + Shown(e.m_strAdditionalInfo);
 }
 
 } // namespace

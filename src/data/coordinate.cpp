@@ -19,11 +19,7 @@ const char* Hemisphere(double value, int kind) {
 // The conversion of a double to an int, toward zero; out-of-range values saturate
 // instead of being undefined.
 int Trunc(double value) {
-    if (!(value > -2147483648.0))
-        return value != value ? 0 : INT32_MIN;
-    if (value >= 2147483647.0)
-        return INT32_MAX;
-    return static_cast<int>(value);
+    return SaturatingInt(value);
 }
 
 int AbsInt(int value) {

@@ -2,6 +2,7 @@
 #include "archive.h"
 #include "cairnbookdoc.h"
 #include "gpxwriter.h"
+#include "numtext.h"
 #include "prompt.h"
 #include "res/strings.h"
 
@@ -116,27 +117,45 @@ void CCairnbookDoc::ReadMerge(CArchive& ar) {
 }
 
 void CCairnbookDoc::ReadRecords(CArchive& ar, bool knowsLegacyHeader) {
-    const std::string header = ar.ReadString();
+    const std::string& name = ar.GetFileName();
+    auto notOurs = [&name](const std::string& why) {
+        throw CArchiveException(
+            CArchiveException::badFormat, name, 0,
+            std::string(EndsWithNoCase(name, "wpt") ? "not a WPT file" : "not a Cairnbook file") +
+                why);
+    };
+    std::string header;
+    try {
+        header = ar.ReadString();
+    } catch (const CArchiveException& e) {
+        if (e.m_cause != CArchiveException::endOfFile)
+            throw;
+        notOurs(": it is too short to hold a header"); // no header fits: nothing we wrote
+    }
     // A text file under a native name: its first byte is no length prefix.
     if (header.starts_with("?xml") || header.starts_with("gpx") || header.starts_with("loc "))
-        throw CArchiveException(CArchiveException::badFormat, ar.GetFileName(), 0,
-                                "not a Cairnbook file: it holds XML text (a GPX or LOC file "
-                                "under another name?)");
-    ar.ReadUInt32();
-    const auto count = static_cast<std::int32_t>(ar.ReadUInt32());
+        notOurs(": it holds XML text (a GPX or LOC file under another name?)");
     if (header == res::kWptHeader)
         g_nFileFormat = kFormatWpt;
     else if (header == res::kNativeHeader || header == res::kNativeHeaderV1 ||
              (knowsLegacyHeader && header == res::kLegacyHeader))
         g_nFileFormat = kFormatNative;
-    else
+    else if (header == res::kLegacyHeader)
         g_nFileFormat = kFormatShort;
+    else
+        notOurs("");
+    ar.ReadUInt32();
+    const std::uint32_t count = ar.ReadUInt32();
+    // Counts are written as signed 32-bit numbers: a larger one is damage. A
+    // smaller wrong one only bounds the loop, so the records there are kept.
+    if (count > std::uint32_t(INT32_MAX))
+        throw CArchiveException(
+            CArchiveException::badFormat, name, ar.GetPosition() - 4,
+            StrFormat("it says it holds %u waypoints, which no file can", count));
     // Records are read one by one, so a damaged count ends in the end-of-file
     // failure; room is made only for as many records as the data can hold.
-    if (count > 0)
-        Reserve(std::min<std::uint64_t>(static_cast<std::uint64_t>(count),
-                                        ar.GetRemaining() / kMinRecordSize));
-    for (std::int32_t i = 0; i < count; ++i) {
+    Reserve(std::min<std::uint64_t>(count, ar.GetRemaining() / kMinRecordSize));
+    for (std::uint32_t i = 0; i < count; ++i) {
         auto entry = std::make_unique<CWayEntry>();
         entry->Serialize(ar);
         AddEntry(std::move(entry));

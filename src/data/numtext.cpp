@@ -86,3 +86,13 @@ std::string StrFormat(const char* format, ...) {
     va_end(copy);
     return out;
 }
+
+int SaturatingInt(double value) {
+    if (!(value == value))
+        return 0;
+    if (value <= -2147483648.0)
+        return std::numeric_limits<int>::min();
+    if (value >= 2147483647.0)
+        return std::numeric_limits<int>::max();
+    return static_cast<int>(value);
+}

@@ -11,5 +11,9 @@ double AtoF(std::string_view text);
 // Like atoi: skips leading white space, an optional sign, then digits; 0 when none.
 int AtoI(std::string_view text);
 
+// A double as an int, toward zero, saturating at the int range; NaN gives 0.
+// Every double-to-int conversion goes through it: a plain cast of an
+// out-of-range value is undefined.
+int SaturatingInt(double value);
 // snprintf into a std::string, always in the "C" numeric notation.
 std::string StrFormat(const char* format, ...) __attribute__((format(printf, 1, 2)));

@@ -76,10 +76,7 @@ std::string DirectionName(int direction) {
 }
 
 int DisplayAltitude(double metres, bool metric) {
-    const double value = metric ? metres : metres * kFeetPerMetre;
-    if (!(value == value))
-        return 0;
-    return static_cast<int>(std::clamp(value, -2147483648.0, 2147483647.0));
+    return SaturatingInt(metric ? metres : metres * kFeetPerMetre);
 }
 
 std::array<std::string, kColumnCount> RowCellTexts(const CWayEntry& entry, int index, bool metric) {

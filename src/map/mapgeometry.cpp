@@ -8,11 +8,8 @@
 
 namespace {
 
-// A conversion to int toward zero that saturates instead of overflowing.
 int Trunc(double v) {
-    if (!(v == v))
-        return 0;
-    return static_cast<int>(std::clamp(v, -2147483648.0, 2147483647.0));
+    return SaturatingInt(v);
 }
 
 } // namespace

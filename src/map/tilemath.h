@@ -9,7 +9,7 @@
 
 inline constexpr int kTileSize = 256;
 inline constexpr double kMaxMercatorLatitude = 85.05112877980659;
-inline constexpr int kMaxTileZoom = 24;
+inline constexpr int kMaxTileZoom = 22; // tile pixels of the whole world still fit an int
 
 // Global tile-pixel coordinates at zoom z, and back.
 double MercatorX(double lon, int z);

@@ -3,6 +3,7 @@
 #include "cairnbookdoc.h"
 #include "coordinate.h"
 #include "imagelist.h"
+#include "numtext.h"
 #include "prompt.h"
 #include "res/strings.h"
 #include "rowtext.h"
@@ -228,7 +229,7 @@ void CEditWaypointDlg::Start() {
         splitInto(m_pEntry->m_dLatitude, m_pEntry->m_dLongitude);
         const double alt =
             m_bMetric ? m_pEntry->m_dAltitude : m_pEntry->m_dAltitude * kFeetPerMetreShown;
-        m_nAltitude = std::isfinite(alt) ? static_cast<int>(std::clamp(alt, -2.0e9, 2.0e9)) : 0;
+        m_nAltitude = SaturatingInt(alt);
         m_strAdditionalInfo = ToQString(m_pEntry->m_strAdditionalInfo);
         if (m_pEntry->m_nIcon < kIconCount)
             m_iconButtons[m_pEntry->m_nIcon]->setChecked(true);

@@ -152,6 +152,34 @@ TEST(Cli, ExitCodesFromTheRealProgram) {
 
 TEST(Cli, EscapesCellText) {
     EXPECT_EQ(EscapeCell("a\tb\\c\r\n\xB0"), "a\\tb\\\\c\\r\\n\xC2\xB0");
+    EXPECT_EQ(EscapeCell("\x1B[31m\x07\x7F\x9D\x80"), "\\x1B[31m\\x07\\x7F\\x9D\xE2\x82\xAC");
+}
+
+// Files that are not ours, out-of-range altitudes, terminal controls and
+// huge fields in the merge question.
+TEST(Cli, HostileFilesAreToldSafely) {
+    CTempDir dir;
+    std::string random(1 << 16, '\0');
+    for (std::size_t i = 0; i < random.size(); ++i)
+        random[i] = static_cast<char>(i * 2654435761u >> 13);
+    WriteBytes(dir.Path("random.ckb"), random);
+    const CRun notOurs = Cli({"list", dir.Path("random.ckb")});
+    EXPECT_EQ(notOurs.code, 1);
+    EXPECT_NE(notOurs.err.find("not a Cairnbook file"), std::string::npos) << notOurs.err;
+    // Two waypoints "A", the second one's altitude far beyond an int of feet.
+    auto record = [](double altitude, const std::string& info) {
+        return Str("A") + Str("") + U32(1) + "\x05\x01" + F64(altitude) + F64(2) + F64(3) + "\x01" +
+               Str(info);
+    };
+    WriteBytes(dir.Path("huge.ckb"), Str(res::kNativeHeader) + U32(1) + U32(2) +
+                                         record(0, "\x1B]2;pwned\x07") +
+                                         record(1e300, std::string(250, 'x')));
+    const CRun merged = Cli({"list", dir.Path("huge.ckb")});
+    EXPECT_NE(merged.err.find("2147483647 ft"), std::string::npos) << merged.err;
+    EXPECT_NE(merged.err.find("\\x1B]2;pwned\\x07"), std::string::npos);
+    EXPECT_EQ(merged.err.find('\x1B'), std::string::npos);
+    EXPECT_NE(merged.err.find("... (50 more characters)"), std::string::npos);
+    EXPECT_EQ(merged.err.find(std::string(201, 'x')), std::string::npos);
 }
 
 } // namespace
