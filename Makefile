@@ -5,9 +5,9 @@ JOBS ?= $(shell nproc)
 
 # Debian packages the build, the tests and the tools need.
 PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-qpa-plugins libqt6sql6-sqlite qt6-image-formats-plugins libqt6svg6 libgl-dev libgtest-dev libgmock-dev \
-            libbenchmark-dev libgeographiclib-dev libexpat1-dev libxml2-utils libx11-dev poppler-utils gpsbabel fonts-dejavu-core fonts-liberation
+            libbenchmark-dev libgeographiclib-dev libexpat1-dev clang libclang-rt-14-dev libxml2-utils libx11-dev poppler-utils gpsbabel fonts-dejavu-core fonts-liberation
 
-.PHONY: all deps configure build run test sanitize bench imagery-server tile-server clean
+.PHONY: all deps configure build run test sanitize fuzz bench imagery-server tile-server clean
 
 all: build
 
@@ -44,10 +44,29 @@ test: build
 # The suite under AddressSanitizer and UBSan, in a build folder of its own.
 sanitize: deps
 	cmake -S . -B $(BUILD)-sanitize -DCMAKE_BUILD_TYPE=Debug -DCAIRNBOOK_BUILD_BENCH=OFF \
-	  -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined"
+	  -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all -DCAIRNBOOK_PLAIN_ALLOC"
 	cmake --build $(BUILD)-sanitize -j $(JOBS)
 	cd $(BUILD)-sanitize && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 \
 	  ctest --output-on-failure -j $(JOBS)
+
+# Every fuzz target for FUZZ_SECONDS each (clang, libFuzzer, ASan and UBSan);
+# a crash, leak, 2 s timeout or 512 MB allocation fails the run, and the input
+# that did it is left in $(BUILD)-fuzz/artifacts.
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS := native wpt loc gpx clipboard coordinate
+fuzz: deps
+	CXX=clang++ cmake -S fuzz -B $(BUILD)-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD)-fuzz -j $(JOBS)
+	@mkdir -p $(BUILD)-fuzz/artifacts; \
+	for t in $(FUZZ_TARGETS); do \
+	  mkdir -p $(BUILD)-fuzz/corpus/$$t; \
+	  log=$(BUILD)-fuzz/fuzz_$$t.log; \
+	  if ! ./$(BUILD)-fuzz/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) -timeout=2 -rss_limit_mb=512 \
+	       -malloc_limit_mb=512 -print_final_stats=1 -artifact_prefix=$(BUILD)-fuzz/artifacts/$$t- \
+	       $(BUILD)-fuzz/corpus/$$t fuzz/corpus/$$t > $$log 2>&1; then \
+	    tail -n 40 $$log; echo "fuzz_$$t failed"; exit 1; fi; \
+	  echo "fuzz_$$t: $$(grep -m1 'stat::number_of_executed_units' $$log | sed 's/.*: *//') runs in $(FUZZ_SECONDS) s, no failure"; \
+	done
 
 bench: build
 	./$(BUILD)/bench/bench_data

@@ -1,5 +1,6 @@
 #include "hugeblocks.h"
 
+#include <cstdlib>
 #include <new>
 #include <sys/mman.h>
 
@@ -9,6 +10,19 @@ constexpr std::size_t kBlockSize = std::size_t(2) << 20;
 
 } // namespace
 
+// Sanitizer and fuzzing builds define CAIRNBOOK_PLAIN_ALLOC: every block and
+// pooled object then comes from malloc, so AddressSanitizer sees each waypoint
+// and each index on its own and reports a use after free or an overflow that a
+// pool would hide.
+#ifdef CAIRNBOOK_PLAIN_ALLOC
+void* AllocateHugeBlock(std::size_t bytes) {
+    return std::calloc(1, bytes);
+}
+
+void FreeHugeBlock(void* block, std::size_t) {
+    std::free(block);
+}
+#else
 void* AllocateHugeBlock(std::size_t bytes) {
     void* p = mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
     if (p == MAP_FAILED)
@@ -22,6 +36,7 @@ void FreeHugeBlock(void* block, std::size_t bytes) {
     if (block)
         munmap(block, bytes);
 }
+#endif
 
 CObjectPool::CObjectPool(std::size_t objectSize)
     : m_nSize((objectSize + alignof(std::max_align_t) - 1) / alignof(std::max_align_t) *
@@ -38,6 +53,9 @@ CObjectPool::~CObjectPool() {
 }
 
 void* CObjectPool::Allocate() {
+#ifdef CAIRNBOOK_PLAIN_ALLOC
+    return ::operator new(m_nSize);
+#endif
     if (m_pFree) {
         FreeNode* node = m_pFree;
         m_pFree = node->m_pNext;
@@ -57,6 +75,10 @@ void* CObjectPool::Allocate() {
 }
 
 void CObjectPool::Free(void* object) {
+#ifdef CAIRNBOOK_PLAIN_ALLOC
+    ::operator delete(object);
+    return;
+#endif
     auto* node = static_cast<FreeNode*>(object);
     node->m_pNext = m_pFree;
     m_pFree = node;
