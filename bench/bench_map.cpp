@@ -7,12 +7,15 @@
 #include "tilecompose.h"
 #include "tilepattern.h"
 #include "tileservice.h"
+#include "undocommands.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QHash>
+#include <QUndoStack>
 #include <benchmark/benchmark.h>
+#include <malloc.h>
 #include <random>
 
 namespace {
@@ -85,6 +88,46 @@ void BM_ComposeFrame1080p(benchmark::State& state) {
     state.counters["tiles"] = double(held.size());
 }
 BENCHMARK(BM_ComposeFrame1080p)->Arg(12)->Arg(16)->Unit(benchmark::kMillisecond);
+
+// One waypoint deleted from a document of a million, as a step of the undo
+// history, then undone; and what a hundred such steps hold.
+void BM_UndoDelete1M(benchmark::State& state) {
+    CQuietPrompt prompt;
+    CCairnbookDoc doc(prompt);
+    for (int i = 0; i < 1'000'000; ++i)
+        doc.AddEntry(std::make_unique<CWayEntry>("W" + std::to_string(i), "Bench waypoint",
+                                                 40 + i * 1e-5, -120, 0, 0, 1));
+    QUndoStack stack;
+    stack.setUndoLimit(100);
+    std::size_t place = 123'456;
+    for (auto _ : state) {
+        if (state.range(0) == 0) { // delete
+            std::vector<std::pair<std::size_t, std::unique_ptr<CWayEntry>>> removed;
+            removed.emplace_back(place, doc.TakeEntry(place));
+            stack.push(new CDeleteCommand(doc, "Delete 1 Waypoint", std::move(removed), nullptr));
+            state.PauseTiming();
+            stack.undo();
+            state.ResumeTiming();
+        } else { // undo
+            state.PauseTiming();
+            std::vector<std::pair<std::size_t, std::unique_ptr<CWayEntry>>> removed;
+            removed.emplace_back(place, doc.TakeEntry(place));
+            stack.push(new CDeleteCommand(doc, "Delete 1 Waypoint", std::move(removed), nullptr));
+            state.ResumeTiming();
+            stack.undo();
+        }
+        place = (place + 7919) % 1'000'000;
+    }
+    stack.clear();
+    const std::size_t before = mallinfo2().uordblks;
+    for (int i = 0; i < 100; ++i) {
+        std::vector<std::pair<std::size_t, std::unique_ptr<CWayEntry>>> removed;
+        removed.emplace_back(std::size_t(i) * 9000, doc.TakeEntry(std::size_t(i) * 9000));
+        stack.push(new CDeleteCommand(doc, "Delete 1 Waypoint", std::move(removed), nullptr));
+    }
+    state.counters["bytes_per_100_steps"] = double(mallinfo2().uordblks - before);
+}
+BENCHMARK(BM_UndoDelete1M)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(20);
 
 } // namespace
 

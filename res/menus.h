@@ -81,6 +81,9 @@ inline constexpr CMenuItem kMenuDocument[] = {
     Cmd(ID_APP_EXIT, "E&xit"),
     End(),
     Popup("&Edit"),
+    Cmd(ID_EDIT_UNDO, "&Undo\tCtrl+Z"),
+    Cmd(ID_EDIT_REDO, "&Redo\tCtrl+Y"),
+    Sep(),
     Cmd(ID_DELETE_WAYPOINT, "&Delete Waypoint\tCtrl+D"),
     Cmd(ID_ADD_WAYPOINT, "Add Waypoint\tCtrl+A"),
     Sep(),
@@ -152,6 +155,9 @@ inline constexpr int kToolbar[] = {
     ID_MAP_OFF,
     0,
     ID_FILE_PRINT,
+    0,
+    ID_EDIT_UNDO, // drawn by the frame: the strip has no images for these two
+    ID_EDIT_REDO,
 };
 
 // Accelerator table 128, as key sequences Qt understands.
@@ -165,7 +171,7 @@ inline constexpr CAccelerator kAccelerators[] = {
     {"Ctrl+Z", ID_EDIT_UNDO},     {"Alt+Backspace", ID_EDIT_UNDO}, {"Ctrl+E", ID_EXPORT_DATA},
     {"Ctrl+M", ID_FILE_MERGE},    {"Ctrl+N", ID_FILE_NEW},         {"Ctrl+O", ID_FILE_OPEN},
     {"Ctrl+P", ID_FILE_PRINT},    {"Ctrl+S", ID_FILE_SAVE},        {"F6", ID_NEXT_PANE},
-    {"Shift+F6", ID_PREV_PANE},
+    {"Shift+F6", ID_PREV_PANE},   {"Ctrl+Y", ID_EDIT_REDO},        {"Ctrl+Shift+Z", ID_EDIT_REDO},
 };
 
 } // namespace res

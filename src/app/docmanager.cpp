@@ -42,6 +42,14 @@ CDocRecord& CDocManager::NewRecord(std::unique_ptr<CCairnbookDoc> doc, const QSt
     rec->m_pDoc = std::move(doc);
     rec->m_strTitle = title;
     CDocRecord& ref = *rec;
+    ref.m_pUndo = std::make_unique<QUndoStack>();
+    ref.m_pUndo->setUndoLimit(QSettings().value("Edit/UndoLimit", kUndoLimit).toInt());
+    // The modified mark follows the history: back at the saved state, it goes.
+    connect(ref.m_pUndo.get(), &QUndoStack::cleanChanged, this, [this, &ref](bool clean) {
+        ref.m_pDoc->SetModifiedFlag(!clean);
+        UpdateTitles(ref);
+        emit DocumentsChanged();
+    });
     // A merge reaches every window at once, like the list commands.
     ref.m_pDoc->SetViewsInvalidator([&ref] {
         for (CChildFrame* f : ref.m_frames) {
@@ -56,6 +64,7 @@ CDocRecord& CDocManager::NewRecord(std::unique_ptr<CCairnbookDoc> doc, const QSt
 
 CChildFrame* CDocManager::CreateFrame(CDocRecord& rec) {
     auto* view = new CCairnbookView(*rec.m_pDoc);
+    view->m_pUndoStack = rec.m_pUndo.get();
     auto* frame = new CChildFrame(view);
     frame->m_fnCanClose = [this](CChildFrame* f) { return CanCloseFrame(f); };
     frame->m_fnClosed = [this](CChildFrame* f) { FrameClosed(f); };
@@ -168,6 +177,7 @@ bool CDocManager::DoSave(CDocRecord& rec, const QString& path, bool rename) {
         rec.m_strTitle = QFileInfo(canonical).fileName();
         AddToRecentFiles(canonical);
     }
+    rec.m_pUndo->setClean();
     rec.m_pDoc->SetModifiedFlag(false);
     UpdateTitles(rec);
     emit DocumentsChanged();

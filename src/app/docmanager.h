@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <QUndoStack>
 
 #include <functional>
 #include <memory>
@@ -20,7 +21,8 @@ class QMdiArea;
 
 struct CDocRecord {
     std::unique_ptr<CCairnbookDoc> m_pDoc;
-    QString m_strTitle; // "Cairnbook1", or the file's name
+    std::unique_ptr<QUndoStack> m_pUndo; // one history for all of its windows
+    QString m_strTitle;                  // "Cairnbook1", or the file's name
     std::vector<CChildFrame*> m_frames;
 };
 
@@ -56,6 +58,7 @@ public:
     // A file that no longer opens leaves the list.
     void RemoveFromRecentFiles(const QString& path);
     static constexpr int kRecentCount = 4;
+    static constexpr int kUndoLimit = 100; // steps, unless the setting Edit/UndoLimit says
     // Passes on what the document's last read has to tell.
     void TellNotices(CCairnbookDoc& doc);
 

@@ -14,6 +14,7 @@
 #include "res/strings.h"
 #include "textcodec.h"
 #include "tileservice.h"
+#include "undocommands.h"
 #include "viewprint.h"
 
 #include <QAction>
@@ -26,10 +27,13 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPainter>
+#include <QPainterPath>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
+#include <QUndoStack>
 
 using namespace res;
 
@@ -47,6 +51,25 @@ bool IsDisplaySetting(int id) {
 
 // The commands the frame carries out by itself; every other one needs a
 // document window to act on.
+// A curved arrow, left for Undo and mirrored for Redo.
+QIcon UndoIcon(bool redo) {
+    QPixmap pixmap(16, 15);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    if (redo)
+        p.setTransform(QTransform(-1, 0, 0, 1, 16, 0));
+    p.setPen(QPen(QColor(0, 0, 128), 2));
+    QPainterPath arc;
+    arc.moveTo(4, 6);
+    arc.cubicTo(8, 1, 15, 4, 12, 12);
+    p.drawPath(arc);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 0, 128));
+    p.drawPolygon(QPolygonF({QPointF(1, 6), QPointF(7, 2), QPointF(7, 10)}));
+    return QIcon(pixmap);
+}
+
 bool NeedsNoDocument(int id) {
     return id == ID_FILE_NEW || id == ID_FILE_OPEN || id == ID_FILE_PRINT_SETUP ||
            id == ID_APP_EXIT || id == ID_APP_ABOUT || id == ID_HELP_TOPICS ||
@@ -118,7 +141,6 @@ void CMainFrame::CreateActions() {
                                                        {ID_ZOOM_OUT, "Zoom Out"},
                                                        {ID_RECENTER, "Recenter"},
                                                        {ID_MAP_ADD_WAYPOINT, "Add a Waypoint"},
-                                                       {ID_EDIT_UNDO, "Undo"},
                                                        {ID_NEXT_PANE, "Next Pane"},
                                                        {ID_PREV_PANE, "Previous Pane"}};
     for (const auto& [id, text] : toolbarOnly)
@@ -232,6 +254,11 @@ void CMainFrame::CreateToolBar() {
             m_pToolBar->addSeparator();
             continue;
         }
+        if (id == ID_EDIT_UNDO || id == ID_EDIT_REDO) {
+            m_actions[id]->setIcon(UndoIcon(id == ID_EDIT_REDO));
+            m_pToolBar->addAction(m_actions[id]);
+            continue;
+        }
         QImage icon = strip.copy(16 * image++, 0, 16, 15).convertToFormat(QImage::Format_ARGB32);
         for (int y = 0; y < icon.height(); ++y)
             for (int x = 0; x < icon.width(); ++x)
@@ -275,7 +302,10 @@ void CMainFrame::OnCommand(int id) {
                     if (f->View() != view)
                         f->View()->InvalidateRows();
     } else if (CDocRecord* rec = m_pDocManager->ActiveRecord(); rec && id == ID_FILE_MERGE) {
+        CAddRecorder recorder(*rec->m_pDoc);
         rec->m_pDoc->OnFileMerge();
+        if (auto step = recorder.Finish("Merge"))
+            rec->m_pUndo->push(step.release()); // done already: the push only records it
         m_pDocManager->TellNotices(*rec->m_pDoc);
     } else if (rec && id == ID_EXPORT_DATA) {
         rec->m_pDoc->OnExportData();
@@ -293,6 +323,14 @@ bool CMainFrame::OnFrameCommand(int id) {
     case ID_FILE_SAVE:
         if (rec)
             m_pDocManager->OnFileSave(*rec);
+        break;
+    case ID_EDIT_UNDO:
+        if (rec)
+            rec->m_pUndo->undo();
+        break;
+    case ID_EDIT_REDO:
+        if (rec)
+            rec->m_pUndo->redo();
         break;
     case ID_FILE_SAVE_AS:
         if (rec)
@@ -339,6 +377,7 @@ void CMainFrame::UpdateCommandUI() {
         }
         it.value()->setEnabled(view || NeedsNoDocument(it.key()));
     }
+    UpdateUndoActions();
     m_actions[ID_VIEW_TOOLBAR]->setChecked(m_pToolBar && !m_pToolBar->isHidden());
     m_actions[ID_VIEW_STATUS_BAR]->setChecked(!statusBar()->isHidden());
     for (const auto& rec : m_pDocManager->Records())
@@ -346,6 +385,24 @@ void CMainFrame::UpdateCommandUI() {
             f->setWindowModified(rec->m_pDoc->IsModified());
     setWindowTitle(TitleText());
     UpdateCaps();
+}
+
+void CMainFrame::UpdateUndoActions() {
+    const CDocRecord* rec = m_pDocManager->ActiveRecord();
+    const QUndoStack* stack = rec ? rec->m_pUndo.get() : nullptr;
+    // "Undo Delete 3 Waypoints": the step is named in the menu and the tip.
+    auto show = [this](int id, const QString& verb, const QString& step, const QString& keys,
+                       bool can) {
+        QAction* a = m_actions[id];
+        const QString named = can && !step.isEmpty() ? verb + " " + step : verb;
+        a->setText("&" + named + "\t" + keys);
+        a->setToolTip(named);
+        a->setEnabled(can);
+    };
+    show(ID_EDIT_UNDO, "Undo", stack ? stack->undoText() : QString(), "Ctrl+Z",
+         stack && stack->canUndo());
+    show(ID_EDIT_REDO, "Redo", stack ? stack->redoText() : QString(), "Ctrl+Y",
+         stack && stack->canRedo());
 }
 
 QString CMainFrame::TitleText() const {

@@ -73,6 +73,7 @@ private:
     void OnHelpTopics();
     void OnPrint(bool preview);
     void UpdateCaps();
+    void UpdateUndoActions();
     QString TitleText() const;
 
     QMdiArea* m_pArea;

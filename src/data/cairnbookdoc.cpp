@@ -79,6 +79,8 @@ EAddResult CCairnbookDoc::AddOrReconcile(std::unique_ptr<CWayEntry> entry) {
     if (existing->SameWaypoint(*entry))
         return EAddResult::identical;
     if (AskReplace(*existing, *entry) == 1) {
+        if (m_fnBeforeReplace)
+            m_fnBeforeReplace(*existing);
         *existing = *entry; // same name, so the index stays right
         return EAddResult::replaced;
     }
@@ -117,13 +119,46 @@ int CCairnbookDoc::IndexOf(const CWayEntry* entry) const {
 }
 
 void CCairnbookDoc::RemoveEntry(CWayEntry* entry) {
+    const int index = IndexOf(entry);
     if (entry == m_pReference)
         m_pReference = nullptr;
-    const int index = IndexOf(entry);
-    if (index < 0)
-        return;
-    UnindexName(entry);
-    m_WayList.erase(m_WayList.begin() + index);
+    if (index >= 0)
+        TakeEntry(static_cast<std::size_t>(index));
+}
+
+std::unique_ptr<CWayEntry> CCairnbookDoc::TakeEntry(std::size_t index) {
+    std::unique_ptr<CWayEntry> entry = std::move(m_WayList.at(index));
+    if (entry.get() == m_pReference)
+        m_pReference = nullptr;
+    m_WayList.erase(m_WayList.begin() + static_cast<std::ptrdiff_t>(index));
+    UnindexName(entry.get());
+    m_bListChanged = true;
+    return entry;
+}
+
+void CCairnbookDoc::InsertEntry(std::size_t index, std::unique_ptr<CWayEntry> entry) {
+    CWayEntry* raw = entry.get();
+    m_WayList.insert(m_WayList.begin() + static_cast<std::ptrdiff_t>(index), std::move(entry));
+    // First in list order keeps the name.
+    CWayEntry* holder = m_byName.FindOrInsert(raw);
+    if (holder && static_cast<int>(index) < IndexOf(holder)) {
+        m_byName.Erase(holder);
+        m_byName.Insert(raw);
+    }
+    m_bListChanged = true;
+}
+
+void CCairnbookDoc::AssignEntry(CWayEntry& entry, const CWayEntry& value) {
+    if (entry.m_strName != value.m_strName)
+        RenameEntry(&entry, value.m_strName);
+    entry = value;
+    m_bListChanged = true;
+}
+
+void CCairnbookDoc::UpdateAllViews() {
+    m_bListChanged = true;
+    if (m_fnInvalidateViews)
+        m_fnInvalidateViews();
 }
 
 void CCairnbookDoc::RenameEntry(CWayEntry* entry, const std::string& name) {

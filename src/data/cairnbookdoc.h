@@ -58,6 +58,17 @@ public:
     int AskReplace(const CWayEntry& existing, const CWayEntry& incoming); // 1 yes, 0 no
     CWayEntry* FindByName(std::string_view name) const;
     void RemoveEntry(CWayEntry* entry);
+    // Takes the entry at index out of the list without destroying it, and puts
+    // one back where it stood: what an undo history keeps and restores.
+    std::unique_ptr<CWayEntry> TakeEntry(std::size_t index);
+    void InsertEntry(std::size_t index, std::unique_ptr<CWayEntry> entry);
+    // Gives entry the fields of value, its name through the index.
+    void AssignEntry(CWayEntry& entry, const CWayEntry& value);
+    // Told of each existing entry just before the merge question's Yes
+    // overwrites it, so that the overwrite can be taken back.
+    std::function<void(const CWayEntry& existing)> m_fnBeforeReplace;
+    // Every view rebuilds its rows (after an undo, a redo or a merge).
+    void UpdateAllViews();
     // Renames through the document so that FindByName stays right.
     void RenameEntry(CWayEntry* entry, const std::string& name);
     int NumberEntries();

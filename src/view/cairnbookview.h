@@ -9,8 +9,11 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 class CCairnbookDoc;
+class CDocCommand;
+class QUndoStack;
 class CImageDownload;
 class CImageList;
 class CMapImage;
@@ -32,6 +35,9 @@ public:
     ~CCairnbookView() override;
 
     CCairnbookDoc& GetDocument() const { return m_doc; }
+    // The document's undo history; changes made without one are not recorded.
+    QUndoStack* m_pUndoStack = nullptr;
+    void Record(std::unique_ptr<CDocCommand> step);
     void OnInitialUpdate();
 
     void FillList();
@@ -168,6 +174,10 @@ private:
     void RebuildIfChanged();
     void ApplyMetricToList();
     void ApplyUnitTitles();
+    // Takes entries out of the document as one step named verb ("Delete").
+    void RemoveEntries(const std::vector<CWayEntry*>& entries, const QString& verb);
+    void RecordEdit(const CWayEntry& entry, const CWayEntry& before);
+    QString m_strDeleteVerb = "Delete";
     void ListChanged();
     // The rows the list holds when it shows the document: at most kMaxRows.
     int RowsForDocument() const;

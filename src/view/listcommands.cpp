@@ -8,11 +8,15 @@
 #include "res/resource.h"
 #include "res/strings.h"
 #include "textcodec.h"
+#include "undocommands.h"
 #include "xlistctrl.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
+#include <QUndoStack>
+
+#include <algorithm>
 
 using namespace res;
 
@@ -23,6 +27,11 @@ CWayEntry* EntryOf(const CXListCtrl& list, int row) {
 }
 
 } // namespace
+
+void CCairnbookView::Record(std::unique_ptr<CDocCommand> step) {
+    if (step && m_pUndoStack)
+        m_pUndoStack->push(step.release()); // done already: the push only records it
+}
 
 bool CCairnbookView::OnListCommand(int id) {
     switch (id) {
@@ -54,9 +63,12 @@ CWayEntry* CCairnbookView::AddFromDialog(const CEditWaypointDlg& dlg) {
     entry->m_nIcon = static_cast<std::uint8_t>(dlg.m_nIcon);
     entry->m_strAdditionalInfo = FromQString(dlg.m_strAdditionalInfo);
     CWayEntry* raw = entry.get();
+    const std::size_t first = m_doc.Entries().size();
     if (!m_doc.AddEntry(std::move(entry)))
         return nullptr; // the dialog checked the name: only a race could get here
     m_doc.SetModifiedFlag();
+    Record(std::make_unique<CAddCommand>(m_doc, "Add " + ToQString(raw->m_strName), first,
+                                         std::vector<CAddCommand::CReplaced>()));
     if (m_bControlsCreated) {
         FillRow(raw, m_nRows);
         ++m_nRows;
@@ -77,6 +89,7 @@ void CCairnbookView::OnEditRow(int row) {
     dlg.m_pEntry = entry;
     if (dlg.exec() != QDialog::Accepted)
         return;
+    const CWayEntry before = *entry;
     m_doc.RenameEntry(entry, FromQString(dlg.m_strName));
     entry->m_strComment = FromQString(dlg.m_strComment);
     entry->m_dLatitude = dlg.m_dLatitude;
@@ -86,8 +99,17 @@ void CCairnbookView::OnEditRow(int row) {
     entry->m_bGeocache = static_cast<std::uint8_t>(dlg.m_bGeocache);
     entry->m_nIcon = static_cast<std::uint8_t>(dlg.m_nIcon);
     entry->m_strAdditionalInfo = FromQString(dlg.m_strAdditionalInfo);
-    m_doc.SetModifiedFlag();
     FillRow(entry, row);
+    RecordEdit(*entry, before);
+}
+
+void CCairnbookView::RecordEdit(const CWayEntry& entry, const CWayEntry& before) {
+    if (SameFields(entry, before))
+        return; // OK without a change changes nothing
+    m_doc.SetModifiedFlag();
+    Record(std::make_unique<CEditCommand>(m_doc, "Edit " + ToQString(entry.m_strName),
+                                          static_cast<std::size_t>(m_doc.IndexOf(&entry)), before,
+                                          entry));
     ListChanged();
 }
 
@@ -97,10 +119,10 @@ void CCairnbookView::OnListClick(int row, int column) {
     CWayEntry* entry = EntryOf(*m_pList, row);
     if (!entry)
         return;
+    const CWayEntry before = *entry;
     std::uint8_t& flag = column == 7 ? entry->m_bGeocache : entry->m_bVisible;
     flag = flag == 0 ? 1 : 0;
-    m_doc.SetModifiedFlag();
-    ListChanged();
+    RecordEdit(*entry, before);
 }
 
 void CCairnbookView::OnDeleteKey() {
@@ -115,11 +137,29 @@ void CCairnbookView::OnDeleteKey() {
     }
     if (entry == m_pHoverEntry)
         m_pHoverEntry = nullptr;
-    m_doc.RemoveEntry(entry);
-    m_doc.SetModifiedFlag();
+    RemoveEntries({entry}, "Delete");
     m_pList->DeleteItem(r);
     --m_nRows;
     ListChanged();
+}
+
+void CCairnbookView::RemoveEntries(const std::vector<CWayEntry*>& entries, const QString& verb) {
+    std::vector<std::pair<std::size_t, std::unique_ptr<CWayEntry>>> removed;
+    const CWayEntry* reference = m_doc.m_pReference;
+    std::vector<std::size_t> places;
+    for (CWayEntry* entry : entries)
+        if (const int index = m_doc.IndexOf(entry); index >= 0)
+            places.push_back(static_cast<std::size_t>(index));
+    std::sort(places.begin(), places.end());
+    // Highest place first, so the places still to go keep their numbers.
+    for (auto it = places.rbegin(); it != places.rend(); ++it)
+        removed.emplace_back(*it, m_doc.TakeEntry(*it));
+    if (removed.empty())
+        return;
+    std::reverse(removed.begin(), removed.end());
+    m_doc.SetModifiedFlag();
+    const QString text = verb + " " + Waypoints(removed.size());
+    Record(std::make_unique<CDeleteCommand>(m_doc, text, std::move(removed), reference));
 }
 
 void CCairnbookView::OnDeleteWaypoint() {
@@ -130,17 +170,18 @@ void CCairnbookView::OnDeleteWaypoint() {
     if (selected.empty())
         return;
     m_pList->SetRedraw(false);
+    std::vector<CWayEntry*> entries;
     // Highest row first, so the rows still to go keep their numbers.
     for (auto it = selected.rbegin(); it != selected.rend(); ++it) {
         if (CWayEntry* entry = EntryOf(*m_pList, *it)) {
             if (entry == m_pHoverEntry)
                 m_pHoverEntry = nullptr;
-            m_doc.RemoveEntry(entry);
+            entries.push_back(entry);
         }
         m_pList->DeleteItem(*it);
         --m_nRows;
     }
-    m_doc.SetModifiedFlag();
+    RemoveEntries(entries, m_strDeleteVerb);
     ListChanged();
     if (anchor >= m_nRows)
         anchor = m_nRows - 1;
@@ -207,17 +248,21 @@ void CCairnbookView::OnEditCopy() {
 
 void CCairnbookView::OnEditCut() {
     OnEditCopy();
+    m_strDeleteVerb = "Cut";
     OnDeleteWaypoint();
+    m_strDeleteVerb = "Delete";
 }
 
 void CCairnbookView::OnEditPaste() {
     const std::string text = NormalizeLineEnds(FromQString(QApplication::clipboard()->text()));
     if (text.empty())
         return;
+    CAddRecorder recorder(m_doc);
     const CPasteResult result = ParseClipboardText(m_doc, text);
     // Overwritten waypoints count too: their rows must show the new values.
     if (result.m_nAdded > 0 || result.m_nReplaced > 0) {
         m_doc.SetModifiedFlag();
+        Record(recorder.Finish("Paste"));
         FillList();
         update();
         ListChanged();

@@ -1,3 +1,5 @@
+#include "archive.h"
+#include "bytestream.h"
 #include "cairnbookapp.h"
 #include "cairnbookdoc.h"
 #include "cairnbookview.h"
@@ -23,6 +25,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QMimeData>
@@ -30,6 +33,7 @@
 #include <QProcess>
 #include <QSettings>
 #include <QTest>
+#include <QTimer>
 #include <QUrl>
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -322,6 +326,124 @@ TEST_F(App, UserMapSourcesFromTheSettingsFile) {
     }
     QFile::remove(MapSourcesFile());
     frame.ChooseMapSource(MapSourceFromArgument("Area imagery service"));
+}
+
+// The document as its native file holds it, and what every window shows.
+struct CState {
+    std::string bytes;
+    std::vector<QStringList> rows;
+    bool operator==(const CState&) const = default;
+};
+
+CState StateOf(const CDocRecord& rec) {
+    CState state;
+    CMemorySink sink;
+    CArchive ar(sink, "state.ckb");
+    rec.m_pDoc->Serialize(ar);
+    ar.Flush();
+    state.bytes = sink.Bytes();
+    for (CChildFrame* f : rec.m_frames) {
+        f->View()->repaint();
+        QStringList names;
+        for (int r = 0; r < f->View()->m_pList->GetItemCount(); ++r)
+            names << f->View()->m_pList->GetItemText(r, 1) + "|" +
+                         f->View()->m_pList->GetItemText(r, 2) + "|" +
+                         QString::number(f->View()->m_pList->GetCheckState(r, 7));
+        state.rows.push_back(names);
+    }
+    return state;
+}
+
+// Every change is one step that Undo takes back exactly and Redo makes again,
+// in every window of the document, with the step named in the menu.
+TEST_F(App, UndoAndRedoEveryChange) {
+    CChildFrame* f = Open(kSample);
+    frame.OnCommand(res::ID_WINDOW_NEW);
+    QApplication::processEvents();
+    CCairnbookView* one = f->View();
+    CCairnbookView* two = qobject_cast<CChildFrame*>(frame.MdiArea().activeSubWindow())->View();
+    CDocRecord& rec = *frame.DocManager().RecordOf(f);
+    CScriptedPrompt quiet;
+    CCairnbookDoc other(quiet);
+    other.AddEntry(std::make_unique<CWayEntry>("MERGED", "new", 1, 2, 0, 0, 1));
+    other.AddEntry(std::make_unique<CWayEntry>("HOME", "moved home", 1, 2, 0, 0, 1));
+    other.SaveFile(dir.Path("more.ckb"));
+    CWayEntry pasted("HOME", "pasted home", 3, 4, 5, 0, 1);
+    const struct {
+        const char* step;
+        std::function<void()> change;
+    } steps[] = {
+        {"Add NEWONE",
+         [&] {
+             CEditWaypointDlg dlg;
+             dlg.m_strName = "NEWONE";
+             one->AddFromDialog(dlg);
+         }},
+        {"Edit GC1M2QK",
+         [&] {
+             QTimer::singleShot(0, [] {
+                 auto* dlg = qobject_cast<CEditWaypointDlg*>(QApplication::activeModalWidget());
+                 dlg->Edit(1002)->setText("a new comment");
+                 dlg->accept();
+             });
+             two->OnEditRow(7);
+         }},
+        {"Edit HOME",
+         [&] {
+             CXListCtrl& list = *one->m_pList;
+             QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
+                               list.visualRect(list.model()->index(0, 7)).center());
+         }},
+        {"Delete 3 Waypoints",
+         [&] {
+             for (int row : {1, 4, 9})
+                 one->m_pList->SetItemSelected(row, true);
+             one->OnCommand(res::ID_DELETE_WAYPOINT);
+         }},
+        {"Cut 1 Waypoint",
+         [&] {
+             two->m_pList->clearSelection();
+             two->m_pList->SetItemSelected(2, true);
+             two->OnCommand(res::ID_EDIT_CUT);
+         }},
+        {"Paste 2 Waypoints",
+         [&] {
+             prompt.m_answers = {EPromptAnswer::yes};
+             QApplication::clipboard()->setText(
+                 ToQString(FormatClipboardLine(pasted) + "NEWLINE\tx\t1\t2\t3\t1\t0\t1\t\r\n"));
+             one->OnCommand(res::ID_EDIT_PASTE);
+         }},
+        {"Merge 2 Waypoints",
+         [&] {
+             prompt.m_answers = {EPromptAnswer::yes};
+             chooser.m_next = CChosenFile{dir.Path("more.ckb"), 1};
+             frame.OnCommand(res::ID_FILE_MERGE);
+         }},
+    };
+    for (const auto& s : steps) {
+        const CState before = StateOf(rec);
+        s.change();
+        const CState after = StateOf(rec);
+        ASSERT_NE(before.bytes, after.bytes) << s.step;
+        frame.UpdateCommandUI();
+        EXPECT_EQ(frame.Action(res::ID_EDIT_UNDO)->text(), QString("&Undo %1\tCtrl+Z").arg(s.step));
+        frame.OnCommand(res::ID_EDIT_UNDO);
+        EXPECT_TRUE(StateOf(rec) == before) << "undo " << s.step;
+        EXPECT_EQ(frame.Action(res::ID_EDIT_REDO)->text(), QString("&Redo %1\tCtrl+Y").arg(s.step));
+        frame.OnCommand(res::ID_EDIT_REDO);
+        EXPECT_TRUE(StateOf(rec) == after) << "redo " << s.step;
+        ExpectRowsMatchTheDocument(rec, s.step);
+    }
+    // Undoing everything comes back to the file as saved: nothing to ask on close.
+    while (rec.m_pUndo->canUndo())
+        frame.OnCommand(res::ID_EDIT_UNDO);
+    EXPECT_FALSE(rec.m_pDoc->IsModified());
+    frame.OnCommand(res::ID_EDIT_REDO);
+    EXPECT_TRUE(rec.m_pDoc->IsModified());
+    frame.OnCommand(res::ID_EDIT_UNDO);
+    prompt.m_asked.clear();
+    frame.OnCommand(res::ID_FILE_CLOSE);
+    EXPECT_TRUE(prompt.m_asked.empty());
 }
 
 // LOC is import-only: Save asks for a native name beside it and leaves it alone.

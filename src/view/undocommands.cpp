@@ -1,0 +1,106 @@
+#include "undocommands.h"
+
+#include "cairnbookdoc.h"
+
+CDocCommand::CDocCommand(CCairnbookDoc& doc, const QString& text) : m_doc(doc) {
+    setText(text);
+}
+
+void CDocCommand::redo() {
+    if (std::exchange(m_bDone, false))
+        return; // pushed right after the change itself
+    Forward();
+    m_doc.UpdateAllViews();
+}
+
+void CDocCommand::undo() {
+    Back();
+    m_doc.UpdateAllViews();
+}
+
+CAddCommand::CAddCommand(CCairnbookDoc& doc, const QString& text, std::size_t firstAdded,
+                         std::vector<CReplaced> replaced)
+    : CDocCommand(doc, text), m_nFirst(firstAdded), m_nCount(doc.Entries().size() - firstAdded),
+      m_replaced(std::move(replaced)) {}
+
+void CAddCommand::Forward() {
+    for (auto& entry : m_taken)
+        m_doc.InsertEntry(m_doc.Entries().size(), std::move(entry));
+    m_taken.clear();
+    for (const CReplaced& r : m_replaced)
+        m_doc.AssignEntry(*m_doc.Entries()[r.m_nIndex], r.m_after);
+}
+
+void CAddCommand::Back() {
+    for (std::size_t i = 0; i < m_nCount; ++i)
+        m_taken.push_back(m_doc.TakeEntry(m_nFirst));
+    for (auto it = m_replaced.rbegin(); it != m_replaced.rend(); ++it)
+        m_doc.AssignEntry(*m_doc.Entries()[it->m_nIndex], it->m_before);
+}
+
+CEditCommand::CEditCommand(CCairnbookDoc& doc, const QString& text, std::size_t index,
+                           CWayEntry before, CWayEntry after)
+    : CDocCommand(doc, text), m_nIndex(index), m_before(std::move(before)),
+      m_after(std::move(after)) {}
+
+void CEditCommand::Forward() {
+    m_doc.AssignEntry(*m_doc.Entries()[m_nIndex], m_after);
+}
+
+void CEditCommand::Back() {
+    m_doc.AssignEntry(*m_doc.Entries()[m_nIndex], m_before);
+}
+
+CDeleteCommand::CDeleteCommand(
+    CCairnbookDoc& doc, const QString& text,
+    std::vector<std::pair<std::size_t, std::unique_ptr<CWayEntry>>> removed,
+    const CWayEntry* reference)
+    : CDocCommand(doc, text), m_removed(std::move(removed)), m_pReference(reference) {}
+
+void CDeleteCommand::Forward() {
+    // Highest place first, so the places still to go keep their numbers.
+    for (auto it = m_removed.rbegin(); it != m_removed.rend(); ++it)
+        it->second = m_doc.TakeEntry(it->first);
+}
+
+void CDeleteCommand::Back() {
+    for (auto& [index, entry] : m_removed) {
+        CWayEntry* raw = entry.get();
+        m_doc.InsertEntry(index, std::move(entry));
+        if (raw == m_pReference)
+            m_doc.m_pReference = raw;
+    }
+}
+
+QString Waypoints(std::size_t count) {
+    return QString("%1 Waypoint%2").arg(count).arg(count == 1 ? "" : "s");
+}
+
+CAddRecorder::CAddRecorder(CCairnbookDoc& doc) : m_doc(doc), m_nFirst(doc.Entries().size()) {
+    m_doc.m_fnBeforeReplace = [this](const CWayEntry& existing) {
+        m_replaced.push_back({static_cast<std::size_t>(m_doc.IndexOf(&existing)), existing, {}});
+    };
+}
+
+CAddRecorder::~CAddRecorder() {
+    m_doc.m_fnBeforeReplace = nullptr;
+}
+
+std::unique_ptr<CDocCommand> CAddRecorder::Finish(const QString& verb) {
+    m_doc.m_fnBeforeReplace = nullptr;
+    for (CAddCommand::CReplaced& r : m_replaced)
+        r.m_after = *m_doc.Entries()[r.m_nIndex];
+    const std::size_t changed = m_doc.Entries().size() - m_nFirst + m_replaced.size();
+    if (changed == 0)
+        return nullptr;
+    return std::make_unique<CAddCommand>(m_doc, verb + " " + Waypoints(changed), m_nFirst,
+                                         std::move(m_replaced));
+}
+
+bool SameFields(const CWayEntry& a, const CWayEntry& b) {
+    return a.m_strName == b.m_strName && a.m_strComment == b.m_strComment &&
+           a.m_dLatitude == b.m_dLatitude && a.m_dLongitude == b.m_dLongitude &&
+           a.m_dAltitude == b.m_dAltitude && a.m_nIcon == b.m_nIcon &&
+           a.m_bGeocache == b.m_bGeocache && a.m_bVisible == b.m_bVisible &&
+           a.m_strAdditionalInfo == b.m_strAdditionalInfo;
+}

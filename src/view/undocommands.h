@@ -1,0 +1,100 @@
+// The steps of a document's undo history. Each is made after its change was
+// done, holds only what the change touched, and takes the document back or
+// forward exactly: the same entries, in the same order, with the same fields.
+#pragma once
+
+#include "wayentry.h"
+
+#include <QUndoCommand>
+
+#include <memory>
+#include <utility>
+#include <vector>
+
+class CCairnbookDoc;
+
+class CDocCommand : public QUndoCommand {
+public:
+    CDocCommand(CCairnbookDoc& doc, const QString& text);
+    void redo() final;
+    void undo() final;
+
+protected:
+    virtual void Forward() = 0;
+    virtual void Back() = 0;
+    CCairnbookDoc& m_doc;
+
+private:
+    bool m_bDone = true; // the change was made before the step was recorded
+};
+
+// Entries that were appended, and entries the merge question overwrote: Add,
+// Paste and Merge.
+class CAddCommand : public CDocCommand {
+public:
+    struct CReplaced {
+        std::size_t m_nIndex;
+        CWayEntry m_before, m_after;
+    };
+    CAddCommand(CCairnbookDoc& doc, const QString& text, std::size_t firstAdded,
+                std::vector<CReplaced> replaced);
+
+private:
+    void Forward() override;
+    void Back() override;
+    std::size_t m_nFirst;
+    std::size_t m_nCount;
+    std::vector<std::unique_ptr<CWayEntry>> m_taken; // while undone
+    std::vector<CReplaced> m_replaced;
+};
+
+// One entry's fields changed: Edit and the flag boxes.
+class CEditCommand : public CDocCommand {
+public:
+    CEditCommand(CCairnbookDoc& doc, const QString& text, std::size_t index, CWayEntry before,
+                 CWayEntry after);
+
+private:
+    void Forward() override;
+    void Back() override;
+    std::size_t m_nIndex;
+    CWayEntry m_before, m_after;
+};
+
+// Entries taken out of the list: Delete and Cut. Kept here while done.
+class CDeleteCommand : public CDocCommand {
+public:
+    // removed: (index before the removal, entry), in list order.
+    CDeleteCommand(CCairnbookDoc& doc, const QString& text,
+                   std::vector<std::pair<std::size_t, std::unique_ptr<CWayEntry>>> removed,
+                   const CWayEntry* reference);
+
+private:
+    void Forward() override;
+    void Back() override;
+    std::vector<std::pair<std::size_t, std::unique_ptr<CWayEntry>>> m_removed;
+    const CWayEntry* m_pReference; // one of the removed was the reference point
+};
+
+// Watches a paste or a merge: what it appended and what the merge question
+// let it overwrite, made into one step.
+class CAddRecorder {
+public:
+    explicit CAddRecorder(CCairnbookDoc& doc);
+    ~CAddRecorder();
+    CAddRecorder(const CAddRecorder&) = delete;
+    CAddRecorder& operator=(const CAddRecorder&) = delete;
+    // "Paste 12 Waypoints"; nothing when nothing changed.
+    std::unique_ptr<CDocCommand> Finish(const QString& verb);
+
+private:
+    CCairnbookDoc& m_doc;
+    std::size_t m_nFirst;
+    std::vector<CAddCommand::CReplaced> m_replaced;
+};
+
+// True when every field a user sees and a file keeps is equal.
+bool SameFields(const CWayEntry& a, const CWayEntry& b);
+
+// "3 Waypoints", "1 Waypoint": the counts in step names.
+QString Waypoints(std::size_t count);
