@@ -78,6 +78,15 @@ public:
         }
         return EPromptAnswer::ok;
     }
+    // What a lossy format loses is told when it is written anyway.
+    EPromptAnswer AskWithDetails(const std::string& caption, const std::string& text,
+                                 const std::string& details, EPromptButtons buttons,
+                                 EPromptIcon icon) override {
+        const EPromptAnswer answer = Ask(caption, text, buttons, icon);
+        if (answer == EPromptAnswer::ok || answer == EPromptAnswer::yes)
+            m_err << PrintableText(details);
+        return answer;
+    }
 
 private:
     std::ostream& m_err;

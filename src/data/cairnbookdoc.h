@@ -125,4 +125,8 @@ bool EndsWithNoCase(const std::string& name, std::string_view ext);
 // The formats a file name selects: LOC (read only) and GPX; any other name
 // is read by its header and written as native or, ending in "wpt", WPT.
 bool IsLocName(const std::string& name);
+// Per waypoint marked for saving, what the WPT layout cannot hold: one line
+// each, "NAME: geocache flag, Additional Info, icon ..."; empty when nothing.
+std::string LostInWpt(const std::vector<std::unique_ptr<CWayEntry>>& entries);
+inline constexpr int kWptIcons = 42; // icons 0..41
 bool IsGpxName(const std::string& name);

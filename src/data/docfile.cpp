@@ -5,6 +5,7 @@
 #include "numtext.h"
 #include "prompt.h"
 #include "res/strings.h"
+#include "rowtext.h"
 
 #include <cctype>
 #include <cstdint>
@@ -15,6 +16,26 @@ namespace {
 constexpr std::uint64_t kMinRecordSize = 1 + 1 + 4 + 1 + 1 + 3 * 8;
 
 } // namespace
+
+std::string LostInWpt(const std::vector<std::unique_ptr<CWayEntry>>& entries) {
+    std::string report;
+    for (const auto& e : entries) {
+        if (!e->m_bSave)
+            continue;
+        std::string lost;
+        auto add = [&lost](const std::string& what) { lost += (lost.empty() ? "" : ", ") + what; };
+        if (e->m_bGeocache)
+            add("geocache flag");
+        if (!e->m_strAdditionalInfo.empty())
+            add("Additional Info");
+        if (e->m_nIcon >= kWptIcons)
+            add("icon " + IconName(e->m_nIcon) + " (becomes " + IconName(e->m_nIcon % kWptIcons) +
+                ")");
+        if (!lost.empty())
+            report += e->m_strName + ": " + lost + "\n";
+    }
+    return report;
+}
 
 bool IsLocName(const std::string& name) {
     return EndsWithNoCase(name, "loc");
@@ -65,9 +86,9 @@ bool CCairnbookDoc::Serialize(CArchive& ar) {
         std::string header = res::kNativeHeader;
         g_nFileFormat = kFormatNative;
         if (EndsWithNoCase(ar.GetFileName(), "wpt")) {
-            const EPromptAnswer answer =
-                m_prompt.Ask(res::kSaveWarningCaption, res::kSaveWarningText,
-                             EPromptButtons::okCancel, EPromptIcon::question);
+            const EPromptAnswer answer = m_prompt.AskWithDetails(
+                res::kSaveWarningCaption, res::kSaveWarningText, LostInWpt(m_WayList),
+                EPromptButtons::okCancel, EPromptIcon::question);
             if (answer != EPromptAnswer::ok)
                 return false;
             header = res::kWptHeader;

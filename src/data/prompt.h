@@ -15,6 +15,13 @@ public:
     // caption and text are Windows-1252 byte strings.
     virtual EPromptAnswer Ask(const std::string& caption, const std::string& text,
                               EPromptButtons buttons, EPromptIcon icon) = 0;
+    // The same question with details the user may open ("Show Details...").
+    virtual EPromptAnswer AskWithDetails(const std::string& caption, const std::string& text,
+                                         const std::string& details, EPromptButtons buttons,
+                                         EPromptIcon icon) {
+        (void)details;
+        return Ask(caption, text, buttons, icon);
+    }
 };
 
 struct CChosenFile {

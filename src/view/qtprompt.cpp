@@ -54,6 +54,15 @@ EPromptAnswer CQtPrompt::Ask(const std::string& caption, const std::string& text
     return FromButton(box.exec());
 }
 
+EPromptAnswer CQtPrompt::AskWithDetails(const std::string& caption, const std::string& text,
+                                        const std::string& details, EPromptButtons buttons,
+                                        EPromptIcon icon) {
+    QMessageBox box(ToIcon(icon), ToQString(caption), ToQString(text), ToButtons(buttons),
+                    m_pOwner);
+    box.setDetailedText(ToQString(details)); // the box adds "Show Details..."
+    return FromButton(box.exec());
+}
+
 QStringList ToQtFilters(const std::string& filter) {
     const QStringList parts = QString::fromStdString(filter).split('|');
     QStringList out;

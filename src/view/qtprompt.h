@@ -12,6 +12,9 @@ public:
     explicit CQtPrompt(QWidget* owner = nullptr) : m_pOwner(owner) {}
     EPromptAnswer Ask(const std::string& caption, const std::string& text, EPromptButtons buttons,
                       EPromptIcon icon) override;
+    EPromptAnswer AskWithDetails(const std::string& caption, const std::string& text,
+                                 const std::string& details, EPromptButtons buttons,
+                                 EPromptIcon icon) override;
 
 private:
     QWidget* m_pOwner;

@@ -119,6 +119,7 @@ TEST_F(App, SaveAsWptAsksAndCancelKeepsTheFile) {
     frame.OnCommand(res::ID_FILE_SAVE_AS);
     ASSERT_EQ(prompt.m_asked.size(), 1u);
     EXPECT_EQ(prompt.m_asked[0].m_strCaption, "Save Warning");
+    EXPECT_NE(prompt.m_asked[0].m_strDetails.find("GC1M2QK: geocache flag"), std::string::npos);
     EXPECT_EQ(ReadBytes(dir.Path("keep.wpt")), "old bytes");
     CDocRecord* rec = frame.DocManager().ActiveRecord();
     EXPECT_EQ(rec->m_strTitle, "sample.ckb");

@@ -91,8 +91,16 @@ TEST(Cli, ConvertAsksBeforeWritingWpt) {
     EXPECT_EQ(declined.code, 3);
     EXPECT_NE(declined.err.find("Save Warning: Some data will be lost"), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(dir.Path("out.wpt")));
+    EXPECT_EQ(declined.err.find("GC1M2QK:"), std::string::npos); // told only when written
     const CRun yes = Cli({"convert", kSample, dir.Path("out.wpt"), "--yes"});
     EXPECT_EQ(yes.code, 0) << yes.err;
+    // What the format loses, waypoint by waypoint.
+    EXPECT_NE(yes.err.find("\nTRLHEAD: Additional Info\nFUEL1: Additional Info\nGC1M2QK: "
+                           "geocache flag, Additional Info, icon Traditional Cache (becomes "
+                           "Cross)\n"),
+              std::string::npos)
+        << yes.err;
+    EXPECT_EQ(yes.err.find("HOME:"), std::string::npos);
     EXPECT_EQ(ReadBytes(dir.Path("out.wpt")),
               ReadBytes(std::string(CAIRNBOOK_SAMPLES) + "/sample.wpt"));
     const CRun back = Cli({"convert", dir.Path("out.wpt"), dir.Path("back.ckb")});

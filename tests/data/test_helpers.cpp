@@ -5,9 +5,17 @@
 #include <random>
 #include <sstream>
 
+EPromptAnswer CScriptedPrompt::AskWithDetails(const std::string& caption, const std::string& text,
+                                              const std::string& details, EPromptButtons buttons,
+                                              EPromptIcon icon) {
+    const EPromptAnswer answer = Ask(caption, text, buttons, icon);
+    m_asked.back().m_strDetails = details;
+    return answer;
+}
+
 EPromptAnswer CScriptedPrompt::Ask(const std::string& caption, const std::string& text,
                                    EPromptButtons buttons, EPromptIcon) {
-    m_asked.push_back({caption, text, buttons});
+    m_asked.push_back({caption, text, buttons, {}});
     if (!m_answers.empty()) {
         const EPromptAnswer a = m_answers.front();
         m_answers.pop_front();

@@ -11,6 +11,7 @@ struct CAsked {
     std::string m_strCaption;
     std::string m_strText;
     EPromptButtons m_buttons;
+    std::string m_strDetails;
 };
 
 // Answers from a script (default: the first button's refusal) and records every question.
@@ -18,6 +19,9 @@ class CScriptedPrompt : public CPrompt {
 public:
     EPromptAnswer Ask(const std::string& caption, const std::string& text, EPromptButtons buttons,
                       EPromptIcon icon) override;
+    EPromptAnswer AskWithDetails(const std::string& caption, const std::string& text,
+                                 const std::string& details, EPromptButtons buttons,
+                                 EPromptIcon icon) override;
     std::deque<EPromptAnswer> m_answers;
     std::vector<CAsked> m_asked;
 };
