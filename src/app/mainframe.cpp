@@ -278,9 +278,9 @@ void CMainFrame::CreateStatusBar() {
     m_pCaps = new QLabel(this);
     m_pCaps->setMinimumWidth(m_pCaps->fontMetrics().horizontalAdvance("CAP") + 6);
     // The message pane: "Ready" when idle, command prompts while a menu item is hovered.
-    auto* ready = new QLabel(kReady, this);
-    ready->setMinimumWidth(kMessagePaneWidth);
-    bar->addWidget(ready, 1);
+    m_pMessage = new QLabel(kReady, this);
+    m_pMessage->setMinimumWidth(kMessagePaneWidth);
+    bar->addWidget(m_pMessage, 1);
     bar->addPermanentWidget(m_pPosition);
     bar->addPermanentWidget(m_pCaps);
     UpdateCaps();
@@ -385,6 +385,10 @@ void CMainFrame::UpdateCommandUI() {
             f->setWindowModified(rec->m_pDoc->IsModified());
     setWindowTitle(TitleText());
     UpdateCaps();
+    // A list that holds fewer rows than its document says so while it is active.
+    const QString shown = view ? view->ShownText() : QString();
+    if (m_pMessage)
+        m_pMessage->setText(shown.isEmpty() ? QString(kReady) : shown);
 }
 
 void CMainFrame::UpdateUndoActions() {
@@ -444,7 +448,7 @@ QString CMainFrame::PositionText() const {
 }
 QString CMainFrame::StatusMessage() const {
     const QString message = statusBar()->currentMessage();
-    return message.isEmpty() ? QString(kReady) : message;
+    return message.isEmpty() ? m_pMessage->text() : message;
 }
 
 void CMainFrame::OnAppAbout() {

@@ -84,6 +84,7 @@ private:
     QToolBar* m_pToolBar = nullptr;
     QLabel* m_pPosition = nullptr;
     QLabel* m_pCaps = nullptr;
+    QLabel* m_pMessage = nullptr; // "Ready", or how many rows the list shows
     QTimer* m_pIdle = nullptr;
     bool m_bDocumentMenu = false;
 };

@@ -18,6 +18,7 @@
 #include "waitcursor.h"
 #include "xlistctrl.h"
 
+#include <QLocale>
 #include <QMenu>
 #include <QPaintEvent>
 #include <QPainter>
@@ -126,6 +127,7 @@ void CCairnbookView::FillList() {
         ++m_nRows;
     }
     m_bRowsStale = false;
+    m_pList->SetFooterText(ShownText());
     m_pList->SetRedraw(true);
 }
 
@@ -142,6 +144,16 @@ void CCairnbookView::RefreshRows() {
     ApplyUnitTitles();
     for (int i = 0; i < m_nRows; ++i)
         FillRow(m_doc.Entries()[static_cast<std::size_t>(i)].get(), i);
+}
+
+QString CCairnbookView::ShownText() const {
+    const std::size_t all = m_doc.Entries().size();
+    if (!m_bControlsCreated || static_cast<std::size_t>(m_nRows) >= all)
+        return QString();
+    const QLocale english(QLocale::English, QLocale::UnitedStates);
+    return QString("%1 of %2 waypoints shown")
+        .arg(english.toString(m_nRows))
+        .arg(english.toString(static_cast<qulonglong>(all)));
 }
 
 int CCairnbookView::RowsForDocument() const {

@@ -111,6 +111,9 @@ public:
     std::function<void(CCairnbookView*)> m_fnListChanged;
 
     static constexpr int kMaxRows = 2000;
+    // "2,000 of 5,412 waypoints shown" while the list holds fewer rows than
+    // the document has waypoints; empty otherwise.
+    QString ShownText() const;
     static constexpr int kListId = 130;
 
     CXListCtrl* m_pList = nullptr;

@@ -447,6 +447,20 @@ TEST_F(App, UndoAndRedoEveryChange) {
     EXPECT_TRUE(prompt.m_asked.empty());
 }
 
+TEST_F(App, StatusBarSaysHowManyRowsTheListShows) {
+    CScriptedPrompt quiet;
+    CCairnbookDoc big(quiet);
+    for (int i = 0; i < 2001; ++i)
+        big.AddEntry(std::make_unique<CWayEntry>("W" + std::to_string(i), "", 1, 2, 3, 0, 1));
+    big.SaveFile(dir.Path("big.ckb"));
+    Open(dir.Path("big.ckb"));
+    frame.UpdateCommandUI();
+    EXPECT_EQ(frame.StatusMessage(), "2,000 of 2,001 waypoints shown");
+    Open(kSample);
+    frame.UpdateCommandUI();
+    EXPECT_EQ(frame.StatusMessage(), "Ready");
+}
+
 // LOC is import-only: Save asks for a native name beside it and leaves it alone.
 TEST_F(App, SavingADocumentOpenedFromLocAsksForANewName) {
     const std::string loc = dir.Path("caches.loc");

@@ -77,6 +77,22 @@ TEST_F(View, AtMostTwoThousandRows) {
     EXPECT_EQ(view.m_pList->GetItemCount(), 2000);
 }
 
+// A list that holds fewer rows than the document says so, below its rows.
+TEST_F(View, SaysHowManyWaypointsItShows) {
+    const std::pair<int, const char*> cases[] = {{0, ""},
+                                                 {2000, ""},
+                                                 {2001, "2,000 of 2,001 waypoints shown"},
+                                                 {5412, "2,000 of 5,412 waypoints shown"}};
+    for (const auto& [count, text] : cases) { // growing: each case adds to the last
+        for (int i = static_cast<int>(doc.Entries().size()); i < count; ++i)
+            doc.AddEntry(std::make_unique<CWayEntry>("W" + std::to_string(i), "", 1, 2, 3, 0, 1));
+        doc.m_bListChanged = true;
+        Paint();
+        EXPECT_EQ(view.ShownText(), text) << count;
+        EXPECT_EQ(view.m_pList->FooterText(), text) << count;
+    }
+}
+
 TEST_F(View, MetricToggleRewritesTitlesAndValues) {
     Add("REF", 10, 5, 100);
     Add("EAST", 10, 6, 100);
