@@ -17,6 +17,7 @@
 #include "textcodec.h"
 #include "tilepattern.h"
 #include "tileserver.h"
+#include "waitfor.h"
 #include "xlistctrl.h"
 
 #include <QAction>
@@ -316,12 +317,10 @@ TEST_F(App, UserMapSourcesFromTheSettingsFile) {
         pick->trigger();
         EXPECT_EQ(QSettings().value("Map/Source").toString(), name);
         view->repaint();
-        QElapsedTimer waited;
-        waited.start();
-        while (!view->MapSettled() && waited.elapsed() < 8000) {
-            QTest::qWait(20);
+        WaitFor([view] {
             view->repaint();
-        }
+            return view->MapSettled();
+        });
         const QImage shown = view->grab().toImage();
         EXPECT_NE(shown.pixelColor(200, 150), QColor(150, 210, 255)) << qPrintable(name);
     }

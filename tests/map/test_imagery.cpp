@@ -4,6 +4,7 @@
 #include "mapimage.h"
 #include "res/resource.h"
 #include "test_helpers.h"
+#include "waitfor.h"
 
 #include <QElapsedTimer>
 #include <QTcpServer>
@@ -11,14 +12,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-bool WaitFor(const std::function<bool()>& done, int ms = 5000) {
-    QElapsedTimer t;
-    t.start();
-    while (!done() && t.elapsed() < ms)
-        QTest::qWait(10);
-    return done();
-}
 
 class Imagery : public ::testing::Test {
 protected:

@@ -8,6 +8,7 @@
 #include "tilepattern.h"
 #include "tileserver.h"
 #include "tileservice.h"
+#include "waitfor.h"
 
 #include <QElapsedTimer>
 #include <QNetworkDiskCache>
@@ -32,14 +33,6 @@ TEST(TileMath, MercatorZoomAndUrls) {
         EXPECT_EQ(TileZoomFor(mpp, lat, maxZoom), z) << mpp << " at " << lat;
     EXPECT_EQ(ExpandTileUrl("https://h/{z}/{x}/{y}.png?tms={-y}", 3, 5, 1),
               "https://h/3/5/1.png?tms=6");
-}
-
-bool WaitFor(const std::function<bool()>& done, int ms = 8000) {
-    QElapsedTimer t;
-    t.start();
-    while (!done() && t.elapsed() < ms)
-        QTest::qWait(10);
-    return done();
 }
 
 CMapSource TileSource(const QString& url, const QString& attribution = "Pattern tiles") {
