@@ -107,7 +107,8 @@ bool CTileService::Pending(std::uint64_t key) const {
         return false;
     const auto failed = m_failedAt.find(key);
     return failed == m_failedAt.end() ||
-           QDateTime::currentMSecsSinceEpoch() - failed.value() >= kRetryMs;
+           (failed.value() != kNever &&
+            QDateTime::currentMSecsSinceEpoch() - failed.value() >= kRetryMs);
 }
 
 bool CTileService::Busy() const {
@@ -121,27 +122,30 @@ bool CTileService::Busy() const {
 }
 
 void CTileService::Pump() {
+    // A copy: reading a tile may add its parent to the wants.
+    std::vector<CWanted> all;
     for (const auto& wants : std::as_const(m_wants))
-        for (const CWanted& w : wants) {
-            if (m_inFlight.contains(w.packed) || !Pending(w.packed))
-                continue;
-            if (m_source.m_kind == CMapSource::EKind::mbtiles) {
-                ReadMbTiles(w);
-                continue;
-            }
-            const QUrl url(QString::fromStdString(ExpandTileUrl(
-                m_source.UrlForTheme(w.theme).toStdString(), w.key.z, w.key.x, w.key.y)));
-            if (m_perHost.value(url.host()) >= kPerHost)
-                continue;
-            Start(w);
+        all.insert(all.end(), wants.begin(), wants.end());
+    for (const CWanted& w : all) {
+        if (m_inFlight.contains(w.packed) || !Pending(w.packed))
+            continue;
+        if (m_source.m_kind == CMapSource::EKind::mbtiles) {
+            ReadMbTiles(w);
+            continue;
         }
+        const QUrl url(QString::fromStdString(
+            ExpandTileUrl(m_source.UrlForTheme(w.theme).toStdString(), w.key.z, w.key.x, w.key.y)));
+        if (m_perHost.value(url.host()) >= kPerHost)
+            continue;
+        Start(w);
+    }
 }
 
 void CTileService::Start(const CWanted& want) {
     const QUrl url(QString::fromStdString(ExpandTileUrl(
         m_source.UrlForTheme(want.theme).toStdString(), want.key.z, want.key.x, want.key.y)));
     if (!url.isValid() || url.host().isEmpty()) {
-        Failed(want);
+        Failed(want, true);
         return;
     }
     QNetworkRequest request(url);
@@ -174,6 +178,11 @@ void CTileService::Finished(QNetworkReply* reply, const CWanted& want, bool from
         Store(want, reply->readAll());
         return;
     }
+    if (status.isValid() || fromCacheOnly) {
+        // An answer that is no tile (404, an error page) comes again if asked again.
+        Failed(want, true);
+        return;
+    }
     if (!status.isValid() && !fromCacheOnly) {
         // No answer at all: what the disk cache holds, however old, beats nothing.
         QNetworkRequest request = reply->request();
@@ -191,13 +200,13 @@ void CTileService::Finished(QNetworkReply* reply, const CWanted& want, bool from
         });
         return;
     }
-    Failed(want);
+    Failed(want, false);
 }
 
 void CTileService::Store(const CWanted& want, const QByteArray& body) {
     QImage image = Decoded(body);
     if (image.isNull()) {
-        Failed(want);
+        Failed(want, true);
         return;
     }
     m_failedAt.remove(want.packed);
@@ -206,8 +215,8 @@ void CTileService::Store(const CWanted& want, const QByteArray& body) {
     emit TileArrived();
 }
 
-void CTileService::Failed(const CWanted& want) {
-    m_failedAt.insert(want.packed, QDateTime::currentMSecsSinceEpoch());
+void CTileService::Failed(const CWanted& want, bool final) {
+    m_failedAt.insert(want.packed, final ? kNever : QDateTime::currentMSecsSinceEpoch());
     // Its parent, enlarged, stands in: ask for it as well (not beyond four levels).
     const CTileKey& k = want.key;
     for (int up = 1; up <= kParentLevels && up <= k.z; ++up) {
@@ -220,7 +229,8 @@ void CTileService::Failed(const CWanted& want) {
         m_wants[this].push_back({want.theme, packed, parent});
         break;
     }
-    QTimer::singleShot(kRetryMs, this, [this] { Pump(); });
+    if (!final)
+        QTimer::singleShot(kRetryMs, this, [this] { Pump(); });
     ++m_nVersion;
     emit TileArrived(); // the picture may now show the parent, or settle
 }
@@ -243,5 +253,5 @@ void CTileService::ReadMbTiles(const CWanted& want) {
     if (db.isOpen() && query.exec() && query.next())
         Store(want, query.value(0).toByteArray());
     else
-        Failed(want);
+        Failed(want, true); // a file does not change its mind
 }

@@ -67,7 +67,10 @@ private:
     void Start(const CWanted& want);
     void Finished(QNetworkReply* reply, const CWanted& want, bool fromCacheOnly);
     void Store(const CWanted& want, const QByteArray& body);
-    void Failed(const CWanted& want);
+    // final: an answer that is no tile, not asked again for this source;
+    // otherwise no answer at all, asked again after the pause.
+    void Failed(const CWanted& want, bool final);
+    static constexpr qint64 kNever = -1;
     void ReadMbTiles(const CWanted& want);
     bool Pending(std::uint64_t key) const;
 
