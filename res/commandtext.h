@@ -32,6 +32,7 @@ inline constexpr CCommandText kCommandTexts[] = {
     {ID_EDIT_COPY, "Copy the selection and put it on the Clipboard\nCopy"},
     {ID_EDIT_CUT, "Cut the selection and put it on the Clipboard\nCut"},
     {ID_EDIT_UNDO, "Undo the last action\nUndo"},
+    {ID_EDIT_FIND, "Find a waypoint by its name, comment or Additional Info\nFind"},
     {ID_EDIT_REDO, "Redo the previously undone action\nRedo"},
     {ID_EDIT_PASTE, "Insert Clipboard contents\nPaste"},
     {ID_VIEW_LIST, "Switch to List View\nList View"},

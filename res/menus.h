@@ -90,6 +90,8 @@ inline constexpr CMenuItem kMenuDocument[] = {
     Cmd(ID_EDIT_COPY, "&Copy\tCtrl+C"),
     Cmd(ID_EDIT_PASTE, "&Paste\tCtrl+V"),
     Cmd(ID_EDIT_CUT, "Cut\tCtrl+X"),
+    Sep(),
+    Cmd(ID_EDIT_FIND, "&Find...\tCtrl+F"),
     End(),
     Popup("&View"),
     Cmd(ID_VIEW_LIST, "List View", true),
@@ -166,12 +168,13 @@ struct CAccelerator {
     int m_nId;
 };
 inline constexpr CAccelerator kAccelerators[] = {
-    {"Ctrl+C", ID_EDIT_COPY},     {"Ctrl+Ins", ID_EDIT_COPY},      {"Ctrl+V", ID_EDIT_PASTE},
-    {"Shift+Ins", ID_EDIT_PASTE}, {"Ctrl+X", ID_EDIT_CUT},         {"Shift+Del", ID_EDIT_CUT},
-    {"Ctrl+Z", ID_EDIT_UNDO},     {"Alt+Backspace", ID_EDIT_UNDO}, {"Ctrl+E", ID_EXPORT_DATA},
-    {"Ctrl+M", ID_FILE_MERGE},    {"Ctrl+N", ID_FILE_NEW},         {"Ctrl+O", ID_FILE_OPEN},
-    {"Ctrl+P", ID_FILE_PRINT},    {"Ctrl+S", ID_FILE_SAVE},        {"F6", ID_NEXT_PANE},
-    {"Shift+F6", ID_PREV_PANE},   {"Ctrl+Y", ID_EDIT_REDO},        {"Ctrl+Shift+Z", ID_EDIT_REDO},
+    {"Ctrl+C", ID_EDIT_COPY},       {"Ctrl+Ins", ID_EDIT_COPY},      {"Ctrl+V", ID_EDIT_PASTE},
+    {"Shift+Ins", ID_EDIT_PASTE},   {"Ctrl+X", ID_EDIT_CUT},         {"Shift+Del", ID_EDIT_CUT},
+    {"Ctrl+Z", ID_EDIT_UNDO},       {"Alt+Backspace", ID_EDIT_UNDO}, {"Ctrl+E", ID_EXPORT_DATA},
+    {"Ctrl+M", ID_FILE_MERGE},      {"Ctrl+N", ID_FILE_NEW},         {"Ctrl+O", ID_FILE_OPEN},
+    {"Ctrl+P", ID_FILE_PRINT},      {"Ctrl+S", ID_FILE_SAVE},        {"F6", ID_NEXT_PANE},
+    {"Shift+F6", ID_PREV_PANE},     {"Ctrl+Y", ID_EDIT_REDO},        {"Ctrl+F", ID_EDIT_FIND},
+    {"Ctrl+Shift+Z", ID_EDIT_REDO},
 };
 
 } // namespace res

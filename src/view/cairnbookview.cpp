@@ -104,7 +104,14 @@ void CCairnbookView::resizeEvent(QResizeEvent* event) {
 
 void CCairnbookView::Layout() {
     const QRect r = rect();
-    m_pList->setGeometry(r);
+    // The find bar, while it is open, takes the top of the list's place.
+    if (m_pFindBar && !m_pFindBar->isHidden()) {
+        const int h = m_pFindBar->sizeHint().height();
+        m_pFindBar->setGeometry(r.left(), r.top(), r.width(), h);
+        m_pList->setGeometry(r.adjusted(0, h, 0, 0));
+    } else {
+        m_pList->setGeometry(r);
+    }
     const CStripLayout strip = ComputeStripLayout(r);
     m_rcClickBox = strip.m_rcClickBox;
     m_rcModeBox = strip.m_rcModeBox;

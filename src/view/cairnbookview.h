@@ -27,6 +27,9 @@ class CWayEntry;
 class CXListCtrl;
 class CVelButton;
 class QMenu;
+class QKeyEvent;
+class QLabel;
+class QLineEdit;
 
 class CCairnbookView : public QWidget {
     Q_OBJECT
@@ -70,6 +73,12 @@ public:
     void OnEditCopy();
     void OnEditCut();
     void OnEditPaste();
+    // Edit > Find: the find bar above the list.
+    void OnFind();
+    void CloseFind();
+    QWidget* m_pFindBar = nullptr;
+    QLineEdit* m_pFindEdit = nullptr;
+    QLabel* m_pFindStatus = nullptr;
     std::string SelectedAsText() const;
 
     // Map face.
@@ -180,6 +189,8 @@ private:
     // Takes entries out of the document as one step named verb ("Delete").
     void RemoveEntries(const std::vector<CWayEntry*>& entries, const QString& verb);
     void RecordEdit(const CWayEntry& entry, const CWayEntry& before);
+    void FindStep(bool forward, bool fromCurrent);
+    bool FindKey(QKeyEvent* key);
     QString m_strDeleteVerb = "Delete";
     void ListChanged();
     // The rows the list holds when it shows the document: at most kMaxRows.

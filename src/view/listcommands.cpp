@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QUndoStack>
 
 #include <algorithm>
@@ -42,6 +43,7 @@ bool CCairnbookView::OnListCommand(int id) {
     case ID_EDIT_COPY: OnEditCopy(); return true;
     case ID_EDIT_CUT: OnEditCut(); return true;
     case ID_EDIT_PASTE: OnEditPaste(); return true;
+    case ID_EDIT_FIND: OnFind(); return true;
     default: return false;
     }
 }
@@ -277,6 +279,9 @@ void CCairnbookView::keyPressEvent(QKeyEvent* event) {
 }
 
 bool CCairnbookView::eventFilter(QObject* watched, QEvent* event) {
+    if (m_pFindEdit && watched == static_cast<QObject*>(m_pFindEdit) &&
+        event->type() == QEvent::KeyPress && FindKey(static_cast<QKeyEvent*>(event)))
+        return true;
     // The Delete key acts the same when the list has the focus.
     if (m_pList && watched == m_pList && event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);

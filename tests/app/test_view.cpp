@@ -8,6 +8,8 @@
 #include "xlistctrl.h"
 
 #include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPainter>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -91,6 +93,11 @@ TEST_F(View, SaysHowManyWaypointsItShows) {
         EXPECT_EQ(view.ShownText(), text) << count;
         EXPECT_EQ(view.m_pList->FooterText(), text) << count;
     }
+    // Find searches the whole document and says where a hit beyond the rows is.
+    view.OnFind();
+    view.m_pFindEdit->setText("W5000");
+    QTest::keyClick(view.m_pFindEdit, Qt::Key_Return);
+    EXPECT_EQ(view.m_pFindStatus->text(), "W5000 is waypoint 5,001, beyond the rows shown");
 }
 
 TEST_F(View, MetricToggleRewritesTitlesAndValues) {

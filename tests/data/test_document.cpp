@@ -1,5 +1,6 @@
 #include "cairnbookdoc.h"
 #include "coordinate.h"
+#include "finding.h"
 #include "geodesy.h"
 #include "rowtext.h"
 #include "test_helpers.h"
@@ -242,6 +243,37 @@ TEST(RowTexts, CellsOfARow) {
     EXPECT_EQ(RowCellTexts(e, 0, true)[6], "50");
     e.m_nDirection = 9;
     EXPECT_EQ(RowCellTexts(e, 0, true)[11], "");
+}
+
+} // namespace
+
+namespace {
+
+// Finding by text: any of the three texts, Windows-1252 case, round the end.
+TEST(Find, NamesCommentsAndInfoIgnoringCase) {
+    std::vector<std::unique_ptr<CWayEntry>> entries;
+    const char* texts[][3] = {{"HOME", "Home base", ""},
+                              {"CAFE", "Caf\xE9 du Pont", ""},
+                              {"GC1", "",
+                               "Hint: under the \x8A"
+                               "TONE"},
+                              {"LAKE", "", ""}};
+    for (const auto& t : texts) {
+        entries.push_back(std::make_unique<CWayEntry>());
+        entries.back()->m_strName = t[0];
+        entries.back()->m_strComment = t[1];
+        entries.back()->m_strAdditionalInfo = t[2];
+    }
+    const struct {
+        const char* needle;
+        std::size_t from;
+        bool forward;
+        std::optional<std::size_t> hit;
+    } cases[] = {{"home", 3, true, 0}, {"CAF\xC9", 0, true, 1},  {"\x9Atone", 0, true, 2},
+                 {"a", 1, true, 3},    {"a", 3, true, 0},        {"a", 1, false, 0},
+                 {"home", 0, true, 0}, {"nowhere", 0, true, {}}, {"", 0, true, {}}};
+    for (const auto& c : cases)
+        EXPECT_EQ(FindWaypoint(entries, c.needle, c.from, c.forward), c.hit) << c.needle;
 }
 
 } // namespace

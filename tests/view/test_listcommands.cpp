@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 #include <QTimer>
@@ -173,6 +174,29 @@ TEST_F(Commands, PasteThatOnlyOverwritesStillShowsIt) {
     view.OnCommand(res::ID_EDIT_PASTE);
     EXPECT_EQ(List().GetItemText(0, 2), "changed");
     EXPECT_TRUE(doc.IsModified());
+}
+
+// Ctrl+F opens the bar; typing selects the first hit, Enter the next, Shift+F3
+// goes back, Escape closes.
+TEST_F(Commands, FindBarSelectsWhatItFinds) {
+    doc.m_WayList[6]->m_strAdditionalInfo = "Hint: wp-lookalike";
+    view.OnCommand(res::ID_EDIT_FIND);
+    ASSERT_NE(view.m_pFindBar, nullptr);
+    EXPECT_TRUE(view.m_pFindBar->isVisible());
+    EXPECT_GT(List().geometry().top(), 0); // the bar stands above the list
+    QTest::keyClicks(view.m_pFindEdit, "wp3");
+    EXPECT_EQ(List().SelectedRows(), std::vector<int>{3});
+    QTest::keyClicks(view.m_pFindEdit, "x"); // "wp3x": nothing
+    EXPECT_EQ(view.m_pFindStatus->text(), "Not found");
+    view.m_pFindEdit->setText("lookalike");
+    QTest::keyClick(view.m_pFindEdit, Qt::Key_Return);
+    EXPECT_EQ(List().SelectedRows(), std::vector<int>{6});
+    view.m_pFindEdit->setText("WP");
+    QTest::keyClick(view.m_pFindEdit, Qt::Key_F3, Qt::ShiftModifier);
+    EXPECT_EQ(List().SelectedRows(), std::vector<int>{5});
+    QTest::keyClick(view.m_pFindEdit, Qt::Key_Escape);
+    EXPECT_FALSE(view.m_pFindBar->isVisible());
+    EXPECT_EQ(List().geometry().top(), 0);
 }
 
 } // namespace

@@ -1,0 +1,92 @@
+// The find bar above the list: typing selects the next waypoint whose name,
+// comment or Additional Info holds the text; Enter and F3 go on, Shift+F3
+// goes back, Escape closes the bar.
+#include "cairnbookdoc.h"
+#include "cairnbookview.h"
+#include "finding.h"
+#include "textcodec.h"
+#include "xlistctrl.h"
+
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+
+void CCairnbookView::OnFind() {
+    if (!m_bControlsCreated)
+        return;
+    if (!m_pFindBar) {
+        m_pFindBar = new QWidget(this);
+        auto* layout = new QHBoxLayout(m_pFindBar);
+        layout->setContentsMargins(4, 2, 4, 2);
+        layout->addWidget(new QLabel("Find:", m_pFindBar));
+        m_pFindEdit = new QLineEdit(m_pFindBar);
+        m_pFindEdit->setObjectName("FindText");
+        layout->addWidget(m_pFindEdit, 1);
+        m_pFindStatus = new QLabel(m_pFindBar);
+        layout->addWidget(m_pFindStatus, 1);
+        m_pFindEdit->installEventFilter(this);
+        connect(m_pFindEdit, &QLineEdit::textEdited, this, [this] { FindStep(true, true); });
+    }
+    m_pFindBar->show();
+    Layout();
+    m_pFindEdit->setFocus();
+    m_pFindEdit->selectAll();
+}
+
+void CCairnbookView::CloseFind() {
+    if (!m_pFindBar)
+        return;
+    m_pFindBar->hide();
+    Layout();
+    m_pList->setFocus();
+}
+
+bool CCairnbookView::FindKey(QKeyEvent* key) {
+    const bool f3 = key->key() == Qt::Key_F3;
+    if (key->key() == Qt::Key_Escape) {
+        CloseFind();
+        return true;
+    }
+    if (f3 || key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+        FindStep(!(f3 && key->modifiers() & Qt::ShiftModifier), false);
+        return true;
+    }
+    return false;
+}
+
+void CCairnbookView::FindStep(bool forward, bool fromCurrent) {
+    const std::string needle = FromQString(m_pFindEdit->text());
+    const auto& entries = m_doc.Entries();
+    // Typing tries the current waypoint first; going on starts after it.
+    const int mark = m_pList->GetSelectionMark();
+    const CWayEntry* current = mark >= 0 && mark < m_nRows
+                                   ? reinterpret_cast<CWayEntry*>(m_pList->GetItemData(mark))
+                                   : nullptr;
+    std::size_t from = current ? static_cast<std::size_t>(m_doc.IndexOf(current))
+                               : (forward ? entries.size() - 1 : 0);
+    if (fromCurrent && current)
+        from = from == 0 ? entries.size() - 1 : from - 1;
+    m_pFindStatus->clear();
+    if (needle.empty())
+        return;
+    const auto hit = FindWaypoint(entries, needle, from, forward);
+    if (!hit) {
+        m_pFindStatus->setText("Not found");
+        return;
+    }
+    const CWayEntry* found = entries[*hit].get();
+    for (int row = 0; row < m_nRows; ++row)
+        if (reinterpret_cast<CWayEntry*>(m_pList->GetItemData(row)) == found) {
+            m_pList->clearSelection();
+            m_pList->SetItemSelected(row, true);
+            m_pList->SetFocusRow(row);
+            m_pList->SetSelectionMark(row);
+            m_pList->EnsureVisible(row);
+            return;
+        }
+    m_pFindStatus->setText(QString("%1 is waypoint %2, beyond the rows shown")
+                               .arg(ToQString(found->m_strName))
+                               .arg(QLocale(QLocale::English).toString(qulonglong(*hit + 1))));
+}
