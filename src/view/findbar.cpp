@@ -30,6 +30,8 @@ void CCairnbookView::OnFind() {
         connect(m_pFindEdit, &QLineEdit::textEdited, this, [this] { FindStep(true, true); });
     }
     m_pFindBar->show();
+    // The hits must show while the typing goes on in the bar.
+    m_pList->m_bShowSelAlways = true;
     Layout();
     m_pFindEdit->setFocus();
     m_pFindEdit->selectAll();
@@ -39,6 +41,7 @@ void CCairnbookView::CloseFind() {
     if (!m_pFindBar)
         return;
     m_pFindBar->hide();
+    m_pList->m_bShowSelAlways = false;
     Layout();
     m_pList->setFocus();
 }
@@ -84,6 +87,7 @@ void CCairnbookView::FindStep(bool forward, bool fromCurrent) {
             m_pList->SetFocusRow(row);
             m_pList->SetSelectionMark(row);
             m_pList->EnsureVisible(row);
+            m_pList->viewport()->update();
             return;
         }
     m_pFindStatus->setText(QString("%1 is waypoint %2, beyond the rows shown")
