@@ -50,12 +50,19 @@ bool CCairnbookDoc::OnNewDocument() {
 }
 
 void CCairnbookDoc::UnindexName(CWayEntry* entry) {
-    if (!m_byName.Erase(entry))
+    if (!m_byName.Erase(entry)) {
+        if (m_nShadowed > 0)
+            --m_nShadowed; // it was one whose name another entry held
         return;
-    // Another entry of the same name may stand later in the list.
+    }
+    // Another entry of the same name may stand later in the list; when no
+    // name is held twice, there is none to look for in a million entries.
+    if (m_nShadowed == 0)
+        return;
     for (const auto& other : m_WayList)
         if (other.get() != entry && other->m_strName == entry->m_strName) {
             m_byName.Insert(other.get());
+            --m_nShadowed;
             break;
         }
 }
@@ -141,6 +148,8 @@ void CCairnbookDoc::InsertEntry(std::size_t index, std::unique_ptr<CWayEntry> en
     m_WayList.insert(m_WayList.begin() + static_cast<std::ptrdiff_t>(index), std::move(entry));
     // First in list order keeps the name.
     CWayEntry* holder = m_byName.FindOrInsert(raw);
+    if (holder)
+        ++m_nShadowed;
     if (holder && static_cast<int>(index) < IndexOf(holder)) {
         m_byName.Erase(holder);
         m_byName.Insert(raw);
@@ -170,9 +179,14 @@ void CCairnbookDoc::RenameEntry(CWayEntry* entry, const std::string& name) {
     entry->m_strName = name;
     // Keep "first in list order" when a duplicate name already stands elsewhere.
     CWayEntry* holder = m_byName.Find(name);
-    if (holder && IndexOf(entry) < IndexOf(holder))
+    if (holder)
+        ++m_nShadowed;
+    if (holder && IndexOf(entry) < IndexOf(holder)) {
         m_byName.Erase(holder);
-    m_byName.Insert(entry);
+        m_byName.Insert(entry);
+    } else if (!holder) {
+        m_byName.Insert(entry);
+    }
 }
 
 int CCairnbookDoc::NumberEntries() {

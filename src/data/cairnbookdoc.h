@@ -114,6 +114,7 @@ private:
     std::string m_strPathName;
     // First entry of each name in list order.
     CNameIndex m_byName;
+    std::size_t m_nShadowed = 0; // entries whose name another entry holds in the index
     std::vector<std::string> m_notices;
 };
 

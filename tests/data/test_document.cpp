@@ -277,3 +277,28 @@ TEST(Find, NamesCommentsAndInfoIgnoringCase) {
 }
 
 } // namespace
+
+namespace {
+
+// The name index keeps the first entry of a name in list order through
+// renames, removals and reinsertions, duplicates included.
+TEST(Document, NameIndexThroughTakeAndInsert) {
+    CScriptedPrompt prompt;
+    CCairnbookDoc doc(prompt);
+    for (const char* name : {"A", "B", "C"})
+        doc.AddEntry(std::make_unique<CWayEntry>(name, "", 1, 2, 3, 0, 1));
+    CWayEntry* b = doc.m_WayList[1].get();
+    doc.RenameEntry(doc.m_WayList[2].get(), "B"); // now twice, the first holds it
+    EXPECT_EQ(doc.FindByName("B"), b);
+    auto taken = doc.TakeEntry(1);
+    EXPECT_EQ(doc.FindByName("B"), doc.m_WayList[1].get()); // the second takes over
+    doc.InsertEntry(1, std::move(taken));
+    EXPECT_EQ(doc.FindByName("B"), b);
+    EXPECT_EQ(doc.FindByName("C"), nullptr);
+    doc.TakeEntry(2);
+    doc.TakeEntry(1);
+    EXPECT_EQ(doc.FindByName("B"), nullptr);
+    EXPECT_EQ(doc.FindByName("A"), doc.m_WayList[0].get());
+}
+
+} // namespace
