@@ -100,40 +100,45 @@ struct CGpxReader::CState {
     std::unique_ptr<CWayEntry> MakeEntry();
 };
 
-std::optional<std::string>* CGpxReader::CState::WptField(std::string_view local) {
-    CWptTexts& w = m_wpt;
-    if (local == "name")
-        return &w.name;
-    if (local == "cmt")
-        return &w.cmt;
-    if (local == "desc")
-        return &w.desc;
-    if (local == "ele")
-        return &w.ele;
-    if (local == "sym")
-        return &w.sym;
-    if (local == "type")
-        return &w.type;
+namespace {
+
+using CField = std::optional<std::string> CWptTexts::*;
+struct CFieldName {
+    std::string_view name;
+    CField field;
+};
+
+constexpr CFieldName kWptFields[] = {{"name", &CWptTexts::name}, {"cmt", &CWptTexts::cmt},
+                                     {"desc", &CWptTexts::desc}, {"ele", &CWptTexts::ele},
+                                     {"sym", &CWptTexts::sym},   {"type", &CWptTexts::type}};
+constexpr CFieldName kCacheFields[] = {{"name", &CWptTexts::title},
+                                       {"owner", &CWptTexts::owner},
+                                       {"type", &CWptTexts::cacheType},
+                                       {"container", &CWptTexts::container},
+                                       {"difficulty", &CWptTexts::difficulty},
+                                       {"terrain", &CWptTexts::terrain},
+                                       {"encoded_hints", &CWptTexts::hint}};
+
+template <std::size_t N>
+std::optional<std::string>* FieldOf(CWptTexts& w, const CFieldName (&fields)[N],
+                                    std::string_view local) {
+    for (const CFieldName& f : fields)
+        if (f.name == local)
+            return &(w.*f.field);
     return nullptr;
 }
 
+} // namespace
+
+std::optional<std::string>* CGpxReader::CState::WptField(std::string_view local) {
+    return FieldOf(m_wpt, kWptFields, local);
+}
+
 std::optional<std::string>* CGpxReader::CState::CacheField(std::string_view local) {
-    CWptTexts& w = m_wpt;
-    if (local == "name")
-        return &w.title;
-    if (local == "owner" || (local == "placed_by" && !w.owner))
-        return &w.owner;
-    if (local == "type")
-        return &w.cacheType;
-    if (local == "container")
-        return &w.container;
-    if (local == "difficulty")
-        return &w.difficulty;
-    if (local == "terrain")
-        return &w.terrain;
-    if (local == "encoded_hints")
-        return &w.hint;
-    return nullptr;
+    // Some listings name only the one who placed the cache.
+    if (local == "placed_by" && !m_wpt.owner)
+        return &m_wpt.owner;
+    return FieldOf(m_wpt, kCacheFields, local);
 }
 
 void CGpxReader::CState::OursAttributes(const XML_Char** attributes) {
