@@ -39,6 +39,8 @@ inline constexpr CCommandText kCommandTexts[] = {
     {ID_VIEW_MAP, "Switch to Map View\nMap View"},
     {ID_HIDE_WAYPOINTS, "Hide waypoints on the map\nHide Waypoints"},
     {ID_METRIC, "Display values in Metric\nMetric"},
+    {ID_SHOW_ALL_WAYPOINTS,
+     "List every waypoint of a document, not only the first 2,000\nShow All Waypoints"},
     {ID_FORMAT_DEGMIN, "Degrees Minutes.MMM\nDeg/Min.MMM"},
     {ID_FORMAT_DEGMINSEC, "Degrees Minutes Seconds\nDeg/Min/Sec"},
     {ID_FORMAT_DEGDEC, "Degrees Decimal\nDecimal"},

@@ -115,6 +115,7 @@ inline constexpr CMenuItem kMenuDocument[] = {
     Cmd(ID_FORMAT_DEGMINSEC, "Deg/Min/Sec"),
     Cmd(ID_FORMAT_DEGDEC, "Deg.DDDD"),
     End(),
+    Cmd(ID_SHOW_ALL_WAYPOINTS, "Show &All Waypoints"),
     Sep(),
     Cmd(ID_VIEW_TOOLBAR, "&Toolbar"),
     Cmd(ID_VIEW_STATUS_BAR, "&Status Bar"),

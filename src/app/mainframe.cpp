@@ -73,7 +73,7 @@ QIcon UndoIcon(bool redo) {
 bool NeedsNoDocument(int id) {
     return id == ID_FILE_NEW || id == ID_FILE_OPEN || id == ID_FILE_PRINT_SETUP ||
            id == ID_APP_EXIT || id == ID_APP_ABOUT || id == ID_HELP_TOPICS ||
-           id == ID_VIEW_TOOLBAR || id == ID_VIEW_STATUS_BAR;
+           id == ID_VIEW_TOOLBAR || id == ID_VIEW_STATUS_BAR || id == ID_SHOW_ALL_WAYPOINTS;
 }
 
 } // namespace
@@ -87,6 +87,7 @@ CMainFrame::CMainFrame(CPrompt& prompt, CFileChooser& chooser, QWidget* parent)
     m_pDocManager = std::make_unique<CDocManager>(*m_pArea, prompt, chooser);
     m_pDocManager->m_fnViewCreated = [this](CCairnbookView* view) {
         view->m_fnMapPosition = [this](int lon, int lat) { OnMapPosition(lon, lat); };
+        view->m_fnShowAll = [this] { SetShowAllWaypoints(true); };
     };
     CreateActions();
     BuildMenus();
@@ -150,7 +151,7 @@ void CMainFrame::CreateActions() {
         keys[a.m_nId].append(QKeySequence(QString::fromLatin1(a.m_keys)));
     for (auto it = keys.begin(); it != keys.end(); ++it)
         m_actions[it.key()]->setShortcuts(it.value());
-    for (int id : {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR})
+    for (int id : {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, ID_SHOW_ALL_WAYPOINTS})
         m_actions[id]->setCheckable(true);
 }
 
@@ -352,6 +353,7 @@ bool CMainFrame::OnFrameCommand(int id) {
     case ID_HELP_TOPICS: OnHelpTopics(); break;
     case ID_VIEW_TOOLBAR: m_pToolBar->setVisible(!m_pToolBar->isVisible()); break;
     case ID_VIEW_STATUS_BAR: statusBar()->setVisible(!statusBar()->isVisible()); break;
+    case ID_SHOW_ALL_WAYPOINTS: SetShowAllWaypoints(!CCairnbookView::ShowAll()); break;
     case ID_FILE_PRINT: OnPrint(false); break;
     case ID_FILE_PRINT_PREVIEW: OnPrint(true); break;
     case ID_FILE_PRINT_SETUP: PrintSetup(this); break;
@@ -380,6 +382,7 @@ void CMainFrame::UpdateCommandUI() {
     UpdateUndoActions();
     m_actions[ID_VIEW_TOOLBAR]->setChecked(m_pToolBar && !m_pToolBar->isHidden());
     m_actions[ID_VIEW_STATUS_BAR]->setChecked(!statusBar()->isHidden());
+    m_actions[ID_SHOW_ALL_WAYPOINTS]->setChecked(CCairnbookView::ShowAll());
     for (const auto& rec : m_pDocManager->Records())
         for (CChildFrame* f : rec->m_frames)
             f->setWindowModified(rec->m_pDoc->IsModified());
@@ -389,6 +392,16 @@ void CMainFrame::UpdateCommandUI() {
     const QString shown = view ? view->ShownText() : QString();
     if (m_pMessage)
         m_pMessage->setText(shown.isEmpty() ? QString(kReady) : shown);
+}
+
+void CMainFrame::SetShowAllWaypoints(bool on) {
+    if (on == CCairnbookView::ShowAll())
+        return;
+    CCairnbookView::SetShowAll(on);
+    for (const auto& rec : m_pDocManager->Records())
+        for (CChildFrame* f : rec->m_frames)
+            f->View()->InvalidateRows();
+    UpdateCommandUI();
 }
 
 void CMainFrame::UpdateUndoActions() {

@@ -73,6 +73,9 @@ private:
     void OnHelpTopics();
     void OnPrint(bool preview);
     void UpdateCaps();
+    // View > Show All Waypoints: every window lists its whole document, or
+    // at most its first 2,000 waypoints.
+    void SetShowAllWaypoints(bool on);
     void UpdateUndoActions();
     QString TitleText() const;
 

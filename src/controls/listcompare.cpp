@@ -2,6 +2,7 @@
 
 #include "numtext.h"
 
+#include <algorithm>
 #include <cctype>
 
 namespace {
@@ -56,6 +57,10 @@ int CompareDateTexts(std::string_view a, std::string_view b) {
     return 0;
 }
 
+CSortCell::CSortCell(std::string_view text, int check, int insertIndex)
+    : m_text(text), m_nCheck(check), m_nInsertIndex(insertIndex), m_bNumber(IsNumberText(text)),
+      m_dNumber(m_bNumber ? AtoF(text) : 0.0) {}
+
 int CompareRows(const CSortCell& a, const CSortCell& b, int state) {
     if (state == 2)
         return a.m_nInsertIndex >= b.m_nInsertIndex ? 1 : -1;
@@ -65,12 +70,43 @@ int CompareRows(const CSortCell& a, const CSortCell& b, int state) {
             return a.m_nCheck > b.m_nCheck ? 1 : 0;
         return a.m_nCheck < b.m_nCheck ? 1 : 0;
     }
-    const std::string_view x = ascending ? a.m_text : b.m_text;
-    const std::string_view y = ascending ? b.m_text : a.m_text;
-    if (IsNumberText(a.m_text))
-        return CompareNumberTexts(x, y);
+    const CSortCell& x = ascending ? a : b;
+    const CSortCell& y = ascending ? b : a;
+    if (a.m_bNumber) // as CompareNumberTexts, with the numbers read already
+        return y.m_bNumber ? Sign(x.m_dNumber - y.m_dNumber) : -1;
     if (IsDateText(a.m_text))
-        return CompareDateTexts(x, y);
-    const int c = x.compare(y); // char_traits<char> compares as unsigned bytes
+        return CompareDateTexts(x.m_text, y.m_text);
+    const int c = x.m_text.compare(y.m_text); // char_traits<char> compares as unsigned bytes
     return c < 0 ? -1 : c > 0 ? 1 : 0;
+}
+
+std::vector<int> SortOrder(const std::vector<CSortCell>& cells, int state) {
+    const std::size_t n = cells.size();
+    std::vector<int> order(n), scratch(n);
+    for (std::size_t i = 0; i < n; ++i)
+        order[i] = static_cast<int>(i);
+    for (std::size_t width = 1; width < n; width *= 2) {
+        for (std::size_t lo = 0; lo < n; lo += 2 * width) {
+            const std::size_t mid = std::min(lo + width, n);
+            const std::size_t hi = std::min(lo + 2 * width, n);
+            std::size_t i = lo, j = mid, k = lo;
+            while (i < mid && j < hi) {
+                const int a = order[i], b = order[j];
+                if (CompareRows(cells[static_cast<std::size_t>(a)],
+                                cells[static_cast<std::size_t>(b)], state) > 0) {
+                    scratch[k++] = b;
+                    ++j;
+                } else {
+                    scratch[k++] = a;
+                    ++i;
+                }
+            }
+            while (i < mid)
+                scratch[k++] = order[i++];
+            while (j < hi)
+                scratch[k++] = order[j++];
+        }
+        order.swap(scratch);
+    }
+    return order;
 }

@@ -64,7 +64,7 @@ void CXListCtrl::changeEvent(QEvent* event) {
 
 bool CXListCtrl::ValidCell(int row, int column) const {
     return row >= 0 && row < GetItemCount() && column >= 0 && column < GetColumnCount() &&
-           static_cast<std::size_t>(column) < m_pModel->Row(row).m_cells.size();
+           column < m_pModel->CellCount(row);
 }
 
 int CXListCtrl::InsertColumn(const QString& title, Qt::Alignment align, int width) {
@@ -91,8 +91,33 @@ int CXListCtrl::GetItemCount() const {
     return m_pModel->rowCount();
 }
 
+void CXListCtrl::SetRowSource(const CRowSource* source, int first, int count) {
+    m_pModel->SetSource(source, first, count);
+    m_nSelectionMark = -1;
+}
+
+void CXListCtrl::AppendItems(int first, int count) {
+    m_pModel->AppendItems(first, count);
+}
+
+int CXListCtrl::ItemOf(int row) const {
+    return row >= 0 && row < GetItemCount() ? m_pModel->ItemOf(row) : -1;
+}
+
+int CXListCtrl::RowOfItem(int item) const {
+    for (int row = 0, n = GetItemCount(); row < n; ++row)
+        if (m_pModel->ItemOf(row) == item)
+            return row;
+    return -1;
+}
+
+void CXListCtrl::RedrawRows() {
+    if (updatesEnabled())
+        viewport()->update();
+}
+
 int CXListCtrl::InsertItem(int row, const QString& text, int image) {
-    if (row < 0)
+    if (row < 0 || m_pModel->Source())
         return -1;
     CRowData data;
     data.m_cells.resize(static_cast<std::size_t>(std::max(1, GetColumnCount())));
@@ -110,9 +135,9 @@ int CXListCtrl::InsertItem(int row, const QString& text, int image) {
 }
 
 bool CXListCtrl::EditCell(int row, int column, const std::function<void(CCellData&)>& change) {
-    if (!ValidCell(row, column))
+    if (!ValidCell(row, column) || m_pModel->Source())
         return false;
-    change(m_pModel->Cell(row, column));
+    change(m_pModel->Row(row).m_cells[static_cast<std::size_t>(column)]);
     RedrawCell(row, column);
     return true;
 }
@@ -130,7 +155,7 @@ bool CXListCtrl::SetItemText(int row, int column, const QString& text, ColorRef 
 QString CXListCtrl::GetItemText(int row, int column) const {
     if (!ValidCell(row, column))
         return QString();
-    return m_pModel->Cell(row, column).m_strText;
+    return m_pModel->CellAt(row, column).m_strText;
 }
 
 bool CXListCtrl::SetItemImage(int row, int column, int image) {
@@ -144,11 +169,11 @@ bool CXListCtrl::SetCheckState(int row, int column, int state) {
 int CXListCtrl::GetCheckState(int row, int column) const {
     if (!ValidCell(row, column))
         return -1;
-    return m_pModel->Cell(row, column).m_nCheck;
+    return m_pModel->CellAt(row, column).m_nCheck;
 }
 
 bool CXListCtrl::SetItemData(int row, quintptr value) {
-    if (row < 0 || row >= GetItemCount())
+    if (row < 0 || row >= GetItemCount() || m_pModel->Source())
         return false;
     m_pModel->Row(row).m_nItemData = value;
     return true;
@@ -157,18 +182,31 @@ bool CXListCtrl::SetItemData(int row, quintptr value) {
 quintptr CXListCtrl::GetItemData(int row) const {
     if (row < 0 || row >= GetItemCount())
         return 0;
-    return m_pModel->Row(row).m_nItemData;
+    return m_pModel->ItemData(row);
 }
 
 bool CXListCtrl::DeleteItem(int row) {
     if (row < 0 || row >= GetItemCount())
         return false;
-    m_pModel->RemoveRow(row);
-    if (m_nSelectionMark == row)
-        m_nSelectionMark = -1;
-    else if (m_nSelectionMark > row)
-        --m_nSelectionMark;
+    DeleteItems({row});
     return true;
+}
+
+void CXListCtrl::DeleteItems(std::vector<int> rows) {
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    rows.erase(std::remove_if(rows.begin(), rows.end(),
+                              [n = GetItemCount()](int r) { return r < 0 || r >= n; }),
+               rows.end());
+    if (rows.empty())
+        return;
+    if (m_nSelectionMark >= 0) {
+        const auto at = std::lower_bound(rows.begin(), rows.end(), m_nSelectionMark);
+        m_nSelectionMark = at != rows.end() && *at == m_nSelectionMark
+                               ? -1
+                               : m_nSelectionMark - static_cast<int>(at - rows.begin());
+    }
+    m_pModel->RemoveRows(rows);
 }
 
 bool CXListCtrl::DeleteAllItems() {
@@ -196,37 +234,10 @@ void CXListCtrl::SortByColumn(int column, int state) {
     m_nSortColumn = column;
     m_nSortState = state;
     m_pHeader->SetSortIndicator(column, state);
-    const int n = GetItemCount();
-    auto cell = [&](int row) {
-        const CRowData& r = m_pModel->Row(row);
-        const auto c = static_cast<std::size_t>(column);
-        CSortCell s;
-        if (c < r.m_cells.size()) {
-            s.m_text = r.m_cells[c].m_sortText;
-            s.m_nCheck = r.m_cells[c].m_nCheck;
-        }
-        s.m_nInsertIndex = r.m_nInsertIndex;
-        return s;
-    };
-    // A bottom-up merge sort of our own: the comparison is not a strict order
-    // (mixed numbers and words), and this stays in bounds and stable whatever it says.
-    std::vector<int> order(static_cast<std::size_t>(n)), scratch(order.size());
-    for (int i = 0; i < n; ++i)
-        order[static_cast<std::size_t>(i)] = i;
-    for (std::size_t width = 1; width < order.size(); width *= 2) {
-        for (std::size_t lo = 0; lo < order.size(); lo += 2 * width) {
-            const std::size_t mid = std::min(lo + width, order.size());
-            const std::size_t hi = std::min(lo + 2 * width, order.size());
-            std::size_t i = lo, j = mid, k = lo;
-            while (i < mid && j < hi)
-                scratch[k++] = CompareRows(cell(order[i]), cell(order[j]), state) > 0 ? order[j++]
-                                                                                      : order[i++];
-            while (i < mid)
-                scratch[k++] = order[i++];
-            while (j < hi)
-                scratch[k++] = order[j++];
-        }
-        order.swap(scratch);
+    std::vector<int> order;
+    {
+        std::vector<std::string> texts; // the keys' texts, for a list that holds none
+        order = SortOrder(m_pModel->SortCells(column, texts), state);
     }
     if (m_nSelectionMark >= 0)
         m_nSelectionMark = static_cast<int>(
@@ -240,10 +251,15 @@ void CXListCtrl::Resort() {
 }
 
 std::vector<int> CXListCtrl::SelectedRows() const {
+    // Range by range: a selection of a million rows is one range, not a
+    // million indexes.
     std::vector<int> rows;
-    for (const QModelIndex& idx : selectionModel()->selectedRows())
-        rows.push_back(idx.row());
+    for (const QItemSelectionRange& range : selectionModel()->selection())
+        if (range.left() == 0)
+            for (int r = range.top(); r <= range.bottom(); ++r)
+                rows.push_back(r);
     std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
     return rows;
 }
 
@@ -284,19 +300,24 @@ void CXListCtrl::currentChanged(const QModelIndex& current, const QModelIndex& p
 
 void CXListCtrl::mousePressEvent(QMouseEvent* event) {
     const QModelIndex idx = indexAt(event->position().toPoint());
-    if (ValidCell(idx.row(), idx.column()) && event->button() == Qt::LeftButton) {
-        CCellData& cell = m_pModel->Cell(idx.row(), idx.column());
-        if (cell.m_nCheck >= 0) {
+    if (ValidCell(idx.row(), idx.column()) && event->button() == Qt::LeftButton &&
+        m_pModel->CellAt(idx.row(), idx.column()).m_nCheck >= 0) {
+        // A source's box shows its item, which the owner changes on the click.
+        if (!m_pModel->Source()) {
+            CCellData& cell =
+                m_pModel->Row(idx.row()).m_cells[static_cast<std::size_t>(idx.column())];
             cell.m_nCheck = cell.m_nCheck == 0 ? 1 : 0;
-            RedrawCell(idx.row(), idx.column());
-            emit CheckBoxClicked(idx.row(), idx.column());
         }
+        RedrawCell(idx.row(), idx.column());
+        emit CheckBoxClicked(idx.row(), idx.column());
     }
     QTableView::mousePressEvent(event);
     // A click is the left button's, as the check box's own toggle is: a right
     // or middle click must not change what the box no longer shows.
-    if (idx.isValid() && event->button() == Qt::LeftButton)
+    if (idx.isValid() && event->button() == Qt::LeftButton) {
         emit ItemClicked(idx.row(), idx.column());
+        RedrawCell(idx.row(), idx.column());
+    }
 }
 
 void CXListCtrl::mouseDoubleClickEvent(QMouseEvent* event) {

@@ -28,6 +28,20 @@ public:
     void SetColumnAlignment(int column, Qt::Alignment align);
     int GetColumnCount() const;
 
+    // Rows read on demand from source, one per item first..first+count-1; the
+    // list then holds only their order. Null goes back to rows held here.
+    // The items must outlive the rows.
+    void SetRowSource(const CRowSource* source, int first, int count);
+    // Rows for items the source gained, at the end.
+    void AppendItems(int first, int count);
+    // The source item a row shows; -1 for a row out of range.
+    int ItemOf(int row) const;
+    // The row that shows item, or -1 (a look through every row).
+    int RowOfItem(int item) const;
+    // A source's items changed: every row is drawn anew.
+    void RedrawRows();
+
+    // Rows held here (not with a source, where these do nothing).
     // Returns the new row, or -1 for a negative row.
     int InsertItem(int row, const QString& text, int image = -1);
     bool SetItemText(int row, int column, const QString& text, ColorRef textColor = kDefaultColor,
@@ -39,6 +53,9 @@ public:
     bool SetItemData(int row, quintptr value);
     quintptr GetItemData(int row) const;
     bool DeleteItem(int row);
+    // With a source, the rows' items have left it: the items after each are
+    // numbered one lower.
+    void DeleteItems(std::vector<int> rows);
     bool DeleteAllItems();
     int GetItemCount() const;
     void RedrawCell(int row, int column);
@@ -99,12 +116,13 @@ private:
     bool EditCell(int row, int column, const std::function<void(CCellData&)>& change);
     void OnColumnClick(int column);
     void ReadColors();
-    void CellColors(int row, int column, QColor& text, QColor& back, bool plain) const;
-    int DrawCellImage(QPainter& p, int row, int column, const QRect& rect,
+    void CellColors(const CCellData& cell, int row, int column, QColor& text, QColor& back,
+                    bool plain) const;
+    int DrawCellImage(QPainter& p, const CCellData& cell, int row, const QRect& rect,
                       const QColor& back) const;
-    void DrawCellText(QPainter& p, int row, int column, QRect rect, const QColor& text,
-                      const QColor& back) const;
-    void DrawCheckCell(QPainter& p, int row, int column, QRect rect, const QColor& text,
+    void DrawCellText(QPainter& p, const CCellData& cell, int row, int column, QRect rect,
+                      const QColor& text, const QColor& back) const;
+    void DrawCheckCell(QPainter& p, const CCellData& cell, int row, QRect rect, const QColor& text,
                        const QColor& back) const;
 
     CTextLine& Text() const;

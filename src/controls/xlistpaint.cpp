@@ -61,8 +61,8 @@ CTextLine& CXListCtrl::Text() const {
     return *m_pText;
 }
 
-void CXListCtrl::CellColors(int row, int column, QColor& text, QColor& back, bool plain) const {
-    const CCellData& cell = m_pModel->Cell(row, column);
+void CXListCtrl::CellColors(const CCellData& cell, int row, int column, QColor& text, QColor& back,
+                            bool plain) const {
     text = cell.m_textColor;
     back = cell.m_backColor;
     if (plain || !IsItemSelected(row) || !(m_bFullRowSelect || column == 0))
@@ -80,25 +80,26 @@ void CXListCtrl::PaintCell(QPainter& target, int row, int column, const QRect& r
                            bool plain) const {
     if (!ValidCell(row, column))
         return;
+    const CCellData& cell = m_pModel->CellAt(row, column); // read once: a source makes it anew
     QColor text, back;
-    CellColors(row, column, text, back, plain);
+    CellColors(cell, row, column, text, back, plain);
     CMemDC dc(target, rect);
     QPainter& p = dc.Painter();
-    if (m_pModel->Cell(row, column).m_nCheck != -1) {
-        DrawCheckCell(p, row, column, rect, text, back);
+    if (cell.m_nCheck != -1) {
+        DrawCheckCell(p, cell, row, rect, text, back);
         return;
     }
     QRect r = rect;
-    r.setLeft(r.left() + DrawCellImage(p, row, column, rect, back));
-    DrawCellText(p, row, column, r, text, back);
+    r.setLeft(r.left() + DrawCellImage(p, cell, row, rect, back));
+    DrawCellText(p, cell, row, column, r, text, back);
 }
 
-int CXListCtrl::DrawCellImage(QPainter& p, int row, int column, const QRect& rect,
+int CXListCtrl::DrawCellImage(QPainter& p, const CCellData& cell, int row, const QRect& rect,
                               const QColor& back) const {
     p.fillRect(rect, back);
     if (m_images.IsNull())
         return 0;
-    const int image = m_pModel->Cell(row, column).m_nImage;
+    const int image = cell.m_nImage;
     if (image < 0 || image >= m_images.Count())
         return 0;
     const QRect left = rect.adjusted(CXHeaderCtrl::kItemSpacing, 0, 0, 0);
@@ -117,8 +118,8 @@ int CXListCtrl::DrawCellImage(QPainter& p, int row, int column, const QRect& rec
     return CXHeaderCtrl::kItemSpacing + size.width();
 }
 
-void CXListCtrl::DrawCellText(QPainter& p, int row, int column, QRect rect, const QColor& text,
-                              const QColor& back) const {
+void CXListCtrl::DrawCellText(QPainter& p, const CCellData& cell, int row, int column, QRect rect,
+                              const QColor& text, const QColor& back) const {
     if (column == 0 && m_bShowRowNumbers) {
         p.fillRect(rect, m_buttonFace);
         p.setPen(text);
@@ -128,7 +129,6 @@ void CXListCtrl::DrawCellText(QPainter& p, int row, int column, QRect rect, cons
         p.drawLine(rect.left() - 3, rect.bottom(), rect.right(), rect.bottom());
         return;
     }
-    const CCellData& cell = m_pModel->Cell(row, column);
     if (!cell.m_strText.isEmpty()) {
         p.fillRect(rect, back);
         p.setPen(text);
@@ -144,8 +144,8 @@ void CXListCtrl::DrawCellText(QPainter& p, int row, int column, QRect rect, cons
     }
 }
 
-void CXListCtrl::DrawCheckCell(QPainter& p, int row, int column, QRect rect, const QColor& text,
-                               const QColor& back) const {
+void CXListCtrl::DrawCheckCell(QPainter& p, const CCellData& cell, int row, QRect rect,
+                               const QColor& text, const QColor& back) const {
     p.fillRect(rect, back);
     p.setPen(Qt::black);
     if (row == 0)
@@ -156,7 +156,6 @@ void CXListCtrl::DrawCheckCell(QPainter& p, int row, int column, QRect rect, con
     }
     if (rect.width() < 9)
         return;
-    const CCellData& cell = m_pModel->Cell(row, column);
     // The box is as tall as the cell less its bottom grid line.
     const int size = rect.height() - 1;
     int left = rect.left() + 9;

@@ -79,17 +79,25 @@ int DisplayAltitude(double metres, bool metric) {
     return SaturatingInt(metric ? metres : metres * kFeetPerMetre);
 }
 
+std::string RowCellText(const CWayEntry& entry, int index, int column, bool metric) {
+    switch (column) {
+    case 0: return StrFormat("%d", index);
+    case 1: return entry.m_strName;
+    case 2: return entry.m_strComment;
+    case 3: return FormatCoordinate(entry.m_dLatitude, kLatitude);
+    case 4: return FormatCoordinate(entry.m_dLongitude, kLongitude);
+    case 5: return StrFormat("%d", DisplayAltitude(entry.m_dAltitude, metric));
+    case 6: return IconName(entry.m_nIcon);
+    case 9: return entry.m_strAdditionalInfo;
+    case 10: return StrFormat("%.2f", entry.m_dDistance);
+    case 11: return DirectionName(entry.m_nDirection);
+    default: return std::string(); // the two check boxes
+    }
+}
+
 std::array<std::string, kColumnCount> RowCellTexts(const CWayEntry& entry, int index, bool metric) {
-    return {StrFormat("%d", index),
-            entry.m_strName,
-            entry.m_strComment,
-            FormatCoordinate(entry.m_dLatitude, kLatitude),
-            FormatCoordinate(entry.m_dLongitude, kLongitude),
-            StrFormat("%d", DisplayAltitude(entry.m_dAltitude, metric)),
-            IconName(entry.m_nIcon),
-            std::string(),
-            std::string(),
-            entry.m_strAdditionalInfo,
-            StrFormat("%.2f", entry.m_dDistance),
-            DirectionName(entry.m_nDirection)};
+    std::array<std::string, kColumnCount> cells;
+    for (int c = 0; c < kColumnCount; ++c)
+        cells[static_cast<std::size_t>(c)] = RowCellText(entry, index, c, metric);
+    return cells;
 }

@@ -18,6 +18,9 @@ std::string DirectionName(int direction);
 // Whole feet or metres, truncated toward zero.
 int DisplayAltitude(double metres, bool metric);
 
+// One cell of RowCellTexts, made alone: a list of a million rows makes only
+// the cells it draws or sorts by.
+std::string RowCellText(const CWayEntry& entry, int index, int column, bool metric);
 // Cells 0..11 of a row: index, name, comment, latitude, longitude, altitude,
 // icon name, "" (geocache box), "" (visible box), additional info, distance, direction.
 std::array<std::string, kColumnCount> RowCellTexts(const CWayEntry& entry, int index, bool metric);

@@ -1,6 +1,7 @@
 #include "cairnbookview.h"
 
 #include "cairnbookdoc.h"
+#include "documentrows.h"
 #include "imagelist.h"
 #include "mapdraw.h"
 #include "mapgeometry.h"
@@ -22,13 +23,12 @@
 #include <QMenu>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QSettings>
 
 #include <algorithm>
+#include <climits>
 
 namespace {
-
-constexpr ColorRef kRowText = Rgb(0, 0, 0);
-constexpr ColorRef kRowBack = Rgb(200, 255, 255);
 
 // Width of each column in percent of the list's width.
 constexpr int kColumnPercent[kColumnCount] = {5, 8, 20, 9, 9, 7, 8, 4, 5, 14, 5, 6};
@@ -40,7 +40,8 @@ Qt::Alignment ColumnAlignment(int c) {
 } // namespace
 
 CCairnbookView::CCairnbookView(CCairnbookDoc& doc, QWidget* parent)
-    : QWidget(parent), m_nClickMode(res::ID_ZOOM_IN), m_nMapTheme(res::ID_MAP_OFF), m_doc(doc) {
+    : QWidget(parent), m_nClickMode(res::ID_ZOOM_IN), m_nMapTheme(res::ID_MAP_OFF),
+      m_pRows(std::make_unique<CDocumentRows>(doc)), m_doc(doc) {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -125,14 +126,12 @@ void CCairnbookView::FillList() {
     CWaitCursor wait;
     m_pList->SetRedraw(false);
     ApplyUnitTitles();
-    m_nRows = 0;
-    m_pList->DeleteAllItems();
     HideToolTip(); // its waypoint may be gone
-    const int rows = RowsForDocument();
-    for (int i = 0; i < rows; ++i) {
-        FillRow(m_doc.Entries()[static_cast<std::size_t>(i)].get(), m_nRows);
-        ++m_nRows;
-    }
+    // The list keeps only each row's place in the document; cells are made
+    // from the waypoints as rows come into view.
+    m_nRows = RowsForDocument();
+    m_pList->SetRowSource(m_pRows.get(), 0, m_nRows);
+    m_pList->Resort(); // the header still shows the order it asked for
     m_bRowsStale = false;
     m_pList->SetFooterText(ShownText());
     m_pList->SetRedraw(true);
@@ -141,16 +140,25 @@ void CCairnbookView::FillList() {
 void CCairnbookView::RefreshRows() {
     if (!m_bControlsCreated)
         return;
-    // Rewriting rows in place is only right while they stand for the same
-    // entries; another view may have added some since.
+    // The rows stand for the same entries only while nothing was added or
+    // removed behind them; another view may have added some since.
     if (m_nRows != RowsForDocument() || m_bRowsStale) {
         FillList();
         return;
     }
-    CWaitCursor wait;
     ApplyUnitTitles();
-    for (int i = 0; i < m_nRows; ++i)
-        FillRow(m_doc.Entries()[static_cast<std::size_t>(i)].get(), i);
+    m_pList->RedrawRows();
+}
+
+bool CCairnbookView::ShowAll() {
+    if (s_nShowAll < 0)
+        s_nShowAll = QSettings().value(kShowAllKey, false).toBool() ? 1 : 0;
+    return s_nShowAll == 1;
+}
+
+void CCairnbookView::SetShowAll(bool on) {
+    s_nShowAll = on ? 1 : 0;
+    QSettings().setValue(kShowAllKey, on);
 }
 
 QString CCairnbookView::ShownText() const {
@@ -164,13 +172,15 @@ QString CCairnbookView::ShownText() const {
 }
 
 int CCairnbookView::RowsForDocument() const {
-    return static_cast<int>(std::min<std::size_t>(m_doc.Entries().size(), kMaxRows));
+    const std::size_t limit = ShowAll() ? static_cast<std::size_t>(INT_MAX) : kMaxRows;
+    return static_cast<int>(std::min(m_doc.Entries().size(), limit));
 }
 
 void CCairnbookView::ApplyUnitTitles() {
     // Distances were computed in the unit of the view that last asked.
     if (m_doc.m_pReference && m_doc.DistancesMetric() != m_bMetric)
         m_doc.ComputeDistances(m_bMetric);
+    m_pRows->m_bMetric = m_bMetric;
     if (m_bListMetric == m_bMetric)
         return;
     m_pList->SetColumnTitle(5, m_bMetric ? res::kAltitudeMetric : res::kAltitudeFeet);
@@ -179,24 +189,13 @@ void CCairnbookView::ApplyUnitTitles() {
 }
 
 void CCairnbookView::ListChanged() {
+    // This view's rows follow the change already, and the others rebuild now:
+    // the next paint has nothing to rebuild, and the selection stays.
+    m_doc.m_bListChanged = false;
+    if (m_bControlsCreated)
+        m_pList->SetFooterText(ShownText());
     if (m_fnListChanged)
         m_fnListChanged(this);
-}
-
-void CCairnbookView::FillRow(CWayEntry* entry, int index) {
-    int row = index;
-    if (index >= m_nRows)
-        row = m_pList->InsertItem(index, QString());
-    if (row < 0)
-        return;
-    const auto cells = RowCellTexts(*entry, index, m_bMetric);
-    for (int c = 0; c < kColumnCount; ++c)
-        m_pList->SetItemText(row, c, ToQString(cells[static_cast<std::size_t>(c)]), kRowText,
-                             kRowBack);
-    m_pList->SetItemImage(row, 6, entry->m_nIcon % kIconCount);
-    m_pList->SetCheckState(row, 7, entry->m_bGeocache == 1 ? 1 : 0);
-    m_pList->SetCheckState(row, 8, entry->m_bVisible == 1 ? 1 : 0);
-    m_pList->SetItemData(row, reinterpret_cast<quintptr>(entry));
 }
 
 void CCairnbookView::InvalidateRows() {

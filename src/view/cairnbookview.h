@@ -12,6 +12,7 @@
 #include <vector>
 
 class CCairnbookDoc;
+class CDocumentRows;
 class CDocCommand;
 class QUndoStack;
 class CImageDownload;
@@ -30,6 +31,7 @@ class QMenu;
 class QKeyEvent;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 
 class CCairnbookView : public QWidget {
     Q_OBJECT
@@ -45,7 +47,6 @@ public:
 
     void FillList();
     void RefreshRows();
-    void FillRow(CWayEntry* entry, int index);
 
     // Command routing: true when this view handled id. UpdateCommand sets the
     // check mark of the commands this view owns and says whether it owns id.
@@ -79,6 +80,7 @@ public:
     QWidget* m_pFindBar = nullptr;
     QLineEdit* m_pFindEdit = nullptr;
     QLabel* m_pFindStatus = nullptr;
+    QPushButton* m_pFindShowAll = nullptr;
     std::string SelectedAsText() const;
 
     // Map face.
@@ -119,7 +121,15 @@ public:
     // points at a removed entry and none misses an added one.
     std::function<void(CCairnbookView*)> m_fnListChanged;
 
+    // At most this many rows, unless View > Show All Waypoints is on.
     static constexpr int kMaxRows = 2000;
+    // View > Show All Waypoints, for every window, remembered. Views rebuild
+    // their rows at their next paint.
+    static bool ShowAll();
+    static void SetShowAll(bool on);
+    static constexpr const char* kShowAllKey = "View/ShowAllWaypoints";
+    // The find bar's offer to show a hit beyond the rows: turns the option on.
+    std::function<void()> m_fnShowAll;
     // "2,000 of 5,412 waypoints shown" while the list holds fewer rows than
     // the document has waypoints; empty otherwise.
     QString ShownText() const;
@@ -186,9 +196,10 @@ private:
     void RebuildIfChanged();
     void ApplyMetricToList();
     void ApplyUnitTitles();
-    // Takes entries out of the document as one step named verb ("Delete").
-    void RemoveEntries(const std::vector<CWayEntry*>& entries, const QString& verb);
-    void RecordEdit(const CWayEntry& entry, const CWayEntry& before);
+    // Takes the rows' entries out of the document, and the rows out of the
+    // list, as one step named verb ("Delete").
+    void RemoveEntries(const std::vector<int>& rows, const QString& verb);
+    void RecordEdit(const CWayEntry& entry, const CWayEntry& before, int row);
     void FindStep(bool forward, bool fromCurrent);
     bool FindKey(QKeyEvent* key);
     QString m_strDeleteVerb = "Delete";
@@ -199,6 +210,8 @@ private:
     // reaches the list when it is shown again.
     bool m_bListMetric = false;
     bool m_bRowsStale = true;
+    std::unique_ptr<CDocumentRows> m_pRows;
+    static inline int s_nShowAll = -1; // not read yet
 
     CCairnbookDoc& m_doc;
 };

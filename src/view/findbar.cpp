@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QPushButton>
 
 void CCairnbookView::OnFind() {
     if (!m_bControlsCreated)
@@ -26,6 +27,18 @@ void CCairnbookView::OnFind() {
         layout->addWidget(m_pFindEdit, 1);
         m_pFindStatus = new QLabel(m_pFindBar);
         layout->addWidget(m_pFindStatus, 1);
+        // Offered when the hit lies beyond the rows the list shows.
+        m_pFindShowAll = new QPushButton("Show All Waypoints", m_pFindBar);
+        m_pFindShowAll->setObjectName("FindShowAll");
+        m_pFindShowAll->hide();
+        layout->addWidget(m_pFindShowAll);
+        connect(m_pFindShowAll, &QPushButton::clicked, this, [this] {
+            if (m_fnShowAll)
+                m_fnShowAll();
+            FillList(); // at once: the hit is selected next
+            FindStep(true, true);
+            m_pFindEdit->setFocus();
+        });
         m_pFindEdit->installEventFilter(this);
         connect(m_pFindEdit, &QLineEdit::textEdited, this, [this] { FindStep(true, true); });
     }
@@ -63,34 +76,31 @@ void CCairnbookView::FindStep(bool forward, bool fromCurrent) {
     const std::string needle = FromQString(m_pFindEdit->text());
     const auto& entries = m_doc.Entries();
     // Typing tries the current waypoint first; going on starts after it.
-    const int mark = m_pList->GetSelectionMark();
-    const CWayEntry* current = mark >= 0 && mark < m_nRows
-                                   ? reinterpret_cast<CWayEntry*>(m_pList->GetItemData(mark))
-                                   : nullptr;
-    std::size_t from = current ? static_cast<std::size_t>(m_doc.IndexOf(current))
-                               : (forward ? entries.size() - 1 : 0);
-    if (fromCurrent && current)
+    const int current = m_pList->ItemOf(m_pList->GetSelectionMark());
+    std::size_t from =
+        current >= 0 ? static_cast<std::size_t>(current) : (forward ? entries.size() - 1 : 0);
+    if (fromCurrent && current >= 0)
         from = from == 0 ? entries.size() - 1 : from - 1;
     m_pFindStatus->clear();
-    if (needle.empty())
+    m_pFindShowAll->hide();
+    if (needle.empty() || entries.empty())
         return;
     const auto hit = FindWaypoint(entries, needle, from, forward);
     if (!hit) {
         m_pFindStatus->setText("Not found");
         return;
     }
-    const CWayEntry* found = entries[*hit].get();
-    for (int row = 0; row < m_nRows; ++row)
-        if (reinterpret_cast<CWayEntry*>(m_pList->GetItemData(row)) == found) {
-            m_pList->clearSelection();
-            m_pList->SetItemSelected(row, true);
-            m_pList->SetFocusRow(row);
-            m_pList->SetSelectionMark(row);
-            m_pList->EnsureVisible(row);
-            m_pList->viewport()->update();
-            return;
-        }
-    m_pFindStatus->setText(QString("%1 is waypoint %2, beyond the rows shown")
-                               .arg(ToQString(found->m_strName))
+    if (const int row = m_pList->RowOfItem(static_cast<int>(*hit)); row >= 0) {
+        m_pList->clearSelection();
+        m_pList->SetItemSelected(row, true);
+        m_pList->SetFocusRow(row);
+        m_pList->SetSelectionMark(row);
+        m_pList->EnsureVisible(row);
+        m_pList->viewport()->update();
+        return;
+    }
+    m_pFindStatus->setText(QString("%1 is waypoint %2, beyond the rows shown.")
+                               .arg(ToQString(entries[*hit]->m_strName))
                                .arg(QLocale(QLocale::English).toString(qulonglong(*hit + 1))));
+    m_pFindShowAll->show();
 }

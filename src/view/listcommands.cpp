@@ -72,7 +72,7 @@ CWayEntry* CCairnbookView::AddFromDialog(const CEditWaypointDlg& dlg) {
     Record(std::make_unique<CAddCommand>(m_doc, "Add " + ToQString(raw->m_strName), first,
                                          std::vector<CAddCommand::CReplaced>()));
     if (m_bControlsCreated) {
-        FillRow(raw, m_nRows);
+        m_pList->AppendItems(static_cast<int>(first), 1);
         ++m_nRows;
     }
     ListChanged();
@@ -101,17 +101,20 @@ void CCairnbookView::OnEditRow(int row) {
     entry->m_bGeocache = static_cast<std::uint8_t>(dlg.m_bGeocache);
     entry->m_nIcon = static_cast<std::uint8_t>(dlg.m_nIcon);
     entry->m_strAdditionalInfo = FromQString(dlg.m_strAdditionalInfo);
-    FillRow(entry, row);
-    RecordEdit(*entry, before);
+    m_pList->RedrawRows();
+    RecordEdit(*entry, before, row);
 }
 
-void CCairnbookView::RecordEdit(const CWayEntry& entry, const CWayEntry& before) {
+void CCairnbookView::RecordEdit(const CWayEntry& entry, const CWayEntry& before, int row) {
     if (SameFields(entry, before))
         return; // OK without a change changes nothing
     m_doc.SetModifiedFlag();
+    // The list knows the entry's place; a search of the document is the fallback.
+    int index = m_pList->ItemOf(row);
+    if (EntryOf(*m_pList, row) != &entry)
+        index = m_doc.IndexOf(&entry);
     Record(std::make_unique<CEditCommand>(m_doc, "Edit " + ToQString(entry.m_strName),
-                                          static_cast<std::size_t>(m_doc.IndexOf(&entry)), before,
-                                          entry));
+                                          static_cast<std::size_t>(index), before, entry));
     ListChanged();
 }
 
@@ -124,7 +127,7 @@ void CCairnbookView::OnListClick(int row, int column) {
     const CWayEntry before = *entry;
     std::uint8_t& flag = column == 7 ? entry->m_bGeocache : entry->m_bVisible;
     flag = flag == 0 ? 1 : 0;
-    RecordEdit(*entry, before);
+    RecordEdit(*entry, before, row);
 }
 
 void CCairnbookView::OnDeleteKey() {
@@ -139,23 +142,26 @@ void CCairnbookView::OnDeleteKey() {
     }
     if (entry == m_pHoverEntry)
         m_pHoverEntry = nullptr;
-    RemoveEntries({entry}, "Delete");
-    m_pList->DeleteItem(r);
-    --m_nRows;
+    RemoveEntries({r}, "Delete");
     ListChanged();
 }
 
-void CCairnbookView::RemoveEntries(const std::vector<CWayEntry*>& entries, const QString& verb) {
+void CCairnbookView::RemoveEntries(const std::vector<int>& rows, const QString& verb) {
     std::vector<std::pair<std::size_t, std::unique_ptr<CWayEntry>>> removed;
     const CWayEntry* reference = m_doc.m_pReference;
+    // Each row knows its entry's place in the document: no search of a
+    // million entries per row.
     std::vector<std::size_t> places;
-    for (CWayEntry* entry : entries)
-        if (const int index = m_doc.IndexOf(entry); index >= 0)
-            places.push_back(static_cast<std::size_t>(index));
+    for (int row : rows)
+        if (EntryOf(*m_pList, row))
+            places.push_back(static_cast<std::size_t>(m_pList->ItemOf(row)));
     std::sort(places.begin(), places.end());
     // Highest place first, so the places still to go keep their numbers.
     for (auto it = places.rbegin(); it != places.rend(); ++it)
         removed.emplace_back(*it, m_doc.TakeEntry(*it));
+    // The rows go with their entries; those after them are numbered anew.
+    m_pList->DeleteItems(rows);
+    m_nRows = m_pList->GetItemCount();
     if (removed.empty())
         return;
     std::reverse(removed.begin(), removed.end());
@@ -172,18 +178,10 @@ void CCairnbookView::OnDeleteWaypoint() {
     if (selected.empty())
         return;
     m_pList->SetRedraw(false);
-    std::vector<CWayEntry*> entries;
-    // Highest row first, so the rows still to go keep their numbers.
-    for (auto it = selected.rbegin(); it != selected.rend(); ++it) {
-        if (CWayEntry* entry = EntryOf(*m_pList, *it)) {
-            if (entry == m_pHoverEntry)
-                m_pHoverEntry = nullptr;
-            entries.push_back(entry);
-        }
-        m_pList->DeleteItem(*it);
-        --m_nRows;
-    }
-    RemoveEntries(entries, m_strDeleteVerb);
+    for (int row : selected)
+        if (EntryOf(*m_pList, row) == m_pHoverEntry)
+            m_pHoverEntry = nullptr;
+    RemoveEntries(selected, m_strDeleteVerb);
     ListChanged();
     if (anchor >= m_nRows)
         anchor = m_nRows - 1;

@@ -455,6 +455,16 @@ TEST_F(App, StatusBarSaysHowManyRowsTheListShows) {
     Open(dir.Path("big.ckb"));
     frame.UpdateCommandUI();
     EXPECT_EQ(frame.StatusMessage(), "2,000 of 2,001 waypoints shown");
+    // View > Show All Waypoints lifts the limit, and is remembered.
+    frame.OnCommand(res::ID_SHOW_ALL_WAYPOINTS);
+    frame.DocManager().ActiveRecord()->m_frames[0]->View()->repaint();
+    frame.UpdateCommandUI();
+    EXPECT_EQ(frame.StatusMessage(), "Ready");
+    EXPECT_EQ(frame.DocManager().ActiveRecord()->m_frames[0]->View()->m_nRows, 2001);
+    EXPECT_TRUE(QSettings().value(CCairnbookView::kShowAllKey).toBool());
+    EXPECT_TRUE(frame.Action(res::ID_SHOW_ALL_WAYPOINTS)->isChecked());
+    frame.OnCommand(res::ID_SHOW_ALL_WAYPOINTS);
+    EXPECT_FALSE(CCairnbookView::ShowAll());
     Open(kSample);
     frame.UpdateCommandUI();
     EXPECT_EQ(frame.StatusMessage(), "Ready");

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -79,7 +80,8 @@ TEST_F(View, AtMostTwoThousandRows) {
     EXPECT_EQ(view.m_pList->GetItemCount(), 2000);
 }
 
-// A list that holds fewer rows than the document says so, below its rows.
+// A list that holds fewer rows than the document says so, below its rows;
+// with every waypoint shown it says nothing.
 TEST_F(View, SaysHowManyWaypointsItShows) {
     const std::pair<int, const char*> cases[] = {{0, ""},
                                                  {2000, ""},
@@ -88,16 +90,33 @@ TEST_F(View, SaysHowManyWaypointsItShows) {
     for (const auto& [count, text] : cases) { // growing: each case adds to the last
         for (int i = static_cast<int>(doc.Entries().size()); i < count; ++i)
             doc.AddEntry(std::make_unique<CWayEntry>("W" + std::to_string(i), "", 1, 2, 3, 0, 1));
-        doc.m_bListChanged = true;
-        Paint();
-        EXPECT_EQ(view.ShownText(), text) << count;
-        EXPECT_EQ(view.m_pList->FooterText(), text) << count;
+        for (bool all : {false, true}) {
+            CCairnbookView::SetShowAll(all);
+            view.InvalidateRows();
+            Paint();
+            const QString said = all ? QString() : QString(text);
+            EXPECT_EQ(view.ShownText(), said) << count << " " << all;
+            EXPECT_EQ(view.m_pList->FooterText(), said) << count << " " << all;
+            EXPECT_EQ(view.m_nRows, all ? count : std::min(count, 2000));
+        }
     }
-    // Find searches the whole document and says where a hit beyond the rows is.
+    // Find searches the whole document; a hit beyond the rows offers to show them all.
+    CCairnbookView::SetShowAll(false);
+    view.InvalidateRows();
+    Paint();
+    view.m_fnShowAll = [] { CCairnbookView::SetShowAll(true); };
     view.OnFind();
     view.m_pFindEdit->setText("W5000");
     QTest::keyClick(view.m_pFindEdit, Qt::Key_Return);
-    EXPECT_EQ(view.m_pFindStatus->text(), "W5000 is waypoint 5,001, beyond the rows shown");
+    EXPECT_EQ(view.m_pFindStatus->text(), "W5000 is waypoint 5,001, beyond the rows shown.");
+    auto* offer = view.m_pFindBar->findChild<QPushButton*>("FindShowAll");
+    ASSERT_TRUE(offer && offer->isVisible());
+    offer->click();
+    EXPECT_TRUE(CCairnbookView::ShowAll());
+    EXPECT_EQ(view.m_nRows, 5412);
+    EXPECT_EQ(view.m_pList->SelectedRows(), std::vector<int>{5000});
+    EXPECT_FALSE(offer->isVisible());
+    CCairnbookView::SetShowAll(false);
 }
 
 TEST_F(View, MetricToggleRewritesTitlesAndValues) {
