@@ -73,6 +73,7 @@ bench: build
 	./$(BUILD)/bench/bench_controls
 	./$(BUILD)/bench/bench_startup
 	./$(BUILD)/bench/bench_map
+	./$(BUILD)/bench/bench_biglist
 
 # The development imagery service on 127.0.0.1:8080; run Cairnbook with
 # --imagery-host 127.0.0.1:8080 to draw maps from it.
