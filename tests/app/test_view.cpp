@@ -71,15 +71,6 @@ TEST_F(View, ColumnsTitlesAndWidths) {
     EXPECT_EQ(view.m_pList->columnWidth(8), w * 5 / 100 - 9);
 }
 
-TEST_F(View, AtMostTwoThousandRows) {
-    for (int i = 0; i < 2005; ++i)
-        doc.AddEntry(std::make_unique<CWayEntry>("W" + std::to_string(i), "", 1, 2, 3, 0, 1));
-    doc.m_bListChanged = true;
-    Paint();
-    EXPECT_EQ(view.m_nRows, 2000);
-    EXPECT_EQ(view.m_pList->GetItemCount(), 2000);
-}
-
 // A list that holds fewer rows than the document says so, below its rows;
 // with every waypoint shown it says nothing.
 TEST_F(View, SaysHowManyWaypointsItShows) {

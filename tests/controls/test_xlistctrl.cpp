@@ -172,4 +172,46 @@ TEST_F(List, DeletingKeepsTheMarkInStep) {
     EXPECT_EQ(list.GetItemCount(), 0);
 }
 
+// A source of names: the list holds only the rows' order.
+class CNames : public CRowSource {
+public:
+    void Cell(int item, int column, CCellData& cell) const override {
+        cell.m_strText = QString::fromStdString(SortText(item, column));
+        cell.m_nCheck = CheckState(item, column);
+    }
+    std::string SortText(int item, int column) const override {
+        return column == 1 ? m_names[std::size_t(item)] : std::string();
+    }
+    int CheckState(int, int column) const override { return column == 3 ? 0 : -1; }
+    quintptr ItemData(int item) const override { return quintptr(1000 + item); }
+    std::vector<std::string> m_names;
+};
+
+TEST_F(List, RowsFromASourceSortAndRenumber) {
+    CNames names;
+    names.m_names = {"-12.5", "3", "", "10", "7"};
+    list.SetRowSource(&names, 0, 4);           // the fifth joins later
+    EXPECT_FALSE(list.SetItemText(0, 1, "x")); // the source's cells are its own
+    list.SortByColumn(1, 0);                   // as rows held in the list sort
+    const char* sorted[] = {"-12.5", "", "3", "10"};
+    for (int r = 0; r < 4; ++r)
+        EXPECT_EQ(list.GetItemText(r, 1), sorted[r]);
+    EXPECT_EQ(list.GetItemData(2), 1001u);
+    EXPECT_EQ(list.RowOfItem(3), 3);
+    list.AppendItems(4, 1);
+    EXPECT_EQ(list.GetItemText(4, 1), "7");
+    // Rows 0 and 2 go with items 0 and 1: items 2..4 become 0..2.
+    list.SetSelectionMark(3);
+    names.m_names.erase(names.m_names.begin(), names.m_names.begin() + 2);
+    list.DeleteItems({2, 0});
+    EXPECT_EQ(list.GetSelectionMark(), 1);
+    const char* left[] = {"", "10", "7"};
+    for (int r = 0; r < 3; ++r)
+        EXPECT_EQ(list.GetItemText(r, 1), left[r]);
+    EXPECT_EQ(list.ItemOf(2), 2);
+    list.SortByColumn(1, 2); // insertion order is the source's
+    EXPECT_EQ(list.GetItemText(0, 1), "");
+    EXPECT_EQ(list.GetItemText(2, 1), "7");
+}
+
 } // namespace
