@@ -47,6 +47,9 @@ CCairnbookView::CCairnbookView(CCairnbookDoc& doc, QWidget* parent)
 }
 
 CCairnbookView::~CCairnbookView() {
+    // The list goes with the widget's children, after the rows it reads from.
+    if (m_pList)
+        m_pList->SetRowSource(nullptr, 0, 0);
     if (CTileService* tiles = CTileService::Existing())
         tiles->Forget(this);
 }
