@@ -134,6 +134,10 @@ void CCairnbookView::FillList() {
     // from the waypoints as rows come into view.
     m_nRows = RowsForDocument();
     m_pList->SetRowSource(m_pRows.get(), 0, m_nRows);
+    // Row numbers of a list shown whole may need more than the column's share.
+    const int numbers = m_pList->fontMetrics().horizontalAdvance(QString::number(m_nRows)) + 6;
+    if (m_pList->columnWidth(0) < numbers)
+        m_pList->setColumnWidth(0, numbers);
     m_pList->Resort(); // the header still shows the order it asked for
     m_bRowsStale = false;
     m_pList->SetFooterText(ShownText());
