@@ -86,12 +86,6 @@ public:
     bool m_bShowSelAlways = false;
 
     static inline const char* const kEmptyText = "There are no entries.";
-    // A line below the last row, where the list has room for it.
-    void SetFooterText(const QString& text) {
-        m_strFooter = text;
-        viewport()->update();
-    }
-    const QString& FooterText() const { return m_strFooter; }
 
     // One cell, drawn on any painter (the view's paint, printing, tests).
     // plain: as printed, without the selection's colours.
@@ -128,7 +122,6 @@ private:
     CTextLine& Text() const;
 
     CXListModel* m_pModel;
-    QString m_strFooter;
     mutable std::unique_ptr<CTextLine> m_pText;
     CXHeaderCtrl* m_pHeader;
     CImageList m_images;

@@ -184,19 +184,6 @@ void CXListCtrl::DrawCheckCell(QPainter& p, const CCellData& cell, int row, QRec
 void CXListCtrl::paintEvent(QPaintEvent* event) {
     if (GetItemCount() > 0) {
         QTableView::paintEvent(event);
-        if (m_strFooter.isEmpty())
-            return;
-        // In the empty space below the last row, when the rows leave some.
-        const int last = GetItemCount() - 1;
-        const int below = rowViewportPosition(last) + rowHeight(last);
-        const QRect r = viewport()->rect();
-        if (below >= 0 && below + 4 < r.bottom()) {
-            QPainter p(viewport());
-            p.setPen(m_windowTextColor);
-            p.setFont(font());
-            p.drawText(QRect(r.left(), below + 6, r.width(), r.bottom() - below - 6),
-                       Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, m_strFooter);
-        }
         return;
     }
     QPainter p(viewport());

@@ -19,6 +19,7 @@
 #include "waitcursor.h"
 #include "xlistctrl.h"
 
+#include <QLabel>
 #include <QLocale>
 #include <QMenu>
 #include <QPaintEvent>
@@ -81,6 +82,12 @@ void CCairnbookView::CreateControls() {
     }
     m_pList->show();
     m_pList->installEventFilter(this);
+    // The strip below the list that says how many waypoints it leaves out.
+    m_pShownStrip = new QLabel(this);
+    m_pShownStrip->setObjectName("ShownStrip");
+    m_pShownStrip->setFont(m_pList->font());
+    m_pShownStrip->setAlignment(Qt::AlignCenter);
+    m_pShownStrip->hide();
     connect(m_pList, &CXListCtrl::ItemClicked, this, &CCairnbookView::OnListClick);
     connect(m_pList, &CXListCtrl::ItemDoubleClicked, this,
             [this](int row, int) { OnEditRow(row); });
@@ -108,14 +115,20 @@ void CCairnbookView::resizeEvent(QResizeEvent* event) {
 
 void CCairnbookView::Layout() {
     const QRect r = rect();
-    // The find bar, while it is open, takes the top of the list's place.
+    // The find bar, while it is open, takes the top of the list's place, and
+    // the strip that says how many rows are shown its bottom.
+    QRect list = r;
     if (m_pFindBar && !m_pFindBar->isHidden()) {
         const int h = m_pFindBar->sizeHint().height();
         m_pFindBar->setGeometry(r.left(), r.top(), r.width(), h);
-        m_pList->setGeometry(r.adjusted(0, h, 0, 0));
-    } else {
-        m_pList->setGeometry(r);
+        list.setTop(r.top() + h);
     }
+    if (!m_pShownStrip->isHidden()) {
+        const int h = m_pShownStrip->fontMetrics().height() + 6;
+        list.setBottom(r.bottom() - h);
+        m_pShownStrip->setGeometry(r.left(), list.bottom() + 1, r.width(), h);
+    }
+    m_pList->setGeometry(list);
     const CStripLayout strip = ComputeStripLayout(r);
     m_rcClickBox = strip.m_rcClickBox;
     m_rcModeBox = strip.m_rcModeBox;
@@ -140,7 +153,7 @@ void CCairnbookView::FillList() {
         m_pList->setColumnWidth(0, numbers);
     m_pList->Resort(); // the header still shows the order it asked for
     m_bRowsStale = false;
-    m_pList->SetFooterText(ShownText());
+    UpdateShownStrip();
     m_pList->SetRedraw(true);
 }
 
@@ -178,6 +191,18 @@ QString CCairnbookView::ShownText() const {
         .arg(english.toString(static_cast<qulonglong>(all)));
 }
 
+void CCairnbookView::UpdateShownStrip() {
+    if (!m_bControlsCreated)
+        return;
+    const QString text = ShownText();
+    m_pShownStrip->setText(text);
+    const bool shown = !text.isEmpty() && !m_bMapMode;
+    if (shown != !m_pShownStrip->isHidden()) {
+        m_pShownStrip->setVisible(shown);
+        Layout();
+    }
+}
+
 int CCairnbookView::RowsForDocument() const {
     const std::size_t limit = ShowAll() ? static_cast<std::size_t>(INT_MAX) : kMaxRows;
     return static_cast<int>(std::min(m_doc.Entries().size(), limit));
@@ -199,8 +224,7 @@ void CCairnbookView::ListChanged() {
     // This view's rows follow the change already, and the others rebuild now:
     // the next paint has nothing to rebuild, and the selection stays.
     m_doc.m_bListChanged = false;
-    if (m_bControlsCreated)
-        m_pList->SetFooterText(ShownText());
+    UpdateShownStrip();
     if (m_fnListChanged)
         m_fnListChanged(this);
 }

@@ -133,6 +133,8 @@ public:
     // "2,000 of 5,412 waypoints shown" while the list holds fewer rows than
     // the document has waypoints; empty otherwise.
     QString ShownText() const;
+    // The strip below the list that shows it; hidden when it is empty.
+    QLabel* m_pShownStrip = nullptr;
     static constexpr int kListId = 130;
 
     CXListCtrl* m_pList = nullptr;
@@ -204,6 +206,7 @@ private:
     bool FindKey(QKeyEvent* key);
     QString m_strDeleteVerb = "Delete";
     void ListChanged();
+    void UpdateShownStrip();
     // The rows the list holds when it shows the document: at most kMaxRows.
     int RowsForDocument() const;
     // The unit the list's titles and values are in; a toggle made in map face

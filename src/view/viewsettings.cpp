@@ -45,6 +45,7 @@ void CCairnbookView::OnViewList() {
     if (m_bListMetric != m_bMetric || (m_doc.m_pReference && m_doc.DistancesMetric() != m_bMetric))
         ApplyMetricToList();
     m_pList->show();
+    UpdateShownStrip();
     m_pHideButton->hide();
     m_pResetButton->hide();
     UpdateCursor();
@@ -56,6 +57,7 @@ void CCairnbookView::OnViewMap() {
         return;
     m_bMapMode = true;
     m_pList->hide();
+    UpdateShownStrip();
     m_pHideButton->show();
     m_pResetButton->show();
     UpdateCursor();

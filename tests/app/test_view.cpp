@@ -87,7 +87,8 @@ TEST_F(View, SaysHowManyWaypointsItShows) {
             Paint();
             const QString said = all ? QString() : QString(text);
             EXPECT_EQ(view.ShownText(), said) << count << " " << all;
-            EXPECT_EQ(view.m_pList->FooterText(), said) << count << " " << all;
+            EXPECT_EQ(view.m_pShownStrip->text(), said) << count << " " << all;
+            EXPECT_EQ(view.m_pShownStrip->isVisible(), !all && count > 2000);
             EXPECT_EQ(view.m_nRows, all ? count : std::min(count, 2000));
         }
     }
