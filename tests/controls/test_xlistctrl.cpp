@@ -214,4 +214,56 @@ TEST_F(List, RowsFromASourceSortAndRenumber) {
     EXPECT_EQ(list.GetItemText(2, 1), "7");
 }
 
+// Random sorts, deletions and appends: every row keeps showing the item the
+// same steps give on a plain vector, ties in the order they stood.
+TEST_F(List, SourceRowsFollowRandomStepsExactly) {
+    struct CIds : CNames {
+        std::string SortText(int item, int column) const override {
+            return column == 1 ? std::to_string(ids[std::size_t(item)] % 13) : std::string();
+        }
+        quintptr ItemData(int item) const override { return quintptr(ids[std::size_t(item)]); }
+        std::vector<int> ids;
+    } source;
+    std::vector<int> shown; // the ids, row by row
+    int next = 0;
+    auto append = [&](int n) {
+        list.AppendItems(int(source.ids.size()), n);
+        for (int i = 0; i < n; ++i, ++next) {
+            source.ids.push_back(next);
+            shown.push_back(next);
+        }
+    };
+    list.SetRowSource(&source, 0, 0);
+    append(40);
+    std::srand(7);
+    for (int step = 0; step < 300; ++step) {
+        const int what = std::rand() % 3;
+        if (what == 0) {
+            const int state = std::rand() % 3;
+            list.SortByColumn(1, state);
+            if (state == 2)
+                shown = source.ids;
+            else
+                std::stable_sort(shown.begin(), shown.end(), [state](int a, int b) {
+                    return state == 0 ? a % 13 < b % 13 : a % 13 > b % 13;
+                });
+        } else if (what == 1 && !shown.empty()) {
+            std::vector<int> rows;
+            for (int r = 0; r < int(shown.size()); ++r)
+                if (std::rand() % 8 == 0)
+                    rows.push_back(r);
+            for (auto it = rows.rbegin(); it != rows.rend(); ++it) {
+                std::erase(source.ids, shown[std::size_t(*it)]);
+                shown.erase(shown.begin() + *it);
+            }
+            list.DeleteItems(rows);
+        } else {
+            append(1 + std::rand() % 4);
+        }
+        ASSERT_EQ(list.GetItemCount(), int(shown.size())) << step;
+        for (int r = 0; r < list.GetItemCount(); ++r)
+            ASSERT_EQ(list.GetItemData(r), quintptr(shown[std::size_t(r)])) << step << " " << r;
+    }
+}
+
 } // namespace
