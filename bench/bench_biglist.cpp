@@ -147,6 +147,20 @@ void BM_FindFirstToLast(benchmark::State& state) {
 }
 BENCHMARK(BM_FindFirstToLast)->Unit(benchmark::kMillisecond);
 
+// A letter typed in the list that no row starts with: the list's own search
+// reads that column of every row.
+void BM_TypeToSelectMiss(benchmark::State& state) {
+    CBigWindow window;
+    CXListCtrl& list = *window.view.m_pList;
+    list.setCurrentIndex(list.model()->index(0, 1));
+    for (auto _ : state) {
+        list.keyboardSearch(QString()); // a new search, not the continuation of the last
+        QKeyEvent key(QEvent::KeyPress, Qt::Key_Q, Qt::NoModifier, "q");
+        QApplication::sendEvent(&list, &key);
+    }
+}
+BENCHMARK(BM_TypeToSelectMiss)->Unit(benchmark::kMillisecond)->Iterations(3);
+
 // The heap the list takes beyond the document's own, per row: what the
 // window holds after its first paint less what the loaded document holds.
 void BM_ListMemory(benchmark::State& state) {

@@ -59,7 +59,10 @@ int CompareDateTexts(std::string_view a, std::string_view b) {
 
 CSortCell::CSortCell(std::string_view text, int check, int insertIndex)
     : m_text(text), m_nCheck(check), m_nInsertIndex(insertIndex), m_bNumber(IsNumberText(text)),
-      m_dNumber(m_bNumber ? AtoF(text) : 0.0) {}
+      m_dNumber(m_bNumber ? AtoF(text) : 0.0) {
+    for (std::size_t i = 0; i < 8; ++i)
+        m_nPrefix = m_nPrefix << 8 | (i < text.size() ? static_cast<unsigned char>(text[i]) : 0u);
+}
 
 int CompareRows(const CSortCell& a, const CSortCell& b, int state) {
     if (state == 2)
@@ -76,6 +79,8 @@ int CompareRows(const CSortCell& a, const CSortCell& b, int state) {
         return y.m_bNumber ? Sign(x.m_dNumber - y.m_dNumber) : -1;
     if (IsDateText(a.m_text))
         return CompareDateTexts(x.m_text, y.m_text);
+    if (x.m_nPrefix != y.m_nPrefix) // a difference there is the texts' first
+        return x.m_nPrefix < y.m_nPrefix ? -1 : 1;
     const int c = x.m_text.compare(y.m_text); // char_traits<char> compares as unsigned bytes
     return c < 0 ? -1 : c > 0 ? 1 : 0;
 }

@@ -2,6 +2,7 @@
 // boxes by state, anything else byte by byte. Plain functions, no window.
 #pragma once
 
+#include <cstdint>
 #include <string_view>
 #include <vector>
 
@@ -20,6 +21,9 @@ struct CSortCell {
     int m_nInsertIndex = 0;
     bool m_bNumber = true; // as IsNumberText(m_text)
     double m_dNumber = 0.0;
+    // The first eight bytes, most significant first: most comparisons of
+    // texts end here, without reading the texts themselves.
+    std::uint64_t m_nPrefix = 0;
 };
 
 // state: 0 ascending, 1 descending, 2 insertion order. Negative: a before b.

@@ -32,7 +32,9 @@ TEST(ListCompare, RowsOrder) {
         {"01/01/2005", "31/12/2004", 1, -1},
         {"B", "a", -1, 1},
         {"abc", "abd", -1, 1},
-        {"\xE9", "z", 1, -1}, // bytes compare unsigned
+        {"\xE9", "z", 1, -1},              // bytes compare unsigned
+        {"abcdefghX", "abcdefghY", -1, 1}, // differing beyond the first eight bytes
+        {"abcdefgh", "abcdefgh!", -1, 1},
         // The first cell's kind decides: a word against a number is read as 0.
         {"5", "x", -1, -1},
     };
