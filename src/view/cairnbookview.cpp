@@ -171,13 +171,13 @@ void CCairnbookView::RefreshRows() {
 }
 
 bool CCairnbookView::ShowAll() {
-    if (s_nShowAll < 0)
-        s_nShowAll = QSettings().value(kShowAllKey, false).toBool() ? 1 : 0;
-    return s_nShowAll == 1;
+    if (!s_showAll)
+        s_showAll = QSettings().value(kShowAllKey, false).toBool();
+    return *s_showAll;
 }
 
 void CCairnbookView::SetShowAll(bool on) {
-    s_nShowAll = on ? 1 : 0;
+    s_showAll = on;
     QSettings().setValue(kShowAllKey, on);
 }
 
@@ -185,10 +185,13 @@ QString CCairnbookView::ShownText() const {
     const std::size_t all = m_doc.Entries().size();
     if (!m_bControlsCreated || static_cast<std::size_t>(m_nRows) >= all)
         return QString();
-    const QLocale english(QLocale::English, QLocale::UnitedStates);
     return QString("%1 of %2 waypoints shown")
-        .arg(english.toString(m_nRows))
-        .arg(english.toString(static_cast<qulonglong>(all)));
+        .arg(Grouped(static_cast<std::size_t>(m_nRows)))
+        .arg(Grouped(all));
+}
+
+QString CCairnbookView::Grouped(std::size_t count) {
+    return QLocale(QLocale::English, QLocale::UnitedStates).toString(qulonglong(count));
 }
 
 void CCairnbookView::UpdateShownStrip() {

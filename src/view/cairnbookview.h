@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -133,6 +134,8 @@ public:
     // "2,000 of 5,412 waypoints shown" while the list holds fewer rows than
     // the document has waypoints; empty otherwise.
     QString ShownText() const;
+    // "5,412": counts the way the texts above write them.
+    static QString Grouped(std::size_t count);
     // The strip below the list that shows it; hidden when it is empty.
     QLabel* m_pShownStrip = nullptr;
     static constexpr int kListId = 130;
@@ -201,6 +204,7 @@ private:
     // Takes the rows' entries out of the document, and the rows out of the
     // list, as one step named verb ("Delete").
     void RemoveEntries(const std::vector<int>& rows, const QString& verb);
+    // Records the change of the entry that row shows.
     void RecordEdit(const CWayEntry& entry, const CWayEntry& before, int row);
     void FindStep(bool forward, bool fromCurrent);
     bool FindKey(QKeyEvent* key);
@@ -214,7 +218,7 @@ private:
     bool m_bListMetric = false;
     bool m_bRowsStale = true;
     std::unique_ptr<CDocumentRows> m_pRows;
-    static inline int s_nShowAll = -1; // not read yet
+    static inline std::optional<bool> s_showAll; // read from the settings when first asked
 
     CCairnbookDoc& m_doc;
 };

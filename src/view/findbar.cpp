@@ -11,7 +11,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPushButton>
 
 void CCairnbookView::OnFind() {
@@ -101,6 +100,6 @@ void CCairnbookView::FindStep(bool forward, bool fromCurrent) {
     }
     m_pFindStatus->setText(QString("%1 is waypoint %2, beyond the rows shown.")
                                .arg(ToQString(entries[*hit]->m_strName))
-                               .arg(QLocale(QLocale::English).toString(qulonglong(*hit + 1))));
+                               .arg(Grouped(*hit + 1)));
     m_pFindShowAll->show();
 }

@@ -109,12 +109,10 @@ void CCairnbookView::RecordEdit(const CWayEntry& entry, const CWayEntry& before,
     if (SameFields(entry, before))
         return; // OK without a change changes nothing
     m_doc.SetModifiedFlag();
-    // The list knows the entry's place; a search of the document is the fallback.
-    int index = m_pList->ItemOf(row);
-    if (EntryOf(*m_pList, row) != &entry)
-        index = m_doc.IndexOf(&entry);
+    // The row knows the entry's place in the document.
     Record(std::make_unique<CEditCommand>(m_doc, "Edit " + ToQString(entry.m_strName),
-                                          static_cast<std::size_t>(index), before, entry));
+                                          static_cast<std::size_t>(m_pList->ItemOf(row)), before,
+                                          entry));
     ListChanged();
 }
 
