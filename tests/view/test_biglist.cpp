@@ -102,6 +102,8 @@ TEST(BigList, EveryCommandActsOnRowsBeyondTheFirstTwoThousand) {
              t.List().EnsureVisible(row);
              QTest::mouseDClick(t.List().viewport(), Qt::LeftButton, {}, t.Center(row, 2));
              EXPECT_EQ(t.List().GetItemText(row, 1), "EDITED");
+             EXPECT_EQ(t.doc.FindByName("EDITED"), t.doc.m_WayList[std::size_t(row)].get());
+             EXPECT_EQ(t.doc.FindByName(Name(row)), nullptr);
          },
          [](CCairnbookDoc& doc, int i) {
              doc.RenameEntry(doc.m_WayList[std::size_t(i)].get(), "EDITED");
@@ -188,6 +190,9 @@ TEST(BigList, EveryCommandActsOnRowsBeyondTheFirstTwoThousand) {
          },
          [](CCairnbookDoc&, int) {}},
     };
+    CScriptedPrompt quiet;
+    CCairnbookDoc original(quiet);
+    Fill(original);
     for (const CCommandCase& c : cases)
         for (int row : {5, 2050}) {
             SCOPED_TRACE(std::string(c.name) + " on row " + std::to_string(row));
@@ -199,6 +204,7 @@ TEST(BigList, EveryCommandActsOnRowsBeyondTheFirstTwoThousand) {
             Fill(expected);
             c.expect(expected, row);
             const std::string got = Native(t.doc), want = Native(expected);
+            EXPECT_EQ(t.doc.IsModified(), want != Native(original)); // changed or not
             EXPECT_TRUE(got == want)
                 << "first difference at byte "
                 << std::mismatch(got.begin(), got.end(), want.begin(), want.end()).first -
