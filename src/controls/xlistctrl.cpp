@@ -63,8 +63,7 @@ void CXListCtrl::changeEvent(QEvent* event) {
 }
 
 bool CXListCtrl::ValidCell(int row, int column) const {
-    return row >= 0 && row < GetItemCount() && column >= 0 && column < GetColumnCount() &&
-           column < m_pModel->CellCount(row);
+    return row >= 0 && row < GetItemCount() && m_pModel->HasCell(row, column);
 }
 
 int CXListCtrl::InsertColumn(const QString& title, Qt::Alignment align, int width) {
@@ -117,7 +116,7 @@ void CXListCtrl::RedrawRows() {
 }
 
 int CXListCtrl::InsertItem(int row, const QString& text, int image) {
-    if (row < 0 || m_pModel->Source())
+    if (row < 0 || !m_pModel->HoldsRows())
         return -1;
     CRowData data;
     data.m_cells.resize(static_cast<std::size_t>(std::max(1, GetColumnCount())));
@@ -135,7 +134,7 @@ int CXListCtrl::InsertItem(int row, const QString& text, int image) {
 }
 
 bool CXListCtrl::EditCell(int row, int column, const std::function<void(CCellData&)>& change) {
-    if (!ValidCell(row, column) || m_pModel->Source())
+    if (!ValidCell(row, column) || !m_pModel->HoldsRows())
         return false;
     change(m_pModel->Row(row).m_cells[static_cast<std::size_t>(column)]);
     RedrawCell(row, column);
@@ -173,7 +172,7 @@ int CXListCtrl::GetCheckState(int row, int column) const {
 }
 
 bool CXListCtrl::SetItemData(int row, quintptr value) {
-    if (row < 0 || row >= GetItemCount() || m_pModel->Source())
+    if (row < 0 || row >= GetItemCount() || !m_pModel->HoldsRows())
         return false;
     m_pModel->Row(row).m_nItemData = value;
     return true;
@@ -303,7 +302,7 @@ void CXListCtrl::mousePressEvent(QMouseEvent* event) {
     if (ValidCell(idx.row(), idx.column()) && event->button() == Qt::LeftButton &&
         m_pModel->CellAt(idx.row(), idx.column()).m_nCheck >= 0) {
         // A source's box shows its item, which the owner changes on the click.
-        if (!m_pModel->Source()) {
+        if (m_pModel->HoldsRows()) {
             CCellData& cell =
                 m_pModel->Row(idx.row()).m_cells[static_cast<std::size_t>(idx.column())];
             cell.m_nCheck = cell.m_nCheck == 0 ? 1 : 0;

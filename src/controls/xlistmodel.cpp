@@ -2,10 +2,30 @@
 
 #include <algorithm>
 
+const CCellData* CHeldRows::Find(int item, int column) const {
+    const CRowData& row = Row(item);
+    return column >= 0 && static_cast<std::size_t>(column) < row.m_cells.size()
+               ? &row.m_cells[static_cast<std::size_t>(column)]
+               : nullptr;
+}
+
+void CHeldRows::Cell(int item, int column, CCellData& cell) const {
+    if (const CCellData* held = Find(item, column))
+        cell = *held;
+}
+
+std::string CHeldRows::SortText(int item, int column) const {
+    const CCellData* held = Find(item, column);
+    return held ? held->m_sortText : std::string();
+}
+
+int CHeldRows::CheckState(int item, int column) const {
+    const CCellData* held = Find(item, column);
+    return held ? held->m_nCheck : -1;
+}
+
 int CXListModel::rowCount(const QModelIndex& parent) const {
-    if (parent.isValid())
-        return 0;
-    return static_cast<int>(m_pSource ? m_order.size() : m_rows.size());
+    return parent.isValid() ? 0 : static_cast<int>(m_order.size());
 }
 
 int CXListModel::columnCount(const QModelIndex& parent) const {
@@ -15,7 +35,7 @@ int CXListModel::columnCount(const QModelIndex& parent) const {
 QVariant CXListModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || role != Qt::DisplayRole)
         return {};
-    if (index.column() >= CellCount(index.row()))
+    if (!HasCell(index.row(), index.column()))
         return QString();
     return CellAt(index.row(), index.column()).m_strText;
 }
@@ -45,27 +65,26 @@ void CXListModel::SetColumn(int column, const QString& title, Qt::Alignment alig
 int CXListModel::InsertRow(int row, CRowData data) {
     row = std::min(row, rowCount());
     beginInsertRows({}, row, row);
-    m_rows.insert(m_rows.begin() + row, std::move(data));
+    m_order.insert(m_order.begin() + row, static_cast<int>(m_held.m_rows.size()));
+    m_held.m_rows.push_back(std::move(data));
     endInsertRows();
     return row;
 }
 
 void CXListModel::SetSource(const CRowSource* source, int first, int count) {
     beginResetModel();
-    m_rows.clear();
-    m_pSource = source;
+    m_held.m_rows.clear();
+    m_pSource = source ? source : &m_held;
     m_order.clear();
     m_order.shrink_to_fit();
-    if (source) {
-        m_order.resize(static_cast<std::size_t>(std::max(0, count)));
-        for (std::size_t i = 0; i < m_order.size(); ++i)
-            m_order[i] = first + static_cast<int>(i);
-    }
+    m_order.resize(static_cast<std::size_t>(source ? std::max(0, count) : 0));
+    for (std::size_t i = 0; i < m_order.size(); ++i)
+        m_order[i] = first + static_cast<int>(i);
     endResetModel();
 }
 
 void CXListModel::AppendItems(int first, int count) {
-    if (!m_pSource || count <= 0)
+    if (HoldsRows() || count <= 0)
         return;
     const int row = rowCount();
     beginInsertRows({}, row, row + count - 1);
@@ -84,19 +103,19 @@ void CXListModel::RemoveRows(const std::vector<int>& rows) {
         std::size_t begin = end - 1;
         while (begin > 0 && rows[begin - 1] == rows[begin] - 1)
             --begin;
-        const int top = rows[begin], bottom = rows[end - 1];
-        beginRemoveRows({}, top, bottom);
-        if (m_pSource)
-            m_order.erase(m_order.begin() + top, m_order.begin() + bottom + 1);
-        else
-            m_rows.erase(m_rows.begin() + top, m_rows.begin() + bottom + 1);
+        beginRemoveRows({}, rows[begin], rows[end - 1]);
+        m_order.erase(m_order.begin() + rows[begin], m_order.begin() + rows[end - 1] + 1);
         endRemoveRows();
         end = begin;
     }
-    if (m_pSource && !items.empty())
-        for (int& item : m_order)
-            item -= static_cast<int>(std::lower_bound(items.begin(), items.end(), item) -
-                                     items.begin());
+    if (items.empty())
+        return;
+    for (int& item : m_order)
+        item -=
+            static_cast<int>(std::lower_bound(items.begin(), items.end(), item) - items.begin());
+    if (HoldsRows()) // our own items leave our store; another source's owner removes its own
+        for (auto it = items.rbegin(); it != items.rend(); ++it)
+            m_held.m_rows.erase(m_held.m_rows.begin() + *it);
 }
 
 void CXListModel::Clear() {
@@ -104,42 +123,25 @@ void CXListModel::Clear() {
 }
 
 const CCellData& CXListModel::CellAt(int row, int column) const {
-    if (!m_pSource)
-        return Row(row).m_cells[static_cast<std::size_t>(column)];
     m_scratch = CCellData();
     m_pSource->Cell(ItemOf(row), column, m_scratch);
     return m_scratch;
 }
 
-int CXListModel::CellCount(int row) const {
-    return m_pSource ? columnCount() : static_cast<int>(Row(row).m_cells.size());
-}
-
-quintptr CXListModel::ItemData(int row) const {
-    return m_pSource ? m_pSource->ItemData(ItemOf(row)) : Row(row).m_nItemData;
+bool CXListModel::HasCell(int row, int column) const {
+    return column >= 0 && column < columnCount() &&
+           (!HoldsRows() || m_held.Find(ItemOf(row), column));
 }
 
 std::vector<CSortCell> CXListModel::SortCells(int column, std::vector<std::string>& texts) const {
-    const int n = rowCount();
-    std::vector<CSortCell> cells(static_cast<std::size_t>(n));
-    if (m_pSource) {
-        texts.assign(static_cast<std::size_t>(n), std::string());
-        for (int row = 0; row < n; ++row) {
-            const int item = ItemOf(row);
-            const auto r = static_cast<std::size_t>(row);
-            texts[r] = m_pSource->SortText(item, column);
-            cells[r] = CSortCell(texts[r], m_pSource->CheckState(item, column), item);
-        }
-        return cells;
-    }
-    const auto c = static_cast<std::size_t>(column);
-    for (int row = 0; row < n; ++row) {
-        const CRowData& r = Row(row);
-        CSortCell& cell = cells[static_cast<std::size_t>(row)];
-        if (c < r.m_cells.size())
-            cell = CSortCell(r.m_cells[c].m_sortText, r.m_cells[c].m_nCheck, r.m_nInsertIndex);
-        else
-            cell.m_nInsertIndex = r.m_nInsertIndex;
+    const auto n = static_cast<std::size_t>(rowCount());
+    std::vector<CSortCell> cells(n);
+    texts.assign(n, std::string()); // all made before any is pointed at
+    for (std::size_t row = 0; row < n; ++row) {
+        const int item = m_order[row];
+        texts[row] = m_pSource->SortText(item, column);
+        cells[row] = CSortCell(texts[row], m_pSource->CheckState(item, column),
+                               m_pSource->InsertIndex(item));
     }
     return cells;
 }
@@ -155,17 +157,9 @@ void CXListModel::Reorder(const std::vector<int>& order) {
     for (const QModelIndex& idx : old)
         moved.append(index(newRowOf[static_cast<std::size_t>(idx.row())], idx.column()));
     changePersistentIndexList(old, moved);
-    if (m_pSource) {
-        std::vector<int> items(order.size());
-        for (std::size_t i = 0; i < order.size(); ++i)
-            items[i] = m_order[static_cast<std::size_t>(order[i])];
-        m_order = std::move(items);
-    } else {
-        std::vector<CRowData> rows;
-        rows.reserve(m_rows.size());
-        for (int from : order)
-            rows.push_back(std::move(m_rows[static_cast<std::size_t>(from)]));
-        m_rows = std::move(rows);
-    }
+    std::vector<int> items(order.size());
+    for (std::size_t i = 0; i < order.size(); ++i)
+        items[i] = m_order[static_cast<std::size_t>(order[i])];
+    m_order = std::move(items);
     emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }

@@ -1,7 +1,7 @@
 // The rows of CXListCtrl: every cell's text, colours, image and check state,
-// plus one opaque value per row. Knows nothing of what the rows mean. Rows are
-// either held here, cell by cell, or read on demand from a CRowSource, when the
-// model holds nothing but each row's item number.
+// plus one opaque value per row. Knows nothing of what the rows mean. The
+// model keeps only each row's item; the cells come from a CRowSource, which is
+// either the model's own store of rows or one the owner hands it.
 #pragma once
 
 #include <QAbstractTableModel>
@@ -39,6 +39,23 @@ public:
     virtual std::string SortText(int item, int column) const = 0;
     virtual int CheckState(int item, int column) const = 0;
     virtual quintptr ItemData(int item) const = 0;
+    // The place that sorting's insertion order gives the item.
+    virtual int InsertIndex(int item) const { return item; }
+};
+
+// Rows held cell by cell: a list's own source until it is handed another.
+class CHeldRows : public CRowSource {
+public:
+    void Cell(int item, int column, CCellData& cell) const override;
+    std::string SortText(int item, int column) const override;
+    int CheckState(int item, int column) const override;
+    quintptr ItemData(int item) const override { return Row(item).m_nItemData; }
+    int InsertIndex(int item) const override { return Row(item).m_nInsertIndex; }
+    CRowData& Row(int item) { return m_rows[static_cast<std::size_t>(item)]; }
+    const CRowData& Row(int item) const { return m_rows[static_cast<std::size_t>(item)]; }
+    // Null for a column the row has no cell in.
+    const CCellData* Find(int item, int column) const;
+    std::vector<CRowData> m_rows;
 };
 
 struct CColumnData {
@@ -62,38 +79,36 @@ public:
         return m_columns[static_cast<std::size_t>(column)];
     }
 
-    // Rows held here.
+    // Rows held here: a new row at row; the row's own cells.
     int InsertRow(int row, CRowData data);
-    CRowData& Row(int row) { return m_rows[static_cast<std::size_t>(row)]; }
-    const CRowData& Row(int row) const { return m_rows[static_cast<std::size_t>(row)]; }
+    bool HoldsRows() const { return m_pSource == &m_held; }
+    CRowData& Row(int row) { return m_held.Row(ItemOf(row)); }
 
     // Rows read from source: one per item first..first+count-1, in that order.
-    // Null goes back to rows held here.
+    // Null goes back to rows held here, none yet.
     void SetSource(const CRowSource* source, int first, int count);
-    const CRowSource* Source() const { return m_pSource; }
     // Rows for items the source gained, at the end.
     void AppendItems(int first, int count);
-    // Item of a source row; the row itself for rows held here.
-    int ItemOf(int row) const { return m_pSource ? m_order[static_cast<std::size_t>(row)] : row; }
+    int ItemOf(int row) const { return m_order[static_cast<std::size_t>(row)]; }
 
-    // Either kind. Removed rows of a source take their items with them: the
-    // items after each are numbered one lower. rows ascending.
+    // Removed rows take their items with them: the items after each are
+    // numbered one lower. rows ascending.
     void RemoveRows(const std::vector<int>& rows);
     void Clear();
-    // A source row's cell is made anew on each call; the reference holds
-    // until the next.
+    // Made anew on each call; the reference holds until the next.
     const CCellData& CellAt(int row, int column) const;
-    int CellCount(int row) const;
-    quintptr ItemData(int row) const;
+    // Whether the row has a cell in column (rows held here may have fewer).
+    bool HasCell(int row, int column) const;
+    quintptr ItemData(int row) const { return m_pSource->ItemData(ItemOf(row)); }
     // The sort keys of one column, texts kept alive in texts.
     std::vector<CSortCell> SortCells(int column, std::vector<std::string>& texts) const;
     // Puts the rows in a new order; selection follows its rows.
     void Reorder(const std::vector<int>& order);
 
 private:
-    std::vector<CRowData> m_rows;
     std::vector<CColumnData> m_columns;
-    const CRowSource* m_pSource = nullptr;
-    std::vector<int> m_order; // each source row's item
+    CHeldRows m_held;
+    const CRowSource* m_pSource = &m_held;
+    std::vector<int> m_order; // each row's item
     mutable CCellData m_scratch;
 };
