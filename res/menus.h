@@ -85,7 +85,7 @@ inline constexpr CMenuItem kMenuDocument[] = {
     Cmd(ID_EDIT_REDO, "&Redo\tCtrl+Y"),
     Sep(),
     Cmd(ID_DELETE_WAYPOINT, "&Delete Waypoint\tCtrl+D"),
-    Cmd(ID_ADD_WAYPOINT, "Add Waypoint\tCtrl+A"),
+    Cmd(ID_ADD_WAYPOINT, "Add Waypoint\tIns"),
     Sep(),
     Cmd(ID_EDIT_COPY, "&Copy\tCtrl+C"),
     Cmd(ID_EDIT_PASTE, "&Paste\tCtrl+V"),
@@ -175,7 +175,7 @@ inline constexpr CAccelerator kAccelerators[] = {
     {"Ctrl+M", ID_FILE_MERGE},      {"Ctrl+N", ID_FILE_NEW},         {"Ctrl+O", ID_FILE_OPEN},
     {"Ctrl+P", ID_FILE_PRINT},      {"Ctrl+S", ID_FILE_SAVE},        {"F6", ID_NEXT_PANE},
     {"Shift+F6", ID_PREV_PANE},     {"Ctrl+Y", ID_EDIT_REDO},        {"Ctrl+F", ID_EDIT_FIND},
-    {"Ctrl+Shift+Z", ID_EDIT_REDO},
+    {"Ctrl+Shift+Z", ID_EDIT_REDO}, {"Ctrl+D", ID_DELETE_WAYPOINT},  {"Ins", ID_ADD_WAYPOINT},
 };
 
 } // namespace res

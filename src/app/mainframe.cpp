@@ -387,6 +387,8 @@ void CMainFrame::UpdateCommandUI() {
         for (CChildFrame* f : rec->m_frames)
             f->setWindowModified(rec->m_pDoc->IsModified());
     setWindowTitle(TitleText());
+    const CDocRecord* active = m_pDocManager->ActiveRecord();
+    setWindowModified(active && active->m_pDoc->IsModified());
     UpdateCaps();
     // A list that holds fewer rows than its document says so while it is active.
     const QString shown = view ? view->ShownText() : QString();
@@ -424,7 +426,9 @@ void CMainFrame::UpdateUndoActions() {
 
 QString CMainFrame::TitleText() const {
     const CDocRecord* active = m_pDocManager->ActiveRecord();
-    return active ? QString("%1 - %2").arg(kAppTitle, active->m_strTitle) : QString(kAppTitle);
+    // The placeholder lets the active document's modified mark show here too,
+    // where a maximised child window has no title of its own.
+    return active ? QString("%1 - %2[*]").arg(kAppTitle, active->m_strTitle) : QString(kAppTitle);
 }
 
 void CMainFrame::changeEvent(QEvent* event) {

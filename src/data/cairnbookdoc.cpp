@@ -5,6 +5,7 @@
 #include "numtext.h"
 #include "prompt.h"
 #include "res/strings.h"
+#include "rowtext.h"
 
 #include <algorithm>
 #include <cmath>
@@ -12,7 +13,6 @@
 
 namespace {
 
-constexpr double kFeetPerMetreQuestion = 3.278688524590164;
 constexpr std::size_t kShownField = 200;
 
 // A field of the question: long ones are cut, or a file of many waypoints
@@ -27,8 +27,8 @@ std::string Shown(const std::string& field) {
 std::string Summary(const CWayEntry& e) {
     const std::string lat = FormatCoordinate(e.m_dLatitude, kLatitude);
     const std::string lon = FormatCoordinate(e.m_dLongitude, kLongitude);
-    const std::string alt =
-        StrFormat("%d ft", SaturatingInt(e.m_dAltitude * kFeetPerMetreQuestion));
+    // In feet as the list shows them, so the two never disagree.
+    const std::string alt = StrFormat("%d ft", DisplayAltitude(e.m_dAltitude, false));
     return Shown(e.m_strName) + " (" + Shown(e.m_strComment) + ") " + lat + " " + lon + " " + alt +
            " " + Shown(e.m_strAdditionalInfo);
 }

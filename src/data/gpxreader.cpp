@@ -228,7 +228,7 @@ std::unique_ptr<CWayEntry> CGpxReader::CState::MakeEntry() {
     std::string_view cacheType = w.cacheType ? Trim(*w.cacheType) : std::string_view();
     if (cacheType.empty() && type.starts_with("Geocache|"))
         cacheType = type.substr(9);
-    entry->m_nIcon = IconOfCacheType(cacheType).value_or(IconOfSymbol(sym).value_or(kImportedIcon));
+    entry->m_nIcon = IconOfCacheType(cacheType, IconOfSymbol(sym, kImportedIcon));
     if (w.ours) {
         // Our own files carry every field exactly.
         entry->m_strComment = Text(w.cmt);

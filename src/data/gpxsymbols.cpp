@@ -110,25 +110,25 @@ bool SameNoCase(std::string_view a, std::string_view b) {
 }
 
 template <typename Names, typename More>
-std::optional<std::uint8_t> Find(std::string_view name, const Names& names, std::uint8_t first,
-                                 const More& more) {
+std::uint8_t Find(std::string_view name, const Names& names, std::uint8_t first, const More& more,
+                  std::uint8_t fallback) {
     for (std::size_t i = 0; i < names.size(); ++i)
         if (SameNoCase(name, names[i]))
             return static_cast<std::uint8_t>(first + i);
     for (const auto& [text, icon] : more)
         if (SameNoCase(name, text))
             return icon;
-    return std::nullopt;
+    return fallback;
 }
 
 } // namespace
 
-std::optional<std::uint8_t> IconOfSymbol(std::string_view symbol) {
-    return Find(symbol, kSymbols, 0, kMoreSymbols);
+std::uint8_t IconOfSymbol(std::string_view symbol, std::uint8_t fallback) {
+    return Find(symbol, kSymbols, 0, kMoreSymbols, fallback);
 }
 
-std::optional<std::uint8_t> IconOfCacheType(std::string_view cacheType) {
-    return Find(cacheType, kCacheTypes, kFirstCacheIcon, kMoreCacheTypes);
+std::uint8_t IconOfCacheType(std::string_view cacheType, std::uint8_t fallback) {
+    return Find(cacheType, kCacheTypes, kFirstCacheIcon, kMoreCacheTypes, fallback);
 }
 
 std::string SymbolOfIcon(int icon) {

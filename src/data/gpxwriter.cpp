@@ -4,9 +4,9 @@
 #include "cp1252.h"
 #include "gpxreader.h"
 #include "gpxsymbols.h"
+#include "numtext.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 
 namespace {
@@ -79,15 +79,6 @@ void Waypoint(std::string& out, const CWayEntry& e) {
 }
 
 } // namespace
-
-std::string ExactDecimal(double value) {
-    if (!std::isfinite(value))
-        return "0";
-    char buffer[512];
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
-    return std::string(buffer, result.ptr);
-}
 
 void WriteGpx(CArchive& ar, const std::vector<std::unique_ptr<CWayEntry>>& entries) {
     std::string out = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"

@@ -12,5 +12,3 @@ class CArchive;
 
 void WriteGpx(CArchive& ar, const std::vector<std::unique_ptr<CWayEntry>>& entries);
 
-// The shortest decimal text (no exponent) that reads back as the same double.
-std::string ExactDecimal(double value);

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cstdarg>
 #include <cstdio>
+#include <cmath>
 #include <limits>
 
 namespace {
@@ -95,4 +96,18 @@ int SaturatingInt(double value) {
     if (value >= 2147483647.0)
         return std::numeric_limits<int>::max();
     return static_cast<int>(value);
+}
+
+std::string ExactDecimal(double value) {
+    if (!std::isfinite(value))
+        return "0";
+    char buffer[512];
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
+    return std::string(buffer, result.ptr);
+}
+
+std::string FixedOrExact(double value) {
+    std::string six = StrFormat("%f", value);
+    return AtoF(six) == value ? six : ExactDecimal(value);
 }

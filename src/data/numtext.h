@@ -17,3 +17,9 @@ int AtoI(std::string_view text);
 int SaturatingInt(double value);
 // snprintf into a std::string, always in the "C" numeric notation.
 std::string StrFormat(const char* format, ...) __attribute__((format(printf, 1, 2)));
+// The shortest decimal text (no exponent) that reads back as the same double;
+// "0" for a value that is not finite.
+std::string ExactDecimal(double value);
+// "%f" when that reads back as the same double, otherwise ExactDecimal: texts
+// others read keep their usual six decimals, and nothing is rounded away.
+std::string FixedOrExact(double value);

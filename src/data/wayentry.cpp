@@ -4,6 +4,7 @@
 #include "hugeblocks.h"
 
 #include <mutex>
+#include <utility>
 
 int g_nFileFormat = kFormatNative;
 
@@ -63,19 +64,34 @@ CWayEntry::CWayEntry(const std::string& name, const std::string& comment, double
     : m_strName(name), m_strComment(CleanComment(comment)), m_dLatitude(latitude),
       m_dLongitude(longitude), m_dAltitude(altitude), m_bGeocache(geocache), m_bVisible(visible) {}
 
+namespace {
+
+// What a waypoint is, copied or moved: not its distance, direction or save mark.
+template <typename Entry>
+void AssignWaypoint(CWayEntry& to, Entry&& from) {
+    to.m_bGeocache = from.m_bGeocache;
+    to.m_bVisible = from.m_bVisible;
+    to.m_nIcon = from.m_nIcon;
+    to.m_nNumber = from.m_nNumber;
+    to.m_dAltitude = from.m_dAltitude;
+    to.m_dLatitude = from.m_dLatitude;
+    to.m_dLongitude = from.m_dLongitude;
+    to.m_strComment = std::forward<Entry>(from).m_strComment;
+    to.m_strName = std::forward<Entry>(from).m_strName;
+    to.m_strAdditionalInfo = std::forward<Entry>(from).m_strAdditionalInfo;
+}
+
+} // namespace
+
 CWayEntry& CWayEntry::operator=(const CWayEntry& other) {
-    if (this == &other)
-        return *this;
-    m_bGeocache = other.m_bGeocache;
-    m_bVisible = other.m_bVisible;
-    m_nIcon = other.m_nIcon;
-    m_nNumber = other.m_nNumber;
-    m_dAltitude = other.m_dAltitude;
-    m_dLatitude = other.m_dLatitude;
-    m_dLongitude = other.m_dLongitude;
-    m_strComment = other.m_strComment;
-    m_strName = other.m_strName;
-    m_strAdditionalInfo = other.m_strAdditionalInfo;
+    if (this != &other)
+        AssignWaypoint(*this, other);
+    return *this;
+}
+
+CWayEntry& CWayEntry::operator=(CWayEntry&& other) noexcept {
+    if (this != &other)
+        AssignWaypoint(*this, std::move(other));
     return *this;
 }
 

@@ -23,10 +23,12 @@ public:
     CWayEntry(const std::string& name, const std::string& comment, double latitude,
               double longitude, double altitude, std::uint8_t geocache, std::uint8_t visible);
     CWayEntry(const CWayEntry& other) = default;
+    CWayEntry(CWayEntry&& other) noexcept = default;
 
     // Copies what a waypoint is, not where it stands relative to the reference
     // point or whether the next save takes it.
     CWayEntry& operator=(const CWayEntry& other);
+    CWayEntry& operator=(CWayEntry&& other) noexcept;
 
     // Names lose every byte outside letters, digits, '.', '-' and space and are
     // cut to 8; comments are cut to 30 and such bytes become spaces.

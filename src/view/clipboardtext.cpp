@@ -60,7 +60,7 @@ bool ParseLine(const std::string& line, CWayEntry& e) {
     e.m_strComment = fields[1];
     e.m_dLatitude = AtoF(fields[2]);
     e.m_dLongitude = AtoF(fields[3]);
-    e.m_dAltitude = AtoI(fields[4]);
+    e.m_dAltitude = AtoF(fields[4]);
     e.m_nIcon = static_cast<std::uint8_t>(AtoI(fields[5]));
     e.m_bGeocache = static_cast<std::uint8_t>(AtoI(fields[6]));
     e.m_bVisible = static_cast<std::uint8_t>(AtoI(fields[7]));
@@ -71,9 +71,11 @@ bool ParseLine(const std::string& line, CWayEntry& e) {
 } // namespace
 
 std::string FormatClipboardLine(const CWayEntry& e) {
-    return StrFormat("%s\t%s\t%f\t%f\t%f\t%d\t%d\t%d\t%s\r\n", e.m_strName.c_str(),
-                     e.m_strComment.c_str(), e.m_dLatitude, e.m_dLongitude, e.m_dAltitude,
-                     e.m_nIcon, e.m_bGeocache, e.m_bVisible, e.m_strAdditionalInfo.c_str());
+    // Positions and altitudes travel exactly: a cut and paste changes nothing.
+    return e.m_strName + "\t" + e.m_strComment + "\t" + FixedOrExact(e.m_dLatitude) + "\t" +
+           FixedOrExact(e.m_dLongitude) + "\t" + FixedOrExact(e.m_dAltitude) +
+           StrFormat("\t%d\t%d\t%d\t", e.m_nIcon, e.m_bGeocache, e.m_bVisible) +
+           e.m_strAdditionalInfo + "\r\n";
 }
 
 CPasteResult ParseClipboardText(CCairnbookDoc& doc, const std::string& text) {

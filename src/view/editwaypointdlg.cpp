@@ -23,7 +23,6 @@
 
 namespace {
 
-constexpr double kFeetPerMetreShown = 3.278688524590164;
 constexpr double kMetresPerFootStored = 0.305;
 constexpr double kPerMinute = 0.016666666666666666;
 
@@ -219,22 +218,36 @@ void CEditWaypointDlg::Start() {
         m_nLonSec = static_cast<unsigned>(lo.m_nSeconds);
     };
     // Only the longitude tells whether a position was preset.
-    if (m_dLongitude != 0.0)
+    if (m_dLongitude != 0.0) {
         splitInto(m_dLatitude, m_dLongitude);
+        m_start.m_dLat = m_dLatitude;
+        m_start.m_dLon = m_dLongitude;
+    }
     if (m_pEntry) {
         m_strName = ToQString(m_pEntry->m_strName);
         m_strComment = ToQString(m_pEntry->m_strComment);
         m_bGeocache = m_pEntry->m_bGeocache;
         m_bVisible = m_pEntry->m_bVisible;
         splitInto(m_pEntry->m_dLatitude, m_pEntry->m_dLongitude);
-        const double alt =
-            m_bMetric ? m_pEntry->m_dAltitude : m_pEntry->m_dAltitude * kFeetPerMetreShown;
-        m_nAltitude = SaturatingInt(alt);
+        m_start.m_dLat = m_pEntry->m_dLatitude;
+        m_start.m_dLon = m_pEntry->m_dLongitude;
+        m_start.m_dAlt = m_pEntry->m_dAltitude;
+        m_nAltitude = DisplayAltitude(m_pEntry->m_dAltitude, m_bMetric); // as the list shows it
         m_strAdditionalInfo = ToQString(m_pEntry->m_strAdditionalInfo);
         if (m_pEntry->m_nIcon < kIconCount)
             m_iconButtons[m_pEntry->m_nIcon]->setChecked(true);
     }
     PushToControls();
+    m_start.m_strLat = FieldTexts({1003, 1004, 1005, 1015});
+    m_start.m_strLon = FieldTexts({1006, 1007, 1008, 1016});
+    m_start.m_strAlt = FieldTexts({1009});
+}
+
+QString CEditWaypointDlg::FieldTexts(std::initializer_list<int> ids) const {
+    QString texts;
+    for (int id : ids)
+        texts += (Edit(id) ? Edit(id)->text() : Hemisphere(id)->currentText()) + '\n';
+    return texts;
 }
 
 void CEditWaypointDlg::ArrangeCoordinateFields() {
@@ -361,6 +374,13 @@ void CEditWaypointDlg::accept() {
     if (m_strEW == "W")
         m_dLongitude = -m_dLongitude;
     m_dAltitude = m_bMetric ? m_nAltitude : m_nAltitude * kMetresPerFootStored;
+    // Only what the user changed is read back from its text.
+    if (m_start.m_dLat && FieldTexts({1003, 1004, 1005, 1015}) == m_start.m_strLat)
+        m_dLatitude = *m_start.m_dLat;
+    if (m_start.m_dLon && FieldTexts({1006, 1007, 1008, 1016}) == m_start.m_strLon)
+        m_dLongitude = *m_start.m_dLon;
+    if (m_start.m_dAlt && FieldTexts({1009}) == m_start.m_strAlt)
+        m_dAltitude = *m_start.m_dAlt;
     if (m_pIcons->checkedId() >= 0)
         m_nIcon = m_pIcons->checkedId();
     const std::string name = FromQString(m_strName);

@@ -8,6 +8,8 @@
 #include "rowtext.h"
 
 #include <array>
+#include <initializer_list>
+#include <optional>
 
 class CCairnbookDoc;
 class CPrompt;
@@ -72,10 +74,17 @@ private:
     bool PullFromControls();
     void Fail(QWidget* control, const QString& text, bool selectAll = false);
     QRect Du(int x, int y, int w, int h) const; // dialog units to pixels
+    QString FieldTexts(std::initializer_list<int> ids) const;
     void CreateControls();
     void CreateIconBar();
 
     QButtonGroup* m_pIcons = nullptr;
     std::array<QToolButton*, kIconCount> m_iconButtons{};
     bool m_bStarted = false;
+    // What the position and altitude fields said at the start, and the exact
+    // values behind them: a field left as it was keeps its value to the bit.
+    struct CUntouched {
+        QString m_strLat, m_strLon, m_strAlt;
+        std::optional<double> m_dLat, m_dLon, m_dAlt;
+    } m_start;
 };

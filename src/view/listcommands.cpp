@@ -138,10 +138,11 @@ void CCairnbookView::OnDeleteKey() {
                            EPromptIcon::warning);
         return;
     }
-    if (entry == m_pHoverEntry)
-        m_pHoverEntry = nullptr;
-    RemoveEntries({r}, "Delete");
-    ListChanged();
+    // The key does what Edit > Delete Waypoint does: every selected row goes
+    // (the mark's row when it stands on one that is not selected).
+    if (m_pList->SelectedRows().empty())
+        m_pList->SetItemSelected(r, true);
+    OnDeleteWaypoint();
 }
 
 void CCairnbookView::RemoveEntries(const std::vector<int>& rows, const QString& verb) {

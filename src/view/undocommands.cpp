@@ -78,7 +78,13 @@ QString Waypoints(std::size_t count) {
 
 CAddRecorder::CAddRecorder(CCairnbookDoc& doc) : m_doc(doc), m_nFirst(doc.Entries().size()) {
     m_doc.m_fnBeforeReplace = [this](const CWayEntry& existing) {
-        m_replaced.push_back({static_cast<std::size_t>(m_doc.IndexOf(&existing)), existing, {}});
+        const auto index = static_cast<std::size_t>(m_doc.IndexOf(&existing));
+        // An entry this step appended goes back out whole on undo, with the
+        // values it ended with; an entry overwritten twice is restored to
+        // what it was before the first time.
+        if (index >= m_nFirst || !m_seen.insert(index).second)
+            return;
+        m_replaced.push_back({index, existing, {}});
     };
 }
 

@@ -8,6 +8,7 @@
 #include <QUndoCommand>
 
 #include <memory>
+#include <unordered_set>
 #include <utility>
 #include <vector>
 
@@ -91,6 +92,7 @@ private:
     CCairnbookDoc& m_doc;
     std::size_t m_nFirst;
     std::vector<CAddCommand::CReplaced> m_replaced;
+    std::unordered_set<std::size_t> m_seen; // places already in m_replaced
 };
 
 // True when every field a user sees and a file keeps is equal.

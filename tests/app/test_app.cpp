@@ -12,6 +12,7 @@
 #include "mainframe.h"
 #include "mapsource.h"
 #include "pixels.h"
+#include "res/menus.h"
 #include "res/resource.h"
 #include "test_helpers.h"
 #include "textcodec.h"
@@ -90,7 +91,7 @@ TEST_F(App, OpeningTheSampleShowsItsRows) {
     EXPECT_EQ(list->GetItemText(7, 6), "Traditional Cache");
     EXPECT_EQ(list->GetCheckState(7, 7), 1);
     EXPECT_EQ(f->windowTitle(), "sample.ckb[*]");
-    EXPECT_EQ(frame.windowTitle(), "Cairnbook - sample.ckb");
+    EXPECT_EQ(frame.windowTitle(), "Cairnbook - sample.ckb[*]");
     // Opening it again activates the same window.
     EXPECT_EQ(Open(kSample), f);
     EXPECT_EQ(frame.MdiArea().subWindowList().size(), 1);
@@ -491,7 +492,16 @@ TEST_F(App, MenusStatusPromptsAndPosition) {
     EXPECT_EQ(merge->statusTip(), "Merge a file with the current document");
     EXPECT_EQ(merge->toolTip(), "Merge");
     EXPECT_EQ(merge->shortcut(), QKeySequence("Ctrl+M"));
-    EXPECT_TRUE(frame.Action(res::ID_ADD_WAYPOINT)->shortcut().isEmpty());
+    // Each key a menu shows is that command's key, and none takes Select All.
+    for (const res::CMenuItem& item : res::kMenuDocument) {
+        const QString text = QString::fromLatin1(item.m_text ? item.m_text : "");
+        if (item.m_kind != res::EMenuKind::command || !text.contains('\t'))
+            continue;
+        const QKeySequence shown(text.section('\t', 1));
+        EXPECT_TRUE(frame.Action(item.m_nId)->shortcuts().contains(shown)) << qPrintable(text);
+        for (const QKeySequence& key : frame.Action(item.m_nId)->shortcuts())
+            EXPECT_NE(key, QKeySequence(QKeySequence::SelectAll)) << qPrintable(text);
+    }
     EXPECT_TRUE(frame.Action(res::ID_VIEW_LIST)->isChecked());
     frame.OnMapPosition(-1222500, 475000);
     EXPECT_EQ(frame.PositionText(), QString::fromUtf8("N47° 30.000'  W122° 15.000'"));
@@ -507,8 +517,20 @@ TEST_F(App, TitleAndCommandsFollowTheWindows) {
     f->View()->OnCommand(res::ID_MAP_AUTO);
     f->showMaximized();
     QApplication::processEvents();
-    EXPECT_EQ(frame.windowTitle(), "Cairnbook - sample.ckb");
+    EXPECT_EQ(frame.windowTitle(), "Cairnbook - sample.ckb[*]");
+    // The modified mark shows in the frame's title, with no complaint from Qt.
+    static QStringList warnings;
+    warnings.clear();
+    const QtMessageHandler old = qInstallMessageHandler(
+        [](QtMsgType, const QMessageLogContext&, const QString& text) { warnings << text; });
+    frame.DocManager().RecordOf(f)->m_pDoc->SetModifiedFlag();
     frame.UpdateCommandUI();
+    QApplication::processEvents();
+    frame.UpdateCommandUI();
+    qInstallMessageHandler(old);
+    EXPECT_TRUE(frame.isWindowModified());
+    EXPECT_TRUE(warnings.isEmpty()) << qPrintable(warnings.join('\n'));
+    frame.DocManager().RecordOf(f)->m_pDoc->SetModifiedFlag(false);
     EXPECT_TRUE(frame.Action(res::ID_MAP_AUTO)->isChecked());
     frame.MdiArea().closeAllSubWindows();
     QApplication::processEvents();

@@ -23,19 +23,21 @@ TEST_F(Clipboard, CopiedLineAndItsWayBack) {
     EXPECT_TRUE(doc.m_WayList[0]->SameWaypoint(home));
 }
 
-TEST_F(Clipboard, AltitudeComesBackWholeAndAsksInItsOwnDocument) {
-    CWayEntry e("ALT", "", 1, 2, 123.75, 0, 1);
+// Cut and paste gives back the same doubles: no altitude loses its
+// fraction, no position its seventh decimal, and the waypoint's own document
+// finds nothing to ask about.
+TEST_F(Clipboard, ValuesTravelExactly) {
+    CWayEntry e("ALT", "", 47.665283333, -122.1234567891, 277.368, 0, 1);
     doc.AddEntry(std::make_unique<CWayEntry>(e));
     const std::string line = FormatClipboardLine(e);
+    EXPECT_EQ(line, "ALT\t\t47.665283333\t-122.1234567891\t277.368000\t0\t0\t1\t\r\n");
     CCairnbookDoc other(prompt);
     ParseClipboardText(other, line);
-    EXPECT_EQ(other.m_WayList[0]->m_dAltitude, 123.0);
-    prompt.m_answers = {EPromptAnswer::yes};
+    ASSERT_EQ(other.m_WayList.size(), 1u);
+    EXPECT_TRUE(other.m_WayList[0]->SameWaypoint(e));
     const CPasteResult r = ParseClipboardText(doc, line);
-    EXPECT_EQ(prompt.m_asked.size(), 1u);
-    EXPECT_EQ(r.m_nAdded, 0);
-    EXPECT_EQ(r.m_nReplaced, 1);
-    EXPECT_EQ(doc.m_WayList[0]->m_dAltitude, 123.0);
+    EXPECT_TRUE(prompt.m_asked.empty());
+    EXPECT_EQ(r.m_nAdded + r.m_nReplaced, 0);
 }
 
 TEST_F(Clipboard, LinesStopAtTheFirstMalformedOne) {

@@ -53,7 +53,7 @@ TEST_F(Dialog, EditingAnEntryBeyondTheIconsGivesBox) {
     CEditWaypointDlg dlg;
     dlg.m_pEntry = &e;
     Start(dlg);
-    EXPECT_EQ(dlg.Edit(1009)->text(), "327");
+    EXPECT_EQ(dlg.Edit(1009)->text(), "328"); // as the list shows 100 m
     EXPECT_EQ(dlg.Hemisphere(1003)->currentText(), "N");
     EXPECT_EQ(dlg.Edit(1004)->text(), "47");
     EXPECT_EQ(dlg.Edit(1005)->text(), "30");
@@ -62,9 +62,38 @@ TEST_F(Dialog, EditingAnEntryBeyondTheIconsGivesBox) {
     EXPECT_TRUE(dlg.Check(1011)->isChecked());
     EXPECT_TRUE(PressOk(dlg));
     EXPECT_EQ(dlg.m_nIcon, 1);
-    EXPECT_DOUBLE_EQ(dlg.m_dAltitude, 99.735);
+    EXPECT_EQ(dlg.m_dAltitude, 100.0);
     EXPECT_DOUBLE_EQ(dlg.m_dLatitude, 47.5);
     EXPECT_DOUBLE_EQ(dlg.m_dLongitude, -122.25);
+}
+
+// OK keeps every value the user left alone to the bit, in every notation and
+// unit; a field that was typed in is read back from its text.
+TEST_F(Dialog, OkKeepsWhatWasNotTouched) {
+    const CWayEntry e("HOME", "c", 47.66528, -122.123456789, 50, 0, 1);
+    for (int notation : {0, 1, 2})
+        for (bool metric : {false, true}) {
+            g_nCoordFormat = notation;
+            CEditWaypointDlg dlg;
+            dlg.m_pEntry = const_cast<CWayEntry*>(&e);
+            dlg.m_bMetric = metric;
+            Start(dlg);
+            EXPECT_EQ(dlg.Edit(1009)->text(), metric ? "50" : "164");
+            EXPECT_TRUE(PressOk(dlg));
+            EXPECT_EQ(dlg.m_dLatitude, e.m_dLatitude) << notation;
+            EXPECT_EQ(dlg.m_dLongitude, e.m_dLongitude) << notation;
+            EXPECT_EQ(dlg.m_dAltitude, 50.0) << metric;
+            CEditWaypointDlg typed;
+            typed.m_pEntry = const_cast<CWayEntry*>(&e);
+            typed.m_bMetric = metric;
+            Start(typed);
+            Type(typed, 1009, "200");
+            typed.Hemisphere(1003)->setCurrentText("S");
+            EXPECT_TRUE(PressOk(typed));
+            EXPECT_EQ(typed.m_dAltitude, metric ? 200.0 : 61.0);
+            EXPECT_NEAR(typed.m_dLatitude, -e.m_dLatitude, 1e-5);
+            EXPECT_EQ(typed.m_dLongitude, e.m_dLongitude);
+        }
 }
 
 TEST_F(Dialog, NameCommentAndUniquenessKeepItOpen) {

@@ -98,12 +98,19 @@ TEST_F(Commands, ReferencePointAndItsDeletion) {
     EXPECT_EQ(List().GetItemText(1, 10), "6.91");
     EXPECT_EQ(List().GetItemText(1, 11), "South");
     EXPECT_FALSE(doc.IsModified());
-    // The Delete key with the list focused removes the mark's row.
+    // The Delete key with the list focused removes the mark's row, and with
+    // several rows selected every one of them, as the menu does.
     List().setFocus();
     QTest::keyClick(&List(), Qt::Key_Delete);
     EXPECT_EQ(doc.m_pReference, nullptr);
     EXPECT_EQ(view.m_nRows, 9);
     EXPECT_EQ(List().GetItemText(0, 10), "6.91"); // the others keep their distances
+    List().clearSelection();
+    for (int r : {1, 3, 4})
+        List().SetItemSelected(r, true);
+    QTest::keyClick(&List(), Qt::Key_Delete);
+    EXPECT_EQ(view.m_nRows, 6);
+    EXPECT_EQ(List().GetItemText(1, 1), "WP3");
 }
 
 TEST_F(Commands, SaveSelectedWritesOnlyThoseAndRestoresTheMarks) {
