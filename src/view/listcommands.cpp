@@ -260,8 +260,10 @@ void CCairnbookView::OnEditPaste() {
     const CPasteResult result = ParseClipboardText(m_doc, text);
     // Overwritten waypoints count too: their rows must show the new values.
     if (result.m_nAdded > 0 || result.m_nReplaced > 0) {
-        m_doc.SetModifiedFlag();
-        Record(recorder.Finish("Paste"));
+        if (auto step = recorder.Finish("Paste")) {
+            m_doc.SetModifiedFlag();
+            Record(std::move(step));
+        }
         FillList();
         update();
         ListChanged();

@@ -96,6 +96,10 @@ std::unique_ptr<CDocCommand> CAddRecorder::Finish(const QString& verb) {
     m_doc.m_fnBeforeReplace = nullptr;
     for (CAddCommand::CReplaced& r : m_replaced)
         r.m_after = *m_doc.Entries()[r.m_nIndex];
+    // Overwritten and then overwritten back: nothing to take back there.
+    std::erase_if(m_replaced, [](const CAddCommand::CReplaced& r) {
+        return SameFields(r.m_before, r.m_after);
+    });
     const std::size_t changed = m_doc.Entries().size() - m_nFirst + m_replaced.size();
     if (changed == 0)
         return nullptr;
