@@ -96,14 +96,9 @@ CMainFrame::CMainFrame(CPrompt& prompt, CFileChooser& chooser, QWidget* parent)
     connect(m_pDocManager.get(), &CDocManager::DocumentsChanged, this,
             &CMainFrame::UpdateCommandUI);
     connect(m_pDocManager.get(), &CDocManager::RecentFilesChanged, this, &CMainFrame::BuildMenus);
-    connect(m_pDocManager.get(), &CDocManager::Notice, this, [this](const QString& text) {
-        auto show = [this, text] { statusBar()->showMessage(text, kNoticeMs); };
-        // A message shown before the window is hides no pane: it waits until it is.
-        if (isVisible())
-            show();
-        else
-            QTimer::singleShot(0, this, show);
-    });
+    connect(m_pDocManager.get(), &CDocManager::Notice, this, &CMainFrame::ShowNotice);
+    connect(&CTileService::Instance(), &CTileService::Problem, this, &CMainFrame::ShowNotice);
+    TellMapSourceProblems();
     connect(m_pArea, &QMdiArea::subWindowActivated, this, &CMainFrame::UpdateCommandUI);
     // Check marks and modified marks follow the state when the program is idle.
     m_pIdle = new QTimer(this);
@@ -213,14 +208,44 @@ void CMainFrame::FillMapSources(QMenu* menu) {
     }
     menu->addSeparator();
     connect(menu->addAction(kOpenMbTiles), &QAction::triggered, this, &CMainFrame::OnOpenMbTiles);
-    connect(menu->addAction(kReloadMapSources), &QAction::triggered, this, [this] {
-        // A changed definition of the current source takes effect at once.
-        const QString name = CTileService::Instance().Source().m_strName;
-        for (const CMapSource& source : AllMapSources())
-            if (source.m_strName == name)
-                ChooseMapSource(source);
-        BuildMenus();
-    });
+    connect(menu->addAction(kReloadMapSources), &QAction::triggered, this,
+            &CMainFrame::OnReloadMapSources);
+}
+
+void CMainFrame::ShowNotice(const QString& text) {
+    auto show = [this, text] { statusBar()->showMessage(text, kNoticeMs); };
+    // A message shown before the window is hides no pane: it waits until it is.
+    if (isVisible())
+        show();
+    else
+        QTimer::singleShot(0, this, show);
+}
+
+void CMainFrame::TellMapSourceProblems() {
+    QStringList problems;
+    AllMapSources(&problems);
+    for (const QString& problem : problems)
+        CTileService::Instance().Tell(problem);
+}
+
+void CMainFrame::OnReloadMapSources() {
+    TellMapSourceProblems();
+    // A changed definition of the current source takes effect at once; a
+    // source that is gone gives way to the default, which is then ticked.
+    const QString name = CTileService::Instance().Source().m_strName;
+    const std::vector<CMapSource> all = AllMapSources();
+    const auto same = std::find_if(all.begin(), all.end(),
+                                   [&](const CMapSource& s) { return s.m_strName == name; });
+    if (same != all.end()) {
+        ChooseMapSource(*same);
+    } else {
+        const CMapSource fallback = FallbackMapSource(name);
+        ChooseMapSource(fallback);
+        CTileService::Instance().Tell(
+            QString("The map source \"%1\" is no longer defined. Showing %2 instead.")
+                .arg(name, fallback.m_strName));
+    }
+    BuildMenus();
 }
 
 void CMainFrame::ChooseMapSource(const CMapSource& source) {
@@ -236,12 +261,17 @@ void CMainFrame::OnOpenMbTiles() {
     const auto chosen = m_chooser.ChooseOpen(kOpenMbTiles, "MBTiles Files (*.mbtiles)|*.mbtiles||");
     if (!chosen)
         return;
-    const QFileInfo file(QString::fromStdString(chosen->m_strPath));
-    // Kept with the user's own sources, so it stays in the list.
-    QSettings ini(MapSourcesFile(), QSettings::IniFormat);
-    ini.setValue(file.completeBaseName() + "/mbtiles", file.absoluteFilePath());
-    ini.sync();
-    ChooseMapSource(MapSourceFromArgument(file.completeBaseName()));
+    // Kept with the user's own sources, so it stays in the list; added as
+    // text, so that what the user wrote in the file stays as it was.
+    QString name, error;
+    if (!AppendMbTilesSource(MapSourcesFile(), QString::fromStdString(chosen->m_strPath), name,
+                             error)) {
+        m_prompt.Ask(kAppTitle,
+                     FromQString(QString("%1 could not be written: %2").arg(MapSourcesFile(), error)),
+                     EPromptButtons::ok, EPromptIcon::warning);
+        return;
+    }
+    ChooseMapSource(MapSourceFromArgument(name));
 }
 
 void CMainFrame::CreateToolBar() {

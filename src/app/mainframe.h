@@ -68,6 +68,11 @@ private:
     void FillRecentFiles(QMenu* menu);
     void FillMapSources(QMenu* menu);
     void OnOpenMbTiles();
+    void OnReloadMapSources();
+    // Groups of map-sources.ini that define no source, told once.
+    void TellMapSourceProblems();
+    // A notice in the status bar's message pane for a while.
+    void ShowNotice(const QString& text);
     bool OnFrameCommand(int id);
     void OnAppAbout();
     void OnHelpTopics();

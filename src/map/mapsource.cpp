@@ -1,6 +1,12 @@
 #include "mapsource.h"
 
+#include "mbtilesfile.h"
+
 #include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <QUrl>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
@@ -59,11 +65,58 @@ std::vector<CMapSource> BuiltInMapSources() {
             area};
 }
 
-std::vector<CMapSource> LoadMapSources(const QString& iniPath) {
+namespace {
+
+// A group name as QSettings reads it back: plain where it can be.
+QString IniGroupName(const QString& name) {
+    static const QRegularExpression plain("^[A-Za-z0-9 ._()-]+$");
+    if (plain.match(name).hasMatch())
+        return name;
+    QString out;
+    for (QChar c : name) {
+        if (c.unicode() < 0x80 && (c.isLetterOrNumber() || QString(" ._()-").contains(c)))
+            out += c;
+        else if (c.unicode() < 0x100)
+            out += QString("%%1").arg(c.unicode(), 2, 16, QChar('0')).toUpper();
+        else
+            out += QString("%U%1").arg(c.unicode(), 4, 16, QChar('0')).toUpper();
+    }
+    return out;
+}
+
+QString IniQuoted(QString value) {
+    value.replace('\\', "\\\\").replace('"', "\\\"");
+    return '"' + value + '"';
+}
+
+// Groups QSettings does not list because they hold no key at all.
+QStringList EmptyGroups(const QString& iniPath, const QStringList& groups) {
+    QStringList written;
+    for (const QString& g : groups)
+        written << IniGroupName(g);
+    QStringList problems;
+    QFile file(iniPath);
+    if (!file.open(QIODevice::ReadOnly))
+        return problems;
+    static const QRegularExpression header("^\\s*\\[(.*)\\]\\s*$");
+    for (const QByteArray& line : file.readAll().split('\n')) {
+        const QRegularExpressionMatch m = header.match(QString::fromUtf8(line));
+        if (m.hasMatch() && m.captured(1) != "General" && !written.contains(m.captured(1)))
+            problems << QString("The group [%1] of %2 is empty and was left out.")
+                            .arg(m.captured(1), QFileInfo(iniPath).fileName());
+    }
+    return problems;
+}
+
+} // namespace
+
+std::vector<CMapSource> LoadMapSources(const QString& iniPath, QStringList* problems) {
     std::vector<CMapSource> sources;
     if (!QFileInfo::exists(iniPath))
         return sources;
     QSettings ini(iniPath, QSettings::IniFormat);
+    if (problems)
+        *problems << EmptyGroups(iniPath, ini.childGroups());
     for (const QString& group : ini.childGroups()) {
         ini.beginGroup(group);
         const QString file = ini.value("mbtiles").toString();
@@ -79,10 +132,78 @@ std::vector<CMapSource> LoadMapSources(const QString& iniPath) {
                       ini.value("attribution").toString());
             if (!s.m_urls[0].isEmpty() || !s.m_urls[1].isEmpty() || !s.m_urls[2].isEmpty())
                 sources.push_back(s);
+            else if (problems)
+                *problems << QString("The group [%1] of %2 names no url, aerial, topo, urban or "
+                                     "mbtiles and was left out.")
+                                 .arg(group, QFileInfo(iniPath).fileName());
         }
         ini.endGroup();
     }
     return sources;
+}
+
+bool AppendMbTilesSource(const QString& iniPath, const QString& file, QString& name,
+                         QString& error) {
+    QStringList taken;
+    for (const CMapSource& s : BuiltInMapSources())
+        taken << s.m_strName;
+    for (const CMapSource& s : LoadMapSources(iniPath))
+        taken << s.m_strName;
+    if (QFileInfo::exists(iniPath))
+        taken << QSettings(iniPath, QSettings::IniFormat).childGroups();
+    const QString base = QFileInfo(file).completeBaseName();
+    name = base;
+    for (int n = 2; taken.contains(name, Qt::CaseInsensitive); ++n)
+        name = QString("%1 (%2)").arg(base).arg(n);
+    QByteArray text;
+    QFile old(iniPath);
+    if (old.exists()) {
+        if (!old.open(QIODevice::ReadOnly)) {
+            error = old.errorString();
+            return false;
+        }
+        text = old.readAll();
+        if (!text.isEmpty() && !text.endsWith('\n'))
+            text += '\n';
+        if (!text.isEmpty())
+            text += '\n';
+    }
+    text += "[" + IniGroupName(name).toUtf8() + "]\nmbtiles=" +
+            IniQuoted(QFileInfo(file).absoluteFilePath()).toUtf8() + "\n";
+    QDir().mkpath(QFileInfo(iniPath).absolutePath());
+    QSaveFile out(iniPath);
+    if (!out.open(QIODevice::WriteOnly) || out.write(text) != text.size() || !out.commit()) {
+        error = out.errorString();
+        return false;
+    }
+    return true;
+}
+
+QString CheckMapSource(CMapSource& source) {
+    if (source.m_kind == CMapSource::EKind::mbtiles) {
+        const CMbTilesInfo info = InspectMbTiles(source.m_strFile);
+        if (source.m_strAttribution.isEmpty())
+            source.m_strAttribution = info.m_strAttribution;
+        return info.m_strProblem;
+    }
+    if (source.m_kind != CMapSource::EKind::tiles)
+        return QString();
+    bool any = false;
+    for (const QString& url : source.m_urls) {
+        if (url.isEmpty())
+            continue;
+        any = true;
+        if (url.size() > kMaxTemplate)
+            return QString("its URL template is longer than %1 characters").arg(kMaxTemplate);
+        const QUrl parsed(url);
+        if (!parsed.isValid() || (parsed.scheme() != "http" && parsed.scheme() != "https") ||
+            parsed.host().isEmpty())
+            return QString("%1 is not an http or https address").arg(url);
+        if (!url.contains("{z}") || !url.contains("{x}") ||
+            (!url.contains("{y}") && !url.contains("{-y}")))
+            return QString("%1 is not a tile URL template with {z}, {x} and {y}").arg(url);
+    }
+    return any ? QString() : QString("it has no URL template");
 }
 
 QString MapSourcesFile() {
@@ -90,9 +211,9 @@ QString MapSourcesFile() {
     return settings.dir().filePath("map-sources.ini");
 }
 
-std::vector<CMapSource> AllMapSources() {
+std::vector<CMapSource> AllMapSources(QStringList* problems) {
     std::vector<CMapSource> all = BuiltInMapSources();
-    for (const CMapSource& s : LoadMapSources(MapSourcesFile()))
+    for (const CMapSource& s : LoadMapSources(MapSourcesFile(), problems))
         all.push_back(s);
     return all;
 }
@@ -103,11 +224,8 @@ CMapSource MapSourceFromArgument(const QString& argument) {
             return s;
     if (argument.endsWith(".mbtiles", Qt::CaseInsensitive))
         return MbTiles(QFileInfo(argument).fileName(), QFileInfo(argument).absoluteFilePath());
-    if (argument.contains("{z}"))
-        return Tiles(argument, argument, argument, argument, 19, QString());
-    CMapSource area; // an unknown name: the area service, which needs no address
-    area.m_strName = kAreaServiceName;
-    return area;
+    // Anything else is taken as a template, which CheckMapSource then judges.
+    return Tiles(argument, argument, argument, argument, 19, QString());
 }
 
 CMapSource CurrentMapSource() {
@@ -120,6 +238,16 @@ CMapSource CurrentMapSource() {
     for (const CMapSource& s : AllMapSources())
         if (s.m_strName == name)
             return s;
+    return BuiltInMapSources().front();
+}
+
+CMapSource FallbackMapSource(const QString& broken) {
+    const QString env = qEnvironmentVariable("CAIRNBOOK_MAP_SOURCE");
+    if (!env.isEmpty()) {
+        CMapSource s = MapSourceFromArgument(env);
+        if (s.m_strName != broken && CheckMapSource(s).isEmpty())
+            return s;
+    }
     return BuiltInMapSources().front();
 }
 

@@ -27,10 +27,20 @@ struct CMapSource {
 
 std::vector<CMapSource> BuiltInMapSources();
 // The user's sources: an INI file with one group per source, keys url (all
-// themes) or aerial/topo/urban, maxzoom, attribution; or mbtiles=FILE.
-std::vector<CMapSource> LoadMapSources(const QString& iniPath);
+// themes) or aerial/topo/urban, maxzoom, attribution; or mbtiles=FILE. A
+// group that defines no source is left out and named in problems.
+std::vector<CMapSource> LoadMapSources(const QString& iniPath, QStringList* problems = nullptr);
+// Adds a group for an MBTiles file at the end of the INI file, leaving every
+// byte the user wrote as it was; name is the group's, made unique. False
+// with error when the file could not be written.
+bool AppendMbTilesSource(const QString& iniPath, const QString& file, QString& name,
+                         QString& error);
+// Why a source cannot draw (a template that is no http(s) address with {z},
+// {x} and {y}; an MBTiles file that is missing or is none), or empty. Gives
+// an MBTiles source without an attribution of its own the file's.
+QString CheckMapSource(CMapSource& source);
 QString MapSourcesFile(); // map-sources.ini in the program's settings folder
-std::vector<CMapSource> AllMapSources();
+std::vector<CMapSource> AllMapSources(QStringList* problems = nullptr);
 
 // A source from a name, a URL template or an .mbtiles path (--map-source).
 CMapSource MapSourceFromArgument(const QString& argument);
@@ -39,8 +49,12 @@ CMapSource MapSourceFromArgument(const QString& argument);
 // CAIRNBOOK_MAP_SOURCE, else the remembered choice, else one that works
 // worldwide.
 CMapSource CurrentMapSource();
+// What stands in for a source that cannot draw: CAIRNBOOK_MAP_SOURCE when it
+// can, else the default.
+CMapSource FallbackMapSource(const QString& broken);
 void SetCurrentMapSource(const QString& name);     // remembered
 void SetMapSourceForRun(const CMapSource& source); // this run only
 void ClearMapSourceForRun();
 inline constexpr const char* kDefaultMapSource = "OpenStreetMap";
 inline constexpr const char* kAreaServiceName = "Area imagery service";
+inline constexpr int kMaxTemplate = 2048; // characters of a tile URL template

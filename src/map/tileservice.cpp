@@ -10,6 +10,7 @@
 #include <QNetworkReply>
 #include <QSettings>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QStandardPaths>
 #include <QTimer>
@@ -55,7 +56,7 @@ CTileService::CTileService(QObject* parent)
                              "/tiles");
     cache->setMaximumCacheSize(QSettings().value("Map/CacheMB", 512).toLongLong() << 20);
     m_pNet->setCache(cache);
-    m_source = CurrentMapSource();
+    SetSource(CurrentMapSource());
 }
 
 CTileService::~CTileService() {
@@ -74,7 +75,13 @@ std::uint64_t CTileService::CacheKey(int theme, const CTileKey& key) {
 void CTileService::SetSource(const CMapSource& source) {
     ++m_nGeneration; // answers to the old source's requests are dropped
     ++m_nVersion;
+    m_said.clear();
     m_source = source;
+    if (const QString problem = CheckMapSource(m_source); !problem.isEmpty()) {
+        m_source = FallbackMapSource(source.m_strName);
+        Tell(QString("The map source \"%1\" cannot be used: %2. Showing %3 instead.")
+                 .arg(source.m_strName, problem, m_source.m_strName));
+    }
     m_tiles.clear();
     m_failedAt.clear();
     m_inFlight.clear();
@@ -167,40 +174,53 @@ void CTileService::Start(const CWanted& want) {
                     return;
                 --m_perHost[host];
                 m_inFlight.remove(want.packed);
-                Finished(reply, want, false);
+                Finished(reply, want);
                 Pump();
             });
 }
 
-void CTileService::Finished(QNetworkReply* reply, const CWanted& want, bool fromCacheOnly) {
+void CTileService::Tell(const QString& text) {
+    if (m_said.contains(text))
+        return;
+    m_said.insert(text);
+    // Queued: a problem found while the program starts reaches the window
+    // that listens once it does.
+    QTimer::singleShot(0, this, [this, text] { emit Problem(text); });
+}
+
+void CTileService::Finished(QNetworkReply* reply, const CWanted& want) {
     const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
     if (status.isValid() && reply->error() == QNetworkReply::NoError) {
         Store(want, reply->readAll());
         return;
     }
-    if (status.isValid() || fromCacheOnly) {
+    if (status.isValid()) {
         // An answer that is no tile (404, an error page) comes again if asked again.
         Failed(want, true);
         return;
     }
-    if (!status.isValid() && !fromCacheOnly) {
-        // No answer at all: what the disk cache holds, however old, beats nothing.
-        QNetworkRequest request = reply->request();
-        request.setAttribute(QNetworkRequest::CacheLoadControlAttribute,
-                             QNetworkRequest::AlwaysCache);
-        QNetworkReply* cached = m_pNet->get(request);
-        const unsigned generation = m_nGeneration;
-        m_inFlight.insert(want.packed);
-        connect(cached, &QNetworkReply::finished, this, [this, cached, want, generation] {
-            cached->deleteLater();
-            if (generation != m_nGeneration)
-                return;
-            m_inFlight.remove(want.packed);
-            Finished(cached, want, true);
-        });
-        return;
-    }
-    Failed(want, false);
+    // No answer at all: what the disk cache holds, however old, beats nothing.
+    QNetworkRequest request = reply->request();
+    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysCache);
+    QNetworkReply* cached = m_pNet->get(request);
+    const unsigned generation = m_nGeneration;
+    m_inFlight.insert(want.packed);
+    const QString why = reply->errorString();
+    connect(cached, &QNetworkReply::finished, this, [this, cached, want, generation, why] {
+        cached->deleteLater();
+        if (generation != m_nGeneration)
+            return;
+        m_inFlight.remove(want.packed);
+        if (cached->attribute(QNetworkRequest::HttpStatusCodeAttribute).isValid()) {
+            Finished(cached, want); // kept: an answer
+            return;
+        }
+        // Nothing kept either: the tile is asked again after the pause, like
+        // any other, so a server that comes back fills the map.
+        Tell(QString("The map server %1 does not answer (%2); the map will ask again.")
+                 .arg(cached->request().url().host(), why));
+        Failed(want, false);
+    });
 }
 
 void CTileService::Store(const CWanted& want, const QByteArray& body) {
@@ -230,7 +250,9 @@ void CTileService::Failed(const CWanted& want, bool final) {
         break;
     }
     if (!final)
-        QTimer::singleShot(kRetryMs, this, [this] { Pump(); });
+        // Precise, and a little late rather than early: a coarse timer may
+        // fire before the pause has passed, find nothing due and never come back.
+        QTimer::singleShot(kRetryMs + 20, Qt::PreciseTimer, this, [this] { Pump(); });
     ++m_nVersion;
     emit TileArrived(); // the picture may now show the parent, or settle
 }
@@ -244,13 +266,19 @@ void CTileService::ReadMbTiles(const CWanted& want) {
         db.open();
     }
     QSqlDatabase db = QSqlDatabase::database(m_strDb);
+    if (!db.isOpen()) {
+        Tell(QString("The map source \"%1\" cannot be read: %2.")
+                 .arg(m_source.m_strName, db.lastError().text()));
+        Failed(want, true);
+        return;
+    }
     QSqlQuery query(db);
     query.prepare("SELECT tile_data FROM tiles WHERE zoom_level = ? AND tile_column = ? AND "
                   "tile_row = ?");
     query.addBindValue(want.key.z);
     query.addBindValue(want.key.x);
     query.addBindValue((1 << want.key.z) - 1 - want.key.y); // rows count from the south
-    if (db.isOpen() && query.exec() && query.next())
+    if (query.exec() && query.next())
         Store(want, query.value(0).toByteArray());
     else
         Failed(want, true); // a file does not change its mind

@@ -36,7 +36,8 @@ public:
     ~CTileService() override;
 
     const CMapSource& Source() const { return m_source; }
-    // A new source: every cached tile and request of the old one goes.
+    // A new source: every cached tile and request of the old one goes. One
+    // that cannot draw is told and the default source is used instead.
     void SetSource(const CMapSource& source);
 
     // The decoded tile, when it is held; theme is 1, 2 or 4.
@@ -52,9 +53,14 @@ public:
     static constexpr int kSilenceMs = 30000;
     static constexpr qint64 kMaxBody = qint64(64) << 20;
     static QByteArray UserAgent();
+    // Emits Problem(text) once, from the event loop.
+    void Tell(const QString& text);
 
 signals:
     void TileArrived();
+    // Something the user should know about the map's source: a source that
+    // cannot be used, a server that does not answer. Each said once.
+    void Problem(const QString& text);
 
 private:
     struct CWanted {
@@ -65,7 +71,7 @@ private:
     static std::uint64_t CacheKey(int theme, const CTileKey& key);
     void Pump();
     void Start(const CWanted& want);
-    void Finished(QNetworkReply* reply, const CWanted& want, bool fromCacheOnly);
+    void Finished(QNetworkReply* reply, const CWanted& want);
     void Store(const CWanted& want, const QByteArray& body);
     // final: an answer that is no tile, not asked again for this source;
     // otherwise no answer at all, asked again after the pause.
@@ -82,6 +88,7 @@ private:
     QSet<std::uint64_t> m_inFlight;
     QHash<QString, int> m_perHost;
     QString m_strDb; // the MBTiles connection's name
+    QSet<QString> m_said; // problems told since the source was set
     unsigned m_nGeneration = 0;
     unsigned m_nVersion = 0;
 };

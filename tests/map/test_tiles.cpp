@@ -12,6 +12,8 @@
 
 #include <QElapsedTimer>
 #include <QNetworkDiskCache>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTest>
 #include <cmath>
 #include <gtest/gtest.h>
@@ -166,4 +168,106 @@ TEST_F(Tiles, MissingTilesShowTheirParent) {
     EXPECT_EQ(view.grab().toImage().pixelColor(r.Cx(), r.Cy()), QColor(150, 210, 255));
 }
 
+// Tiles that failed while the server was down are asked again after the
+// pause, and the user is told once that the server does not answer.
+TEST_F(Tiles, ServerBackAfterAnOutageFillsTheMap) {
+    QStringList told;
+    QObject::connect(&service(), &CTileService::Problem, &view,
+                     [&told](const QString& text) { told << text; });
+    const quint16 port = server.Port();
+    server.close();
+    service().SetSource(TileSource(server.UrlTemplate("aerial")));
+    const COuterRect r = view.Outer();
+    QImage shown = Show(11, -33.9, 151.2); // nowhere the disk cache has been
+    EXPECT_EQ(shown.pixelColor(r.Cx(), r.Cy()), QColor(150, 210, 255));
+    QTest::qWait(50);
+    ASSERT_EQ(told.size(), 1) << qPrintable(told.join('\n'));
+    EXPECT_TRUE(told[0].startsWith("The map server 127.0.0.1 does not answer")) << qPrintable(told[0]);
+    ASSERT_TRUE(server.Listen(port));
+    EXPECT_TRUE(WaitFor(
+        [&] {
+            view.repaint();
+            return view.grab().toImage().pixelColor(r.Cx(), r.Cy()) != QColor(150, 210, 255);
+        },
+        CTileService::kRetryMs + 4000));
+    EXPECT_EQ(told.size(), 1);
+}
+
+// A source that cannot draw says why, once, and the default source stands
+// in; an MBTiles file's own attribution is shown.
+TEST_F(Tiles, BrokenSourcesSayWhyAndGiveWay) {
+    WriteBytes(dir.Path("text.mbtiles"), "this is not a database at all");
+    const QString empty = QString::fromStdString(dir.Path("empty.mbtiles"));
+    ASSERT_TRUE(WritePatternMbTiles(empty, 1, 1, 47, -123, 48, -121));
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "drop-tiles");
+        db.setDatabaseName(empty);
+        ASSERT_TRUE(db.open());
+        QSqlQuery(db).exec("DROP TABLE tiles");
+        QSqlQuery(db).exec("DELETE FROM metadata WHERE name = 'attribution'");
+        QSqlQuery(db).exec("INSERT INTO metadata VALUES ('attribution', "
+                           "'<a href=\"x\">&copy; Made here</a>')");
+    }
+    QSqlDatabase::removeDatabase("drop-tiles");
+    const struct {
+        QString argument, reason;
+    } cases[] = {
+        {"http://127.0.0.1:1/tiles.png", "is not a tile URL template with {z}, {x} and {y}"},
+        {"file://localhost/etc/hostname?{z}/{x}/{y}", "is not an http or https address"},
+        {"no such source", "is not an http or https address"},
+        {QString::fromStdString(dir.Path("missing.mbtiles")), "does not exist"},
+        {QString::fromStdString(dir.Path("text.mbtiles")), "is not an SQLite database"},
+        {empty, "has no tiles table"},
+    };
+    for (const auto& c : cases) {
+        QStringList told;
+        const auto link = QObject::connect(&service(), &CTileService::Problem, &view,
+                                           [&told](const QString& text) { told << text; });
+        service().SetSource(MapSourceFromArgument(c.argument));
+        QTest::qWait(20);
+        QObject::disconnect(link);
+        // The tests' own stand-in (CAIRNBOOK_MAP_SOURCE), which asks no one outside.
+        EXPECT_EQ(service().Source().m_strName, kAreaServiceName) << qPrintable(c.argument);
+        ASSERT_EQ(told.size(), 1) << qPrintable(c.argument);
+        EXPECT_TRUE(told[0].contains(c.reason)) << qPrintable(told[0]);
+        EXPECT_TRUE(told[0].endsWith("Showing Area imagery service instead.")) << qPrintable(told[0]);
+    }
+    CMapSource file = MapSourceFromArgument(empty);
+    QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "make-tiles");
+    db.setDatabaseName(empty);
+    ASSERT_TRUE(db.open());
+    QSqlQuery(db).exec("CREATE TABLE tiles (zoom_level, tile_column, tile_row, tile_data)");
+    db.close();
+    db = QSqlDatabase();
+    QSqlDatabase::removeDatabase("make-tiles");
+    EXPECT_EQ(CheckMapSource(file), "");
+    EXPECT_EQ(file.m_strAttribution, QString::fromUtf8("\u00A9 Made here"));
+}
+
+// Adding an MBTiles file appends its group and leaves every byte the user
+// wrote as it was, comments and odd groups included.
+TEST(MapSources, AddingAFileKeepsWhatTheUserWrote) {
+    CTempDir dir;
+    const QString ini = QString::fromStdString(dir.Path("map-sources.ini"));
+    const std::string mine = "; my sources\n[Pattern Dev]\nurl=http://127.0.0.1:8081/aerial/"
+                             "{z}/{x}/{y}.png\n\n[Empty]\n[Zebra]\nfoo=bar\n# the end";
+    WriteBytes(ini.toStdString(), mine);
+    QString name, error;
+    ASSERT_TRUE(AppendMbTilesSource(ini, "/maps/Pattern Dev.mbtiles", name, error));
+    ASSERT_TRUE(AppendMbTilesSource(ini, "/maps/alps, \"high\".mbtiles", name, error));
+    const std::string now = ReadBytes(ini.toStdString());
+    EXPECT_EQ(now.substr(0, mine.size()), mine);
+    QStringList problems;
+    const std::vector<CMapSource> sources = LoadMapSources(ini, &problems);
+    ASSERT_EQ(sources.size(), 3u);
+    EXPECT_EQ(sources[0].m_strName, "Pattern Dev");
+    EXPECT_EQ(sources[1].m_strName, "Pattern Dev (2)");
+    EXPECT_EQ(sources[1].m_strFile, "/maps/Pattern Dev.mbtiles");
+    EXPECT_EQ(sources[2].m_strName, QString("alps, \"high\""));
+    EXPECT_EQ(sources[2].m_strFile, QString("/maps/alps, \"high\".mbtiles"));
+    EXPECT_EQ(problems.size(), 2); // [Empty] and [Zebra], each named
+    EXPECT_TRUE(problems.join(' ').contains("[Zebra]"));
+}
+
 } // namespace
+
