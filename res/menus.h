@@ -92,6 +92,8 @@ inline constexpr CMenuItem kMenuDocument[] = {
     Cmd(ID_EDIT_CUT, "Cut\tCtrl+X"),
     Sep(),
     Cmd(ID_EDIT_FIND, "&Find...\tCtrl+F"),
+    Cmd(ID_EDIT_FIND_NEXT, "Find &Next\tF3"),
+    Cmd(ID_EDIT_FIND_PREVIOUS, "Find Pre&vious\tShift+F3"),
     End(),
     Popup("&View"),
     Cmd(ID_VIEW_LIST, "List View", true),
@@ -176,6 +178,7 @@ inline constexpr CAccelerator kAccelerators[] = {
     {"Ctrl+P", ID_FILE_PRINT},      {"Ctrl+S", ID_FILE_SAVE},        {"F6", ID_NEXT_PANE},
     {"Shift+F6", ID_PREV_PANE},     {"Ctrl+Y", ID_EDIT_REDO},        {"Ctrl+F", ID_EDIT_FIND},
     {"Ctrl+Shift+Z", ID_EDIT_REDO}, {"Ctrl+D", ID_DELETE_WAYPOINT},  {"Ins", ID_ADD_WAYPOINT},
+    {"F3", ID_EDIT_FIND_NEXT},      {"Shift+F3", ID_EDIT_FIND_PREVIOUS},
 };
 
 } // namespace res

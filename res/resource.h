@@ -36,6 +36,7 @@ enum : int {
     ID_FORMAT_DEGDEC = 32874,
     ID_FORMAT_DEGMINSEC = 32875,
     ID_SHOW_ALL_WAYPOINTS = 32880,
+    ID_EDIT_FIND_PREVIOUS = 32881,
 
     // Map
     ID_ZOOM_OUT = 32829,
@@ -63,6 +64,7 @@ enum : int {
     ID_FILE_MRU_FILE1 = 57616,
     ID_EDIT_COPY = 57634,
     ID_EDIT_FIND = 57636,
+    ID_EDIT_FIND_NEXT = 57640, // the framework's Repeat
     ID_EDIT_CUT = 57635,
     ID_EDIT_PASTE = 57637,
     ID_EDIT_UNDO = 57643,

@@ -6,6 +6,7 @@
 #include "xheaderctrl.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
@@ -295,6 +296,25 @@ void CXListCtrl::currentChanged(const QModelIndex& current, const QModelIndex& p
     // The anchor moves with the focus unless Shift extends the selection from it.
     if (current.isValid() && !(QApplication::keyboardModifiers() & Qt::ShiftModifier))
         m_nSelectionMark = current.row();
+}
+
+QModelIndex CXListCtrl::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
+    if ((action == MoveHome || action == MoveEnd) && GetItemCount() > 0) {
+        const int column = std::max(0, currentIndex().column());
+        return m_pModel->index(action == MoveHome ? 0 : GetItemCount() - 1, column);
+    }
+    return QTableView::moveCursor(action, modifiers);
+}
+
+QItemSelectionModel::SelectionFlags CXListCtrl::selectionCommand(const QModelIndex& index,
+                                                                 const QEvent* event) const {
+    if (event && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<const QKeyEvent*>(event);
+        if ((key->key() == Qt::Key_Home || key->key() == Qt::Key_End) &&
+            !(key->modifiers() & Qt::ShiftModifier))
+            return QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows;
+    }
+    return QTableView::selectionCommand(index, event);
 }
 
 void CXListCtrl::mousePressEvent(QMouseEvent* event) {

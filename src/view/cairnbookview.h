@@ -208,6 +208,8 @@ private:
     void RecordEdit(const CWayEntry& entry, const CWayEntry& before, int row);
     void FindStep(bool forward, bool fromCurrent);
     bool FindKey(QKeyEvent* key);
+    // F3 and Shift+F3: the last text again, whether the bar is open or not.
+    void OnFindAgain(bool forward);
     QString m_strDeleteVerb = "Delete";
     void ListChanged();
     void UpdateShownStrip();

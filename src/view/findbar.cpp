@@ -49,6 +49,21 @@ void CCairnbookView::OnFind() {
     m_pFindEdit->selectAll();
 }
 
+void CCairnbookView::OnFindAgain(bool forward) {
+    // With nothing looked for yet, F3 asks what to look for.
+    if (!m_pFindEdit || m_pFindEdit->text().isEmpty()) {
+        OnFind();
+        return;
+    }
+    FindStep(forward, false);
+    // What the step has to say ("Not found", a hit beyond the rows) shows.
+    if (!m_pFindStatus->text().isEmpty() && m_pFindBar->isHidden()) {
+        m_pFindBar->show();
+        m_pList->m_bShowSelAlways = true;
+        Layout();
+    }
+}
+
 void CCairnbookView::CloseFind() {
     if (!m_pFindBar)
         return;

@@ -44,6 +44,8 @@ bool CCairnbookView::OnListCommand(int id) {
     case ID_EDIT_CUT: OnEditCut(); return true;
     case ID_EDIT_PASTE: OnEditPaste(); return true;
     case ID_EDIT_FIND: OnFind(); return true;
+    case ID_EDIT_FIND_NEXT: OnFindAgain(true); return true;
+    case ID_EDIT_FIND_PREVIOUS: OnFindAgain(false); return true;
     default: return false;
     }
 }

@@ -33,6 +33,12 @@ protected:
         ASSERT_EQ(view.m_nRows, 10);
     }
     CXListCtrl& List() { return *view.m_pList; }
+    void SelectOnlyRow(int row) {
+        List().clearSelection();
+        List().SetItemSelected(row, true);
+        List().SetFocusRow(row);
+        List().SetSelectionMark(row);
+    }
     // Answers the next modal edit dialog: fills the name and presses OK.
     void AnswerDialog(const QString& name) {
         QTimer::singleShot(0, [name] {
@@ -173,6 +179,38 @@ TEST_F(Commands, FindBarSelectsWhatItFinds) {
     QTest::keyClick(view.m_pFindEdit, Qt::Key_Escape);
     EXPECT_FALSE(view.m_pFindBar->isVisible());
     EXPECT_EQ(List().geometry().top(), 0);
+    // Find Next and Previous (F3, Shift+F3) go on with the last text, bar closed.
+    view.OnCommand(res::ID_EDIT_FIND_NEXT);
+    EXPECT_EQ(List().SelectedRows(), std::vector<int>{6});
+    view.OnCommand(res::ID_EDIT_FIND_PREVIOUS);
+    view.OnCommand(res::ID_EDIT_FIND_PREVIOUS);
+    EXPECT_EQ(List().SelectedRows(), std::vector<int>{4});
+    EXPECT_FALSE(view.m_pFindBar->isVisible());
+}
+
+// Home and End reach the first and last row and select it, with Ctrl too;
+// Shift extends the selection from the anchor.
+TEST_F(Commands, HomeAndEndSelectTheFirstAndLastRow) {
+    const struct {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        std::vector<int> selected;
+    } keys[] = {{Qt::Key_End, {}, {9}},
+                {Qt::Key_Home, {}, {0}},
+                {Qt::Key_End, Qt::ControlModifier, {9}},
+                {Qt::Key_Home, Qt::ControlModifier, {0}},
+                {Qt::Key_Up, {}, {0}}};
+    List().setFocus();
+    SelectOnlyRow(4);
+    for (const auto& k : keys) {
+        QTest::keyClick(&List(), k.key, k.modifiers);
+        EXPECT_EQ(List().SelectedRows(), k.selected) << k.key;
+        EXPECT_EQ(List().currentIndex().row(), k.selected.back()) << k.key;
+    }
+    for (int i = 0; i < 7; ++i)
+        QTest::keyClick(&List(), Qt::Key_Down);
+    QTest::keyClick(&List(), Qt::Key_End, Qt::ShiftModifier);
+    EXPECT_EQ(List().SelectedRows(), (std::vector<int>{7, 8, 9}));
 }
 
 } // namespace
