@@ -58,13 +58,14 @@ inline constexpr const char* kNoWaypointToRemove = "No Waypoint is selected to r
 inline constexpr const char* kSaveChanges = "Save changes to %1?";
 inline constexpr const char* kReady = "Ready";
 
-// List columns: titles, and the metric and imperial titles of 5 and 10.
-inline constexpr const char* kColumnTitles[] = {
-    "Index", "Name",     "Comment", "Latitude",        "Longnitude",       "Altitude (Ft)",
-    "Icon",  "Geocache", "Visible", "Additional Info", "Distance (Miles)", "Direction"};
+// List columns: the metric and imperial titles of 5 and 10, and every title.
+// One spelling of each unit, from the first paint on.
 inline constexpr const char* kAltitudeMetric = "Altitude (m)";
 inline constexpr const char* kAltitudeFeet = "Altitude (ft)";
 inline constexpr const char* kDistanceMetric = "Distance (km)";
 inline constexpr const char* kDistanceMiles = "Distance (mi)";
+inline constexpr const char* kColumnTitles[] = {
+    "Index", "Name",     "Comment", "Latitude",        "Longnitude",   kAltitudeFeet,
+    "Icon",  "Geocache", "Visible", "Additional Info", kDistanceMiles, "Direction"};
 
 } // namespace res

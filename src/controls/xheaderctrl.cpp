@@ -2,6 +2,8 @@
 
 #include "memdc.h"
 
+#include <algorithm>
+
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -81,6 +83,14 @@ void CXHeaderCtrl::DrawHeader(QPainter& p, const QRect& clip) const {
         p.drawLine(frame.bottomLeft(), frame.bottomRight());
         p.drawLine(frame.topRight(), frame.bottomRight());
     }
+}
+
+int CXHeaderCtrl::TitleWidth(int logical) const {
+    if (!model())
+        return 0;
+    const QString text = model()->headerData(logical, orientation(), Qt::DisplayRole).toString();
+    const int o = std::max(height(), sizeHint().height()) / 4; // as DrawItem lays it out
+    return fontMetrics().horizontalAdvance(text) + 5 * o + 2;
 }
 
 void CXHeaderCtrl::DrawHeaderItem(QPainter& p, const QRect& rect, int logical) const {

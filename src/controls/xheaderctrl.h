@@ -21,6 +21,10 @@ public:
     static inline const QColor kLabelColor{20, 80, 100};
     bool m_bDoubleBuffer = true;
 
+    // How wide a section must be for its whole title and, beside it, the
+    // sort triangle the title may get.
+    int TitleWidth(int logical) const;
+
     // The whole header on any painter; the widget's paint and tests use it.
     void DrawHeader(QPainter& p, const QRect& clip) const;
 

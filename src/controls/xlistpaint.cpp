@@ -121,8 +121,10 @@ int CXListCtrl::DrawCellImage(QPainter& p, const CCellData& cell, int row, const
 void CXListCtrl::DrawCellText(QPainter& p, const CCellData& cell, int row, int column, QRect rect,
                               const QColor& text, const QColor& back) const {
     if (column == 0 && m_bShowRowNumbers) {
+        // A grey button face whether selected or not, so the number keeps
+        // the window's text colour (the highlight's white would vanish on it).
         p.fillRect(rect, m_buttonFace);
-        p.setPen(text);
+        p.setPen(m_windowTextColor);
         DrawLine(p, Text(), rect.adjusted(2, 0, 0, 0), Qt::AlignLeft, QString::number(row + 1));
         p.setPen(Qt::black);
         p.drawLine(rect.right(), rect.top(), rect.right(), rect.bottom());

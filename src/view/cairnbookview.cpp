@@ -17,6 +17,7 @@
 #include "trackingtip.h"
 #include "velbutton.h"
 #include "waitcursor.h"
+#include "xheaderctrl.h"
 #include "xlistctrl.h"
 
 #include <QLabel>
@@ -79,6 +80,8 @@ void CCairnbookView::CreateControls() {
         if (c == 8)
             width -= 9;
         m_pList->InsertColumn(res::kColumnTitles[c], ColumnAlignment(c), width);
+        // No title is cut, however narrow the window starts.
+        m_pList->setColumnWidth(c, std::max(width, m_pList->Header()->TitleWidth(c)));
     }
     m_pList->show();
     m_pList->installEventFilter(this);
@@ -183,7 +186,10 @@ void CCairnbookView::SetShowAll(bool on) {
 
 QString CCairnbookView::ShownText() const {
     const std::size_t all = m_doc.Entries().size();
-    if (!m_bControlsCreated || static_cast<std::size_t>(m_nRows) >= all)
+    // Only the limit leaves waypoints out: a list that has not caught up yet
+    // (a merge still asking its questions) says nothing.
+    if (!m_bControlsCreated || static_cast<std::size_t>(m_nRows) >= all || ShowAll() ||
+        m_nRows < kMaxRows)
         return QString();
     return QString("%1 of %2 waypoints shown")
         .arg(Grouped(static_cast<std::size_t>(m_nRows)))

@@ -3,6 +3,7 @@
 #include "textcodec.h"
 
 #include <QFileDialog>
+#include <QRegularExpression>
 #include <QMessageBox>
 
 namespace {
@@ -71,7 +72,10 @@ QStringList ToQtFilters(const std::string& filter) {
             break;
         QString patterns = parts[i + 1];
         patterns.replace(';', ' ');
-        out << parts[i] + " (" + patterns + ")";
+        // A description that shows its pattern already ("GPX Files (*.gpx)")
+        // shows it once: the dialog's own pattern takes that place.
+        static const QRegularExpression shown(R"(\s*\([^()]*\)\s*$)");
+        out << QString(parts[i]).remove(shown) + " (" + patterns + ")";
     }
     return out;
 }

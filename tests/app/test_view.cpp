@@ -2,7 +2,9 @@
 #include "cairnbookview.h"
 #include "coordinate.h"
 #include "pixels.h"
+#include "qtprompt.h"
 #include "res/resource.h"
+#include "res/strings.h"
 #include "test_helpers.h"
 #include "velbutton.h"
 #include "xlistctrl.h"
@@ -61,23 +63,32 @@ TEST_F(View, RowsAreBuiltAtPaintFromTheDocument) {
 
 TEST_F(View, ColumnsTitlesAndWidths) {
     const char* titles[] = {
-        "Index", "Name",     "Comment", "Latitude",        "Longnitude",       "Altitude (Ft)",
-        "Icon",  "Geocache", "Visible", "Additional Info", "Distance (Miles)", "Direction"};
+        "Index", "Name",     "Comment", "Latitude",        "Longnitude",    "Altitude (ft)",
+        "Icon",  "Geocache", "Visible", "Additional Info", "Distance (mi)", "Direction"};
     ASSERT_EQ(view.m_pList->GetColumnCount(), 12);
     for (int c = 0; c < 12; ++c)
         EXPECT_EQ(view.m_pList->model()->headerData(c, Qt::Horizontal).toString(), titles[c]);
     const int w = 900;
     EXPECT_EQ(view.m_pList->columnWidth(2), w * 20 / 100);
-    EXPECT_EQ(view.m_pList->columnWidth(8), w * 5 / 100 - 9);
+    // No title is cut: each column holds its title and a sort triangle.
+    for (int c = 0; c < 12; ++c)
+        EXPECT_GE(view.m_pList->columnWidth(c),
+                  view.m_pList->fontMetrics().horizontalAdvance(titles[c]) + 10)
+            << titles[c];
 }
 
 // A list that holds fewer rows than the document says so, below its rows;
 // with every waypoint shown it says nothing.
 TEST_F(View, SaysHowManyWaypointsItShows) {
-    const std::pair<int, const char*> cases[] = {{0, ""},
+    const std::pair<int, const char*> cases[] = {{2, ""},
                                                  {2000, ""},
                                                  {2001, "2,000 of 2,001 waypoints shown"},
                                                  {5412, "2,000 of 5,412 waypoints shown"}};
+    // A list that has not caught up yet (a merge still asking) says nothing.
+    Add("A", 1, 2, 3);
+    Paint();
+    Add("B", 1, 2, 3);
+    EXPECT_EQ(view.ShownText(), "");
     for (const auto& [count, text] : cases) { // growing: each case adds to the last
         for (int i = static_cast<int>(doc.Entries().size()); i < count; ++i)
             doc.AddEntry(std::make_unique<CWayEntry>("W" + std::to_string(i), "", 1, 2, 3, 0, 1));
@@ -209,17 +220,35 @@ int InkOf(const QString& text, const QFont& font) {
     return CountInk(img, img.rect(), 128);
 }
 
+// The number shows, in dark ink, on a selected row of a focused list too.
 TEST_F(View, FirstRowShowsItsNumberNotItsText) {
     Add("A", 1, 1, 1);
     Paint();
-    view.m_pList->clearSelection();
     ASSERT_EQ(Cell(0, 0), "0");
-    const QImage img = view.m_pList->viewport()->grab().toImage();
-    const QRect cell = view.m_pList->visualRect(view.m_pList->model()->index(0, 0));
-    const int ink = CountInk(img, cell.adjusted(0, 1, -1, -1), 128); // inside the grid lines
-    const int one = InkOf("1", view.m_pList->font()), zero = InkOf("0", view.m_pList->font());
-    ASSERT_NE(one, zero);
-    EXPECT_NEAR(ink, one, 2);
+    for (bool selected : {false, true}) {
+        view.m_pList->clearSelection();
+        view.m_pList->SetItemSelected(0, selected);
+        view.m_pList->setFocus();
+        const QImage img = view.m_pList->viewport()->grab().toImage();
+        const QRect cell = view.m_pList->visualRect(view.m_pList->model()->index(0, 0));
+        const int ink = CountInk(img, cell.adjusted(0, 1, -1, -1), 128); // inside the grid lines
+        const int one = InkOf("1", view.m_pList->font()), zero = InkOf("0", view.m_pList->font());
+        ASSERT_NE(one, zero);
+        EXPECT_NEAR(ink, one, 2) << selected;
+    }
+}
+
+} // namespace
+
+namespace {
+
+// Each file-type filter names its pattern once, whatever its description says.
+TEST(FileDialogs, EachFilterShowsItsPatternOnce) {
+    EXPECT_EQ(ToQtFilters(res::kMergeFilter),
+              QStringList({"Cairnbook (*.ckb)", "WPT Files (*.wpt)", "TopoGrafix Data File (*.loc)",
+                           "GPX Files (*.gpx)", "Text Files (*.txt)", "All Files (*.*)"}));
+    EXPECT_EQ(ToQtFilters("MBTiles Files (*.mbtiles)|*.mbtiles;*.db||"),
+              QStringList({"MBTiles Files (*.mbtiles *.db)"}));
 }
 
 } // namespace
