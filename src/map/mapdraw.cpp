@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <optional>
 
 namespace {
 
@@ -34,6 +35,14 @@ public:
                 return false;
         return true;
     }
+    // True when any pixel of r is covered.
+    bool Any(QRect r) const {
+        r = r.intersected(m_area);
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            if (RowAny(y - m_area.top(), r.left() - m_area.left(), r.right() - m_area.left()))
+                return true;
+        return false;
+    }
     void Cover(QRect r) {
         r = r.intersected(m_area);
         for (int y = r.top(); y <= r.bottom(); ++y)
@@ -44,14 +53,26 @@ public:
 private:
     std::uint64_t* Row(int y) { return m_bits.data() + std::size_t(y) * m_nWords; }
     const std::uint64_t* Row(int y) const { return m_bits.data() + std::size_t(y) * m_nWords; }
+    static std::uint64_t Mask(int x, int last) {
+        const int n = last - x + 1;
+        return (n == 64 ? ~std::uint64_t(0) : ((std::uint64_t(1) << n) - 1)) << (x % 64);
+    }
+    bool RowAny(int y, int x0, int x1) const {
+        const std::uint64_t* row = Row(y);
+        for (int x = x0; x <= x1;) {
+            const int last = std::min(x1, (x / 64) * 64 + 63);
+            if (row[x / 64] & Mask(x, last))
+                return true;
+            x = last + 1;
+        }
+        return false;
+    }
     bool RowCovered(int y, int x0, int x1) const {
         const std::uint64_t* row = Row(y);
         for (int x = x0; x <= x1;) {
-            const int word = x / 64, bit = x % 64;
+            const int word = x / 64;
             const int last = std::min(x1, word * 64 + 63);
-            const int n = last - x + 1;
-            const std::uint64_t mask = (n == 64 ? ~std::uint64_t(0) : ((std::uint64_t(1) << n) - 1))
-                                       << bit;
+            const std::uint64_t mask = Mask(x, last);
             if ((row[word] & mask) != mask)
                 return false;
             x = last + 1;
@@ -68,16 +89,34 @@ struct CPlaced {
     int x, y;
     int icon;
     QString name;
-    QRect label; // the opaque part: the text's own box, clipped to its cell
+    int width; // of the name
 };
+
+QRect IconRect(const CPlaced& w) {
+    return QRect(w.x - 8, w.y - 8, 16, 16);
+}
+
+// Where a name may stand, in order of preference: above its icon, right of
+// it, below it, left of it; nowhere when each place would overlap another
+// name or an icon.
+std::optional<QRect> PlaceLabel(const CPlaced& w, int height, const CCoverage& labels,
+                                const CCoverage& icons) {
+    const QRect places[] = {QRect(w.x - w.width / 2, w.y - 9 - height, w.width, height),
+                            QRect(w.x + 10, w.y - height / 2, w.width, height),
+                            QRect(w.x - w.width / 2, w.y + 9, w.width, height),
+                            QRect(w.x - 10 - w.width, w.y - height / 2, w.width, height)};
+    for (const QRect& r : places)
+        if (!labels.Any(r) && !icons.Any(r))
+            return r;
+    return std::nullopt;
+}
 
 } // namespace
 
 void DrawWaypoints(QPainter& p, const std::vector<std::unique_ptr<CWayEntry>>& entries,
                    const CMapFrame& frame, const COuterRect& outer, const QRect& clip,
                    const CImageList& icons, CTextLine& text) {
-    const QRect reach =
-        clip.adjusted(-60, -20, 60, 20); // labels and icons stick out of their point
+    const QRect reach = clip.adjusted(-160, -30, 160, 30); // labels stand beside their point
     std::vector<CPlaced> placed;
     placed.reserve(std::min<std::size_t>(entries.size(), 65536));
     for (const auto& e : entries) {
@@ -85,31 +124,33 @@ void DrawWaypoints(QPainter& p, const std::vector<std::unique_ptr<CWayEntry>>& e
         GeoToClient(frame, outer, e->m_dLatitude, e->m_dLongitude, x, y);
         if (!reach.contains(x, y))
             continue;
-        CPlaced w{x, y, e->m_nIcon, QString::fromStdString(cp1252::ToUtf8(e->m_strName)), {}};
-        const int width = static_cast<int>(text.Width(w.name) + 0.5);
-        const QRect cell(x - 50, y - 16, 100, 32);
-        w.label = QRect(x - width / 2, y - 16, width, text.Height()).intersected(cell);
+        CPlaced w{x, y, e->m_nIcon, QString::fromStdString(cp1252::ToUtf8(e->m_strName)), 0};
+        w.width = static_cast<int>(text.Width(w.name) + 0.5);
         placed.push_back(std::move(w));
     }
-    // From the top-most down: what later labels hide entirely is left out.
-    std::vector<char> showLabel(placed.size()), showIcon(placed.size());
-    CCoverage coverage(clip);
+    // From the top-most down: an icon hidden entirely under later ones is
+    // left out, then each name takes the first free place around its icon.
+    std::vector<char> showIcon(placed.size());
+    CCoverage iconCover(reach), labelCover(reach);
     for (std::size_t i = placed.size(); i-- > 0;) {
-        const CPlaced& w = placed[i];
-        showIcon[i] = !coverage.Covered(QRect(w.x - 8, w.y - 8, 16, 16));
-        showLabel[i] = !w.label.isEmpty() && !coverage.Covered(w.label);
-        if (showLabel[i])
-            coverage.Cover(w.label);
+        showIcon[i] = !iconCover.Covered(IconRect(placed[i]));
+        if (showIcon[i])
+            iconCover.Cover(IconRect(placed[i]));
+    }
+    std::vector<std::optional<QRect>> label(placed.size());
+    for (std::size_t i = placed.size(); i-- > 0;) {
+        if (placed[i].width <= 0 || !showIcon[i])
+            continue;
+        label[i] = PlaceLabel(placed[i], text.Height(), labelCover, iconCover);
+        if (label[i])
+            labelCover.Cover(*label[i]);
     }
     for (std::size_t k = 0; k < placed.size(); ++k) {
         const CPlaced& w = placed[k];
-        if (showLabel[k]) {
-            p.fillRect(w.label, kMapBackground);
-            p.save();
-            p.setClipRect(w.label, Qt::IntersectClip);
+        if (label[k] && label[k]->intersects(clip)) {
+            p.fillRect(*label[k], kMapBackground);
             p.setPen(Qt::black);
-            text.Draw(p, w.label.left(), w.label.top() + text.Ascent(), w.name);
-            p.restore();
+            text.Draw(p, label[k]->left(), label[k]->top() + text.Ascent(), w.name);
         }
         if (showIcon[k] && w.icon < icons.Count())
             p.drawPixmap(w.x - 8, w.y - 8, icons.Image(w.icon));

@@ -2,6 +2,10 @@
 #include "cairnbookview.h"
 #include "coordinate.h"
 #include "editwaypointdlg.h"
+#include "imagelist.h"
+#include "mapdraw.h"
+#include "cellfont.h"
+#include "textline.h"
 #include "mapgeometry.h"
 #include "pixels.h"
 #include "res/resource.h"
@@ -16,6 +20,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPainter>
 #include <QPrinter>
 #include <QTest>
 #include <QTimer>
@@ -67,13 +72,44 @@ TEST_F(MapFace, WaypointIconAndLabel) {
     GeoToClient(view.Frame(), view.Outer(), 47.5, -122.25, x, y);
     EXPECT_GT(CountPixels(img, QRect(x - 8, y - 8, 16, 16), [](QColor c) { return c != kSky; }),
               30);
-    EXPECT_GT(CountInk(img, QRect(x - 20, y - 16, 40, 8)), 10); // the label
+    EXPECT_GT(CountInk(img, QRect(x - 20, y - 20, 40, 11)), 10); // the label, above the icon
     view.OnCommand(res::ID_HIDE_WAYPOINTS);
     const QImage hidden = Grab();
     EXPECT_EQ(hidden.pixelColor(x, y), kSky);
     EXPECT_EQ(hidden.pixelColor(Centre() + QPoint(5, 0)), kSky); // no crosshair either
     // The strip stays: its boxes in the button face colour.
     EXPECT_EQ(hidden.pixelColor(view.m_rcClickBox.center()), view.palette().button().color());
+}
+
+// Names stand beside their icons where there is room, never over another
+// name or an icon: three close waypoints show all three names whole.
+TEST(MapLabels, StandBesideTheirIconsWithoutOverlap) {
+    const CMapFrame frame{18, -122.25, 47.5};
+    const COuterRect outer{0, 0, 400, 300};
+    const QPoint points[] = {{200, 150}, {222, 150}, {200, 172}};
+    const char* names[] = {"AAAAAA", "BBBBBB", "CCCCCC"};
+    CTextLine text(FontOfCellHeight(12));
+    const CImageList noIcons; // the icons' places are kept, nothing drawn there
+    auto draw = [&](const std::vector<int>& which) {
+        std::vector<std::unique_ptr<CWayEntry>> entries;
+        for (int i : which) {
+            double lat = 0, lon = 0;
+            ClientToGeo(frame, outer, points[i].x(), points[i].y(), lat, lon);
+            entries.push_back(std::make_unique<CWayEntry>(names[i], "", lat, lon, 0, 0, 1));
+        }
+        QImage img(400, 300, QImage::Format_RGB32);
+        img.fill(kSky);
+        QPainter p(&img);
+        DrawWaypoints(p, entries, frame, outer, img.rect(), noIcons, text);
+        return img;
+    };
+    int alone = 0;
+    for (int i = 0; i < 3; ++i)
+        alone += CountInk(draw({i}), QRect(0, 0, 400, 300));
+    const QImage all = draw({0, 1, 2});
+    EXPECT_EQ(CountInk(all, QRect(0, 0, 400, 300)), alone);
+    for (const QPoint& at : points)
+        EXPECT_EQ(CountInk(all, QRect(at - QPoint(8, 8), QSize(16, 16))), 0);
 }
 
 TEST_F(MapFace, ScaleBarAndReadout) {
