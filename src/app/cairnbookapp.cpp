@@ -147,7 +147,7 @@ int CCairnbookApp::PrintDocuments(QPrinter& printer) {
     for (const auto& rec : m_pFrame->DocManager().Records()) {
         CCairnbookView* view = rec->m_frames.front()->View();
         view->FillList(); // rows are otherwise built at the first paint
-        if (!RenderPages(*view, printer)) {
+        if (RenderPages(*view, printer) != EPrintResult::printed) {
             std::fprintf(stderr, "cairnbook: %s: %s\n", qPrintable(rec->m_strTitle),
                          res::kFailedToPrint);
             ++failed;

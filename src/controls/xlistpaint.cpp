@@ -7,6 +7,8 @@
 #include <QPaintEvent>
 #include <QStyledItemDelegate>
 
+#include <algorithm>
+
 namespace {
 
 class CCellDelegate : public QStyledItemDelegate {
@@ -135,7 +137,12 @@ void CXListCtrl::DrawCellText(QPainter& p, const CCellData& cell, int row, int c
         p.fillRect(rect, back);
         p.setPen(text);
         const Qt::Alignment h = m_pModel->Column(column).m_align & Qt::AlignHorizontal_Mask;
-        DrawLine(p, Text(), rect.adjusted(2, 0, 0, 0), h ? h : Qt::AlignLeft, cell.m_strText);
+        // A text longer than its column ends in an ellipsis inside it.
+        const int room = std::max(0, rect.width() - 4);
+        const QString shown = Text().Width(cell.m_strText) <= room
+                                  ? cell.m_strText
+                                  : fontMetrics().elidedText(cell.m_strText, Qt::ElideRight, room);
+        DrawLine(p, Text(), rect.adjusted(2, 0, 0, 0), h ? h : Qt::AlignLeft, shown);
     }
     if (m_bGridLines) {
         p.setPen(Qt::black);

@@ -166,7 +166,8 @@ static void DrawAttribution(QPainter& p, const CMapOverlay& o) {
     p.setFont(font);
     const QFontMetrics m(font);
     const int w = m.horizontalAdvance(o.m_strAttribution) + 8, h = m.height() + 2;
-    const QRect box(o.m_outer.R - 2 - w - 2, o.m_outer.B - 25 - h - 2, w, h);
+    const int above = o.m_bForPrint ? 0 : 25; // the strip, where there is one
+    const QRect box(o.m_outer.R - 2 - w - 2, o.m_outer.B - above - h - 2, w, h);
     p.fillRect(box, QColor(255, 255, 255, 200));
     p.setPen(Qt::black);
     p.drawText(box, Qt::AlignCenter | Qt::TextSingleLine, o.m_strAttribution);
@@ -195,9 +196,9 @@ QFont OverlayFont(const QStringList& boxItems) {
     return font;
 }
 
-void DrawMapOverlay(QPainter& p, const CMapOverlay& o) {
+static void DrawStrip(QPainter& p, const CMapOverlay& o) {
     const COuterRect& r = o.m_outer;
-    const int B = r.B, cx = r.Cx(), cy = r.Cy();
+    const int B = r.B;
     const QRect strip(QPoint(r.L, B - 25), QPoint(r.R - 1, B - 1));
     p.fillRect(strip, kMapBackground);
     p.setPen(kThinPen);
@@ -223,6 +224,14 @@ void DrawMapOverlay(QPainter& p, const CMapOverlay& o) {
                      QPoint(o.m_rcModeBox.left() - 3, B - 1)),
                flags, kModeLabel);
     box(o.m_rcModeBox, o.m_strMapMode);
+}
+
+void DrawMapOverlay(QPainter& p, const CMapOverlay& o) {
+    const COuterRect& r = o.m_outer;
+    const int B = r.B, cx = r.Cx(), cy = r.Cy();
+    if (!o.m_bForPrint)
+        DrawStrip(p, o);
+    p.setFont(OverlayFont(o.m_boxItems));
     DrawAttribution(p, o);
     if (o.m_bHideWaypoints)
         return;
@@ -241,6 +250,8 @@ void DrawMapOverlay(QPainter& p, const CMapOverlay& o) {
     p.drawText(QRect(QPoint(10, 2 * cy - 41), QPoint(10 + kReadoutWidth - 1, 2 * cy - 9 - 1)),
                Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine,
                QString::fromStdString(ScaleReadout(o.m_nScale, o.m_bMetric)));
+    if (o.m_bForPrint)
+        return;
     for (const QPen& pen : {kBarPen, kThinPen}) {
         p.setPen(pen);
         p.drawLine(cx - 10, cy, cx + 10, cy);

@@ -40,6 +40,9 @@ struct CMapOverlay {
     bool m_bHideWaypoints = false;
     bool m_bMetric = false;
     int m_nScale = 15;
+    // On paper: no strip, mode boxes or crosshair (nothing to click there),
+    // only the scale, its read-out and the attribution.
+    bool m_bForPrint = false;
 };
 
 void DrawMapOverlay(QPainter& p, const CMapOverlay& o);

@@ -50,8 +50,9 @@ CMbTilesInfo InspectMbTiles(const QString& path) {
         else if (query.exec("SELECT value FROM metadata WHERE name = 'attribution'") &&
                  query.next()) {
             // Often HTML ("<a href=...>&copy; ...</a>"): the words are what we show.
-            info.m_strAttribution =
-                QTextDocumentFragment::fromHtml(query.value(0).toString()).toPlainText().simplified();
+            info.m_strAttribution = QTextDocumentFragment::fromHtml(query.value(0).toString())
+                                        .toPlainText()
+                                        .simplified();
             info.m_strAttribution.truncate(kMaxAttribution);
         }
         db.close();

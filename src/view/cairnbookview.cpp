@@ -270,5 +270,5 @@ void CCairnbookView::paintEvent(QPaintEvent* event) {
 
 void CCairnbookView::PaintContent(QPainter& p, const QRect& rect) {
     if (m_bMapMode)
-        DrawMap(p, rect);
+        DrawMap(p, rect, true);
 }

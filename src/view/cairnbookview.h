@@ -90,7 +90,7 @@ public:
     void SetFrame(const CMapFrame& frame);
     // A new frame from the mouse: its picture is fetched anew.
     void MoveFrame(const CMapFrame& frame);
-    void DrawMap(QPainter& p, const QRect& clip);
+    void DrawMap(QPainter& p, const QRect& clip, bool forPrint = false);
     void DiscardMapImage();
     // Another map source was chosen: the picture is asked anew.
     void OnMapSourceChanged();
@@ -109,7 +109,7 @@ public:
     // The position under the mouse, in 1/10000 degree, for the status bar.
     std::function<void(int lon10000, int lat10000)> m_fnMapPosition;
 
-    // Draws what this view shows onto any painter: the printed page and tests.
+    // Draws what this view shows onto paper: the map without its controls.
     void PaintContent(QPainter& p, const QRect& rect);
 
     // Rows must be rebuilt at the next paint (another view of the document

@@ -221,7 +221,7 @@ QString CCairnbookView::CurrentMenuText(const QMenu* menu) const {
     return menu && menu->defaultAction() ? menu->defaultAction()->text() : QString();
 }
 
-void CCairnbookView::DrawMap(QPainter& p, const QRect& clip) {
+void CCairnbookView::DrawMap(QPainter& p, const QRect& clip, bool forPrint) {
     const COuterRect r = Outer();
     p.setBackground(kMapBackground);
     if (m_dCenterLon == 0.0) {
@@ -263,6 +263,7 @@ void CCairnbookView::DrawMap(QPainter& p, const QRect& clip) {
     o.m_bHideWaypoints = m_bHideWaypoints;
     o.m_bMetric = m_bMetric;
     o.m_nScale = m_nScale;
+    o.m_bForPrint = forPrint;
     if (const CTileService* tiles = CTileService::Existing();
         tiles && tiles->Source().IsTiles() && m_nMapTheme != ID_MAP_OFF)
         o.m_strAttribution = tiles->Source().m_strAttribution;

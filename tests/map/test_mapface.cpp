@@ -1,15 +1,17 @@
 #include "cairnbookdoc.h"
 #include "cairnbookview.h"
+#include "cellfont.h"
 #include "coordinate.h"
 #include "editwaypointdlg.h"
 #include "imagelist.h"
 #include "mapdraw.h"
-#include "cellfont.h"
-#include "textline.h"
 #include "mapgeometry.h"
+#include "mapsource.h"
 #include "pixels.h"
 #include "res/resource.h"
 #include "test_helpers.h"
+#include "textline.h"
+#include "tileservice.h"
 #include "trackingtip.h"
 #include "viewprint.h"
 #include "xlistctrl.h"
@@ -22,6 +24,8 @@
 #include <QMenu>
 #include <QPainter>
 #include <QPrinter>
+#include <QProcess>
+#include <QProgressDialog>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -257,22 +261,85 @@ TEST_F(MapFace, AddingOnTheMapPresetsTheClickedPosition) {
     EXPECT_TRUE(doc.IsModified());
 }
 
+// The map prints within the page's printable area, with its attribution and
+// scale but none of its controls; the list's columns fit the page, titles
+// whole, and a long text ends within its column.
 TEST_F(MapFace, PrintsTheMapAndTheList) {
     CTempDir dir;
+    auto e = std::make_unique<CWayEntry>("LONGINFO", "a comment of thirty characters", 47.51,
+                                         -122.24, 100, 1, 1);
+    e->m_strAdditionalInfo = std::string(40, 'x') + " " + std::string(300, 'y') + " THE END";
+    doc.AddEntry(std::move(e));
+    doc.m_bListChanged = true;
+    CMapSource tiles = MapSourceFromArgument("http://127.0.0.1:1/{z}/{x}/{y}.png");
+    tiles.m_strAttribution = "Attributed Tiles";
+    CTileService::Instance().SetSource(tiles);
+    view.OnCommand(res::ID_MAP_AERIAL);
+    view.resize(1400, 500); // wider than a portrait page
     for (bool map : {true, false}) {
         view.OnCommand(map ? res::ID_VIEW_MAP : res::ID_VIEW_LIST);
+        view.repaint();
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         const QString out = QString::fromStdString(dir.Path(map ? "map.pdf" : "list.pdf"));
         printer.setOutputFileName(out);
-        ASSERT_TRUE(RenderPages(view, printer));
-        EXPECT_GT(QFileInfo(out).size(), 1000);
+        ASSERT_EQ(RenderPages(view, printer), EPrintResult::printed);
+        // Only what stands on the page is read back.
+        QProcess text;
+        text.start("pdftotext", {"-layout", out, "-"});
+        ASSERT_TRUE(text.waitForFinished(20000));
+        const QString words = QString::fromUtf8(text.readAllStandardOutput());
+        const QStringList wanted = map ? QStringList{"Attributed Tiles", "miles (", "LONGINFO"}
+                                       : QStringList{"Altitude (ft)", "Geocache",  "Visible",
+                                                     "Distance (mi)", "Direction", "xxxxxxxx"};
+        for (const QString& w : wanted)
+            EXPECT_TRUE(words.contains(w)) << qPrintable(w + " in " + words);
+        for (const char* absent : {"Click on map to", "Mapping Mode", "Zoom In", "THE END"})
+            EXPECT_FALSE(words.contains(absent)) << absent;
         if (const char* keep = std::getenv("CAIRNBOOK_SCREENSHOTS")) {
             const QString target = QString::fromLocal8Bit(keep) + (map ? "/map.pdf" : "/list.pdf");
             QFile::remove(target);
             QFile::copy(out, target);
         }
     }
+    CTileService::Instance().SetSource(CurrentMapSource());
+}
+
+// A list of many pages shows its progress, and Cancel stops it.
+TEST_F(MapFace, PrintingManyPagesCanBeCancelled) {
+    for (int i = 0; i < 400; ++i)
+        doc.AddEntry(std::make_unique<CWayEntry>("W" + std::to_string(i), "", 47, -122, 0, 0, 1));
+    doc.m_bListChanged = true;
+    view.OnCommand(res::ID_VIEW_LIST);
+    view.repaint();
+    CTempDir dir;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(dir.Path("many.pdf")));
+    QString said;
+    QTimer::singleShot(0, &view, [&] {
+        auto* bar = view.findChild<QProgressDialog*>();
+        ASSERT_NE(bar, nullptr);
+        said = bar->labelText();
+        bar->cancel();
+    });
+    EXPECT_EQ(RenderPages(view, printer, &view), EPrintResult::cancelled);
+    EXPECT_TRUE(said.startsWith("Printing page 1 of ")) << qPrintable(said);
+}
+
+TEST(Printing, ColumnsAndPicturesFitThePage) {
+    // Wide enough: as they are, but never narrower than their titles.
+    EXPECT_EQ(PrintColumnWidths({50, 10, 300}, {40, 30, 40}, 1000),
+              (std::vector<int>{50, 30, 300}));
+    // Too wide: the widest give way first, down to one common width.
+    EXPECT_EQ(PrintColumnWidths({40, 30, 440}, {40, 30, 40}, 310), (std::vector<int>{40, 30, 240}));
+    EXPECT_EQ(PrintColumnWidths({100, 60, 300}, {20, 20, 20}, 300),
+              (std::vector<int>{100, 60, 140}));
+    // The titles alone too wide: the titles' widths, for the page scale to shrink.
+    EXPECT_EQ(PrintColumnWidths({100, 100}, {80, 90}, 100), (std::vector<int>{80, 90}));
+    EXPECT_DOUBLE_EQ(PageScale(600, 400, 6000, 8000, 6.25), 6.25); // physical size fits
+    EXPECT_DOUBLE_EQ(PageScale(1400, 500, 7000, 9000, 6.25), 5.0); // narrowed to the width
+    EXPECT_DOUBLE_EQ(PageScale(500, 1800, 7000, 9000, 6.25), 5.0); // shortened to the height
 }
 
 } // namespace

@@ -29,9 +29,11 @@ struct CKind {
     const char* m_name;
     const char* m_comment;
 };
-constexpr CKind kKinds[] = {
-    {'n', "NEW1", "a"}, {'m', "NEW1", "b"}, {'s', "HOME", "home"}, {'c', "HOME", "c1"},
-    {'d', "HOME", "c2"}};
+constexpr CKind kKinds[] = {{'n', "NEW1", "a"},
+                            {'m', "NEW1", "b"},
+                            {'s', "HOME", "home"},
+                            {'c', "HOME", "c1"},
+                            {'d', "HOME", "c2"}};
 
 std::vector<std::string> Sequences() {
     std::vector<std::string> all{""};
@@ -125,18 +127,20 @@ TEST_F(UndoSteps, PasteAndMergeOfEveryMixOfNames) {
             const CKind& k = Kind(code);
             CWayEntry e(k.m_name, k.m_comment, 47.5, -122.25, 50, 0, 1);
             text += FormatClipboardLine(e);
-            gpx += std::string("<wpt lat=\"47.5\" lon=\"-122.25\"><ele>50</ele><name>") +
-                   k.m_name + "</name><cmt>" + k.m_comment + "</cmt><sym>Crossed Square</sym>" +
+            gpx += std::string("<wpt lat=\"47.5\" lon=\"-122.25\"><ele>50</ele><name>") + k.m_name +
+                   "</name><cmt>" + k.m_comment + "</cmt><sym>Crossed Square</sym>" +
                    "<extensions><cb:waypoint xmlns:cb=\"urn:x-cairnbook:gpx:1\" icon=\"0\" "
                    "visible=\"1\" geocache=\"0\"/></extensions></wpt>\n";
         }
         gpx += "</gpx>\n";
         WriteBytes(dir.Path("in.gpx"), gpx);
         for (bool yes : {true, false}) {
-            Check("paste " + seq, "Paste", [&](CCairnbookDoc& d) { ParseClipboardText(d, text); },
-                  yes);
-            Check("merge " + seq, "Merge", [&](CCairnbookDoc& d) { d.MergeFile(dir.Path("in.gpx")); },
-                  yes);
+            Check(
+                "paste " + seq, "Paste", [&](CCairnbookDoc& d) { ParseClipboardText(d, text); },
+                yes);
+            Check(
+                "merge " + seq, "Merge", [&](CCairnbookDoc& d) { d.MergeFile(dir.Path("in.gpx")); },
+                yes);
         }
     }
 }
