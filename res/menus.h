@@ -170,15 +170,28 @@ struct CAccelerator {
     const char* m_keys;
     int m_nId;
 };
-inline constexpr CAccelerator kAccelerators[] = {
-    {"Ctrl+C", ID_EDIT_COPY},       {"Ctrl+Ins", ID_EDIT_COPY},      {"Ctrl+V", ID_EDIT_PASTE},
-    {"Shift+Ins", ID_EDIT_PASTE},   {"Ctrl+X", ID_EDIT_CUT},         {"Shift+Del", ID_EDIT_CUT},
-    {"Ctrl+Z", ID_EDIT_UNDO},       {"Alt+Backspace", ID_EDIT_UNDO}, {"Ctrl+E", ID_EXPORT_DATA},
-    {"Ctrl+M", ID_FILE_MERGE},      {"Ctrl+N", ID_FILE_NEW},         {"Ctrl+O", ID_FILE_OPEN},
-    {"Ctrl+P", ID_FILE_PRINT},      {"Ctrl+S", ID_FILE_SAVE},        {"F6", ID_NEXT_PANE},
-    {"Shift+F6", ID_PREV_PANE},     {"Ctrl+Y", ID_EDIT_REDO},        {"Ctrl+F", ID_EDIT_FIND},
-    {"Ctrl+Shift+Z", ID_EDIT_REDO}, {"Ctrl+D", ID_DELETE_WAYPOINT},  {"Ins", ID_ADD_WAYPOINT},
-    {"F3", ID_EDIT_FIND_NEXT},      {"Shift+F3", ID_EDIT_FIND_PREVIOUS},
-};
+inline constexpr CAccelerator kAccelerators[] = {{"Ctrl+C", ID_EDIT_COPY},
+                                                 {"Ctrl+Ins", ID_EDIT_COPY},
+                                                 {"Ctrl+V", ID_EDIT_PASTE},
+                                                 {"Shift+Ins", ID_EDIT_PASTE},
+                                                 {"Ctrl+X", ID_EDIT_CUT},
+                                                 {"Shift+Del", ID_EDIT_CUT},
+                                                 {"Ctrl+Z", ID_EDIT_UNDO},
+                                                 {"Alt+Backspace", ID_EDIT_UNDO},
+                                                 {"Ctrl+E", ID_EXPORT_DATA},
+                                                 {"Ctrl+M", ID_FILE_MERGE},
+                                                 {"Ctrl+N", ID_FILE_NEW},
+                                                 {"Ctrl+O", ID_FILE_OPEN},
+                                                 {"Ctrl+P", ID_FILE_PRINT},
+                                                 {"Ctrl+S", ID_FILE_SAVE},
+                                                 {"F6", ID_NEXT_PANE},
+                                                 {"Shift+F6", ID_PREV_PANE},
+                                                 {"Ctrl+Y", ID_EDIT_REDO},
+                                                 {"Ctrl+F", ID_EDIT_FIND},
+                                                 {"Ctrl+Shift+Z", ID_EDIT_REDO},
+                                                 {"Ctrl+D", ID_DELETE_WAYPOINT},
+                                                 {"Ins", ID_ADD_WAYPOINT},
+                                                 {"F3", ID_EDIT_FIND_NEXT},
+                                                 {"Shift+F3", ID_EDIT_FIND_PREVIOUS}};
 
 } // namespace res

@@ -266,9 +266,10 @@ void CMainFrame::OnOpenMbTiles() {
     QString name, error;
     if (!AppendMbTilesSource(MapSourcesFile(), QString::fromStdString(chosen->m_strPath), name,
                              error)) {
-        m_prompt.Ask(kAppTitle,
-                     FromQString(QString("%1 could not be written: %2").arg(MapSourcesFile(), error)),
-                     EPromptButtons::ok, EPromptIcon::warning);
+        m_prompt.Ask(
+            kAppTitle,
+            FromQString(QString("%1 could not be written: %2").arg(MapSourcesFile(), error)),
+            EPromptButtons::ok, EPromptIcon::warning);
         return;
     }
     ChooseMapSource(MapSourceFromArgument(name));

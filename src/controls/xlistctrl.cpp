@@ -6,8 +6,8 @@
 #include "xheaderctrl.h"
 
 #include <QApplication>
-#include <QKeyEvent>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
 

@@ -11,4 +11,3 @@
 class CArchive;
 
 void WriteGpx(CArchive& ar, const std::vector<std::unique_ptr<CWayEntry>>& entries);
-

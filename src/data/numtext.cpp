@@ -2,9 +2,9 @@
 
 #include <cctype>
 #include <charconv>
+#include <cmath>
 #include <cstdarg>
 #include <cstdio>
-#include <cmath>
 #include <limits>
 
 namespace {

@@ -67,8 +67,7 @@ CWayEntry::CWayEntry(const std::string& name, const std::string& comment, double
 namespace {
 
 // What a waypoint is, copied or moved: not its distance, direction or save mark.
-template <typename Entry>
-void AssignWaypoint(CWayEntry& to, Entry&& from) {
+template <typename Entry> void AssignWaypoint(CWayEntry& to, Entry&& from) {
     to.m_bGeocache = from.m_bGeocache;
     to.m_bVisible = from.m_bVisible;
     to.m_nIcon = from.m_nIcon;

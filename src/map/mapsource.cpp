@@ -4,12 +4,12 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QSaveFile>
-#include <QUrl>
-#include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QUrl>
 
 #include <optional>
 
@@ -168,8 +168,8 @@ bool AppendMbTilesSource(const QString& iniPath, const QString& file, QString& n
         if (!text.isEmpty())
             text += '\n';
     }
-    text += "[" + IniGroupName(name).toUtf8() + "]\nmbtiles=" +
-            IniQuoted(QFileInfo(file).absoluteFilePath()).toUtf8() + "\n";
+    text += "[" + IniGroupName(name).toUtf8() +
+            "]\nmbtiles=" + IniQuoted(QFileInfo(file).absoluteFilePath()).toUtf8() + "\n";
     QDir().mkpath(QFileInfo(iniPath).absolutePath());
     QSaveFile out(iniPath);
     if (!out.open(QIODevice::WriteOnly) || out.write(text) != text.size() || !out.commit()) {

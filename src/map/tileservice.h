@@ -87,7 +87,7 @@ private:
     QHash<std::uint64_t, qint64> m_failedAt; // when a tile last failed, for the pause
     QSet<std::uint64_t> m_inFlight;
     QHash<QString, int> m_perHost;
-    QString m_strDb; // the MBTiles connection's name
+    QString m_strDb;      // the MBTiles connection's name
     QSet<QString> m_said; // problems told since the source was set
     unsigned m_nGeneration = 0;
     unsigned m_nVersion = 0;

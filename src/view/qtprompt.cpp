@@ -3,8 +3,8 @@
 #include "textcodec.h"
 
 #include <QFileDialog>
-#include <QRegularExpression>
 #include <QMessageBox>
+#include <QRegularExpression>
 
 namespace {
 

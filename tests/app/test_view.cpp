@@ -62,9 +62,9 @@ TEST_F(View, RowsAreBuiltAtPaintFromTheDocument) {
 }
 
 TEST_F(View, ColumnsTitlesAndWidths) {
-    const char* titles[] = {
-        "Index", "Name",     "Comment", "Latitude",        "Longnitude",    "Altitude (ft)",
-        "Icon",  "Geocache", "Visible", "Additional Info", "Distance (mi)", "Direction"};
+    const char* titles[] = {"Index",         "Name",     "Comment",  "Latitude", "Longnitude",
+                            "Altitude (ft)", "Icon",     "Geocache", "Visible",  "Additional Info",
+                            "Distance (mi)", "Direction"};
     ASSERT_EQ(view.m_pList->GetColumnCount(), 12);
     for (int c = 0; c < 12; ++c)
         EXPECT_EQ(view.m_pList->model()->headerData(c, Qt::Horizontal).toString(), titles[c]);

@@ -182,7 +182,8 @@ TEST_F(Tiles, ServerBackAfterAnOutageFillsTheMap) {
     EXPECT_EQ(shown.pixelColor(r.Cx(), r.Cy()), QColor(150, 210, 255));
     QTest::qWait(50);
     ASSERT_EQ(told.size(), 1) << qPrintable(told.join('\n'));
-    EXPECT_TRUE(told[0].startsWith("The map server 127.0.0.1 does not answer")) << qPrintable(told[0]);
+    EXPECT_TRUE(told[0].startsWith("The map server 127.0.0.1 does not answer"))
+        << qPrintable(told[0]);
     ASSERT_TRUE(server.Listen(port));
     EXPECT_TRUE(WaitFor(
         [&] {
@@ -230,7 +231,8 @@ TEST_F(Tiles, BrokenSourcesSayWhyAndGiveWay) {
         EXPECT_EQ(service().Source().m_strName, kAreaServiceName) << qPrintable(c.argument);
         ASSERT_EQ(told.size(), 1) << qPrintable(c.argument);
         EXPECT_TRUE(told[0].contains(c.reason)) << qPrintable(told[0]);
-        EXPECT_TRUE(told[0].endsWith("Showing Area imagery service instead.")) << qPrintable(told[0]);
+        EXPECT_TRUE(told[0].endsWith("Showing Area imagery service instead."))
+            << qPrintable(told[0]);
     }
     CMapSource file = MapSourceFromArgument(empty);
     QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "make-tiles");
@@ -270,4 +272,3 @@ TEST(MapSources, AddingAFileKeepsWhatTheUserWrote) {
 }
 
 } // namespace
-
