@@ -1,6 +1,8 @@
 #include "archiveexception.h"
 #include "cairnbookdoc.h"
 #include "cp1252.h"
+#include "gpxsymbols.h"
+#include "rowtext.h"
 #include "test_helpers.h"
 
 #include <cstdlib>
@@ -222,6 +224,12 @@ TEST_F(Gpx, ReadsWhatOtherProgramsWrite) {
     EXPECT_EQ(At(0).m_dAltitude, 12.5);
     EXPECT_EQ(At(0).m_nIcon, 9);
     EXPECT_EQ(At(0).m_bGeocache, 0);
+    // Neither the symbol nor the cache type known: the imported icon, read
+    // back through its name (the byte was once left uninitialised here).
+    Read(Gpx11("<wpt lat=\"1\" "
+               "lon=\"2\"><name>ODD</name><sym>Nowhere</sym><type>Geocache|Odd</type></wpt>"));
+    EXPECT_EQ(At(1).m_nIcon, kImportedIcon);
+    EXPECT_EQ(IconName(At(1).m_nIcon), IconName(kImportedIcon));
 }
 
 // Damaged and hostile files end with a message that says what is wrong, and
