@@ -213,7 +213,14 @@ void CMainFrame::FillMapSources(QMenu* menu) {
 }
 
 void CMainFrame::ShowNotice(const QString& text) {
-    auto show = [this, text] { statusBar()->showMessage(text, kNoticeMs); };
+    auto show = [this, text] {
+        // A notice that follows another at once (a source that cannot draw,
+        // then the stand-in's server) joins it instead of hiding it.
+        const QString shown = statusBar()->currentMessage();
+        if (shown.contains(text))
+            return;
+        statusBar()->showMessage(shown.isEmpty() ? text : shown + "  " + text, kNoticeMs);
+    };
     // A message shown before the window is hides no pane: it waits until it is.
     if (isVisible())
         show();

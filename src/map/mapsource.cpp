@@ -198,10 +198,10 @@ QString CheckMapSource(CMapSource& source) {
         const QUrl parsed(url);
         if (!parsed.isValid() || (parsed.scheme() != "http" && parsed.scheme() != "https") ||
             parsed.host().isEmpty())
-            return QString("%1 is not an http or https address").arg(url);
+            return QString("its URL template is not an http or https address");
         if (!url.contains("{z}") || !url.contains("{x}") ||
             (!url.contains("{y}") && !url.contains("{-y}")))
-            return QString("%1 is not a tile URL template with {z}, {x} and {y}").arg(url);
+            return QString("its URL template lacks {z}, {x} or {y}");
     }
     return any ? QString() : QString("it has no URL template");
 }

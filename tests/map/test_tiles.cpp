@@ -213,7 +213,7 @@ TEST_F(Tiles, BrokenSourcesSayWhyAndGiveWay) {
     const struct {
         QString argument, reason;
     } cases[] = {
-        {"http://127.0.0.1:1/tiles.png", "is not a tile URL template with {z}, {x} and {y}"},
+        {"http://127.0.0.1:1/tiles.png", "its URL template lacks {z}, {x} or {y}"},
         {"file://localhost/etc/hostname?{z}/{x}/{y}", "is not an http or https address"},
         {"no such source", "is not an http or https address"},
         {QString::fromStdString(dir.Path("missing.mbtiles")), "does not exist"},
