@@ -18,6 +18,7 @@
 #include "textcodec.h"
 #include "tilepattern.h"
 #include "tileserver.h"
+#include "tileservice.h"
 #include "waitfor.h"
 #include "xlistctrl.h"
 
@@ -34,6 +35,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
@@ -283,7 +285,25 @@ TEST_F(App, UserMapSourcesFromTheSettingsFile) {
         const QImage shown = view->grab().toImage();
         EXPECT_NE(shown.pixelColor(200, 150), QColor(150, 210, 255)) << qPrintable(name);
     }
+    // The chosen source gone from the file: Reload says so, and the stand-in
+    // is in use and ticked.
     QFile::remove(MapSourcesFile());
+    QSignalSpy told(&CTileService::Instance(), &CTileService::Problem);
+    QMenu* sources = SubMenu(frame.menuBar(), {"&View", "Map Source"});
+    ASSERT_NE(sources, nullptr);
+    for (QAction* a : sources->actions())
+        if (a->text() == "Reload Map Sources")
+            a->trigger();
+    EXPECT_EQ(CTileService::Instance().Source().m_strName, kAreaServiceName);
+    ASSERT_TRUE(told.wait(1000));
+    EXPECT_EQ(told.front().front().toString(), "The map source \"Pattern File\" is no longer "
+                                               "defined. Showing Area imagery service instead.");
+    QApplication::processEvents();
+    QStringList ticked;
+    for (QAction* a : SubMenu(frame.menuBar(), {"&View", "Map Source"})->actions())
+        if (a->isChecked())
+            ticked << a->text();
+    EXPECT_EQ(ticked, QStringList({kAreaServiceName}));
     frame.ChooseMapSource(MapSourceFromArgument("Area imagery service"));
 }
 
