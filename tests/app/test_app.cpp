@@ -316,11 +316,7 @@ struct CState {
 
 CState StateOf(const CDocRecord& rec) {
     CState state;
-    CMemorySink sink;
-    CArchive ar(sink, "state.ckb");
-    rec.m_pDoc->Serialize(ar);
-    ar.Flush();
-    state.bytes = sink.Bytes();
+    state.bytes = NativeBytes(*rec.m_pDoc);
     for (CChildFrame* f : rec.m_frames) {
         f->View()->repaint();
         QStringList names;

@@ -1,5 +1,9 @@
 #include "test_helpers.h"
 
+#include "archive.h"
+#include "bytestream.h"
+#include "cairnbookdoc.h"
+
 #include <cstring>
 #include <fstream>
 #include <random>
@@ -81,4 +85,12 @@ std::string F64(double v) {
 
 std::string Str(const std::string& s) {
     return std::string(1, static_cast<char>(s.size())) + s;
+}
+
+std::string NativeBytes(CCairnbookDoc& doc) {
+    CMemorySink sink;
+    CArchive ar(sink, "state.ckb");
+    doc.Serialize(ar);
+    ar.Flush();
+    return sink.Bytes();
 }

@@ -49,6 +49,10 @@ private:
     std::filesystem::path m_path;
 };
 
+class CCairnbookDoc;
+// The document as its native file holds it.
+std::string NativeBytes(CCairnbookDoc& doc);
+
 std::string ReadBytes(const std::string& path);
 void WriteBytes(const std::string& path, const std::string& bytes);
 

@@ -36,14 +36,6 @@ void Fill(CCairnbookDoc& doc) {
             std::make_unique<CWayEntry>(Name(i), "c", 45 - i * 0.001, 7, (i * 37) % 1000, 0, 1));
 }
 
-std::string Native(CCairnbookDoc& doc) {
-    CMemorySink sink;
-    CArchive ar(sink, "state.ckb");
-    doc.Serialize(ar);
-    ar.Flush();
-    return sink.Bytes();
-}
-
 // One document of 2,100 waypoints in a window that shows them all.
 struct CBigList {
     CBigList() {
@@ -203,8 +195,8 @@ TEST(BigList, EveryCommandActsOnRowsBeyondTheFirstTwoThousand) {
             CCairnbookDoc expected(prompt);
             Fill(expected);
             c.expect(expected, row);
-            const std::string got = Native(t.doc), want = Native(expected);
-            EXPECT_EQ(t.doc.IsModified(), want != Native(original)); // changed or not
+            const std::string got = NativeBytes(t.doc), want = NativeBytes(expected);
+            EXPECT_EQ(t.doc.IsModified(), want != NativeBytes(original)); // changed or not
             EXPECT_TRUE(got == want)
                 << "first difference at byte "
                 << std::mismatch(got.begin(), got.end(), want.begin(), want.end()).first -

@@ -1,5 +1,3 @@
-#include "archive.h"
-#include "bytestream.h"
 #include "cairnbookdoc.h"
 #include "clipboardtext.h"
 #include "test_helpers.h"
@@ -13,14 +11,6 @@
 #include <type_traits>
 
 namespace {
-
-std::string Bytes(CCairnbookDoc& doc) {
-    CMemorySink sink;
-    CArchive ar(sink, "state.ckb");
-    doc.Serialize(ar);
-    ar.Flush();
-    return sink.Bytes();
-}
 
 // One incoming waypoint of each kind: new, the same new name again with
 // other data, an existing one unchanged, and an existing one changed twice.
@@ -81,11 +71,11 @@ protected:
         Fill(doc);
         Fill(original);
         prompt.m_answers.assign(8, yes ? EPromptAnswer::yes : EPromptAnswer::no);
-        const std::string before = Bytes(doc);
+        const std::string before = NativeBytes(doc);
         CAddRecorder recorder(doc);
         change(doc);
         std::unique_ptr<CDocCommand> step = recorder.Finish(verb);
-        const std::string after = Bytes(doc);
+        const std::string after = NativeBytes(doc);
         const std::size_t changed = ChangedNames(original, doc);
         const std::string label = what + (yes ? " yes" : " no");
         ASSERT_EQ(step != nullptr, changed > 0) << label;
@@ -94,12 +84,12 @@ protected:
         EXPECT_EQ(step->text(), verb + " " + Waypoints(changed)) << label;
         QUndoStack stack;
         stack.push(step.release());
-        EXPECT_EQ(Bytes(doc), after) << label;
+        EXPECT_EQ(NativeBytes(doc), after) << label;
         for (int round = 0; round < 2; ++round) {
             stack.undo();
-            ASSERT_EQ(Bytes(doc), before) << label << " undo " << round;
+            ASSERT_EQ(NativeBytes(doc), before) << label << " undo " << round;
             stack.redo();
-            ASSERT_EQ(Bytes(doc), after) << label << " redo " << round;
+            ASSERT_EQ(NativeBytes(doc), after) << label << " redo " << round;
         }
     }
     CTempDir dir;
