@@ -174,7 +174,7 @@ bool CDocManager::DoSave(CDocRecord& rec, const QString& path, bool rename) {
     if (rename) {
         const QString canonical = Canonical(path);
         rec.m_pDoc->SetPathName(canonical.toStdString());
-        rec.m_strTitle = QFileInfo(canonical).fileName();
+        rec.m_strTitle = VisibleControls(QFileInfo(canonical).fileName());
         AddToRecentFiles(canonical);
     }
     rec.m_pUndo->setClean();

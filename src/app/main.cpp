@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <clocale>
+#include <csignal>
 #include <cstdio>
 
 namespace {
@@ -17,6 +18,9 @@ const char* const kUsage = "usage: cairnbook [--map-source NAME|URL|FILE.mbtiles
 } // namespace
 
 int main(int argc, char** argv) {
+    // A pipe whose reader went away fails the save (EPIPE) instead of ending
+    // the program with the document in it.
+    std::signal(SIGPIPE, SIG_IGN);
     // Options first: usage needs no screen.
     QStringList args;
     for (int i = 0; i < argc; ++i)

@@ -50,6 +50,39 @@ void AppendPrintable(std::string& out, char c) {
         out += cp1252::ToUtf8(std::string_view(&c, 1));
 }
 
+// A file name or a message in the system's UTF-8: controls and bytes that
+// are no UTF-8 are escaped, so that no name can drive the terminal.
+std::string PrintableName(const std::string& utf8) {
+    std::string out;
+    for (std::size_t i = 0; i < utf8.size();) {
+        const auto b = static_cast<unsigned char>(utf8[i]);
+        const std::size_t n = b < 0x80             ? 1
+                              : (b & 0xE0) == 0xC0 ? 2
+                              : (b & 0xF0) == 0xE0 ? 3
+                              : (b & 0xF8) == 0xF0 ? 4
+                                                   : 0;
+        bool whole = n > 0 && i + n <= utf8.size();
+        for (std::size_t k = 1; whole && k < n; ++k)
+            whole = (static_cast<unsigned char>(utf8[i + k]) & 0xC0) == 0x80;
+        // U+0080..U+009F, the C1 controls, are C2 80..C2 9F.
+        const bool c1 =
+            whole && n == 2 && b == 0xC2 && static_cast<unsigned char>(utf8[i + 1]) < 0xA0;
+        if (n == 1 && b >= 0x20 && b != 0x7F) {
+            out += utf8[i++];
+        } else if (whole && n > 1 && !c1) {
+            out.append(utf8, i, n);
+            i += n;
+        } else if (c1) {
+            out += StrFormat("\\x%02X\\x%02X", b, static_cast<unsigned char>(utf8[i + 1]));
+            i += 2;
+        } else {
+            out += StrFormat("\\x%02X", b);
+            ++i;
+        }
+    }
+    return out;
+}
+
 std::string PrintableText(const std::string& cp1252Text) {
     std::string out;
     for (char c : cp1252Text) {
@@ -188,12 +221,13 @@ int List(CCairnbookDoc& doc, const CCliOptions& opt, std::ostream& out) {
 
 void PrintNotices(CCairnbookDoc& doc, const std::string& path, std::ostream& err) {
     for (const std::string& notice : doc.TakeNotices())
-        err << "cairnbook-cli: " << path << ": " << cp1252::ToUtf8(notice) << "\n";
+        err << "cairnbook-cli: " << PrintableName(path) << ": " << PrintableText(notice) << "\n";
 }
 
 int Save(CCairnbookDoc& doc, const std::string& path, std::ostream& err) {
     if (doc.SaveFile(path) == ESaveResult::cancelled) {
-        err << "cairnbook-cli: " << path << " was not written (answer with --yes to write it)\n";
+        err << "cairnbook-cli: " << PrintableName(path)
+            << " was not written (answer with --yes to write it)\n";
         return kExitDeclined;
     }
     return kExitOk;
@@ -242,16 +276,16 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         CheckArity(opt);
         return Run(opt, out, err);
     } catch (const CUsageError& e) {
-        err << "cairnbook-cli: " << e.m_strText << "\n" << kUsage;
+        err << "cairnbook-cli: " << PrintableName(e.m_strText) << "\n" << kUsage;
         return kExitUsage;
     } catch (const CArchiveException& e) {
-        err << "cairnbook-cli: " << e.what() << "\n";
+        err << "cairnbook-cli: " << PrintableName(e.what()) << "\n";
         return kExitFile;
     } catch (const std::bad_alloc&) {
         err << "cairnbook-cli: not enough memory\n";
         return kExitFile;
     } catch (const std::exception& e) {
-        err << "cairnbook-cli: " << e.what() << "\n";
+        err << "cairnbook-cli: " << PrintableName(e.what()) << "\n";
         return kExitFile;
     }
 }

@@ -2,8 +2,10 @@
 
 #include "archiveexception.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
 #include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -25,18 +27,65 @@ std::size_t CMemorySource::Read(char* buffer, std::size_t n) {
     return count;
 }
 
-CFileSource::CFileSource(const std::string& path) : m_strPath(path) {
+CFileSource::CFileSource(const std::string& path)
+    : m_strPath(path == "-" ? "standard input" : path) {
     std::error_code ec;
-    if (fs::is_directory(path, ec))
+    if (path != "-" && fs::is_directory(path, ec))
         throw CArchiveException(CArchiveException::fileError, path, 0,
                                 "it is a folder, not a file");
-    m_pFile = std::fopen(path.c_str(), "rb");
-    if (!m_pFile)
-        throw CArchiveException(CArchiveException::fileError, path, 0, SystemReason(errno));
+    // Not blocking: a pipe nobody writes to reads as empty instead of waiting.
+    const int fd = path == "-" ? dup(STDIN_FILENO) : open(path.c_str(), O_RDONLY | O_NONBLOCK);
+    if (fd < 0)
+        throw CArchiveException(CArchiveException::fileError, m_strPath, 0, SystemReason(errno));
     struct stat st {};
-    if (fstat(fileno(m_pFile), &st) == 0 && S_ISREG(st.st_mode))
-        m_nSize = static_cast<std::uint64_t>(st.st_size);
+    if (fstat(fd, &st) != 0) {
+        const int error = errno;
+        close(fd);
+        throw CArchiveException(CArchiveException::fileError, m_strPath, 0, SystemReason(error));
+    }
+    fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    if (S_ISFIFO(st.st_mode) || S_ISSOCK(st.st_mode)) {
+        ReadStream(fd);
+        return;
+    }
+    if (!S_ISREG(st.st_mode)) {
+        close(fd);
+        throw CArchiveException(CArchiveException::fileError, m_strPath, 0,
+                                "it is a device, not a file");
+    }
+    m_pFile = fdopen(fd, "rb");
+    if (!m_pFile) {
+        const int error = errno;
+        close(fd);
+        throw CArchiveException(CArchiveException::fileError, m_strPath, 0, SystemReason(error));
+    }
+    m_nSize = static_cast<std::uint64_t>(st.st_size);
     std::setvbuf(m_pFile, nullptr, _IOFBF, 1 << 16);
+}
+
+void CFileSource::ReadStream(int fd) {
+    // Read to its end first, so that every length in it can be checked
+    // against what is really there.
+    m_bStream = true;
+    char chunk[1 << 16];
+    for (;;) {
+        const ssize_t n = read(fd, chunk, sizeof chunk);
+        if (n == 0)
+            break;
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0 || m_stream.size() + static_cast<std::size_t>(n) > kMaxStreamBytes) {
+            const int error = errno;
+            close(fd);
+            throw CArchiveException(
+                CArchiveException::fileError, m_strPath, m_stream.size(),
+                n < 0 ? SystemReason(error)
+                      : "more than 1 GiB came from it, more than is read from a stream");
+        }
+        m_stream.append(chunk, static_cast<std::size_t>(n));
+    }
+    close(fd);
+    m_nSize = m_stream.size();
 }
 
 CFileSource::~CFileSource() {
@@ -45,6 +94,12 @@ CFileSource::~CFileSource() {
 }
 
 std::size_t CFileSource::Read(char* buffer, std::size_t n) {
+    if (m_bStream) {
+        const std::size_t count = std::min<std::size_t>(n, m_nSize - m_nPos);
+        std::memcpy(buffer, m_stream.data() + m_nPos, count);
+        m_nPos += count;
+        return count;
+    }
     const std::size_t count = std::fread(buffer, 1, n, m_pFile);
     if (count < n && std::ferror(m_pFile))
         throw CArchiveException(CArchiveException::fileError, m_strPath, m_nPos + count,

@@ -30,9 +30,15 @@ private:
 };
 
 // Reads a file through a large buffer of its own; throws CArchiveException on failure.
+// A file, or a stream read to its end: a pipe, a socket, or "-" for
+// standard input (held in memory, at most kMaxStreamBytes). Devices are
+// refused: /dev/zero would never end.
 class CFileSource : public CByteSource {
 public:
     explicit CFileSource(const std::string& path);
+    static constexpr std::uint64_t kMaxStreamBytes = std::uint64_t(1) << 30;
+    // The name messages use: the path, or "standard input".
+    const std::string& Name() const { return m_strPath; }
     ~CFileSource() override;
     CFileSource(const CFileSource&) = delete;
     CFileSource& operator=(const CFileSource&) = delete;
@@ -43,8 +49,12 @@ public:
     std::uint64_t Size() const { return m_nSize; }
 
 private:
+    void ReadStream(int fd);
+
     std::string m_strPath;
     std::FILE* m_pFile = nullptr;
+    std::string m_stream; // all a stream gave
+    bool m_bStream = false;
     std::uint64_t m_nSize = 0;
     std::uint64_t m_nPos = 0;
 };
@@ -64,6 +74,11 @@ private:
     std::string m_data;
 };
 
+// Removes temporaries that killed saves left in folder (of target's saves
+// only, when target is given): files named and marked as ours that no save
+// holds open. Files of other names, or held, are never touched.
+void RemoveLeftoverTemporaries(const std::string& folder, const std::string& target = {});
+
 // Writes to a temporary file beside the target, created at the first write, and
 // puts it in the target's place only on Commit: an existing target stays as it was
 // unless the whole file was written.
@@ -80,6 +95,7 @@ public:
 
 private:
     void Open();
+    void OpenDirect(bool pipe);
     void OpenUnnamed(const std::string& dir);
     void OpenNamed(const std::string& dir);
     void Publish();

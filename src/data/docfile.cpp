@@ -9,6 +9,7 @@
 
 #include <cctype>
 #include <cstdint>
+#include <filesystem>
 
 namespace {
 
@@ -186,8 +187,11 @@ void CCairnbookDoc::ReadRecords(CArchive& ar, bool knowsLegacyHeader) {
 
 void CCairnbookDoc::LoadFile(const std::string& path) {
     CFileSource source(path);
-    CArchive ar(source, path);
+    CArchive ar(source, source.Name());
     Serialize(ar);
+    // What a save killed at the wrong moment left beside the folder's files.
+    if (path != "-")
+        RemoveLeftoverTemporaries(std::filesystem::path(path).parent_path().string());
 }
 
 ESaveResult CCairnbookDoc::SaveFile(const std::string& path) {
@@ -214,7 +218,7 @@ void CCairnbookDoc::MergeFile(const std::string& path) {
         }
     } finish{*this};
     if (source.Size() > 0) {
-        CArchive ar(source, path);
+        CArchive ar(source, source.Name());
         ReadMerge(ar);
     }
 }

@@ -3,11 +3,12 @@
 #include "bytestream.h"
 
 #include <cerrno>
-#include <chrono>
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 #include <utility>
 
@@ -16,7 +17,11 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr int kMaxLinkHops = 40;
-constexpr auto kStaleAfter = std::chrono::minutes(2);
+// A temporary's name: ".NAME.cairnbook-save-XXXXXX", a marker no user picks.
+constexpr const char* kTempMarker = "cairnbook-save-";
+// And its extended attribute, where the file system keeps them.
+constexpr const char* kTempAttribute = "user.cairnbook.save";
+constexpr int kReaderWaitMs = 500; // for a pipe's reader to appear
 
 // The file a chain of links ends at, existing or not: a dangling link makes
 // the file it names.
@@ -37,23 +42,52 @@ fs::path Folder(const std::string& target) {
 }
 
 std::string TempPrefix(const std::string& target) {
-    return "." + fs::path(target).filename().string() + ".";
+    return "." + fs::path(target).filename().string() + "." + kTempMarker;
 }
 
-// Temporaries an earlier save of this target left when it was killed.
-void RemoveStaleTemporaries(const std::string& target) {
+// Marks an open temporary as ours, and holds a lock on it while this save
+// lives: a later cleanup removes only marked files nobody holds.
+void MarkAsOurs(int fd) {
+    fsetxattr(fd, kTempAttribute, "1", 1, 0); // not every file system keeps them
+    flock(fd, LOCK_EX | LOCK_NB);
+}
+
+// A leftover of a killed save: our name, our mark (where marks are kept),
+// and no save holding it now.
+bool IsLeftover(const fs::path& path) {
+    const int fd = open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct stat st {};
+    char mark = 0;
+    const ssize_t marked = fgetxattr(fd, kTempAttribute, &mark, 1);
+    const bool ours = fstat(fd, &st) == 0 && S_ISREG(st.st_mode) &&
+                      (marked == 1 ? mark == '1' : errno == ENOTSUP || errno == EOPNOTSUPP);
+    const bool free = ours && flock(fd, LOCK_EX | LOCK_NB) == 0;
+    close(fd); // lets the lock go
+    return free;
+}
+
+} // namespace
+
+void RemoveLeftoverTemporaries(const std::string& folder, const std::string& target) {
     std::error_code ec;
-    const std::string prefix = TempPrefix(target);
-    const auto now = fs::file_time_type::clock::now();
-    for (const auto& entry : fs::directory_iterator(Folder(target), ec)) {
+    const std::string prefix = target.empty() ? std::string() : TempPrefix(FollowLinks(target));
+    for (const auto& entry : fs::directory_iterator(folder.empty() ? "." : folder, ec)) {
         const std::string name = entry.path().filename().string();
-        if (name.size() != prefix.size() + 6 || name.compare(0, prefix.size(), prefix) != 0)
+        const std::size_t marker = name.rfind(kTempMarker);
+        // ".NAME." before the marker, six characters after it.
+        if (name.size() < 2 || name[0] != '.' || marker == std::string::npos || marker < 2 ||
+            name[marker - 1] != '.' || name.size() != marker + std::strlen(kTempMarker) + 6)
             continue;
-        const auto when = fs::last_write_time(entry.path(), ec);
-        if (!ec && now - when > kStaleAfter)
+        if (!prefix.empty() && name.compare(0, prefix.size(), prefix) != 0)
+            continue;
+        if (IsLeftover(entry.path()))
             fs::remove(entry.path(), ec);
     }
 }
+
+namespace {
 
 mode_t CreationMode() {
     const mode_t mask = umask(0);
@@ -85,20 +119,41 @@ void CSafeFileSink::Open() {
     // would replace it.
     if (exists && !S_ISREG(st.st_mode)) {
         m_bDirect = true;
-        m_pFile = std::fopen(m_strTarget.c_str(), "wb");
-        if (!m_pFile)
-            Fail("cannot write", errno);
+        OpenDirect(S_ISFIFO(st.st_mode));
         return;
     }
     // Renaming would replace a file the user may not write: refuse as writing would.
     if (exists && access(m_strTarget.c_str(), W_OK) != 0)
         Fail("cannot write", errno);
     const std::string dir = Folder(m_strTarget).string();
-    RemoveStaleTemporaries(m_strTarget);
+    RemoveLeftoverTemporaries(dir, m_strTarget);
     OpenUnnamed(dir);
     if (!m_pFile)
         OpenNamed(dir);
     std::setvbuf(m_pFile, nullptr, _IOFBF, 1 << 16);
+}
+
+void CSafeFileSink::OpenDirect(bool pipe) {
+    // A pipe is opened without waiting: with nobody reading, opening it would
+    // block for good. A reader gets a moment to appear.
+    int fd = -1;
+    for (int waited = 0;; waited += 25) {
+        fd = open(m_strTarget.c_str(), O_WRONLY | O_CLOEXEC | (pipe ? O_NONBLOCK : 0));
+        if (fd >= 0 || errno != ENXIO || waited >= kReaderWaitMs)
+            break;
+        usleep(25000);
+    }
+    if (fd < 0 && errno == ENXIO)
+        Fail("nobody is reading it", ENXIO);
+    if (fd < 0)
+        Fail("cannot write", errno);
+    fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    m_pFile = fdopen(fd, "wb");
+    if (!m_pFile) {
+        const int error = errno;
+        close(fd);
+        Fail("cannot write", error);
+    }
 }
 
 void CSafeFileSink::OpenUnnamed(const std::string& dir) {
@@ -106,6 +161,7 @@ void CSafeFileSink::OpenUnnamed(const std::string& dir) {
     const int fd = open(dir.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, CreationMode());
     if (fd < 0)
         return; // a file system without unnamed files
+    MarkAsOurs(fd);
     m_pFile = fdopen(fd, "wb");
     if (!m_pFile)
         close(fd);
@@ -119,6 +175,7 @@ void CSafeFileSink::OpenNamed(const std::string& dir) {
         Fail("cannot create a file in its folder", errno);
     m_strTemp = pattern;
     fchmod(fd, CreationMode());
+    MarkAsOurs(fd);
     m_pFile = fdopen(fd, "wb");
     if (!m_pFile) {
         const int error = errno;
@@ -156,12 +213,20 @@ void CSafeFileSink::Publish() {
     if (stat(m_strTarget.c_str(), &st) == 0)
         fchmod(fd, st.st_mode & 07777);
     if (m_bUnnamed) {
-        // Named in the folder for the moment before the rename, no longer.
+        const std::string self = "/proc/self/fd/" + std::to_string(fd);
+        // A new file takes its name at once, complete: nothing stands beside it.
+        if (linkat(AT_FDCWD, self.c_str(), AT_FDCWD, m_strTarget.c_str(), AT_SYMLINK_FOLLOW) == 0) {
+            SyncFolder(Folder(m_strTarget));
+            return;
+        }
+        if (errno != EEXIST)
+            Fail("cannot create a file in its folder", errno);
+        // Named in the folder for the moment before the rename, no longer; a
+        // kill in that moment leaves a marked file the next save or open clears.
         std::string name = (Folder(m_strTarget) / (TempPrefix(m_strTarget) + "XXXXXX")).string();
         for (int attempt = 0; attempt < 100 && m_strTemp.empty(); ++attempt) {
             name.replace(name.size() - 6, 6,
                          std::to_string(100000 + (getpid() + attempt) % 900000));
-            const std::string self = "/proc/self/fd/" + std::to_string(fd);
             if (linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0)
                 m_strTemp = name;
             else if (errno != EEXIST)

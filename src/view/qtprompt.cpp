@@ -50,16 +50,16 @@ std::optional<CChosenFile> Chosen(const QString& path, const QStringList& filter
 
 EPromptAnswer CQtPrompt::Ask(const std::string& caption, const std::string& text,
                              EPromptButtons buttons, EPromptIcon icon) {
-    QMessageBox box(ToIcon(icon), ToQString(caption), ToQString(text), ToButtons(buttons),
-                    m_pOwner);
+    QMessageBox box(ToIcon(icon), ToQString(caption), VisibleControls(ToQString(text), true),
+                    ToButtons(buttons), m_pOwner);
     return FromButton(box.exec());
 }
 
 EPromptAnswer CQtPrompt::AskWithDetails(const std::string& caption, const std::string& text,
                                         const std::string& details, EPromptButtons buttons,
                                         EPromptIcon icon) {
-    QMessageBox box(ToIcon(icon), ToQString(caption), ToQString(text), ToButtons(buttons),
-                    m_pOwner);
+    QMessageBox box(ToIcon(icon), ToQString(caption), VisibleControls(ToQString(text), true),
+                    ToButtons(buttons), m_pOwner);
     box.setDetailedText(ToQString(details)); // the box adds "Show Details..."
     return FromButton(box.exec());
 }

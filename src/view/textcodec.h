@@ -6,3 +6,6 @@
 
 QString ToQString(const std::string& cp1252);
 std::string FromQString(const QString& text);
+// Control characters as their visible symbols (U+2400 and on): a file's
+// name or a message shown in a window. Line breaks stay when asked.
+QString VisibleControls(QString text, bool keepLineBreaks = false);

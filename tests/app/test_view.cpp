@@ -6,6 +6,7 @@
 #include "res/resource.h"
 #include "res/strings.h"
 #include "test_helpers.h"
+#include "textcodec.h"
 #include "velbutton.h"
 #include "xlistctrl.h"
 
@@ -249,6 +250,14 @@ TEST(FileDialogs, EachFilterShowsItsPatternOnce) {
                            "GPX Files (*.gpx)", "Text Files (*.txt)", "All Files (*.*)"}));
     EXPECT_EQ(ToQtFilters("MBTiles Files (*.mbtiles)|*.mbtiles;*.db||"),
               QStringList({"MBTiles Files (*.mbtiles *.db)"}));
+}
+
+// A file's name in a title or a message shows its controls as symbols.
+TEST(FileDialogs, ControlsInNamesShowAsSymbols) {
+    EXPECT_EQ(VisibleControls("a\x1B]0;x\x07"
+                              "b\x7F\n"),
+              QString::fromUtf8("a\u241B]0;x\u2407b\u2421\u240A"));
+    EXPECT_EQ(VisibleControls("one\ntwo\x1B", true), QString::fromUtf8("one\ntwo\u241B"));
 }
 
 } // namespace

@@ -190,4 +190,48 @@ TEST(Cli, HostileFilesAreToldSafely) {
     EXPECT_EQ(merged.err.find(std::string(201, 'x')), std::string::npos);
 }
 
+// Where input may come from: a file, a pipe to the end ("-" or /dev/stdin);
+// never a device, which could go on for ever.
+TEST(Cli, InputSources) {
+    CTempDir dir;
+    const std::string cli = CAIRNBOOK_CLI;
+    std::filesystem::create_symlink("/dev/zero", dir.Path("zero.loc"));
+    const std::string listed = dir.Path("listed.txt");
+    const struct {
+        std::string command;
+        int code;
+        std::string err; // part of standard error
+    } cases[] = {
+        {"cat " + kSample + " | " + cli + " list - >" + listed, 0, ""},
+        {"cat " + kSample + " | " + cli + " list /dev/stdin >" + listed, 0, ""},
+        {cli + " convert - " + dir.Path("piped.ckb") + " <" + kSample, 0, ""},
+        {"timeout 20 " + cli + " list " + dir.Path("zero.loc"), 1, "it is a device, not a file"},
+        {"true | " + cli + " list -", 1, "standard input: "},
+    };
+    const std::string direct = Cli({"list", kSample}).out;
+    for (const auto& c : cases) {
+        std::filesystem::remove(listed);
+        const std::string err = dir.Path("err.txt");
+        const int status = std::system((c.command + " 2>" + err).c_str());
+        EXPECT_EQ(WEXITSTATUS(status), c.code) << c.command << ": " << ReadBytes(err);
+        EXPECT_NE(ReadBytes(err).find(c.err), std::string::npos) << ReadBytes(err);
+        if (c.code == 0 && std::filesystem::exists(listed)) {
+            EXPECT_EQ(ReadBytes(listed), direct) << c.command;
+        }
+    }
+    EXPECT_EQ(ReadBytes(dir.Path("piped.ckb")), ReadBytes(kSample));
+}
+
+// A file's name reaches the terminal with its controls escaped.
+TEST(Cli, FileNamesAreEscaped) {
+    CTempDir dir;
+    const std::string evil = dir.Path("evil\x1B]0;PWNED\x07\x1B[2J\xC2\x9B.gpx");
+    const CRun r = Cli({"list", evil});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.err.find('\x1B'), std::string::npos) << r.err;
+    EXPECT_EQ(r.err.find('\x07'), std::string::npos);
+    EXPECT_NE(r.err.find("evil\\x1B]0;PWNED\\x07\\x1B[2J\\xC2\\x9B.gpx"), std::string::npos)
+        << r.err;
+}
+
 } // namespace

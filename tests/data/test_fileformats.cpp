@@ -4,10 +4,14 @@
 #include "test_helpers.h"
 
 #include <chrono>
+#include <csignal>
+#include <fcntl.h>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <random>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <thread>
 #include <unistd.h>
 
@@ -144,13 +148,77 @@ TEST_F(Files, SavingOverWhatIsNoRegularFile) {
     doc.SaveFile(dir.Path("dangling.ckb"));
     EXPECT_TRUE(fs::is_symlink(dir.Path("dangling.ckb")));
     EXPECT_EQ(ReadBytes(dir.Path("named.ckb")).size(), 134u);
-    WriteBytes(dir.Path(".kept.ckb.Ab3xZ9"), "left by a killed save");
-    fs::last_write_time(dir.Path(".kept.ckb.Ab3xZ9"),
-                        fs::file_time_type::clock::now() - std::chrono::hours(1));
+}
+
+// A save clears only what a killed save of ours left: a file of our marked
+// name that no save holds. The user's own files stay, however they are named
+// and however old; so does a temporary another save still holds.
+TEST_F(Files, SavesAndOpensClearOnlyTheirOwnLeftovers) {
+    namespace fs = std::filesystem;
+    CCairnbookDoc doc(prompt);
+    Fill(doc, 2);
+    const struct {
+        const char* name;
+        bool ours, held, removed;
+    } files[] = {
+        {".kept.ckb.Ab3xZ9", false, false, false},
+        {".kept.ckb.backup", false, false, false},
+        {".kept.ckb.cairnbook-save-123456", true, false, true},
+        {".kept.ckb.cairnbook-save-654321", true, true, false},
+        {".other.ckb.cairnbook-save-111111", true, false, true}, // cleared at the open
+    };
+    std::vector<int> locks;
+    for (const auto& f : files) {
+        WriteBytes(dir.Path(f.name), "left behind");
+        fs::last_write_time(dir.Path(f.name),
+                            fs::file_time_type::clock::now() - std::chrono::hours(1));
+        const int fd = open(dir.Path(f.name).c_str(), O_RDONLY);
+        if (f.ours)
+            fsetxattr(fd, "user.cairnbook.save", "1", 1, 0); // where the file system keeps it
+        if (f.held)
+            flock(fd, LOCK_EX);
+        f.held ? locks.push_back(fd) : (void)close(fd);
+    }
     doc.SaveFile(dir.Path("kept.ckb"));
-    EXPECT_FALSE(fs::exists(dir.Path(".kept.ckb.Ab3xZ9")));
+    EXPECT_TRUE(fs::exists(dir.Path(".other.ckb.cairnbook-save-111111"))); // not this target's
+    CCairnbookDoc other(prompt);
+    other.LoadFile(dir.Path("kept.ckb"));
+    for (const auto& f : files)
+        EXPECT_EQ(fs::exists(dir.Path(f.name)), !f.removed) << f.name;
+    for (int fd : locks)
+        close(fd);
+    // A new file takes its name at once; a replaced one leaves nothing beside it.
+    doc.SaveFile(dir.Path("new.ckb"));
+    doc.SaveFile(dir.Path("new.ckb"));
     for (const auto& entry : fs::directory_iterator(dir.Path("")))
-        EXPECT_NE(entry.path().filename().string().front(), '.') << entry.path();
+        EXPECT_EQ(entry.path().filename().string().find("cairnbook-save-") == std::string::npos,
+                  entry.path().filename() != ".kept.ckb.cairnbook-save-654321")
+            << entry.path();
+}
+
+// A pipe nobody reads fails at once with a reason, and one whose reader goes
+// away fails the save instead of ending the program.
+TEST_F(Files, PipesWithoutReadersFailTheSave) {
+    CCairnbookDoc doc(prompt);
+    Fill(doc, 3000);
+    signal(SIGPIPE, SIG_IGN); // as both programs do
+    ASSERT_EQ(mkfifo(dir.Path("nobody.ckb").c_str(), 0600), 0);
+    try {
+        doc.SaveFile(dir.Path("nobody.ckb"));
+        ADD_FAILURE() << "saved into a pipe nobody reads";
+    } catch (const CArchiveException& e) {
+        EXPECT_NE(std::string(e.what()).find("nobody is reading it"), std::string::npos)
+            << e.what();
+    }
+    ASSERT_EQ(mkfifo(dir.Path("leaves.ckb").c_str(), 0600), 0);
+    std::thread reader([&] {
+        const int fd = open(dir.Path("leaves.ckb").c_str(), O_RDONLY);
+        char first[16];
+        EXPECT_GT(read(fd, first, sizeof first), 0);
+        close(fd); // gone after the first bytes
+    });
+    EXPECT_THROW(doc.SaveFile(dir.Path("leaves.ckb")), CArchiveException);
+    reader.join();
 }
 
 TEST_F(Files, FailedWriteIsReportedAndLeavesNoFile) {
