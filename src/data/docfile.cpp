@@ -187,11 +187,12 @@ void CCairnbookDoc::ReadRecords(CArchive& ar, bool knowsLegacyHeader) {
 
 void CCairnbookDoc::LoadFile(const std::string& path) {
     CFileSource source(path);
-    CArchive ar(source, source.Name());
-    Serialize(ar);
-    // What a save killed at the wrong moment left beside the folder's files.
+    // What a save killed at the wrong moment left beside the folder's files,
+    // whatever this read finds.
     if (path != "-")
         RemoveLeftoverTemporaries(std::filesystem::path(path).parent_path().string());
+    CArchive ar(source, source.Name());
+    Serialize(ar);
 }
 
 ESaveResult CCairnbookDoc::SaveFile(const std::string& path) {
