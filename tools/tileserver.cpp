@@ -6,6 +6,8 @@
 #include <QTcpSocket>
 #include <QTimer>
 
+#include <memory>
+
 CTileServer::CTileServer(QObject* parent) : QObject(parent) {
     connect(&m_server, &QTcpServer::newConnection, this, &CTileServer::OnConnection);
 }
@@ -65,7 +67,78 @@ void CTileServer::Serve(QTcpSocket* socket) {
     }
 }
 
+void CTileServer::Stream(QTcpSocket* socket, std::function<QByteArray()> next, int intervalMs) {
+    // The function knows itself weakly; the connection or the pending timer
+    // holds it, and it goes with them.
+    auto more = std::make_shared<std::function<void()>>();
+    std::weak_ptr<std::function<void()>> self = more;
+    *more = [socket, next, intervalMs, self] {
+        if (socket->state() != QAbstractSocket::ConnectedState)
+            return;
+        if (intervalMs > 0) {
+            const QByteArray piece = next();
+            if (piece.isEmpty())
+                return;
+            socket->write(piece);
+            if (auto again = self.lock())
+                QTimer::singleShot(intervalMs, socket, [again] { (*again)(); });
+            return;
+        }
+        while (socket->bytesToWrite() < (1 << 20)) {
+            const QByteArray piece = next();
+            if (piece.isEmpty()) {
+                socket->disconnectFromHost();
+                return;
+            }
+            socket->write(piece);
+        }
+    };
+    if (intervalMs == 0)
+        connect(socket, &QTcpSocket::bytesWritten, socket, [more] { (*more)(); });
+    (*more)();
+}
+
+bool CTileServer::Misbehave(QTcpSocket* socket, const QString& path) {
+    const QByteArray head = "HTTP/1.1 200 OK\r\nContent-Type: image/png\r\n";
+    switch (m_misbehave) {
+    case EMisbehave::none: return false;
+    case EMisbehave::redirectLoop:
+    case EMisbehave::redirectElsewhere: {
+        const QByteArray to =
+            m_misbehave == EMisbehave::redirectLoop
+                ? path.toLatin1()
+                : "http://127.0.0.2:" + QByteArray::number(Port()) + path.toLatin1();
+        socket->write("HTTP/1.1 302 Found\r\nLocation: " + to +
+                      "\r\nContent-Length: 0\r\nConnection: keep-alive\r\n\r\n");
+        return true;
+    }
+    case EMisbehave::hugeBody: {
+        socket->write(head + "Connection: close\r\n\r\n");
+        auto left = std::make_shared<int>(200);
+        Stream(socket, [left] { return (*left)-- > 0 ? QByteArray(1 << 20, 'x') : QByteArray(); });
+        return true;
+    }
+    case EMisbehave::endlessChunked:
+        socket->write(head + "Transfer-Encoding: chunked\r\n\r\n");
+        Stream(socket, [] { return "100000\r\n" + QByteArray(0x100000, 'x') + "\r\n"; });
+        return true;
+    case EMisbehave::drip:
+        socket->write(head + "Content-Length: 1000\r\n\r\n");
+        Stream(
+            socket, [] { return QByteArray("x"); }, 1000);
+        return true;
+    case EMisbehave::hugeHeaders:
+        socket->write("HTTP/1.1 200 OK\r\n");
+        Stream(
+            socket, [] { return "X-Pad: " + QByteArray(1000, 'x') + "\r\n"; }, 1);
+        return true;
+    }
+    return false;
+}
+
 void CTileServer::Answer(QTcpSocket* socket, const QString& path) {
+    if (Misbehave(socket, path))
+        return;
     const QStringList parts = path.split('/', Qt::SkipEmptyParts); // theme z x y.png
     QByteArray status = "200 OK", type = "image/png", body;
     const QString key = parts.mid(1).join('/').remove(".png");

@@ -16,6 +16,9 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <algorithm>
+#include <memory>
+
 namespace {
 
 QImage Decoded(const QByteArray& body) {
@@ -54,7 +57,10 @@ CTileService::CTileService(QObject* parent)
     auto* cache = new QNetworkDiskCache(this);
     cache->setCacheDirectory(QStandardPaths::writableLocation(QStandardPaths::CacheLocation) +
                              "/tiles");
-    cache->setMaximumCacheSize(QSettings().value("Map/CacheMB", 512).toLongLong() << 20);
+    // The cache may pass its size by one body before it expires old ones:
+    // one body's room is kept free, so the setting is never exceeded.
+    const qint64 limit = QSettings().value("Map/CacheMB", 512).toLongLong() << 20;
+    cache->setMaximumCacheSize(std::max<qint64>(limit - kMaxBody, limit / 2));
     m_pNet->setCache(cache);
     SetSource(CurrentMapSource());
 }
@@ -86,6 +92,7 @@ void CTileService::SetSource(const CMapSource& source) {
     m_failedAt.clear();
     m_inFlight.clear();
     m_perHost.clear();
+    m_hostPausedUntil.clear();
     m_wants.remove(this); // parents asked for the old source's missing tiles
     if (!m_strDb.isEmpty()) {
         QSqlDatabase::removeDatabase(m_strDb);
@@ -123,9 +130,27 @@ bool CTileService::Busy() const {
         return true;
     for (const auto& wants : m_wants)
         for (const CWanted& w : wants)
-            if (Pending(w.packed))
+            if (Pending(w.packed) && !HostPaused(w))
                 return true;
     return false;
+}
+
+QString CTileService::HostOf(const CWanted& want) const {
+    if (m_source.m_kind == CMapSource::EKind::mbtiles)
+        return QString();
+    return QUrl(QString::fromStdString(ExpandTileUrl(m_source.UrlForTheme(want.theme).toStdString(),
+                                                     want.key.z, want.key.x, want.key.y)))
+        .host();
+}
+
+bool CTileService::HostPaused(const CWanted& want) const {
+    const auto until = m_hostPausedUntil.find(HostOf(want));
+    return until != m_hostPausedUntil.end() && QDateTime::currentMSecsSinceEpoch() < until.value();
+}
+
+void CTileService::PauseHost(const QString& host) {
+    m_hostPausedUntil.insert(host, QDateTime::currentMSecsSinceEpoch() + kRetryMs);
+    QTimer::singleShot(kRetryMs + 20, Qt::PreciseTimer, this, [this] { Pump(); });
 }
 
 void CTileService::Pump() {
@@ -140,12 +165,15 @@ void CTileService::Pump() {
             ReadMbTiles(w);
             continue;
         }
-        const QUrl url(QString::fromStdString(
-            ExpandTileUrl(m_source.UrlForTheme(w.theme).toStdString(), w.key.z, w.key.x, w.key.y)));
-        if (m_perHost.value(url.host()) >= kPerHost)
+        if (m_perHost.value(HostOf(w)) >= kPerHost || HostPaused(w))
             continue;
         Start(w);
     }
+}
+
+void CTileService::SetTimeouts(int silenceMs, int deadlineMs) {
+    m_nSilenceMs = silenceMs;
+    m_nDeadlineMs = deadlineMs;
 }
 
 void CTileService::Start(const CWanted& want) {
@@ -158,40 +186,63 @@ void CTileService::Start(const CWanted& want) {
     QNetworkRequest request(url);
     request.setHeader(QNetworkRequest::UserAgentHeader, UserAgent());
     request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::PreferCache);
-    request.setTransferTimeout(kSilenceMs);
+    // A few redirects, on the same host and scheme: a loop or a hop elsewhere
+    // is a failed tile, never a flood of requests.
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
+                         QNetworkRequest::SameOriginRedirectPolicy);
+    request.setMaximumRedirectsAllowed(kMaxRedirects);
+    request.setTransferTimeout(m_nSilenceMs);
     m_inFlight.insert(want.packed);
     ++m_perHost[url.host()];
     QNetworkReply* reply = m_pNet->get(request);
+    // Qt reads ahead no more than this: a fast huge body waits in the socket.
+    reply->setReadBufferSize(qint64(1) << 20);
     const unsigned generation = m_nGeneration;
-    connect(reply, &QNetworkReply::downloadProgress, reply, [reply](qint64 received, qint64) {
-        if (received > kMaxBody)
-            reply->abort();
+    // The body is taken as it comes, and the transfer stops at the cap: no
+    // more than the cap is ever held for one tile.
+    auto body = std::make_shared<QByteArray>();
+    auto refused = std::make_shared<bool>(false);
+    auto stop = [reply, refused] {
+        *refused = true;
+        reply->abort();
+    };
+    connect(reply, &QNetworkReply::metaDataChanged, reply, [reply, stop] {
+        if (reply->header(QNetworkRequest::ContentLengthHeader).toLongLong() > kMaxBody)
+            stop();
     });
+    connect(reply, &QNetworkReply::readyRead, reply, [reply, body, stop] {
+        if (body->size() + reply->bytesAvailable() > kMaxBody)
+            return stop();
+        body->append(reply->readAll());
+    });
+    // A server that drips its bytes keeps the silence away: a deadline too.
+    QTimer::singleShot(m_nDeadlineMs, reply, stop);
     connect(reply, &QNetworkReply::finished, this,
-            [this, reply, want, generation, host = url.host()] {
+            [this, reply, want, generation, host = url.host(), body, refused] {
                 reply->deleteLater();
                 if (generation != m_nGeneration)
                     return;
                 --m_perHost[host];
                 m_inFlight.remove(want.packed);
-                Finished(reply, want);
+                if (*refused || reply->error() == QNetworkReply::TooManyRedirectsError ||
+                    reply->error() == QNetworkReply::InsecureRedirectError ||
+                    reply->error() == QNetworkReply::OperationCanceledError) {
+                    Tell(QString("The map server %1 misbehaves (a tile too large, too slow or "
+                                 "redirected away); its tiles are asked again after a pause.")
+                             .arg(host));
+                    PauseHost(host); // nothing more for it until the pause is over
+                    Failed(want, false, false);
+                } else {
+                    Finished(reply, want, *body + reply->readAll());
+                }
                 Pump();
             });
 }
 
-void CTileService::Tell(const QString& text) {
-    if (m_said.contains(text))
-        return;
-    m_said.insert(text);
-    // Queued: a problem found while the program starts reaches the window
-    // that listens once it does.
-    QTimer::singleShot(0, this, [this, text] { emit Problem(text); });
-}
-
-void CTileService::Finished(QNetworkReply* reply, const CWanted& want) {
+void CTileService::Finished(QNetworkReply* reply, const CWanted& want, const QByteArray& body) {
     const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
     if (status.isValid() && reply->error() == QNetworkReply::NoError) {
-        Store(want, reply->readAll());
+        Store(want, body, reply->url());
         return;
     }
     if (status.isValid()) {
@@ -212,7 +263,7 @@ void CTileService::Finished(QNetworkReply* reply, const CWanted& want) {
             return;
         m_inFlight.remove(want.packed);
         if (cached->attribute(QNetworkRequest::HttpStatusCodeAttribute).isValid()) {
-            Finished(cached, want); // kept: an answer
+            Finished(cached, want, cached->readAll()); // kept: an answer
             return;
         }
         // Nothing kept either: the tile is asked again after the pause, like
@@ -223,9 +274,21 @@ void CTileService::Finished(QNetworkReply* reply, const CWanted& want) {
     });
 }
 
-void CTileService::Store(const CWanted& want, const QByteArray& body) {
+void CTileService::Tell(const QString& text) {
+    if (m_said.contains(text))
+        return;
+    m_said.insert(text);
+    // Queued: a problem found while the program starts reaches the window
+    // that listens once it does.
+    QTimer::singleShot(0, this, [this, text] { emit Problem(text); });
+}
+
+void CTileService::Store(const CWanted& want, const QByteArray& body, const QUrl& from) {
     QImage image = Decoded(body);
     if (image.isNull()) {
+        // The disk cache keeps pictures only.
+        if (!from.isEmpty() && m_pNet->cache())
+            m_pNet->cache()->remove(from);
         Failed(want, true);
         return;
     }
@@ -235,11 +298,11 @@ void CTileService::Store(const CWanted& want, const QByteArray& body) {
     emit TileArrived();
 }
 
-void CTileService::Failed(const CWanted& want, bool final) {
+void CTileService::Failed(const CWanted& want, bool final, bool askParent) {
     m_failedAt.insert(want.packed, final ? kNever : QDateTime::currentMSecsSinceEpoch());
     // Its parent, enlarged, stands in: ask for it as well (not beyond four levels).
     const CTileKey& k = want.key;
-    for (int up = 1; up <= kParentLevels && up <= k.z; ++up) {
+    for (int up = 1; askParent && up <= kParentLevels && up <= k.z; ++up) {
         const CTileKey parent{k.z - up, k.x >> up, k.y >> up};
         const std::uint64_t packed = CacheKey(want.theme, parent);
         if (m_tiles.contains(packed))
@@ -279,7 +342,7 @@ void CTileService::ReadMbTiles(const CWanted& want) {
     query.addBindValue(want.key.x);
     query.addBindValue((1 << want.key.z) - 1 - want.key.y); // rows count from the south
     if (query.exec() && query.next())
-        Store(want, query.value(0).toByteArray());
+        Store(want, query.value(0).toByteArray(), QUrl());
     else
         Failed(want, true); // a file does not change its mind
 }

@@ -20,6 +20,7 @@
 
 class QNetworkAccessManager;
 class QNetworkReply;
+class QUrl;
 
 class CTileService : public QObject {
     Q_OBJECT
@@ -50,8 +51,12 @@ public:
 
     static constexpr int kPerHost = 2;
     static constexpr int kRetryMs = 6000;
-    static constexpr int kSilenceMs = 30000;
+    static constexpr int kSilenceMs = 5000;   // no byte for this long: the tile failed
+    static constexpr int kDeadlineMs = 20000; // a tile that takes longer failed too
+    static constexpr int kMaxRedirects = 3;   // on the same host and scheme
     static constexpr qint64 kMaxBody = qint64(64) << 20;
+    // Shorter waits for tests.
+    void SetTimeouts(int silenceMs, int deadlineMs);
     static QByteArray UserAgent();
     // Emits Problem(text) once, from the event loop.
     void Tell(const QString& text);
@@ -71,14 +76,22 @@ private:
     static std::uint64_t CacheKey(int theme, const CTileKey& key);
     void Pump();
     void Start(const CWanted& want);
-    void Finished(QNetworkReply* reply, const CWanted& want);
-    void Store(const CWanted& want, const QByteArray& body);
+    void Finished(QNetworkReply* reply, const CWanted& want, const QByteArray& body);
+    // from: where a fetched body came from, to drop it from the disk cache
+    // when it is no picture.
+    void Store(const CWanted& want, const QByteArray& body, const QUrl& from);
     // final: an answer that is no tile, not asked again for this source;
     // otherwise no answer at all, asked again after the pause.
-    void Failed(const CWanted& want, bool final);
+    // askParent: the tile is missing, so its parent stands in; a server that
+    // misbehaves (too big, too slow, redirected in circles) is not asked more.
+    void Failed(const CWanted& want, bool final, bool askParent = true);
     static constexpr qint64 kNever = -1;
     void ReadMbTiles(const CWanted& want);
     bool Pending(std::uint64_t key) const;
+    QString HostOf(const CWanted& want) const; // empty for a file
+    // A host that misbehaved gets nothing until its pause is over.
+    bool HostPaused(const CWanted& want) const;
+    void PauseHost(const QString& host);
 
     CMapSource m_source;
     QNetworkAccessManager* m_pNet;
@@ -87,8 +100,11 @@ private:
     QHash<std::uint64_t, qint64> m_failedAt; // when a tile last failed, for the pause
     QSet<std::uint64_t> m_inFlight;
     QHash<QString, int> m_perHost;
+    QHash<QString, qint64> m_hostPausedUntil;
     QString m_strDb;      // the MBTiles connection's name
     QSet<QString> m_said; // problems told since the source was set
     unsigned m_nGeneration = 0;
+    int m_nSilenceMs = kSilenceMs;
+    int m_nDeadlineMs = kDeadlineMs;
     unsigned m_nVersion = 0;
 };

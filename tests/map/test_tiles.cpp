@@ -11,10 +11,13 @@
 #include "waitfor.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QNetworkDiskCache>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QStandardPaths>
 #include <QTest>
+#include <QTimer>
 #include <cmath>
 #include <gtest/gtest.h>
 
@@ -41,6 +44,17 @@ CMapSource TileSource(const QString& url, const QString& attribution = "Pattern 
     CMapSource s = MapSourceFromArgument(url);
     s.m_strAttribution = attribution;
     return s;
+}
+
+// The process's peak and present resident memory, for the measurements.
+QString PeakMemory() {
+    QFile status("/proc/self/status");
+    status.open(QIODevice::ReadOnly);
+    QString out;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmHWM:") || line.startsWith("VmRSS:"))
+            out += QString::fromLatin1(line.simplified()) + " ";
+    return out;
 }
 
 class Tiles : public ::testing::Test {
@@ -192,6 +206,80 @@ TEST_F(Tiles, ServerBackAfterAnOutageFillsTheMap) {
         },
         CTileService::kRetryMs + 4000));
     EXPECT_EQ(told.size(), 1);
+}
+
+// Servers that misbehave get one request per tile of the frame (a redirect
+// loop a few more), no parents, and never more than the body cap held; the
+// map settles, and the user is told once.
+TEST_F(Tiles, MisbehavingServersAreNotHammered) {
+    using E = CTileServer::EMisbehave;
+    const struct {
+        E mode;
+        const char* name;
+        int perTile; // requests a tile may take
+    } modes[] = {{E::redirectLoop, "redirect loop", 1 + CTileService::kMaxRedirects},
+                 {E::redirectElsewhere, "redirect to another host", 1},
+                 {E::hugeBody, "200 MB body", 1},
+                 {E::endlessChunked, "endless chunked body", 1},
+                 {E::drip, "one byte a second", 1},
+                 {E::hugeHeaders, "endless headers", 1}};
+    service().SetTimeouts(1000, 3000);
+    double lat = 10;
+    for (const auto& m : modes) {
+        server.m_misbehave = m.mode;
+        server.m_paths.clear();
+        QStringList told;
+        const auto link = QObject::connect(&service(), &CTileService::Problem, &view,
+                                           [&told](const QString& text) { told << text; });
+        service().SetSource(TileSource(server.UrlTemplate("aerial")));
+        // The window stays free: the longest wait between two timer ticks.
+        QElapsedTimer clock;
+        qint64 longest = 0, last = 0;
+        QTimer tick;
+        QObject::connect(&tick, &QTimer::timeout, [&] {
+            longest = std::max(longest, clock.elapsed() - last);
+            last = clock.elapsed();
+        });
+        clock.start();
+        tick.start(10);
+        Show(14, lat += 3, 7); // a place of its own: nothing cached
+        QTest::qWait(20);      // the notice comes from the event loop
+        tick.stop();
+        QObject::disconnect(link);
+        QSet<QString> tiles, levels;
+        for (const QString& path : server.m_paths) {
+            tiles << path;
+            levels << path.section('/', 2, 2);
+        }
+        EXPECT_EQ(levels.size(), 1) << m.name << ": parents were asked";
+        EXPECT_LE(server.m_paths.size(), tiles.size() * m.perTile) << m.name;
+        EXPECT_FALSE(told.isEmpty()) << m.name;
+        if (std::getenv("CAIRNBOOK_MEASURE"))
+            std::printf("%s: %lld requests for %lld tiles, longest pause %lld ms, peak %s\n",
+                        m.name, static_cast<long long>(server.m_paths.size()),
+                        static_cast<long long>(tiles.size()), static_cast<long long>(longest),
+                        qPrintable(PeakMemory()));
+    }
+    server.m_misbehave = E::none;
+    service().SetTimeouts(CTileService::kSilenceMs, CTileService::kDeadlineMs);
+    // A body that is no picture does not stay in the disk cache; pictures do.
+    const int z = TileZoomFor(MetresPerPixel(14), -40, 19);
+    const QString key = QString("%1/%2/%3")
+                            .arg(z)
+                            .arg(int(MercatorX(7, z)) / kTileSize)
+                            .arg(int(MercatorY(-40, z)) / kTileSize);
+    server.m_garbage.insert(key);
+    server.m_paths.clear();
+    service().SetSource(TileSource(server.UrlTemplate("aerial"))); // no pause left
+    Show(14, -40, 7);
+    QNetworkDiskCache cache;
+    cache.setCacheDirectory(QStandardPaths::writableLocation(QStandardPaths::CacheLocation) +
+                            "/tiles");
+    const QString origin = QString("http://127.0.0.1:%1").arg(server.Port());
+    ASSERT_TRUE(server.m_paths.contains("/aerial/" + key + ".png"));
+    for (const QString& path : server.m_paths)
+        EXPECT_EQ(cache.metaData(QUrl(origin + path)).isValid(), !path.contains(key))
+            << qPrintable(path);
 }
 
 // A source that cannot draw says why, once, and the default source stands
