@@ -1,5 +1,6 @@
 #include "tileservice.h"
 
+#include "mbtilesfile.h"
 #include "res/strings.h"
 
 #include <QCoreApplication>
@@ -9,9 +10,6 @@
 #include <QNetworkDiskCache>
 #include <QNetworkReply>
 #include <QSettings>
-#include <QSqlDatabase>
-#include <QSqlError>
-#include <QSqlQuery>
 #include <QStandardPaths>
 #include <QTimer>
 #include <QUrl>
@@ -65,10 +63,7 @@ CTileService::CTileService(QObject* parent)
     SetSource(CurrentMapSource());
 }
 
-CTileService::~CTileService() {
-    if (!m_strDb.isEmpty())
-        QSqlDatabase::removeDatabase(m_strDb);
-}
+CTileService::~CTileService() = default;
 
 QByteArray CTileService::UserAgent() {
     return QByteArray("Cairnbook/") + res::kVersionNumber + " (+" + res::kProjectAddress + ")";
@@ -94,10 +89,7 @@ void CTileService::SetSource(const CMapSource& source) {
     m_perHost.clear();
     m_hostPausedUntil.clear();
     m_wants.remove(this); // parents asked for the old source's missing tiles
-    if (!m_strDb.isEmpty()) {
-        QSqlDatabase::removeDatabase(m_strDb);
-        m_strDb.clear();
-    }
+    m_pMbTiles.reset();
 }
 
 const QImage* CTileService::Tile(int theme, const CTileKey& key) const {
@@ -321,28 +313,16 @@ void CTileService::Failed(const CWanted& want, bool final, bool askParent) {
 }
 
 void CTileService::ReadMbTiles(const CWanted& want) {
-    if (m_strDb.isEmpty()) {
-        m_strDb = QString("cairnbook-mbtiles-%1").arg(m_nGeneration);
-        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", m_strDb);
-        db.setDatabaseName(m_source.m_strFile);
-        db.setConnectOptions("QSQLITE_OPEN_READONLY");
-        db.open();
-    }
-    QSqlDatabase db = QSqlDatabase::database(m_strDb);
-    if (!db.isOpen()) {
+    if (!m_pMbTiles)
+        m_pMbTiles = std::make_unique<CMbTilesReader>(m_source.m_strFile);
+    QByteArray data;
+    switch (m_pMbTiles->Tile(want.key.z, want.key.x, want.key.y, data)) {
+    case CMbTilesReader::EResult::found: Store(want, data, QUrl()); break;
+    case CMbTilesReader::EResult::missing: Failed(want, true); break; // a file does not change
+    case CMbTilesReader::EResult::failed:
         Tell(QString("The map source \"%1\" cannot be read: %2.")
-                 .arg(m_source.m_strName, db.lastError().text()));
-        Failed(want, true);
-        return;
+                 .arg(m_source.m_strName, m_pMbTiles->Error()));
+        Failed(want, true, false);
+        break;
     }
-    QSqlQuery query(db);
-    query.prepare("SELECT tile_data FROM tiles WHERE zoom_level = ? AND tile_column = ? AND "
-                  "tile_row = ?");
-    query.addBindValue(want.key.z);
-    query.addBindValue(want.key.x);
-    query.addBindValue((1 << want.key.z) - 1 - want.key.y); // rows count from the south
-    if (query.exec() && query.next())
-        Store(want, query.value(0).toByteArray(), QUrl());
-    else
-        Failed(want, true); // a file does not change its mind
 }

@@ -19,6 +19,7 @@
 #include <vector>
 
 class QNetworkAccessManager;
+class CMbTilesReader;
 class QNetworkReply;
 class QUrl;
 
@@ -101,8 +102,8 @@ private:
     QSet<std::uint64_t> m_inFlight;
     QHash<QString, int> m_perHost;
     QHash<QString, qint64> m_hostPausedUntil;
-    QString m_strDb;      // the MBTiles connection's name
-    QSet<QString> m_said; // problems told since the source was set
+    std::unique_ptr<CMbTilesReader> m_pMbTiles; // the source's file, once read
+    QSet<QString> m_said;                       // problems told since the source was set
     unsigned m_nGeneration = 0;
     int m_nSilenceMs = kSilenceMs;
     int m_nDeadlineMs = kDeadlineMs;

@@ -2,6 +2,7 @@
 #include "cairnbookview.h"
 #include "mapgeometry.h"
 #include "mapimage.h"
+#include "mbtilesfile.h"
 #include "res/resource.h"
 #include "test_helpers.h"
 #include "tilemath.h"
@@ -357,6 +358,53 @@ TEST(MapSources, AddingAFileKeepsWhatTheUserWrote) {
     EXPECT_EQ(sources[2].m_strFile, QString("/maps/alps, \"high\".mbtiles"));
     EXPECT_EQ(problems.size(), 2); // [Empty] and [Zebra], each named
     EXPECT_TRUE(problems.join(' ').contains("[Zebra]"));
+}
+
+// Hostile MBTiles files end in a message, within the time limit: a
+// recursive view is refused, a view that works too long is cut off, and a
+// tile over the cap is never read into memory.
+TEST(MbTiles, HostileFilesAreBounded) {
+    CTempDir dir;
+    auto make = [&](const QString& name, const QStringList& sql) {
+        const QString path = QString::fromStdString(dir.Path(name.toStdString()));
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "make-" + name);
+            db.setDatabaseName(path);
+            EXPECT_TRUE(db.open());
+            for (const QString& statement : sql)
+                EXPECT_TRUE(QSqlQuery(db).exec(statement)) << qPrintable(statement);
+        }
+        QSqlDatabase::removeDatabase("make-" + name);
+        return path;
+    };
+    const QString columns = "zoom_level, tile_column, tile_row, tile_data";
+    const QString recursive = make(
+        "recursive.mbtiles",
+        {"CREATE VIEW tiles AS WITH RECURSIVE r(n) AS (SELECT 1 UNION ALL SELECT n + 1 FROM r) "
+         "SELECT 0 AS zoom_level, 0 AS tile_column, 0 AS tile_row, x'00' AS tile_data FROM r "
+         "WHERE n < 0"});
+    EXPECT_TRUE(InspectMbTiles(recursive).m_strProblem.contains("recursive view"));
+    const QString slow =
+        make("slow.mbtiles", {"CREATE TABLE t (n)",
+                              "WITH RECURSIVE r(n) AS (SELECT 1 UNION ALL "
+                              "SELECT n + 1 FROM r WHERE n < 2000) INSERT "
+                              "INTO t SELECT n FROM r",
+                              "CREATE VIEW tiles AS SELECT a.n - a.n AS zoom_level, 0 AS "
+                              "tile_column, 0 AS tile_row, x'00' AS tile_data FROM t a, t b, t c "
+                              "WHERE a.n + b.n + c.n < 0"});
+    const QString huge =
+        make("huge.mbtiles", {"CREATE TABLE tiles (" + columns + ")",
+                              "INSERT INTO tiles VALUES (0, 0, 0, zeroblob(" +
+                                  QString::number(CMbTilesReader::kMaxTile + 1) + "))"});
+    QByteArray data;
+    for (const auto& [path, error] :
+         {std::pair{slow, "took longer than 2 seconds"}, std::pair{huge, "larger than 64 MiB"}}) {
+        CMbTilesReader reader(path);
+        ASSERT_TRUE(reader.IsOpen()) << qPrintable(reader.Error());
+        EXPECT_EQ(reader.Tile(0, 0, 0, data), CMbTilesReader::EResult::failed);
+        EXPECT_TRUE(reader.Error().contains(error)) << qPrintable(reader.Error());
+        EXPECT_TRUE(data.isEmpty());
+    }
 }
 
 } // namespace
