@@ -77,9 +77,11 @@ bool CMbTilesReader::Exec(QSqlQuery& query) {
     if (query.exec())
         return true;
     m_strError = query.lastError().text();
-    if (std::chrono::steady_clock::now() > m_deadline)
+    if (std::chrono::steady_clock::now() > m_deadline) {
         m_strError = QString("a query took longer than %1 seconds")
                          .arg(std::chrono::duration<double>(kStatementLimit).count());
+        m_bOpen = false; // the next tile would take as long: no more queries
+    }
     return false;
 }
 

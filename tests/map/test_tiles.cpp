@@ -404,6 +404,9 @@ TEST(MbTiles, HostileFilesAreBounded) {
         EXPECT_EQ(reader.Tile(0, 0, 0, data), CMbTilesReader::EResult::failed);
         EXPECT_TRUE(reader.Error().contains(error)) << qPrintable(reader.Error());
         EXPECT_TRUE(data.isEmpty());
+        // Once a query ran out of time, the file is asked nothing more; past a
+        // tile that was too large, the others are read.
+        EXPECT_EQ(reader.Tile(1, 0, 0, data) == CMbTilesReader::EResult::failed, path == slow);
     }
 }
 
