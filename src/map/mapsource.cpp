@@ -11,6 +11,7 @@
 #include <QStandardPaths>
 #include <QUrl>
 
+#include <algorithm>
 #include <optional>
 
 namespace {
@@ -128,7 +129,8 @@ std::vector<CMapSource> LoadMapSources(const QString& iniPath, QStringList* prob
             const QString all = ini.value("url").toString();
             CMapSource s =
                 Tiles(group, ini.value("aerial", all).toString(), ini.value("topo", all).toString(),
-                      ini.value("urban", all).toString(), ini.value("maxzoom", 19).toInt(),
+                      ini.value("urban", all).toString(),
+                      std::clamp(ini.value("maxzoom", 19).toInt(), 0, 30),
                       ini.value("attribution").toString());
             if (!s.m_urls[0].isEmpty() || !s.m_urls[1].isEmpty() || !s.m_urls[2].isEmpty())
                 sources.push_back(s);
@@ -138,6 +140,16 @@ std::vector<CMapSource> LoadMapSources(const QString& iniPath, QStringList* prob
                                  .arg(group, QFileInfo(iniPath).fileName());
         }
         ini.endGroup();
+        // An attribution is one line under the map, laid out at every paint.
+        if (!sources.empty() && sources.back().m_strName == group &&
+            sources.back().m_strAttribution.size() > kMaxAttribution) {
+            sources.back().m_strAttribution.truncate(kMaxAttribution);
+            if (problems)
+                *problems << QString("The attribution of [%1] is longer than %2 characters and "
+                                     "was cut.")
+                                 .arg(group)
+                                 .arg(kMaxAttribution);
+        }
     }
     return sources;
 }
@@ -195,6 +207,10 @@ QString CheckMapSource(CMapSource& source) {
         any = true;
         if (url.size() > kMaxTemplate)
             return QString("its URL template is longer than %1 characters").arg(kMaxTemplate);
+        const qsizetype placeholders =
+            url.count("{z}") + url.count("{x}") + url.count("{y}") + url.count("{-y}");
+        if (placeholders > kMaxPlaceholders)
+            return QString("its URL template has more than %1 placeholders").arg(kMaxPlaceholders);
         const QUrl parsed(url);
         if (!parsed.isValid() || (parsed.scheme() != "http" && parsed.scheme() != "https") ||
             parsed.host().isEmpty())

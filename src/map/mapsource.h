@@ -57,4 +57,6 @@ void SetMapSourceForRun(const CMapSource& source); // this run only
 void ClearMapSourceForRun();
 inline constexpr const char* kDefaultMapSource = "OpenStreetMap";
 inline constexpr const char* kAreaServiceName = "Area imagery service";
-inline constexpr int kMaxTemplate = 2048; // characters of a tile URL template
+inline constexpr int kMaxTemplate = 2048;   // characters of a tile URL template
+inline constexpr int kMaxPlaceholders = 8;  // {z}, {x}, {y} and {-y} in one template
+inline constexpr int kMaxAttribution = 500; // characters

@@ -1,5 +1,7 @@
 #include "mbtilesfile.h"
 
+#include "mapsource.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlDatabase>
@@ -13,8 +15,6 @@
 #include <sqlite3.h>
 
 namespace {
-
-constexpr int kMaxAttribution = 500;
 
 // Looked at before SQLite opens it: SQLite would take a missing file as one
 // to create, and a foreign one fails only at the first query of every tile.

@@ -305,6 +305,8 @@ TEST_F(Tiles, BrokenSourcesSayWhyAndGiveWay) {
         {"http://127.0.0.1:1/tiles.png", "its URL template lacks {z}, {x} or {y}"},
         {"file://localhost/etc/hostname?{z}/{x}/{y}", "is not an http or https address"},
         {"no such source", "is not an http or https address"},
+        {"http://h/" + QString("{z}").repeated(50000), "longer than 2048 characters"},
+        {"http://h/{z}/{x}/{y}/{z}/{x}/{y}/{z}/{x}/{y}", "more than 8 placeholders"},
         {QString::fromStdString(dir.Path("missing.mbtiles")), "does not exist"},
         {QString::fromStdString(dir.Path("text.mbtiles")), "is not an SQLite database"},
         {empty, "has no tiles table"},
@@ -341,7 +343,8 @@ TEST(MapSources, AddingAFileKeepsWhatTheUserWrote) {
     CTempDir dir;
     const QString ini = QString::fromStdString(dir.Path("map-sources.ini"));
     const std::string mine = "; my sources\n[Pattern Dev]\nurl=http://127.0.0.1:8081/aerial/"
-                             "{z}/{x}/{y}.png\n\n[Empty]\n[Zebra]\nfoo=bar\n# the end";
+                             "{z}/{x}/{y}.png\nattribution=" +
+                             std::string(4 << 20, 'a') + "\n\n[Empty]\n[Zebra]\nfoo=bar\n# the end";
     WriteBytes(ini.toStdString(), mine);
     QString name, error;
     ASSERT_TRUE(AppendMbTilesSource(ini, "/maps/Pattern Dev.mbtiles", name, error));
@@ -356,8 +359,10 @@ TEST(MapSources, AddingAFileKeepsWhatTheUserWrote) {
     EXPECT_EQ(sources[1].m_strFile, "/maps/Pattern Dev.mbtiles");
     EXPECT_EQ(sources[2].m_strName, QString("alps, \"high\""));
     EXPECT_EQ(sources[2].m_strFile, QString("/maps/alps, \"high\".mbtiles"));
-    EXPECT_EQ(problems.size(), 2); // [Empty] and [Zebra], each named
+    EXPECT_EQ(problems.size(), 3); // [Empty] and [Zebra], each named, and the cut attribution
     EXPECT_TRUE(problems.join(' ').contains("[Zebra]"));
+    EXPECT_TRUE(problems.join(' ').contains("attribution of [Pattern Dev] is longer than 500"));
+    EXPECT_EQ(sources[0].m_strAttribution.size(), kMaxAttribution);
 }
 
 // Hostile MBTiles files end in a message, within the time limit: a
