@@ -7,13 +7,18 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <optional>
 #include <string_view>
+#include <utility>
 
 namespace {
 
 constexpr char kNsSeparator = '\x01';
 constexpr std::size_t kMaxText = 1 << 20; // one field of one waypoint
+// Attributes of one element: real files have a few (and a root with its
+// namespaces); expat holds every one of an element at once.
+constexpr std::size_t kMaxAttributes = 1000;
 
 enum class ENs { none, gpx, groundspeak, ours, other };
 
@@ -76,6 +81,15 @@ struct CGpxReader::CState {
     CWptTexts m_wpt;
     std::optional<std::string>* m_pCapture = nullptr;
     int m_nCaptureDepth = 0;
+    // Where the bytes fed so far stand, to count attributes before expat
+    // stores them: inside a start tag, inside a quoted value.
+    struct CTagScan {
+        bool m_bInTag = false, m_bAfterOpen = false, m_bStartTag = false;
+        char m_cQuote = 0;
+        std::size_t m_nAttributes = 0;
+        std::uint64_t m_nOffset = 0; // bytes fed before this chunk
+    } m_scan;
+    bool ScanTags(const char* data, std::size_t size);
 
     void Fail(std::string text) {
         if (m_strError.empty()) {
@@ -333,9 +347,45 @@ CGpxReader::~CGpxReader() {
         XML_ParserFree(m_pState->m_parser);
 }
 
+bool CGpxReader::CState::ScanTags(const char* data, std::size_t size) {
+    CTagScan& t = m_scan;
+    const char* end = data + size;
+    for (const char* p = data; p < end; ++p) {
+        if (!t.m_bInTag) {
+            p = static_cast<const char*>(std::memchr(p, '<', std::size_t(end - p)));
+            if (!p)
+                break;
+            t = {true, true, true, 0, 0, t.m_nOffset};
+            continue;
+        }
+        if (t.m_cQuote) {
+            p = static_cast<const char*>(std::memchr(p, t.m_cQuote, std::size_t(end - p)));
+            if (!p)
+                break;
+            t.m_cQuote = 0;
+            continue;
+        }
+        if (std::exchange(t.m_bAfterOpen, false) && (*p == '!' || *p == '?' || *p == '/'))
+            t.m_bStartTag = false; // a comment, declaration or end tag: nothing to count
+        if (*p == '>') {
+            t.m_bInTag = false;
+        } else if (t.m_bStartTag && (*p == '"' || *p == '\'')) {
+            t.m_cQuote = *p;
+            if (++t.m_nAttributes > kMaxAttributes) {
+                m_strError = "the GPX file has an element with more than " +
+                             std::to_string(kMaxAttributes) + " attributes";
+                m_nErrorOffset = t.m_nOffset + std::uint64_t(p - data);
+                return false;
+            }
+        }
+    }
+    t.m_nOffset += size;
+    return true;
+}
+
 bool CGpxReader::Feed(const char* data, std::size_t size, bool last) {
     CState& s = *m_pState;
-    if (!s.m_strError.empty())
+    if (!s.m_strError.empty() || !s.ScanTags(data, size))
         return false;
     if (XML_Parse(s.m_parser, data, static_cast<int>(size), last ? XML_TRUE : XML_FALSE) ==
         XML_STATUS_OK)

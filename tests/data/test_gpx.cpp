@@ -255,6 +255,15 @@ TEST_F(Gpx, BadFilesFailClearlyAndChangeNothing) {
          "declares XML entities"},
         {std::string("\x00\x01\x02\x03 binary", 11), "not a GPX file"},
         {"<kml><Placemark/></kml>", "not a GPX file: its root element is not <gpx>"},
+        {Gpx11("<wpt lat=\"1\" lon=\"2\" " +
+               [] {
+                   std::string many;
+                   for (int i = 0; i < 1001; ++i)
+                       many += "a" + std::to_string(i) + "='>' ";
+                   return many;
+               }() +
+               "><name>A</name></wpt>"),
+         "has an element with more than 1000 attributes"},
     };
     doc.AddEntry(std::make_unique<CWayEntry>("KEEP", "", 1, 2, 0, 0, 1));
     CScriptedChooser chooser;
