@@ -73,6 +73,7 @@ CMbTilesReader::~CMbTilesReader() {
 }
 
 bool CMbTilesReader::Exec(QSqlQuery& query) {
+    m_strError.clear();
     m_deadline = std::chrono::steady_clock::now() + kStatementLimit;
     if (query.exec())
         return true;
@@ -137,6 +138,12 @@ CMbTilesInfo InspectMbTiles(const QString& path) {
     // calls itself would run for ever.
     if (tiles.startsWith("view") && tiles.contains("recursive", Qt::CaseInsensitive)) {
         info.m_strProblem = QString("the tiles of %1 are a recursive view").arg(path);
+        return info;
+    }
+    // The columns every tile is read by.
+    reader.Value("SELECT zoom_level, tile_column, tile_row, tile_data FROM tiles LIMIT 0");
+    if (!reader.Error().isEmpty()) {
+        info.m_strProblem = QString("the tiles of %1 lack the MBTiles columns").arg(path);
         return info;
     }
     // Often HTML ("<a href=...>&copy; ...</a>"): the words are what we show.

@@ -389,6 +389,8 @@ TEST(MbTiles, HostileFilesAreBounded) {
          "SELECT 0 AS zoom_level, 0 AS tile_column, 0 AS tile_row, x'00' AS tile_data FROM r "
          "WHERE n < 0"});
     EXPECT_TRUE(InspectMbTiles(recursive).m_strProblem.contains("recursive view"));
+    const QString foreign = make("foreign.mbtiles", {"CREATE TABLE tiles (a, b)"});
+    EXPECT_TRUE(InspectMbTiles(foreign).m_strProblem.contains("lack the MBTiles columns"));
     const QString slow =
         make("slow.mbtiles", {"CREATE TABLE t (n)",
                               "WITH RECURSIVE r(n) AS (SELECT 1 UNION ALL "
