@@ -75,9 +75,22 @@ CMbTilesReader::~CMbTilesReader() {
 bool CMbTilesReader::Exec(QSqlQuery& query) {
     m_strError.clear();
     m_deadline = std::chrono::steady_clock::now() + kStatementLimit;
-    if (query.exec())
+    return query.exec() || Failed(query);
+}
+
+bool CMbTilesReader::Next(QSqlQuery& query) {
+    // The work may come with the first row rather than with exec().
+    if (query.next())
         return true;
+    if (query.lastError().isValid() || std::chrono::steady_clock::now() > m_deadline)
+        Failed(query);
+    return false;
+}
+
+bool CMbTilesReader::Failed(const QSqlQuery& query) {
     m_strError = query.lastError().text();
+    if (m_strError.trimmed().isEmpty())
+        m_strError = "the query failed";
     if (std::chrono::steady_clock::now() > m_deadline) {
         m_strError = QString("a query took longer than %1 seconds")
                          .arg(std::chrono::duration<double>(kStatementLimit).count());
@@ -92,7 +105,7 @@ QString CMbTilesReader::Value(const QString& sql) {
     QSqlQuery query(QSqlDatabase::database(m_strConnection, false));
     query.setForwardOnly(true);
     query.prepare(sql);
-    return Exec(query) && query.next() ? query.value(0).toString() : QString();
+    return Exec(query) && Next(query) ? query.value(0).toString() : QString();
 }
 
 CMbTilesReader::EResult CMbTilesReader::Tile(int z, int x, int y, QByteArray& data) {
@@ -109,8 +122,8 @@ CMbTilesReader::EResult CMbTilesReader::Tile(int z, int x, int y, QByteArray& da
     query.addBindValue((qint64(1) << z) - 1 - y); // rows count from the south
     if (!Exec(query))
         return EResult::failed;
-    if (!query.next())
-        return EResult::missing;
+    if (!Next(query))
+        return m_strError.isEmpty() ? EResult::missing : EResult::failed;
     if (query.value(0).toLongLong() > kMaxTile) {
         m_strError = QString("a tile is larger than %1 MiB").arg(kMaxTile >> 20);
         return EResult::failed;

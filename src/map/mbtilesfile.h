@@ -38,6 +38,8 @@ public:
 
 private:
     bool Exec(class QSqlQuery& query);
+    bool Next(QSqlQuery& query);
+    bool Failed(const QSqlQuery& query); // says why; false
 
     QString m_strConnection;
     bool m_bOpen = false;

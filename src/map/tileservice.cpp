@@ -146,20 +146,26 @@ void CTileService::PauseHost(const QString& host) {
 }
 
 void CTileService::Pump() {
-    // A copy: reading a tile may add its parent to the wants.
-    std::vector<CWanted> all;
-    for (const auto& wants : std::as_const(m_wants))
-        all.insert(all.end(), wants.begin(), wants.end());
-    for (const CWanted& w : all) {
-        if (m_inFlight.contains(w.packed) || !Pending(w.packed))
-            continue;
-        if (m_source.m_kind == CMapSource::EKind::mbtiles) {
-            ReadMbTiles(w);
-            continue;
+    // Reading a tile may add its parent to the wants: a file answers at once,
+    // so the parents it added are read in another pass (no answer is coming
+    // that would pump again).
+    for (std::size_t asked = 0, before = 1; asked != before;) {
+        before = m_wants.value(this).size();
+        std::vector<CWanted> all; // a copy: the wants grow while it is read
+        for (const auto& wants : std::as_const(m_wants))
+            all.insert(all.end(), wants.begin(), wants.end());
+        for (const CWanted& w : all) {
+            if (m_inFlight.contains(w.packed) || !Pending(w.packed))
+                continue;
+            if (m_source.m_kind == CMapSource::EKind::mbtiles) {
+                ReadMbTiles(w);
+                continue;
+            }
+            if (m_perHost.value(HostOf(w)) >= kPerHost || HostPaused(w))
+                continue;
+            Start(w);
         }
-        if (m_perHost.value(HostOf(w)) >= kPerHost || HostPaused(w))
-            continue;
-        Start(w);
+        asked = m_wants.value(this).size();
     }
 }
 

@@ -209,6 +209,22 @@ TEST_F(Tiles, ServerBackAfterAnOutageFillsTheMap) {
     EXPECT_EQ(told.size(), 1);
 }
 
+// A file without the frame's zoom shows the parents it has, and the map
+// settles without another paint asking again.
+TEST_F(Tiles, FileWithoutTheFramesZoomSettlesOnItsParents) {
+    const QString file = QString::fromStdString(dir.Path("low.mbtiles"));
+    ASSERT_TRUE(WritePatternMbTiles(file, 9, 13, 47.2, -122.6, 47.8, -121.3));
+    service().SetSource(MapSourceFromArgument(file));
+    view.resize(900, 500);
+    view.SetFrame(CMapFrame{17, -121.95, 47.5});
+    view.OnMapSourceChanged();
+    view.repaint();
+    EXPECT_TRUE(WaitFor([this] { return view.MapSettled(); }, 3000));
+    view.repaint();
+    EXPECT_NE(view.grab().toImage().pixelColor(view.Outer().Cx(), view.Outer().Cy()),
+              QColor(150, 210, 255));
+}
+
 // Servers that misbehave get one request per tile of the frame (a redirect
 // loop a few more), no parents, and never more than the body cap held; the
 // map settles, and the user is told once.
