@@ -35,6 +35,11 @@ constexpr CTipException kTipExceptions[] = {
     {0, "Crossed Square"}, {18, "Hunt Fish"}, {20, "Lighthouse"},  {21, ""},
     {31, "RV Service"},    {40, "Wrekc"},     {43, "Multi Cache"}, {44, "Virual Cache"}};
 
+// The controls that together say a latitude, a longitude, an altitude.
+constexpr std::initializer_list<int> kLatitudeFields = {1003, 1004, 1005, 1015};
+constexpr std::initializer_list<int> kLongitudeFields = {1006, 1007, 1008, 1016};
+constexpr std::initializer_list<int> kAltitudeFields = {1009};
+
 // The buttons break into rows after these.
 bool WrapsAfter(int icon) {
     return icon == 13 || icon == 27 || icon == 41;
@@ -238,9 +243,9 @@ void CEditWaypointDlg::Start() {
             m_iconButtons[m_pEntry->m_nIcon]->setChecked(true);
     }
     PushToControls();
-    m_start.m_strLat = FieldTexts({1003, 1004, 1005, 1015});
-    m_start.m_strLon = FieldTexts({1006, 1007, 1008, 1016});
-    m_start.m_strAlt = FieldTexts({1009});
+    m_start.m_strLat = FieldTexts(kLatitudeFields);
+    m_start.m_strLon = FieldTexts(kLongitudeFields);
+    m_start.m_strAlt = FieldTexts(kAltitudeFields);
 }
 
 QString CEditWaypointDlg::FieldTexts(std::initializer_list<int> ids) const {
@@ -375,11 +380,11 @@ void CEditWaypointDlg::accept() {
         m_dLongitude = -m_dLongitude;
     m_dAltitude = m_bMetric ? m_nAltitude : m_nAltitude * kMetresPerFootStored;
     // Only what the user changed is read back from its text.
-    if (m_start.m_dLat && FieldTexts({1003, 1004, 1005, 1015}) == m_start.m_strLat)
+    if (m_start.m_dLat && FieldTexts(kLatitudeFields) == m_start.m_strLat)
         m_dLatitude = *m_start.m_dLat;
-    if (m_start.m_dLon && FieldTexts({1006, 1007, 1008, 1016}) == m_start.m_strLon)
+    if (m_start.m_dLon && FieldTexts(kLongitudeFields) == m_start.m_strLon)
         m_dLongitude = *m_start.m_dLon;
-    if (m_start.m_dAlt && FieldTexts({1009}) == m_start.m_strAlt)
+    if (m_start.m_dAlt && FieldTexts(kAltitudeFields) == m_start.m_strAlt)
         m_dAltitude = *m_start.m_dAlt;
     if (m_pIcons->checkedId() >= 0)
         m_nIcon = m_pIcons->checkedId();
