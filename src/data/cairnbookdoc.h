@@ -103,6 +103,9 @@ public:
 
 private:
     void ReadRecords(CArchive& ar, bool knowsLegacyHeader);
+    // Names the read waypoints at the places unnamed; how many.
+    std::size_t NameUnnamed(std::vector<std::unique_ptr<CWayEntry>>& read,
+                            const std::vector<std::size_t>& unnamed) const;
     void UnindexName(CWayEntry* entry);
     void NoteReplaced(std::size_t count);
 

@@ -5,6 +5,8 @@
 #include "gpxreader.h"
 #include "numtext.h"
 
+#include <unordered_set>
+
 namespace {
 
 constexpr std::size_t kChunk = 1 << 16;
@@ -27,6 +29,7 @@ void CCairnbookDoc::ImportGpx(CArchive& ar) {
                                     reader.ErrorOffset(), reader.Error());
     }
     Reserve(read.size());
+    const std::size_t unnamed = NameUnnamed(read, reader.Report().m_unnamed);
     for (auto& entry : read)
         AddEntry(std::move(entry));
     m_bListChanged = true;
@@ -39,7 +42,30 @@ void CCairnbookDoc::ImportGpx(CArchive& ar) {
         m_notices.push_back(Counted(r.m_nNoPosition, "waypoint without a position was",
                                     "waypoints without a position were") +
                             " skipped");
+    if (unnamed)
+        m_notices.push_back(
+            Counted(unnamed, "waypoint without a name was", "waypoints without a name were") +
+            " given one (WPT0001 and on)");
     NoteReplaced(r.m_nReplaced);
+}
+
+std::size_t CCairnbookDoc::NameUnnamed(std::vector<std::unique_ptr<CWayEntry>>& read,
+                                       const std::vector<std::size_t>& unnamed) const {
+    // Each gets a name no waypoint of the file or the document has: none
+    // collapses into another, and no merge question is asked about them.
+    std::unordered_set<std::string> taken;
+    for (const auto& e : read)
+        taken.insert(e->m_strName);
+    std::size_t next = 0;
+    for (std::size_t i : unnamed) {
+        std::string name;
+        do
+            name = StrFormat("WPT%04zu", ++next);
+        while (taken.count(name) || FindByName(name));
+        taken.insert(name);
+        read.at(i)->m_strName = name;
+    }
+    return unnamed.size();
 }
 
 void CCairnbookDoc::NoteReplaced(std::size_t count) {

@@ -5,6 +5,8 @@
 
 #include <expat.h>
 
+#include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -23,14 +25,24 @@ constexpr std::size_t kMaxAttributes = 1000;
 enum class ENs { none, gpx, groundspeak, ours, other };
 
 ENs NamespaceOf(std::string_view uri) {
+    // Some writers put https in the namespace; it is the same GPX.
     if (uri.empty() || uri == "http://www.topografix.com/GPX/1/0" ||
-        uri == "http://www.topografix.com/GPX/1/1")
+        uri == "http://www.topografix.com/GPX/1/1" || uri == "https://www.topografix.com/GPX/1/0" ||
+        uri == "https://www.topografix.com/GPX/1/1")
         return uri.empty() ? ENs::none : ENs::gpx;
     if (uri.starts_with("http://www.groundspeak.com/cache/1/"))
         return ENs::groundspeak;
     if (uri == kCairnbookGpxNs)
         return ENs::ours;
     return ENs::other;
+}
+
+bool StartsNoCase(std::string_view s, std::string_view prefix) {
+    return s.size() >= prefix.size() &&
+           std::equal(prefix.begin(), prefix.end(), s.begin(), [](char a, char b) {
+               return std::tolower(static_cast<unsigned char>(a)) ==
+                      std::tolower(static_cast<unsigned char>(b));
+           });
 }
 
 std::string_view Trim(std::string_view s) {
@@ -79,6 +91,7 @@ struct CGpxReader::CState {
     int m_nWptDepth = 0;   // depth of the open <wpt>, 0 outside one
     int m_nCacheDepth = 0; // depth of its open Groundspeak cache element
     CWptTexts m_wpt;
+    std::size_t m_nSent = 0; // waypoints given to the sink
     std::optional<std::string>* m_pCapture = nullptr;
     int m_nCaptureDepth = 0;
     // Where the bytes fed so far stand, to count attributes before expat
@@ -221,9 +234,15 @@ void CGpxReader::CState::End() {
         m_nCacheDepth = 0;
     if (m_nWptDepth && m_nWptDepth == m_nDepth) {
         m_nWptDepth = 0;
-        if (m_wpt.lat && m_wpt.lon)
-            m_sink(MakeEntry());
-        else
+        if (m_wpt.lat && m_wpt.lon) {
+            auto entry = MakeEntry();
+            // Our own files may hold an empty name; other files' empty or
+            // blank names are named on import, so that none collapses into another.
+            if (Trim(entry->m_strName).empty() && !m_wpt.ours)
+                m_report.m_unnamed.push_back(m_nSent);
+            ++m_nSent;
+            m_sink(std::move(entry));
+        } else
             ++m_report.m_nNoPosition;
     }
     --m_nDepth;
@@ -238,9 +257,9 @@ std::unique_ptr<CWayEntry> CGpxReader::CState::MakeEntry() {
     entry->m_dAltitude = w.ele ? Number(*w.ele).value_or(0.0) : 0.0;
     const std::string_view type = w.type ? Trim(*w.type) : std::string_view();
     const std::string_view sym = w.sym ? Trim(*w.sym) : std::string_view();
-    entry->m_bGeocache = w.cache || type.starts_with("Geocache") || sym.starts_with("Geocache");
+    entry->m_bGeocache = w.cache || StartsNoCase(type, "geocache") || StartsNoCase(sym, "geocache");
     std::string_view cacheType = w.cacheType ? Trim(*w.cacheType) : std::string_view();
-    if (cacheType.empty() && type.starts_with("Geocache|"))
+    if (cacheType.empty() && StartsNoCase(type, "geocache|"))
         cacheType = type.substr(9);
     entry->m_nIcon = IconOfCacheType(cacheType, IconOfSymbol(sym, kImportedIcon));
     if (w.ours) {
@@ -254,9 +273,11 @@ std::unique_ptr<CWayEntry> CGpxReader::CState::MakeEntry() {
             entry->m_bGeocache = static_cast<std::uint8_t>(w.geocache);
         return entry;
     }
-    const std::optional<std::string>& about = w.cmt ? w.cmt : w.desc;
-    entry->m_strComment = CleanComment(Text(about ? about : w.title));
-    std::string info = Text(w.desc ? w.desc : w.cmt);
+    // An empty element says nothing: it does not hide the other one.
+    auto said = [](const std::optional<std::string>& v) { return v && !Trim(*v).empty(); };
+    const std::optional<std::string>& about = said(w.cmt) ? w.cmt : said(w.desc) ? w.desc : w.title;
+    entry->m_strComment = CleanComment(Text(about));
+    std::string info = Text(said(w.desc) ? w.desc : w.cmt);
     auto line = [&](std::string_view prefix, const std::optional<std::string>& value) {
         if (!value || Trim(*value).empty())
             return;

@@ -10,11 +10,13 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 struct CGpxReport {
-    std::size_t m_nSkippedPoints = 0; // route and track points
-    std::size_t m_nNoPosition = 0;    // waypoints without a usable lat/lon
-    std::size_t m_nReplaced = 0;      // characters Windows-1252 cannot hold, now '?'
+    std::size_t m_nSkippedPoints = 0;   // route and track points
+    std::size_t m_nNoPosition = 0;      // waypoints without a usable lat/lon
+    std::size_t m_nReplaced = 0;        // characters Windows-1252 cannot hold, now '?'
+    std::vector<std::size_t> m_unnamed; // waypoints (in the order given) the file named not
 };
 
 // The namespace of our own extension elements.

@@ -200,8 +200,19 @@ TEST_F(Gpx, ReadsWhatOtherProgramsWrite) {
          ""},
         {"no position",
          Gpx11("<wpt lat=\"x\" lon=\"2\"><name>N</name></wpt><wpt lat=\"3\" lon=\"4\"/>"),
-         {""},
+         {"WPT0001"},
          "1 waypoint without a position was skipped"},
+        {"no names, and what an empty element hides not",
+         Gpx11("<wpt lat=\"1\" lon=\"2\"><name>WPT0001</name></wpt>"
+               "<wpt lat=\"3\" lon=\"4\"><cmt/><desc>said</desc></wpt>"
+               "<wpt lat=\"5\" lon=\"6\"><name> </name><sym>geocache found</sym></wpt>"),
+         {"WPT0001", "WPT0002", "WPT0003"},
+         "2 waypoints without a name were given one (WPT0001 and on)"},
+        {"https namespace",
+         "<gpx xmlns=\"https://www.topografix.com/GPX/1/1\"><wpt lat=\"1\" lon=\"2\">"
+         "<name>S</name></wpt></gpx>",
+         {"S"},
+         ""},
         {"windows-1252",
          "<?xml version=\"1.0\" encoding=\"windows-1252\"?><gpx><wpt lat=\"1\" "
          "lon=\"1\"><name>Caf\xE9 \x80</name></wpt></gpx>",
@@ -230,6 +241,12 @@ TEST_F(Gpx, ReadsWhatOtherProgramsWrite) {
                "lon=\"2\"><name>ODD</name><sym>Nowhere</sym><type>Geocache|Odd</type></wpt>"));
     EXPECT_EQ(At(1).m_nIcon, kImportedIcon);
     EXPECT_EQ(IconName(At(1).m_nIcon), IconName(kImportedIcon));
+    // A comment of blanks hides no description; "geocache" in any case.
+    Read(Gpx11("<wpt lat=\"3\" lon=\"4\"><name>X</name><cmt> </cmt><desc>said</desc>"
+               "<type>GEOCACHE|Traditional Cache</type></wpt>"));
+    EXPECT_EQ(At(2).m_strComment, "said");
+    EXPECT_EQ(At(2).m_bGeocache, 1);
+    EXPECT_EQ(At(2).m_nIcon, 42);
 }
 
 // Damaged and hostile files end with a message that says what is wrong, and
