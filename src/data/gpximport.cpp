@@ -42,6 +42,10 @@ void CCairnbookDoc::ImportGpx(CArchive& ar) {
         m_notices.push_back(Counted(r.m_nNoPosition, "waypoint without a position was",
                                     "waypoints without a position were") +
                             " skipped");
+    if (r.m_nCut)
+        m_notices.push_back(
+            Counted(r.m_nCut, "text longer than 1 MiB was", "texts longer than 1 MiB were") +
+            " cut there");
     if (unnamed)
         m_notices.push_back(
             Counted(unnamed, "waypoint without a name was", "waypoints without a name were") +

@@ -92,6 +92,7 @@ struct CGpxReader::CState {
     int m_nCacheDepth = 0; // depth of its open Groundspeak cache element
     CWptTexts m_wpt;
     std::size_t m_nSent = 0; // waypoints given to the sink
+    bool m_bCut = false;     // the field being captured was cut
     std::optional<std::string>* m_pCapture = nullptr;
     int m_nCaptureDepth = 0;
     // Where the bytes fed so far stand, to count attributes before expat
@@ -115,6 +116,7 @@ struct CGpxReader::CState {
     void End();
     void Capture(std::optional<std::string>& field) {
         field.emplace();
+        m_bCut = false;
         m_pCapture = &field;
         m_nCaptureDepth = m_nDepth;
     }
@@ -313,8 +315,19 @@ void XMLCALL OnEnd(void* user, const XML_Char*) {
 
 void XMLCALL OnText(void* user, const XML_Char* text, int length) {
     auto* s = static_cast<CGpxReader::CState*>(user);
-    if (s->m_pCapture && (*s->m_pCapture)->size() < kMaxText)
-        (*s->m_pCapture)->append(text, static_cast<std::size_t>(length));
+    if (!s->m_pCapture)
+        return;
+    std::string& field = **s->m_pCapture;
+    std::size_t n = static_cast<std::size_t>(length);
+    if (field.size() + n > kMaxText) {
+        // Cut at a character's start, and say so once per field.
+        n = field.size() < kMaxText ? kMaxText - field.size() : 0;
+        while (n > 0 && (static_cast<unsigned char>(text[n]) & 0xC0) == 0x80)
+            --n;
+        if (!std::exchange(s->m_bCut, true))
+            ++s->m_report.m_nCut;
+    }
+    field.append(text, n);
 }
 
 void XMLCALL OnEntityDeclaration(void* user, const XML_Char*, int, const XML_Char*, int,

@@ -17,6 +17,7 @@ struct CGpxReport {
     std::size_t m_nNoPosition = 0;      // waypoints without a usable lat/lon
     std::size_t m_nReplaced = 0;        // characters Windows-1252 cannot hold, now '?'
     std::vector<std::size_t> m_unnamed; // waypoints (in the order given) the file named not
+    std::size_t m_nCut = 0;             // texts cut at 1 MiB
 };
 
 // The namespace of our own extension elements.

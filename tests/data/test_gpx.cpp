@@ -208,6 +208,11 @@ TEST_F(Gpx, ReadsWhatOtherProgramsWrite) {
                "<wpt lat=\"5\" lon=\"6\"><name> </name><sym>geocache found</sym></wpt>"),
          {"WPT0001", "WPT0002", "WPT0003"},
          "2 waypoints without a name were given one (WPT0001 and on)"},
+        {"a field over 1 MiB",
+         Gpx11("<wpt lat=\"1\" lon=\"2\"><name>LONG</name><desc>" +
+               std::string((1 << 20) + 10, 'x') + "</desc></wpt>"),
+         {"LONG"},
+         "1 text longer than 1 MiB was cut there"},
         {"https namespace",
          "<gpx xmlns=\"https://www.topografix.com/GPX/1/1\"><wpt lat=\"1\" lon=\"2\">"
          "<name>S</name></wpt></gpx>",
