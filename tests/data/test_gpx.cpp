@@ -213,6 +213,24 @@ TEST_F(Gpx, ReadsWhatOtherProgramsWrite) {
                std::string((1 << 20) + 10, 'x') + "</desc></wpt>"),
          {"LONG"},
          "1 text longer than 1 MiB was cut there"},
+        // Single-byte encodings by their declaration: windows-1250's 0x8A and
+        // ISO-8859-15's 0xA4 are the Windows-1252 letters Š and €; ISO-8859-2's
+        // ł (0xB3) is not one, and becomes "?" (told in the notice).
+        {"windows-1250",
+         "<?xml version=\"1.0\" encoding=\"windows-1250\"?><gpx><wpt lat=\"1\" "
+         "lon=\"1\"><name>\x8A\xE9</name></wpt></gpx>",
+         {"\x8A\xE9"},
+         ""},
+        {"iso-8859-15",
+         "<?xml version=\"1.0\" encoding=\"ISO-8859-15\"?><gpx><wpt lat=\"1\" "
+         "lon=\"1\"><name>\xA4</name></wpt></gpx>",
+         {"\x80"},
+         ""},
+        {"iso-8859-2",
+         "<?xml version=\"1.0\" encoding=\"ISO-8859-2\"?><gpx><wpt lat=\"1\" "
+         "lon=\"1\"><name>\xB3\xF3" "d\xBC</name></wpt></gpx>",
+         {"?\xF3" "d?"},
+         "2 characters that Windows-1252 cannot hold became \"?\""},
         {"https namespace",
          "<gpx xmlns=\"https://www.topografix.com/GPX/1/1\"><wpt lat=\"1\" lon=\"2\">"
          "<name>S</name></wpt></gpx>",
