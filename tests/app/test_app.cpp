@@ -508,6 +508,13 @@ TEST_F(App, MenusStatusPromptsAndPosition) {
     EXPECT_EQ(merge->statusTip(), "Merge a file with the current document");
     EXPECT_EQ(merge->toolTip(), "Merge");
     EXPECT_EQ(merge->shortcut(), QKeySequence("Ctrl+M"));
+    // Ctrl+D deletes the selected rows, through the window's own shortcut.
+    CCairnbookView* view = qobject_cast<CChildFrame*>(frame.MdiArea().activeSubWindow())->View();
+    view->m_pList->setFocus();
+    view->m_pList->selectAll();
+    QTest::keyClick(view->m_pList, Qt::Key_D, Qt::ControlModifier);
+    EXPECT_EQ(view->m_pList->GetItemCount(), 0);
+    frame.OnCommand(res::ID_EDIT_UNDO);
     // Each key a menu shows is that command's key, and none takes Select All.
     for (const res::CMenuItem& item : res::kMenuDocument) {
         const QString text = QString::fromLatin1(item.m_text ? item.m_text : "");
