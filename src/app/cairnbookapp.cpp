@@ -13,6 +13,7 @@
 #include "qtprompt.h"
 #include "res/resource.h"
 #include "res/strings.h"
+#include "textcodec.h"
 #include "viewprint.h"
 #include <cstdio>
 
@@ -184,6 +185,9 @@ int CCairnbookApp::Screenshot(const CStartOptions& options) {
     m_pFrame->UpdateCommandUI();
     QApplication::processEvents();
     const bool ok = m_pFrame->grab().save(options.m_strScreenshot);
+    if (!ok)
+        std::fprintf(stderr, "cairnbook: the screenshot could not be written to %s\n",
+                     qPrintable(VisibleControls(options.m_strScreenshot)));
     // The picture is written either way; a file that did not open still fails the run.
     return ok && m_nFailedOpens == 0 ? 0 : 1;
 }

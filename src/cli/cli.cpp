@@ -12,6 +12,7 @@
 #include <exception>
 #include <optional>
 #include <ostream>
+#include <stdexcept>
 
 namespace {
 
@@ -85,9 +86,11 @@ std::string PrintableName(const std::string& utf8) {
 
 std::string PrintableText(const std::string& cp1252Text) {
     std::string out;
-    for (char c : cp1252Text) {
-        if (c == '\n')
-            out += c;
+    for (std::size_t i = 0; i < cp1252Text.size(); ++i) {
+        const char c = cp1252Text[i];
+        // A line break a file wrote as "\r\n" is a line break on the terminal.
+        if (c == '\n' || (c == '\r' && i + 1 < cp1252Text.size() && cp1252Text[i + 1] == '\n'))
+            out += c == '\n' ? "\n" : "";
         else
             AppendPrintable(out, c);
     }
@@ -196,8 +199,10 @@ void CheckArity(const CCliOptions& opt) {
 int List(CCairnbookDoc& doc, const CCliOptions& opt, std::ostream& out) {
     if (opt.m_reference) {
         CWayEntry* reference = doc.FindByName(cp1252::FromUtf8(*opt.m_reference));
+        // The command line is right; the file lacks the waypoint: a data error.
         if (!reference)
-            throw CUsageError{"no waypoint named '" + *opt.m_reference + "' in the file"};
+            throw std::runtime_error(opt.m_files.front() + ": no waypoint named '" +
+                                     *opt.m_reference + "' in it");
         doc.m_pReference = reference;
         doc.ComputeDistances(opt.m_bMetric);
     }

@@ -716,13 +716,20 @@ TEST(Start, PrintsEveryFileAndEveryRow) {
     }
 }
 
-TEST(Start, PrintingOnAPrinterThatIsNotThereFails) {
+// Runs that cannot do what they were asked fail with one line that says why.
+TEST(Start, PrintingOrAScreenshotThatCannotBeMadeFails) {
     const QString sample = QString(CAIRNBOOK_SAMPLES) + "/sample.ckb";
-    QProcess p;
-    p.start(CAIRNBOOK_APP, {"--print-to", "No Such Printer", sample});
-    ASSERT_TRUE(p.waitForFinished(20000));
-    EXPECT_EQ(p.exitCode(), 1);
-    EXPECT_TRUE(p.readAllStandardError().contains("No Such Printer"));
+    const std::pair<QStringList, const char*> runs[] = {
+        {{"--print-to", "No Such Printer", sample}, "No Such Printer"},
+        {{"--screenshot", "/nonexistent/x.png", sample},
+         "the screenshot could not be written to /nonexistent/x.png"}};
+    for (const auto& [args, said] : runs) {
+        QProcess p;
+        p.start(CAIRNBOOK_APP, args);
+        ASSERT_TRUE(p.waitForFinished(20000));
+        EXPECT_EQ(p.exitCode(), 1) << said;
+        EXPECT_TRUE(p.readAllStandardError().contains(said)) << said;
+    }
 }
 
 } // namespace

@@ -42,8 +42,12 @@ TEST(Cli, ReferenceMetricAndNotation) {
     EXPECT_NE(
         r.out.find("1\tHOME\tHome base\tN47.60621\tW122.33207\t53\tHouse\t0\t1\t\t0.00\tNorth\n"),
         std::string::npos);
+    // A waypoint the file lacks is a data error, said in one line.
     const CRun missing = Cli({"list", kSample, "--reference", "NOPE"});
-    EXPECT_EQ(missing.code, 2);
+    EXPECT_EQ(missing.code, 1);
+    EXPECT_NE(missing.err.find("sample.ckb: no waypoint named 'NOPE' in it\n"), std::string::npos)
+        << missing.err;
+    EXPECT_EQ(missing.err.find("usage:"), std::string::npos);
 }
 
 // Geodesic distances (to 10 m in the two decimals shown) and compass sectors.
@@ -125,6 +129,7 @@ TEST(Cli, MergeAnswersConflictsFromTheOption) {
     const CRun keep = Cli({"merge", kSample, loc, "-o", dir.Path("keep.ckb"), "--notation", "1"});
     ASSERT_EQ(keep.code, 0) << keep.err;
     EXPECT_NE(keep.err.find("Merge: Replace\n    GC1M2QK"), std::string::npos);
+    EXPECT_EQ(keep.err.find("\\x0D"), std::string::npos); // the file's line breaks are real ones
     EXPECT_NE(keep.err.find("N47\xC2\xB0 31' 38"), std::string::npos);
     EXPECT_EQ(ReadBytes(dir.Path("keep.ckb")), ReadBytes(kSample));
     const CRun replace =
