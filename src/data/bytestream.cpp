@@ -66,7 +66,7 @@ CFileSource::CFileSource(const std::string& path)
 void CFileSource::ReadStream(int fd) {
     // Read to its end first, so that every length in it can be checked
     // against what is really there.
-    m_bStream = true;
+    std::string bytes;
     char chunk[1 << 16];
     for (;;) {
         const ssize_t n = read(fd, chunk, sizeof chunk);
@@ -74,18 +74,19 @@ void CFileSource::ReadStream(int fd) {
             break;
         if (n < 0 && errno == EINTR)
             continue;
-        if (n < 0 || m_stream.size() + static_cast<std::size_t>(n) > kMaxStreamBytes) {
+        if (n < 0 || bytes.size() + static_cast<std::size_t>(n) > kMaxStreamBytes) {
             const int error = errno;
             close(fd);
             throw CArchiveException(
-                CArchiveException::fileError, m_strPath, m_stream.size(),
+                CArchiveException::fileError, m_strPath, bytes.size(),
                 n < 0 ? SystemReason(error)
                       : "more than 1 GiB came from it, more than is read from a stream");
         }
-        m_stream.append(chunk, static_cast<std::size_t>(n));
+        bytes.append(chunk, static_cast<std::size_t>(n));
     }
     close(fd);
-    m_nSize = m_stream.size();
+    m_nSize = bytes.size();
+    m_pStream = std::make_unique<CMemorySource>(std::move(bytes));
 }
 
 CFileSource::~CFileSource() {
@@ -94,9 +95,8 @@ CFileSource::~CFileSource() {
 }
 
 std::size_t CFileSource::Read(char* buffer, std::size_t n) {
-    if (m_bStream) {
-        const std::size_t count = std::min<std::size_t>(n, m_nSize - m_nPos);
-        std::memcpy(buffer, m_stream.data() + m_nPos, count);
+    if (m_pStream) {
+        const std::size_t count = m_pStream->Read(buffer, n);
         m_nPos += count;
         return count;
     }

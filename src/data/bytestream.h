@@ -53,8 +53,7 @@ private:
 
     std::string m_strPath;
     std::FILE* m_pFile = nullptr;
-    std::string m_stream; // all a stream gave
-    bool m_bStream = false;
+    std::unique_ptr<CMemorySource> m_pStream; // all a stream gave
     std::uint64_t m_nSize = 0;
     std::uint64_t m_nPos = 0;
 };

@@ -156,10 +156,9 @@ std::vector<CMapSource> LoadMapSources(const QString& iniPath, QStringList* prob
 
 bool AppendMbTilesSource(const QString& iniPath, const QString& file, QString& name,
                          QString& error) {
+    // The built-in names and every group of the file.
     QStringList taken;
     for (const CMapSource& s : BuiltInMapSources())
-        taken << s.m_strName;
-    for (const CMapSource& s : LoadMapSources(iniPath))
         taken << s.m_strName;
     if (QFileInfo::exists(iniPath))
         taken << QSettings(iniPath, QSettings::IniFormat).childGroups();

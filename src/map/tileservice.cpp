@@ -127,12 +127,13 @@ bool CTileService::Busy() const {
     return false;
 }
 
-QString CTileService::HostOf(const CWanted& want) const {
-    if (m_source.m_kind == CMapSource::EKind::mbtiles)
-        return QString();
+QUrl CTileService::UrlOf(const CWanted& want) const {
     return QUrl(QString::fromStdString(ExpandTileUrl(m_source.UrlForTheme(want.theme).toStdString(),
-                                                     want.key.z, want.key.x, want.key.y)))
-        .host();
+                                                     want.key.z, want.key.x, want.key.y)));
+}
+
+QString CTileService::HostOf(const CWanted& want) const {
+    return m_source.m_kind == CMapSource::EKind::mbtiles ? QString() : UrlOf(want).host();
 }
 
 bool CTileService::HostPaused(const CWanted& want) const {
@@ -175,8 +176,7 @@ void CTileService::SetTimeouts(int silenceMs, int deadlineMs) {
 }
 
 void CTileService::Start(const CWanted& want) {
-    const QUrl url(QString::fromStdString(ExpandTileUrl(
-        m_source.UrlForTheme(want.theme).toStdString(), want.key.z, want.key.x, want.key.y)));
+    const QUrl url = UrlOf(want);
     if (!url.isValid() || url.host().isEmpty()) {
         Failed(want, true);
         return;

@@ -89,6 +89,7 @@ private:
     static constexpr qint64 kNever = -1;
     void ReadMbTiles(const CWanted& want);
     bool Pending(std::uint64_t key) const;
+    QUrl UrlOf(const CWanted& want) const;
     QString HostOf(const CWanted& want) const; // empty for a file
     // A host that misbehaved gets nothing until its pause is over.
     bool HostPaused(const CWanted& want) const;
