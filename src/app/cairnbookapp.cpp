@@ -4,7 +4,6 @@
 #include "cellfont.h"
 #include "childframe.h"
 #include "coordinate.h"
-#include "cp1252.h"
 
 #include "docmanager.h"
 #include "mainframe.h"
@@ -78,7 +77,7 @@ CStartOptions ParseStartOptions(const QStringList& args) {
 
 EPromptAnswer CStderrPrompt::Ask(const std::string& caption, const std::string& text,
                                  EPromptButtons buttons, EPromptIcon) {
-    std::fprintf(stderr, "%s: %s\n", cp1252::ToUtf8(caption).c_str(), cp1252::ToUtf8(text).c_str());
+    std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
     switch (buttons) {
     case EPromptButtons::okCancel:
     case EPromptButtons::yesNoCancel: return EPromptAnswer::cancel;

@@ -3,7 +3,6 @@
 #include "archiveexception.h"
 #include "cairnbookdoc.h"
 #include "coordinate.h"
-#include "cp1252.h"
 #include "numtext.h"
 #include "prompt.h"
 #include "res/strings.h"
@@ -38,23 +37,9 @@ struct CCliOptions {
     bool m_bReplace = false;
 };
 
-// Prints every question in full and answers it from the options.
-// Text from files never reaches the terminal raw: a control character (the
-// C0 ones, DEL, and the C1 ones Windows-1252 leaves undefined) could drive it.
-void AppendPrintable(std::string& out, char c) {
-    const auto b = static_cast<unsigned char>(c);
-    if (b < 0x20 || b == 0x7F || b == 0x81 || b == 0x8D || b == 0x8F || b == 0x90 || b == 0x9D)
-        out += StrFormat("\\x%02X", b);
-    else if (b < 0x80)
-        out += c;
-    else
-        out += cp1252::ToUtf8(std::string_view(&c, 1));
-}
-
-// A file name or a message in the system's UTF-8: controls and bytes that
-// are no UTF-8 are escaped, so that no name can drive the terminal.
-std::string PrintableName(const std::string& utf8) {
-    std::string out;
+// Text never reaches the terminal raw: controls (C0, DEL, C1) and bytes
+// that are no UTF-8 are escaped, so that no file or name can drive it.
+void AppendPrintable(std::string& out, std::string_view utf8) {
     for (std::size_t i = 0; i < utf8.size();) {
         const auto b = static_cast<unsigned char>(utf8[i]);
         const std::size_t n = b < 0x80             ? 1
@@ -81,22 +66,32 @@ std::string PrintableName(const std::string& utf8) {
             ++i;
         }
     }
-    return out;
 }
 
-std::string PrintableText(const std::string& cp1252Text) {
+std::string PrintableName(const std::string& utf8) {
     std::string out;
-    for (std::size_t i = 0; i < cp1252Text.size(); ++i) {
-        const char c = cp1252Text[i];
-        // A line break a file wrote as "\r\n" is a line break on the terminal.
-        if (c == '\n' || (c == '\r' && i + 1 < cp1252Text.size() && cp1252Text[i + 1] == '\n'))
-            out += c == '\n' ? "\n" : "";
-        else
-            AppendPrintable(out, c);
-    }
+    AppendPrintable(out, utf8);
     return out;
 }
 
+std::string PrintableText(const std::string& text) {
+    std::string out;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        // A line break a file wrote as "\r\n" is a line break on the terminal.
+        const bool crlf = text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n';
+        if (text[i] != '\n' && !crlf)
+            continue;
+        AppendPrintable(out, std::string_view(text).substr(start, i - start));
+        out += '\n';
+        i += crlf;
+        start = i + 1;
+    }
+    AppendPrintable(out, std::string_view(text).substr(start));
+    return out;
+}
+
+// Prints every question in full and answers it from the options.
 class CCliPrompt : public CPrompt {
 public:
     CCliPrompt(std::ostream& err, bool yes, bool replace)
@@ -198,7 +193,7 @@ void CheckArity(const CCliOptions& opt) {
 
 int List(CCairnbookDoc& doc, const CCliOptions& opt, std::ostream& out) {
     if (opt.m_reference) {
-        CWayEntry* reference = doc.FindByName(cp1252::FromUtf8(*opt.m_reference));
+        CWayEntry* reference = doc.FindByName(*opt.m_reference);
         // The command line is right; the file lacks the waypoint: a data error.
         if (!reference)
             throw std::runtime_error(opt.m_files.front() + ": no waypoint named '" +
@@ -257,17 +252,22 @@ int Run(const CCliOptions& opt, std::ostream& out, std::ostream& err) {
 
 } // namespace
 
-std::string EscapeCell(const std::string& cp1252Text) {
+std::string EscapeCell(const std::string& text) {
     std::string out;
-    for (char c : cp1252Text) {
-        switch (c) {
-        case '\t': out += "\\t"; break;
-        case '\r': out += "\\r"; break;
-        case '\n': out += "\\n"; break;
-        case '\\': out += "\\\\"; break;
-        default: AppendPrintable(out, c);
-        }
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char* escape = text[i] == '\t'   ? "\\t"
+                             : text[i] == '\r' ? "\\r"
+                             : text[i] == '\n' ? "\\n"
+                             : text[i] == '\\' ? "\\\\"
+                                               : nullptr;
+        if (!escape)
+            continue;
+        AppendPrintable(out, std::string_view(text).substr(start, i - start));
+        out += escape;
+        start = i + 1;
     }
+    AppendPrintable(out, std::string_view(text).substr(start));
     return out;
 }
 

@@ -11,4 +11,4 @@ enum ECliExit { kExitOk = 0, kExitFile = 1, kExitUsage = 2, kExitDeclined = 3 };
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 // One cell of a listed row: UTF-8, with tab, CR, LF and backslash escaped.
-std::string EscapeCell(const std::string& cp1252Text);
+std::string EscapeCell(const std::string& text);

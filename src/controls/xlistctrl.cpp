@@ -1,6 +1,5 @@
 #include "xlistctrl.h"
 
-#include "cp1252.h"
 #include "listcompare.h"
 #include "textline.h"
 #include "xheaderctrl.h"
@@ -127,7 +126,7 @@ int CXListCtrl::InsertItem(int row, const QString& text, int image) {
     }
     data.m_cells[0].m_nImage = image;
     data.m_cells[0].m_strText = text;
-    data.m_cells[0].m_sortText = cp1252::FromUtf8(text.toStdString());
+    data.m_cells[0].m_sortText = text.toStdString();
     data.m_nInsertIndex = row;
     if (m_nSelectionMark >= row)
         ++m_nSelectionMark;
@@ -146,7 +145,7 @@ bool CXListCtrl::SetItemText(int row, int column, const QString& text, ColorRef 
                              ColorRef backColor) {
     return EditCell(row, column, [&](CCellData& cell) {
         cell.m_strText = text;
-        cell.m_sortText = cp1252::FromUtf8(text.toStdString());
+        cell.m_sortText = text.toStdString();
         cell.m_textColor = textColor == kDefaultColor ? m_windowTextColor : ToQColor(textColor);
         cell.m_backColor = backColor == kDefaultColor ? m_windowColor : ToQColor(backColor);
     });

@@ -107,7 +107,6 @@ private:
     std::size_t NameUnnamed(std::vector<std::unique_ptr<CWayEntry>>& read,
                             const std::vector<std::size_t>& unnamed) const;
     void UnindexName(CWayEntry* entry);
-    void NoteReplaced(std::size_t count);
 
     CPrompt& m_prompt;
     CFileChooser* m_pChooser = nullptr;

@@ -36,7 +36,8 @@ void FormatCoordinate(double value, std::string& text, int kind) {
         double minutes = (value - degrees) * 60.0;
         if (minutes < 0)
             minutes = -minutes;
-        const char* format = Trunc(minutes) >= 10 ? "%s%02d\xB0 %02.03f'" : "%s%02d\xB0 0%02.03f'";
+        const char* format =
+            Trunc(minutes) >= 10 ? "%s%02d\u00B0 %02.03f'" : "%s%02d\u00B0 0%02.03f'";
         text = StrFormat(format, letter, AbsInt(degrees), minutes);
         break;
     }
@@ -45,7 +46,7 @@ void FormatCoordinate(double value, std::string& text, int kind) {
         const double m = (value - degrees) * 60.0;
         const int wholeMinutes = AbsInt(Trunc(m));
         const int seconds = AbsInt(Trunc((std::fabs(m) - wholeMinutes) * 60.0));
-        text = StrFormat("%s%02d\xB0 %02d' %02d", letter, AbsInt(degrees), wholeMinutes, seconds);
+        text = StrFormat("%s%02d\u00B0 %02d' %02d", letter, AbsInt(degrees), wholeMinutes, seconds);
         break;
     }
     case 2: text = StrFormat("%s%2.5f", letter, std::fabs(value)); break;

@@ -1,5 +1,7 @@
 #include "cp1252.h"
 
+#include "utf8text.h"
+
 #include <algorithm>
 
 #include <array>
@@ -14,19 +16,6 @@ constexpr std::array<char32_t, 32> kHigh = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-void AppendUtf8(std::string& out, char32_t cp) {
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
-
 char EncodeCodePoint(char32_t cp) {
     if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF))
         return static_cast<char>(cp);
@@ -36,39 +25,16 @@ char EncodeCodePoint(char32_t cp) {
     return '?';
 }
 
-// Reads one UTF-8 sequence at pos; returns U+FFFD and advances one byte when malformed.
-char32_t DecodeUtf8(std::string_view s, std::size_t& pos) {
-    const auto b0 = static_cast<std::uint8_t>(s[pos]);
-    int extra = b0 >= 0xF0 && b0 <= 0xF4 ? 3 : b0 >= 0xE0 ? 2 : b0 >= 0xC2 && b0 < 0xE0 ? 1 : -1;
-    if (b0 < 0x80) {
-        ++pos;
-        return b0;
-    }
-    if (extra < 0 || pos + extra >= s.size()) {
-        ++pos;
-        return 0xFFFD;
-    }
-    char32_t cp = b0 & (0x3F >> extra);
-    for (int i = 1; i <= extra; ++i) {
-        const auto b = static_cast<std::uint8_t>(s[pos + i]);
-        if ((b & 0xC0) != 0x80) {
-            ++pos;
-            return 0xFFFD;
-        }
-        cp = (cp << 6) | (b & 0x3F);
-    }
-    pos += extra + 1;
-    return cp;
-}
-
 } // namespace
 
 std::string ToUtf8(std::string_view bytes) {
+    if (utf8::IsAscii(bytes))
+        return std::string(bytes);
     std::string out;
     out.reserve(bytes.size());
     for (char c : bytes) {
         const auto b = static_cast<std::uint8_t>(c);
-        AppendUtf8(out, b >= 0x80 && b < 0xA0 ? kHigh[b - 0x80] : b);
+        utf8::Append(out, b >= 0x80 && b < 0xA0 ? kHigh[b - 0x80] : b);
     }
     return out;
 }
@@ -78,11 +44,20 @@ std::string FromUtf8(std::string_view utf8) {
     return FromUtf8(utf8, replaced);
 }
 
+bool CanHold(std::string_view text) {
+    for (std::size_t pos = 0; pos < text.size();) {
+        const char32_t cp = utf8::Decode(text, pos);
+        if (EncodeCodePoint(cp) == '?' && cp != U'?')
+            return false;
+    }
+    return true;
+}
+
 bool LooksLikeUtf8(std::string_view text) {
     bool beyondAscii = false;
     for (std::size_t pos = 0; pos < text.size();) {
         const std::size_t start = pos;
-        const char32_t cp = DecodeUtf8(text, pos);
+        const char32_t cp = utf8::Decode(text, pos);
         if (cp == 0xFFFD && pos - start != 3)
             return false;
         beyondAscii |= cp >= 0x80;
@@ -92,12 +67,12 @@ bool LooksLikeUtf8(std::string_view text) {
 
 std::string FromUtf8(std::string_view utf8, std::size_t& replaced) {
     // Most text is ASCII, which both encodings spell alike.
-    if (std::all_of(utf8.begin(), utf8.end(), [](char c) { return (c & 0x80) == 0; }))
+    if (utf8::IsAscii(utf8))
         return std::string(utf8);
     std::string out;
     out.reserve(utf8.size());
     for (std::size_t pos = 0; pos < utf8.size();) {
-        const char32_t cp = DecodeUtf8(utf8, pos);
+        const char32_t cp = utf8::Decode(utf8, pos);
         const char c = EncodeCodePoint(cp);
         replaced += c == '?' && cp != U'?';
         out += c;

@@ -1,4 +1,5 @@
-// Conversion between the data core's Windows-1252 byte strings and UTF-8.
+// Windows-1252, the text of the native and WPT files, and UTF-8, the text
+// of the data core.
 #pragma once
 
 #include <string>
@@ -15,6 +16,8 @@ std::string ToUtf8(std::string_view bytes);
 std::string FromUtf8(std::string_view utf8);
 // The same, adding to replaced the number of characters that became '?'.
 std::string FromUtf8(std::string_view utf8, std::size_t& replaced);
+// True when every character of the UTF-8 text has a Windows-1252 byte.
+bool CanHold(std::string_view utf8);
 // True when text is well-formed UTF-8 and holds a character beyond ASCII:
 // text that is surely UTF-8 and not Windows-1252.
 bool LooksLikeUtf8(std::string_view text);

@@ -1,5 +1,5 @@
 // Finding waypoints by text: in the name, the comment or the Additional Info,
-// ignoring case as Windows-1252 letters have it (so "é" finds "É").
+// ignoring case as Unicode has it (so "é" finds "É" and "ł" finds "Ł").
 #pragma once
 
 #include "wayentry.h"
@@ -14,4 +14,3 @@
 // or no hit.
 std::optional<std::size_t> FindWaypoint(const std::vector<std::unique_ptr<CWayEntry>>& entries,
                                         std::string_view needle, std::size_t from, bool forward);
-bool ContainsNoCase(std::string_view text, std::string_view needle);

@@ -50,7 +50,6 @@ void CCairnbookDoc::ImportGpx(CArchive& ar) {
         m_notices.push_back(
             Counted(unnamed, "waypoint without a name was", "waypoints without a name were") +
             " given one (WPT0001 and on)");
-    NoteReplaced(r.m_nReplaced);
 }
 
 std::size_t CCairnbookDoc::NameUnnamed(std::vector<std::unique_ptr<CWayEntry>>& read,
@@ -70,10 +69,4 @@ std::size_t CCairnbookDoc::NameUnnamed(std::vector<std::unique_ptr<CWayEntry>>& 
         read.at(i)->m_strName = name;
     }
     return unnamed.size();
-}
-
-void CCairnbookDoc::NoteReplaced(std::size_t count) {
-    if (count)
-        m_notices.push_back(Counted(count, "character", "characters") +
-                            " that Windows-1252 cannot hold became \"?\"");
 }

@@ -1,11 +1,9 @@
 #include "gpxreader.h"
 
-#include "cp1252.h"
+#include "charsets.h"
 #include "gpxsymbols.h"
 
-#include <cerrno>
 #include <expat.h>
-#include <iconv.h>
 
 #include <algorithm>
 #include <cctype>
@@ -126,7 +124,7 @@ struct CGpxReader::CState {
     std::optional<std::string>* CacheField(std::string_view local);
     void OursAttributes(const XML_Char** attributes);
     std::string Text(const std::optional<std::string>& utf8) {
-        return utf8 ? cp1252::FromUtf8(*utf8, m_report.m_nReplaced) : std::string();
+        return utf8 ? *utf8 : std::string();
     }
     std::unique_ptr<CWayEntry> MakeEntry();
 };
@@ -339,63 +337,15 @@ void XMLCALL OnEntityDeclaration(void* user, const XML_Char*, int, const XML_Cha
         "the file declares XML entities, which no GPX file needs; it is not read");
 }
 
-// Windows-1252 as our own table has it (its five undefined bytes included).
-void Cp1252Map(XML_Encoding* info) {
-    for (int b = 0; b < 256; ++b) {
-        const std::string utf8 = cp1252::ToUtf8(std::string(1, static_cast<char>(b)));
-        char32_t cp = 0;
-        const auto u = [&](std::size_t i) { return static_cast<unsigned char>(utf8[i]); };
-        if (utf8.size() == 1)
-            cp = u(0);
-        else if (utf8.size() == 2)
-            cp = ((u(0) & 0x1F) << 6) | (u(1) & 0x3F);
-        else
-            cp = ((u(0) & 0x0F) << 12) | ((u(1) & 0x3F) << 6) | (u(2) & 0x3F);
-        info->map[b] = static_cast<int>(cp);
-    }
-}
-
-// Any other single-byte encoding iconv knows (windows-1250, ISO-8859-2, ...):
-// each byte's character. False for one that is not single-byte or not
-// ASCII below 128, which expat cannot take this way.
-bool SingleByteMap(const std::string& name, XML_Encoding* info) {
-    const iconv_t cd = iconv_open("UTF-32LE", name.c_str());
-    if (cd == reinterpret_cast<iconv_t>(-1))
-        return false;
-    bool ok = true;
-    for (int b = 0; b < 256 && ok; ++b) {
-        char in = static_cast<char>(b);
-        unsigned char out[8] = {};
-        char* inp = &in;
-        char* outp = reinterpret_cast<char*>(out);
-        std::size_t inLeft = 1, outLeft = sizeof out;
-        iconv(cd, nullptr, nullptr, nullptr, nullptr);
-        const std::size_t done = iconv(cd, &inp, &inLeft, &outp, &outLeft);
-        if (done == static_cast<std::size_t>(-1) && errno == EINVAL) {
-            ok = false; // the first byte of a longer sequence: not single-byte
-            break;
-        }
-        const int cp = done == static_cast<std::size_t>(-1) || outLeft != 4
-                           ? 0xFFFD // a byte the encoding leaves undefined
-                           : out[0] | out[1] << 8 | out[2] << 16 | out[3] << 24;
-        ok = b >= 0x80 || cp == b;
-        info->map[b] = cp;
-    }
-    iconv_close(cd);
-    return ok;
-}
-
 // Encodings expat does not know itself (it knows UTF-8, UTF-16, Latin-1 and
 // ASCII): Windows-1252, which some programs declare, and the other
 // single-byte ones.
 int XMLCALL OnUnknownEncoding(void*, const XML_Char* name, XML_Encoding* info) {
-    std::string lower(name);
-    for (char& c : lower)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    if (lower == "windows-1252" || lower == "cp1252")
-        Cp1252Map(info);
-    else if (!SingleByteMap(lower, info))
+    const std::optional<CByteTable> table = SingleByteTable(name);
+    if (!table)
         return XML_STATUS_ERROR;
+    for (std::size_t b = 0; b < 256; ++b)
+        info->map[b] = static_cast<int>((*table)[b]);
     info->data = nullptr;
     info->convert = nullptr;
     info->release = nullptr;

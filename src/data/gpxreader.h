@@ -15,7 +15,6 @@
 struct CGpxReport {
     std::size_t m_nSkippedPoints = 0;   // route and track points
     std::size_t m_nNoPosition = 0;      // waypoints without a usable lat/lon
-    std::size_t m_nReplaced = 0;        // characters Windows-1252 cannot hold, now '?'
     std::vector<std::size_t> m_unnamed; // waypoints (in the order given) the file named not
     std::size_t m_nCut = 0;             // texts cut at 1 MiB
 };

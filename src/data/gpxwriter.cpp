@@ -1,22 +1,22 @@
 #include "gpxwriter.h"
 
 #include "archive.h"
-#include "cp1252.h"
 #include "gpxreader.h"
 #include "gpxsymbols.h"
 #include "numtext.h"
+#include "utf8text.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace {
 
-// XML text from a Windows-1252 string. A carriage return would be folded into
+// XML text from the document's UTF-8 (made well formed). A carriage return would be folded into
 // the line feed by every reader, so it goes as a reference; the other control
 // characters below space have no place in XML at all and become spaces.
-std::string Escaped(const std::string& cp1252Text) {
+std::string Escaped(const std::string& text) {
     std::string out;
-    for (char c : cp1252::ToUtf8(cp1252Text)) {
+    for (char c : utf8::Valid(text)) {
         switch (c) {
         case '&': out += "&amp;"; break;
         case '<': out += "&lt;"; break;

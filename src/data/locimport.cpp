@@ -1,10 +1,12 @@
 // The document's import of LOC files, read in 10000-byte chunks.
 #include "archive.h"
 #include "cairnbookdoc.h"
+#include "charsets.h"
 #include "cp1252.h"
 #include "locscan.h"
 #include "prompt.h"
 #include "res/strings.h"
+#include "utf8text.h"
 
 #include <optional>
 
@@ -24,18 +26,26 @@ void CCairnbookDoc::ImportLoc(CArchive& ar) {
     std::string text;
     std::string chunk(kChunk, '\0');
     std::optional<ELocEncoding> encoding;
-    std::size_t replaced = 0, found = 0;
-    // Sites publish UTF-8; older tools wrote bytes of the Windows code page.
+    std::string declared;
+    std::optional<CByteTable> table;
+    std::size_t found = 0;
+    // Sites publish UTF-8; older tools wrote bytes of the Windows code page,
+    // and say so or not.
     auto decode = [&](std::string_view raw) {
         const bool utf8 = *encoding == ELocEncoding::utf8 ||
                           (*encoding == ELocEncoding::undeclared && cp1252::LooksLikeUtf8(raw));
-        return utf8 ? cp1252::FromUtf8(raw, replaced) : std::string(raw);
+        return utf8 ? utf8::Valid(raw) : DecodeBytes(*table, raw);
     };
     for (;;) {
         const std::size_t got = ar.ReadRaw(chunk.data(), kChunk);
         text.append(chunk.data(), got);
-        if (!encoding)
-            encoding = LocDeclaredEncoding(text);
+        if (!encoding) {
+            encoding = LocDeclaredEncoding(text, &declared);
+            if (*encoding == ELocEncoding::other)
+                table = SingleByteTable(declared);
+            if (!table)
+                table = SingleByteTable("windows-1252");
+        }
         const std::string_view view(text);
         std::size_t p = view.find(kStart);
         std::size_t e = p == std::string_view::npos ? p : view.find(kEnd, p + 8);
@@ -64,7 +74,6 @@ void CCairnbookDoc::ImportLoc(CArchive& ar) {
             text.erase(0, text.size() - std::min(text.size(), kStart.size() - 1));
     }
     m_bListChanged = true;
-    NoteReplaced(replaced);
     if (found == 0)
         m_prompt.Ask(res::kAppTitle, std::string(res::kNoLocWaypoints) + "\n\n" + ar.GetFileName(),
                      EPromptButtons::ok, EPromptIcon::information);

@@ -50,7 +50,7 @@ std::optional<CLocWaypoint> ScanLocElement(std::string_view element) {
     return wp;
 }
 
-ELocEncoding LocDeclaredEncoding(std::string_view head) {
+ELocEncoding LocDeclaredEncoding(std::string_view head, std::string* name) {
     if (head.starts_with("\xEF\xBB\xBF"))
         return ELocEncoding::utf8;
     if (!head.starts_with("<?xml"))
@@ -70,5 +70,7 @@ ELocEncoding LocDeclaredEncoding(std::string_view head) {
         if (c != '=' && c != ' ')
             value += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     }
+    if (name)
+        *name = value;
     return value == "utf-8" || value == "utf8" ? ELocEncoding::utf8 : ELocEncoding::other;
 }

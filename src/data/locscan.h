@@ -14,7 +14,8 @@ struct CLocWaypoint {
 // What the file's start says of its text: UTF-8 (declared, or a byte order
 // mark), another encoding, or nothing.
 enum class ELocEncoding { utf8, other, undeclared };
-ELocEncoding LocDeclaredEncoding(std::string_view head);
+// name, when given, receives the declared encoding's name, in lower case.
+ELocEncoding LocDeclaredEncoding(std::string_view head, std::string* name = nullptr);
 
 // element runs from its "<waypoint>" start tag up to (not including) its end
 // tag. Nothing when a marker, or the end of a value, is not inside it.

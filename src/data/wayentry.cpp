@@ -1,7 +1,9 @@
 #include "wayentry.h"
 
 #include "archive.h"
+#include "cp1252.h"
 #include "hugeblocks.h"
+#include "utf8text.h"
 
 #include <mutex>
 #include <utility>
@@ -52,10 +54,15 @@ bool IsNameChar(char c) {
 }
 
 std::string CleanComment(std::string_view comment) {
-    std::string out(comment.substr(0, CWayEntry::kMaxComment));
-    for (char& c : out)
-        if (!IsAsciiAlnum(c) && c != '.' && c != '-')
-            c = ' ';
+    // Counted and replaced by characters: "é" is one space, not two.
+    const std::string_view kept = utf8::Prefix(comment, CWayEntry::kMaxComment);
+    std::string out;
+    out.reserve(kept.size());
+    for (std::size_t pos = 0; pos < kept.size();) {
+        const char32_t cp = utf8::Decode(kept, pos);
+        const char c = static_cast<char>(cp);
+        out += cp < 0x80 && (IsAsciiAlnum(c) || c == '.' || c == '-') ? c : ' ';
+    }
     return out;
 }
 
@@ -95,6 +102,7 @@ CWayEntry& CWayEntry::operator=(CWayEntry&& other) noexcept {
 }
 
 void CWayEntry::Sanitize() {
+    // Every byte of a character beyond ASCII is 0x80 or more: none is kept.
     std::string name;
     for (char c : m_strName)
         if (IsNameChar(c))
@@ -114,8 +122,9 @@ bool CWayEntry::SameWaypoint(const CWayEntry& other) const {
 
 void CWayEntry::Serialize(CArchive& ar) {
     if (ar.IsStoring()) {
-        ar.WriteString(m_strName);
-        ar.WriteString(m_strComment);
+        // The files hold Windows-1252; what it cannot hold the save warned of.
+        ar.WriteString(cp1252::FromUtf8(m_strName));
+        ar.WriteString(cp1252::FromUtf8(m_strComment));
         ar.WriteUInt32(m_nNumber);
         ar.WriteByte(g_nFileFormat == kFormatWpt ? m_nIcon % 42 : m_nIcon);
         ar.WriteByte(m_bVisible);
@@ -124,12 +133,12 @@ void CWayEntry::Serialize(CArchive& ar) {
         ar.WriteDouble(g_nFileFormat == kFormatWpt ? m_dLatitude * -1.0 : m_dLatitude);
         if (g_nFileFormat == kFormatNative) {
             ar.WriteByte(m_bGeocache);
-            ar.WriteString(m_strAdditionalInfo);
+            ar.WriteString(cp1252::FromUtf8(m_strAdditionalInfo));
         }
         return;
     }
-    m_strName = ar.ReadString();
-    m_strComment = ar.ReadString();
+    m_strName = cp1252::ToUtf8(ar.ReadString());
+    m_strComment = cp1252::ToUtf8(ar.ReadString());
     m_nNumber = ar.ReadUInt32();
     m_nIcon = ar.ReadByte();
     m_bVisible = ar.ReadByte();
@@ -140,6 +149,6 @@ void CWayEntry::Serialize(CArchive& ar) {
         m_dLatitude *= -1.0;
     if (g_nFileFormat == kFormatNative) {
         m_bGeocache = ar.ReadByte();
-        m_strAdditionalInfo = ar.ReadString();
+        m_strAdditionalInfo = cp1252::ToUtf8(ar.ReadString());
     }
 }

@@ -60,6 +60,6 @@ public:
     std::string m_strAdditionalInfo;
 };
 
-// Letters and digits here are ASCII only: bytes 0x80..0xFF never count.
+// Letters and digits here are ASCII only: no character beyond ASCII counts.
 bool IsNameChar(char c);
 std::string CleanComment(std::string_view comment);

@@ -1,7 +1,6 @@
 #include "mapdraw.h"
 
 #include "cellfont.h"
-#include "cp1252.h"
 #include "imagelist.h"
 #include "textline.h"
 #include "wayentry.h"
@@ -124,7 +123,7 @@ void DrawWaypoints(QPainter& p, const std::vector<std::unique_ptr<CWayEntry>>& e
         GeoToClient(frame, outer, e->m_dLatitude, e->m_dLongitude, x, y);
         if (!reach.contains(x, y))
             continue;
-        CPlaced w{x, y, e->m_nIcon, QString::fromStdString(cp1252::ToUtf8(e->m_strName)), 0};
+        CPlaced w{x, y, e->m_nIcon, QString::fromStdString(e->m_strName), 0};
         w.width = static_cast<int>(text.Width(w.name) + 0.5);
         placed.push_back(std::move(w));
     }

@@ -28,7 +28,7 @@ bool ParseCachePage(CCairnbookDoc& doc, const std::string& text, CPasteResult& r
     const std::string rest = second + 4 <= text.size() ? text.substr(second + 4) : std::string();
     char ns = 0, ew = 0;
     int latDeg = 0, latMin = 0, latFrac = 0, lonDeg = 0, lonMin = 0, lonFrac = 0;
-    if (std::sscanf(rest.c_str(), "%c %d\xB0 %d.%d %c %d\xB0 %d.%d", &ns, &latDeg, &latMin,
+    if (std::sscanf(rest.c_str(), "%c %d\u00B0 %d.%d %c %d\u00B0 %d.%d", &ns, &latDeg, &latMin,
                     &latFrac, &ew, &lonDeg, &lonMin, &lonFrac) != 8)
         return false;
     auto entry = std::make_unique<CWayEntry>();

@@ -8,6 +8,7 @@
 #include "res/strings.h"
 #include "rowtext.h"
 #include "textcodec.h"
+#include "utf8text.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -390,13 +391,14 @@ void CEditWaypointDlg::accept() {
         m_nIcon = m_pIcons->checkedId();
     const std::string name = FromQString(m_strName);
     const std::string comment = FromQString(m_strComment);
-    if (name.size() > CWayEntry::kMaxName) {
+    // Limits count characters: "Łódź" is four.
+    if (utf8::Length(name) > CWayEntry::kMaxName) {
         Fail(Edit(1001), "Please truncate name to 8 characters.");
         return;
     }
-    if (comment.size() > CWayEntry::kMaxComment) {
+    if (utf8::Length(comment) > CWayEntry::kMaxComment) {
         Fail(Edit(1002), QString("Please truncate comment to 30 characters.  Currently it is %1.")
-                             .arg(comment.size()));
+                             .arg(utf8::Length(comment)));
         return;
     }
     const CWayEntry* holder = m_pDoc ? m_pDoc->FindByName(name) : nullptr;

@@ -1,10 +1,10 @@
-// The one crossing between the data core's Windows-1252 strings and Qt's text.
+// The one crossing between the data core's UTF-8 strings and Qt's text.
 #pragma once
 
 #include <QString>
 #include <string>
 
-QString ToQString(const std::string& cp1252);
+QString ToQString(const std::string& utf8);
 std::string FromQString(const QString& text);
 // Control characters as their visible symbols (U+2400 and on): a file's
 // name or a message shown in a window. Line breaks stay when asked.

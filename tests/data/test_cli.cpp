@@ -164,8 +164,9 @@ TEST(Cli, ExitCodesFromTheRealProgram) {
 }
 
 TEST(Cli, EscapesCellText) {
-    EXPECT_EQ(EscapeCell("a\tb\\c\r\n\xB0"), "a\\tb\\\\c\\r\\n\xC2\xB0");
-    EXPECT_EQ(EscapeCell("\x1B[31m\x07\x7F\x9D\x80"), "\\x1B[31m\\x07\\x7F\\x9D\xE2\x82\xAC");
+    EXPECT_EQ(EscapeCell("a\tb\\c\r\n\u00B0"), "a\\tb\\\\c\\r\\n\u00B0");
+    EXPECT_EQ(EscapeCell("\x1B[31m\x07\x7F\u009D\u20AC\xFF"),
+              "\\x1B[31m\\x07\\x7F\\xC2\\x9D\u20AC\\xFF");
 }
 
 // Files that are not ours, out-of-range altitudes, terminal controls and

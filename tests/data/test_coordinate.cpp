@@ -22,24 +22,24 @@ TEST_P(Notation, Formats) {
 
 INSTANTIATE_TEST_SUITE_P(
     Examples, Notation,
-    ::testing::Values(NotationCase{0, 47.5125, kLatitude, "N47\xB0 30.750'"},
-                      NotationCase{1, 47.5125, kLatitude, "N47\xB0 30' 45"},
+    ::testing::Values(NotationCase{0, 47.5125, kLatitude, "N47\u00B0 30.750'"},
+                      NotationCase{1, 47.5125, kLatitude, "N47\u00B0 30' 45"},
                       NotationCase{2, 47.5125, kLatitude, "N47.51250"},
-                      NotationCase{0, 0.0, kLatitude, "S00\xB0 00.000'"},
-                      NotationCase{0, 0.0, kLongitude, "W00\xB0 00.000'"},
-                      NotationCase{0, -33.25, kLatitude, "S33\xB0 15.000'"},
-                      NotationCase{1, -33.25, kLatitude, "S33\xB0 15' 00"},
+                      NotationCase{0, 0.0, kLatitude, "S00\u00B0 00.000'"},
+                      NotationCase{0, 0.0, kLongitude, "W00\u00B0 00.000'"},
+                      NotationCase{0, -33.25, kLatitude, "S33\u00B0 15.000'"},
+                      NotationCase{1, -33.25, kLatitude, "S33\u00B0 15' 00"},
                       NotationCase{2, -33.25, kLatitude, "S33.25000"},
-                      NotationCase{0, -122.5, kLongitude, "W122\xB0 30.000'"},
-                      NotationCase{0, 10 + 5.5 / 60, kLatitude, "N10\xB0 05.500'"},
+                      NotationCase{0, -122.5, kLongitude, "W122\u00B0 30.000'"},
+                      NotationCase{0, 10 + 5.5 / 60, kLatitude, "N10\u00B0 05.500'"},
                       // truncated minutes 9 ask for the 0, the formatter rounds to 10.000
-                      NotationCase{0, 10 + 9.9996 / 60, kLatitude, "N10\xB0 010.000'"},
-                      NotationCase{0, 10 + 59.9996 / 60, kLatitude, "N10\xB0 60.000'"},
-                      NotationCase{0, 47.99999, kLatitude, "N47\xB0 59.999'"},
+                      NotationCase{0, 10 + 9.9996 / 60, kLatitude, "N10\u00B0 010.000'"},
+                      NotationCase{0, 10 + 59.9996 / 60, kLatitude, "N10\u00B0 60.000'"},
+                      NotationCase{0, 47.99999, kLatitude, "N47\u00B0 59.999'"},
                       NotationCase{2, 5.5, kLatitude, "N5.50000"},
                       NotationCase{2, 122.25, kLongitude, "E122.25000"},
                       // one second past 47 comes out as 0.99999... seconds: truncated to 0
-                      NotationCase{1, 47.0 + 1.0 / 3600, kLatitude, "N47\xB0 00' 00"}),
+                      NotationCase{1, 47.0 + 1.0 / 3600, kLatitude, "N47\u00B0 00' 00"}),
     [](const auto& info) { return "case" + std::to_string(info.index); });
 
 TEST(Notation, UnknownNotationLeavesTextAlone) {
@@ -52,12 +52,12 @@ TEST(Notation, UnknownNotationLeavesTextAlone) {
 
 TEST(Notation, SplitsEachNotation) {
     g_nCoordFormat = 0;
-    auto p = SplitCoordinate("N47\xB0 30.750'");
+    auto p = SplitCoordinate("N47\u00B0 30.750'");
     EXPECT_EQ(p.m_strHemisphere, "N");
     EXPECT_EQ(p.m_nDegrees, 47);
     EXPECT_DOUBLE_EQ(p.m_dMinutes, 30.75);
     g_nCoordFormat = 1;
-    p = SplitCoordinate("W122\xB0 30' 45");
+    p = SplitCoordinate("W122\u00B0 30' 45");
     EXPECT_EQ(p.m_strHemisphere, "W");
     EXPECT_EQ(p.m_nDegrees, 122);
     EXPECT_DOUBLE_EQ(p.m_dMinutes, 30.0);

@@ -91,8 +91,8 @@ TEST(Document, MergeQuestionTextAndAnswers) {
     EXPECT_EQ(prompt.m_asked[0].m_strCaption, "Merge");
     EXPECT_EQ(prompt.m_asked[0].m_buttons, EPromptButtons::yesNo);
     EXPECT_EQ(prompt.m_asked[0].m_strText,
-              "Replace\n    CACHE (old) N47\xB0 15.000' W122\xB0 30.000' 328 ft \nwith\n"
-              "    CACHE (old) N47\xB0 30.000' W122\xB0 30.000' 328 ft x\n?\n\n"
+              "Replace\n    CACHE (old) N47\u00B0 15.000' W122\u00B0 30.000' 328 ft \nwith\n"
+              "    CACHE (old) N47\u00B0 30.000' W122\u00B0 30.000' 328 ft x\n?\n\n"
               "Difference is Latitude AdditionalInfo ");
     EXPECT_EQ(doc.m_WayList[0]->m_dLatitude, 47.25);
     prompt.m_answers = {EPromptAnswer::yes};

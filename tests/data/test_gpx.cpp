@@ -51,7 +51,7 @@ void ExpectSameEntries(const CCairnbookDoc& a, const CCairnbookDoc& b) {
     }
 }
 
-// Every icon, both flags, every printable Windows-1252 byte, tabs and line
+// Every icon, both flags, every printable Windows-1252 character and more, tabs and line
 // breaks, extreme positions and heights: all come back exactly, and the file
 // is valid GPX 1.1.
 TEST_F(Gpx, RoundTripKeepsEveryFieldAndValidates) {
@@ -60,14 +60,27 @@ TEST_F(Gpx, RoundTripKeepsEveryFieldAndValidates) {
                                    {0.1 + 0.2, 1e-7, 1.7976931348623157e12},
                                    {-33.123456789012345, 151.2, -0.0},
                                    {47.60621, -122.33207, 53}};
-    std::string every;
+    // Every printable Windows-1252 character, and Polish, Japanese and a
+    // character beyond the BMP, one string per character.
+    std::vector<std::string> chars;
     for (int b = 0x20; b <= 0xFF; ++b)
-        every += static_cast<char>(b);
+        chars.push_back(cp1252::ToUtf8(std::string(1, static_cast<char>(b))));
+    for (const char* c : {"\u0142", "\u0159", "\u016F", "\u6771", "\u4EAC", "\U0001F600"})
+        chars.push_back(c);
+    std::string every;
+    for (const std::string& c : chars)
+        every += c;
+    auto window = [&chars](std::size_t from) {
+        std::string text;
+        for (std::size_t k = 0; k < 30; ++k)
+            text += chars[(from + k) % chars.size()];
+        return text;
+    };
     for (int i = 0; i < 56; ++i) {
         const auto& p = positions[i % 5];
         auto e = std::make_unique<CWayEntry>();
         e->m_strName = i == 0 ? std::string() : "W" + std::to_string(i) + "<&>";
-        e->m_strComment = every.substr(static_cast<std::size_t>(i) * 30 % every.size(), 30);
+        e->m_strComment = window(static_cast<std::size_t>(i) * 30);
         e->m_strAdditionalInfo = i % 2 ? "tab\there\r\nline \"two\"\nthree\r" : every;
         e->m_dLatitude = p[0];
         e->m_dLongitude = p[1];
@@ -144,12 +157,10 @@ TEST_F(Gpx, GroundspeakCachesIn10And11) {
     EXPECT_EQ(e.m_strComment, "Pinds M lle by  rsted  Traditi");
     EXPECT_EQ(e.m_nIcon, 43);
     EXPECT_EQ(e.m_bGeocache, 1);
-    EXPECT_EQ(e.m_strAdditionalInfo,
-              cp1252::FromUtf8("Pinds Mølle by Ørsted, Traditional Cache (1.5/2)\r\nPinds "
-                               "Mølle by Ørsted\r\nMulti-cache\r\nSmall\r\n"
-                               "Difficulty 1.5, terrain 2\r\nHint: Under the ? stone"));
-    EXPECT_EQ(doc.TakeNotices(),
-              std::vector<std::string>{"1 character that Windows-1252 cannot hold became \"?\""});
+    EXPECT_EQ(e.m_strAdditionalInfo, "Pinds Mølle by Ørsted, Traditional Cache (1.5/2)\r\nPinds "
+                                     "Mølle by Ørsted\r\nMulti-cache\r\nSmall\r\n"
+                                     "Difficulty 1.5, terrain 2\r\nHint: Under the \u6728 stone");
+    EXPECT_EQ(doc.TakeNotices(), std::vector<std::string>{});
     // 1.1 with the 1.0.1 extension inside <extensions>, under other prefixes.
     CScriptedPrompt quiet;
     CCairnbookDoc other(quiet);
@@ -196,7 +207,7 @@ TEST_F(Gpx, ReadsWhatOtherProgramsWrite) {
         {"bom, crlf and references",
          "\xEF\xBB\xBF" + Gpx11("<wpt lat=\" +1.5 \" lon=\"2\">\r\n<name>R&amp;D &#233;</name>\r\n"
                                 "<ele>12.5</ele><sym>Campground</sym></wpt>\r\n"),
-         {"R&D \xE9"},
+         {"R&D \u00E9"},
          ""},
         {"no position",
          Gpx11("<wpt lat=\"x\" lon=\"2\"><name>N</name></wpt><wpt lat=\"3\" lon=\"4\"/>"),
@@ -213,24 +224,23 @@ TEST_F(Gpx, ReadsWhatOtherProgramsWrite) {
                std::string((1 << 20) + 10, 'x') + "</desc></wpt>"),
          {"LONG"},
          "1 text longer than 1 MiB was cut there"},
-        // Single-byte encodings by their declaration: windows-1250's 0x8A and
-        // ISO-8859-15's 0xA4 are the Windows-1252 letters Š and €; ISO-8859-2's
-        // ł (0xB3) is not one, and becomes "?" (told in the notice).
+        // Single-byte encodings by their declaration.
         {"windows-1250",
          "<?xml version=\"1.0\" encoding=\"windows-1250\"?><gpx><wpt lat=\"1\" "
          "lon=\"1\"><name>\x8A\xE9</name></wpt></gpx>",
-         {"\x8A\xE9"},
+         {"\u0160\u00E9"},
          ""},
         {"iso-8859-15",
          "<?xml version=\"1.0\" encoding=\"ISO-8859-15\"?><gpx><wpt lat=\"1\" "
          "lon=\"1\"><name>\xA4</name></wpt></gpx>",
-         {"\x80"},
+         {"\u20AC"},
          ""},
         {"iso-8859-2",
          "<?xml version=\"1.0\" encoding=\"ISO-8859-2\"?><gpx><wpt lat=\"1\" "
-         "lon=\"1\"><name>\xB3\xF3" "d\xBC</name></wpt></gpx>",
-         {"?\xF3" "d?"},
-         "2 characters that Windows-1252 cannot hold became \"?\""},
+         "lon=\"1\"><name>\xB3\xF3"
+         "d\xBC</name></wpt></gpx>",
+         {"\u0142\u00F3d\u017A"},
+         ""},
         {"https namespace",
          "<gpx xmlns=\"https://www.topografix.com/GPX/1/1\"><wpt lat=\"1\" lon=\"2\">"
          "<name>S</name></wpt></gpx>",
@@ -239,7 +249,7 @@ TEST_F(Gpx, ReadsWhatOtherProgramsWrite) {
         {"windows-1252",
          "<?xml version=\"1.0\" encoding=\"windows-1252\"?><gpx><wpt lat=\"1\" "
          "lon=\"1\"><name>Caf\xE9 \x80</name></wpt></gpx>",
-         {"Caf\xE9 \x80"},
+         {"Caf\u00E9 \u20AC"},
          ""},
     };
     for (const auto& c : cases) {

@@ -53,19 +53,26 @@ TEST_F(LocImport, OneGeocache) {
     EXPECT_TRUE(doc.m_bListChanged);
 }
 
-// Text is decoded by the declaration, or as UTF-8 when it surely is; bytes
-// stay bytes otherwise.
+// Text is decoded by the declaration, or as UTF-8 when it surely is, or
+// else as Windows-1252.
 TEST_F(LocImport, TextEncodings) {
     const std::string body =
         Element("GC9", "Pinds M\xC3\xB8lle \xE2\x82\xAC \xE6\x9C\xA8", "1", "2");
     const std::string undeclared = "<loc version=\"1.0\">" + body + "</loc>";
     const std::string latin = "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><loc>" +
                               Element("GC8", "Caf\xE9", "1", "2") + "</loc>";
+    const std::string polish = "<?xml version=\"1.0\" encoding=\"ISO-8859-2\"?><loc>" +
+                               Element("GC6",
+                                       "\xA3\xF3"
+                                       "d\xBC",
+                                       "1", "2") +
+                               "</loc>";
     const std::pair<std::string, const char*> cases[] = {
-        {Loc(body), "Pinds M\xF8lle \x80 ?"},
-        {undeclared, "Pinds M\xF8lle \x80 ?"},
-        {latin, "Caf\xE9"},
-        {"<loc>" + Element("GC7", "Caf\xE9", "1", "2") + "</loc>", "Caf\xE9"}};
+        {Loc(body), "Pinds M\u00F8lle \u20AC \u6728"},
+        {undeclared, "Pinds M\u00F8lle \u20AC \u6728"},
+        {latin, "Caf\u00E9"},
+        {polish, "\u0141\u00F3d\u017A"},
+        {"<loc>" + Element("GC7", "Caf\xE9", "1", "2") + "</loc>", "Caf\u00E9"}};
     for (const auto& [bytes, info] : cases) {
         CScriptedPrompt quiet;
         CCairnbookDoc d(quiet);

@@ -59,7 +59,7 @@ TEST_F(Clipboard, PastedNamesAreSanitized) {
 }
 
 TEST_F(Clipboard, CachePageForm) {
-    const std::string page = "GC12AB\r\nA nice cache\r\n  N 47\xB0 30.123 W 122\xB0 15.456\r\n";
+    const std::string page = "GC12AB\r\nA nice cache\r\n  N 47\u00B0 30.123 W 122\u00B0 15.456\r\n";
     EXPECT_EQ(ParseClipboardText(doc, page).m_nAdded, 1);
     ASSERT_EQ(doc.m_WayList.size(), 1u);
     const CWayEntry& e = *doc.m_WayList[0];
@@ -71,7 +71,7 @@ TEST_F(Clipboard, CachePageForm) {
     // A third line that does not scan falls back to lines, which finds no tab.
     EXPECT_EQ(ParseClipboardText(doc, "GC1\r\nTitle\r\n  nothing here\r\n").m_nAdded, 0);
     // Minutes 30.5 read as 30 whole and 5 thousandths.
-    ParseClipboardText(doc, "GC2\r\nT\r\n  S 10\xB0 30.5 E 5\xB0 0.0\r\n");
+    ParseClipboardText(doc, "GC2\r\nT\r\n  S 10\u00B0 30.5 E 5\u00B0 0.0\r\n");
     EXPECT_NEAR(doc.FindByName("GC2")->m_dLatitude, -(10 + 30.005 / 60), 1e-9);
 }
 

@@ -153,7 +153,7 @@ TEST_F(Commands, CopyCutAndPasteThroughTheClipboard) {
     view.OnCommand(res::ID_EDIT_PASTE);
     ASSERT_EQ(doc.m_WayList.size(), 10u);
     EXPECT_EQ(doc.m_WayList.back()->m_strName, "CAF");
-    EXPECT_EQ(doc.m_WayList.back()->m_strAdditionalInfo, "\xB0");
+    EXPECT_EQ(doc.m_WayList.back()->m_strAdditionalInfo, "\u00B0");
     EXPECT_EQ(view.m_nRows, 10);
     EXPECT_TRUE(doc.IsModified());
 }

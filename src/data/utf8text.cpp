@@ -1,0 +1,134 @@
+#include "utf8text.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cwctype>
+#include <locale.h>
+
+namespace utf8 {
+
+char32_t Decode(std::string_view s, std::size_t& pos) {
+    const auto b0 = static_cast<std::uint8_t>(s[pos]);
+    if (b0 < 0x80) {
+        ++pos;
+        return b0;
+    }
+    const int extra = b0 >= 0xF0 && b0 <= 0xF4   ? 3
+                      : b0 >= 0xE0 && b0 <= 0xEF ? 2
+                      : b0 >= 0xC2 && b0 < 0xE0  ? 1
+                                                 : -1;
+    if (extra < 0 || pos + std::size_t(extra) >= s.size()) {
+        ++pos;
+        return 0xFFFD;
+    }
+    char32_t cp = b0 & (0x3F >> extra);
+    for (int i = 1; i <= extra; ++i) {
+        const auto b = static_cast<std::uint8_t>(s[pos + i]);
+        if ((b & 0xC0) != 0x80) {
+            ++pos;
+            return 0xFFFD;
+        }
+        cp = (cp << 6) | (b & 0x3F);
+    }
+    // Overlong forms, surrogates and values past U+10FFFF are not text.
+    const char32_t least = extra == 1 ? 0x80 : extra == 2 ? 0x800 : 0x10000;
+    if (cp < least || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
+        ++pos;
+        return 0xFFFD;
+    }
+    pos += std::size_t(extra) + 1;
+    return cp;
+}
+
+void Append(std::string& out, char32_t cp) {
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (cp >> 18));
+        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
+
+bool IsAscii(std::string_view text) {
+    return std::all_of(text.begin(), text.end(), [](char c) { return (c & 0x80) == 0; });
+}
+
+std::size_t Length(std::string_view text) {
+    // Every byte but a continuation byte starts a character (malformed ones count alone).
+    std::size_t n = 0;
+    for (std::size_t pos = 0; pos < text.size(); ++n)
+        Decode(text, pos);
+    return n;
+}
+
+std::string_view Prefix(std::string_view text, std::size_t n) {
+    std::size_t pos = 0;
+    for (; n > 0 && pos < text.size(); --n)
+        Decode(text, pos);
+    return text.substr(0, pos);
+}
+
+std::string Valid(std::string_view text) {
+    if (IsAscii(text))
+        return std::string(text);
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t pos = 0; pos < text.size();)
+        Append(out, Decode(text, pos));
+    return out;
+}
+
+namespace {
+
+// The C library's Unicode tables; the process's own locale may be "C".
+locale_t Utf8Locale() {
+    static const locale_t loc = [] {
+        locale_t l = newlocale(LC_CTYPE_MASK, "C.UTF-8", locale_t(0));
+        return l ? l : newlocale(LC_CTYPE_MASK, "C.utf8", locale_t(0));
+    }();
+    return loc;
+}
+
+char32_t Lower(char32_t cp) {
+    if (cp < 0x80)
+        return cp >= 'A' && cp <= 'Z' ? cp + 32 : cp;
+    const locale_t loc = Utf8Locale();
+    return loc ? static_cast<char32_t>(towlower_l(static_cast<wint_t>(cp), loc)) : cp;
+}
+
+} // namespace
+
+std::string Folded(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    if (IsAscii(text)) {
+        for (char c : text)
+            out += c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
+        return out;
+    }
+    for (std::size_t pos = 0; pos < text.size();)
+        Append(out, Lower(Decode(text, pos)));
+    return out;
+}
+
+bool ContainsNoCase(std::string_view text, std::string_view foldedNeedle) {
+    if (foldedNeedle.empty())
+        return true;
+    if (IsAscii(text)) {
+        const auto same = [](char a, char b) { return (a >= 'A' && a <= 'Z' ? a + 32 : a) == b; };
+        return std::search(text.begin(), text.end(), foldedNeedle.begin(), foldedNeedle.end(),
+                           same) != text.end();
+    }
+    return Folded(text).find(foldedNeedle) != std::string::npos;
+}
+
+} // namespace utf8
