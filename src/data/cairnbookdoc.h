@@ -2,6 +2,7 @@
 // file reading, writing, merging and export that fill and copy it.
 #pragma once
 
+#include "gpxkeep.h"
 #include "nameindex.h"
 #include "wayentry.h"
 
@@ -97,6 +98,9 @@ public:
     // The text of a failed open or save, as the user sees it.
     static std::string FailureReport(bool saving, const CArchiveException& e);
 
+    // What GPX files read into the document held around their waypoints.
+    const CGpxFileKept& GpxFile() const { return m_gpxFile; }
+
     CWayEntry* m_pReference = nullptr;
     std::vector<std::unique_ptr<CWayEntry>> m_WayList;
     bool m_bListChanged = false;
@@ -107,6 +111,7 @@ private:
     std::size_t NameUnnamed(std::vector<std::unique_ptr<CWayEntry>>& read,
                             const std::vector<std::size_t>& unnamed) const;
     void UnindexName(CWayEntry* entry);
+    void KeepFile(CGpxFileKept& file);
 
     CPrompt& m_prompt;
     CFileChooser* m_pChooser = nullptr;
@@ -118,6 +123,7 @@ private:
     CNameIndex m_byName;
     std::size_t m_nShadowed = 0; // entries whose name another entry holds in the index
     std::vector<std::string> m_notices;
+    CGpxFileKept m_gpxFile;
 };
 
 // ".wpt" or ".ckb": the extension an export adds, read from the chosen filter's
@@ -128,8 +134,12 @@ bool EndsWithNoCase(const std::string& name, std::string_view ext);
 // The formats a file name selects: LOC (read only) and GPX; any other name
 // is read by its header and written as native or, ending in "wpt", WPT.
 bool IsLocName(const std::string& name);
-// Per waypoint marked for saving, what the WPT layout cannot hold: one line
-// each, "NAME: geocache flag, Additional Info, icon ..."; empty when nothing.
-std::string LostInWpt(const std::vector<std::unique_ptr<CWayEntry>>& entries);
+// What saving the waypoints marked for saving in the native layout (or the
+// WPT one) loses, for the Save Warning's details: for WPT one line per
+// waypoint, "NAME: geocache flag, Additional Info, icon ..."; then each kind
+// of loss with its count and first waypoints ("times: 3 waypoints (A, B,
+// C)"), and the GPX file's routes, tracks and metadata. Empty when nothing.
+std::string LostInSave(bool wpt, const std::vector<std::unique_ptr<CWayEntry>>& entries,
+                       const CGpxFileKept& file);
 inline constexpr int kWptIcons = 42; // icons 0..41
 bool IsGpxName(const std::string& name);

@@ -1,6 +1,8 @@
 // The document's file operations: open, save, merge and export.
 #include "archive.h"
 #include "cairnbookdoc.h"
+#include "cp1252.h"
+#include "gpxkeep.h"
 #include "gpxwriter.h"
 #include "numtext.h"
 #include "prompt.h"
@@ -18,23 +20,99 @@ constexpr std::uint64_t kMinRecordSize = 1 + 1 + 4 + 1 + 1 + 3 * 8;
 
 } // namespace
 
-std::string LostInWpt(const std::vector<std::unique_ptr<CWayEntry>>& entries) {
+namespace {
+
+// One kind of loss: how many waypoints, and the first few by name.
+struct CLossKind {
+    explicit CLossKind(const char* what) : m_what(what) {}
+    const char* m_what;
+    std::size_t m_nCount = 0;
+    std::string m_strFirst;
+    void Add(const std::string& name) {
+        if (++m_nCount <= 5)
+            m_strFirst += (m_nCount > 1 ? ", " : "") + name;
+    }
+};
+
+bool HasGpxRecord(const std::vector<gpxkeep::CRecord>& records,
+                  std::initializer_list<std::string_view> locals) {
+    for (const auto& r : records)
+        for (std::string_view local : locals)
+            if (r.kind == gpxkeep::kGpxChild && r.local == local)
+                return true;
+    return false;
+}
+
+bool HasForeign(const std::vector<gpxkeep::CRecord>& records, std::string_view needle) {
+    for (const auto& r : records)
+        if (r.kind == gpxkeep::kForeign && r.xml.find(needle) != std::string_view::npos)
+            return true;
+    return false;
+}
+
+} // namespace
+
+std::string LostInSave(bool wpt, const std::vector<std::unique_ptr<CWayEntry>>& entries,
+                       const CGpxFileKept& file) {
     std::string report;
+    CLossKind text{"characters Windows-1252 cannot hold"}, listing{"cache listings"},
+        times{"times"}, links{"links"}, symbols{"symbols that become the icon's name"},
+        other{"other GPX data"};
     for (const auto& e : entries) {
         if (!e->m_bSave)
             continue;
-        std::string lost;
-        auto add = [&lost](const std::string& what) { lost += (lost.empty() ? "" : ", ") + what; };
-        if (e->m_bGeocache)
-            add("geocache flag");
-        if (!e->m_strAdditionalInfo.empty())
-            add("Additional Info");
-        if (e->m_nIcon >= kWptIcons)
-            add("icon " + IconName(e->m_nIcon) + " (becomes " + IconName(e->m_nIcon % kWptIcons) +
-                ")");
-        if (!lost.empty())
-            report += e->m_strName + ": " + lost + "\n";
+        if (wpt) {
+            std::string lost;
+            auto add = [&lost](const std::string& what) {
+                lost += (lost.empty() ? "" : ", ") + what;
+            };
+            if (e->m_bGeocache)
+                add("geocache flag");
+            if (!e->m_strAdditionalInfo.empty())
+                add("Additional Info");
+            if (e->m_nIcon >= kWptIcons)
+                add("icon " + IconName(e->m_nIcon) + " (becomes " +
+                    IconName(e->m_nIcon % kWptIcons) + ")");
+            if (!lost.empty())
+                report += e->m_strName + ": " + lost + "\n";
+        }
+        if (!cp1252::CanHold(e->m_strName) || !cp1252::CanHold(e->m_strComment) ||
+            (!wpt && !cp1252::CanHold(e->m_strAdditionalInfo)))
+            text.Add(e->m_strName);
+        if (e->m_strKept.empty())
+            continue;
+        const auto records = gpxkeep::Records(e->m_strKept);
+        const bool cache = HasForeign(records, "cache ") || HasForeign(records, "cache>");
+        if (cache)
+            listing.Add(e->m_strName);
+        if (HasGpxRecord(records, {"time"}))
+            times.Add(e->m_strName);
+        if (HasGpxRecord(records, {"link", "url"}))
+            links.Add(e->m_strName);
+        if (HasGpxRecord(records, {"sym"}) && !gpxkeep::Changes(e->m_strKept, *e).icon)
+            symbols.Add(e->m_strName);
+        bool more = false;
+        for (const auto& r : records) {
+            const bool told = r.local == "time" || r.local == "link" || r.local == "url" ||
+                              r.local == "urlname" || r.local == "sym" || r.local == "name" ||
+                              r.local == "desc" || r.local == "ele"; // desc is in Additional Info
+            more |= r.kind == gpxkeep::kAttributes || (r.kind == gpxkeep::kGpxChild && !told) ||
+                    (r.kind == gpxkeep::kForeign && !cache);
+        }
+        if (more)
+            other.Add(e->m_strName);
     }
+    for (const CLossKind* k : {&text, &listing, &times, &links, &symbols, &other})
+        if (k->m_nCount)
+            report += StrFormat("%s: %zu waypoint%s (", k->m_what, k->m_nCount,
+                                k->m_nCount == 1 ? "" : "s") +
+                      k->m_strFirst + (k->m_nCount > 5 ? ", ...)\n" : ")\n");
+    if (file.m_nTailPoints)
+        report += StrFormat("routes and tracks: %zu points\n", file.m_nTailPoints);
+    else if (!file.m_strTail.empty())
+        report += "routes, tracks or extensions of the GPX file\n";
+    if (!file.m_strHead.empty())
+        report += "the GPX file's metadata\n";
     return report;
 }
 
@@ -80,18 +158,23 @@ std::string CCairnbookDoc::FailureReport(bool saving, const CArchiveException& e
 bool CCairnbookDoc::Serialize(CArchive& ar) {
     if (ar.IsStoring() && IsGpxName(ar.GetFileName())) {
         NumberEntries();
-        WriteGpx(ar, m_WayList);
+        WriteGpx(ar, m_WayList, m_gpxFile);
         return true;
     }
     if (ar.IsStoring()) {
         std::string header = res::kNativeHeader;
         g_nFileFormat = kFormatNative;
-        if (EndsWithNoCase(ar.GetFileName(), "wpt")) {
-            const EPromptAnswer answer = m_prompt.AskWithDetails(
-                res::kSaveWarningCaption, res::kSaveWarningText, LostInWpt(m_WayList),
-                EPromptButtons::okCancel, EPromptIcon::question);
+        const bool wpt = EndsWithNoCase(ar.GetFileName(), "wpt");
+        const std::string lost = LostInSave(wpt, m_WayList, m_gpxFile);
+        // WPT always asks: its layout holds less than the native one.
+        if (wpt || !lost.empty()) {
+            const EPromptAnswer answer =
+                m_prompt.AskWithDetails(res::kSaveWarningCaption, res::kSaveWarningText, lost,
+                                        EPromptButtons::okCancel, EPromptIcon::question);
             if (answer != EPromptAnswer::ok)
                 return false;
+        }
+        if (wpt) {
             header = res::kWptHeader;
             g_nFileFormat = kFormatWpt;
         }

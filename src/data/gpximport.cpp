@@ -19,7 +19,10 @@ std::string Counted(std::size_t n, const char* one, const char* many) {
 
 void CCairnbookDoc::ImportGpx(CArchive& ar) {
     std::vector<std::unique_ptr<CWayEntry>> read;
-    CGpxReader reader([&read](std::unique_ptr<CWayEntry> e) { read.push_back(std::move(e)); });
+    CGpxFileKept known;
+    known.m_namespaces = m_gpxFile.m_namespaces;
+    CGpxReader reader([&read](std::unique_ptr<CWayEntry> e) { read.push_back(std::move(e)); },
+                      std::move(known));
     std::string chunk(kChunk, '\0');
     for (bool last = false; !last;) {
         const std::size_t got = ar.ReadRaw(chunk.data(), kChunk);
@@ -33,11 +36,12 @@ void CCairnbookDoc::ImportGpx(CArchive& ar) {
     for (auto& entry : read)
         AddEntry(std::move(entry));
     m_bListChanged = true;
+    KeepFile(reader.File());
     const CGpxReport& r = reader.Report();
     if (r.m_nSkippedPoints)
         m_notices.push_back(
-            Counted(r.m_nSkippedPoints, "route or track point was", "route and track points were") +
-            " skipped: only waypoints are read");
+            Counted(r.m_nSkippedPoints, "route or track point is", "route and track points are") +
+            " kept for saving as GPX; only waypoints are shown");
     if (r.m_nNoPosition)
         m_notices.push_back(Counted(r.m_nNoPosition, "waypoint without a position was",
                                     "waypoints without a position were") +
@@ -50,6 +54,20 @@ void CCairnbookDoc::ImportGpx(CArchive& ar) {
         m_notices.push_back(
             Counted(unnamed, "waypoint without a name was", "waypoints without a name were") +
             " given one (WPT0001 and on)");
+}
+
+void CCairnbookDoc::KeepFile(CGpxFileKept& file) {
+    // The first GPX file read gives the version, metadata and schema
+    // locations; every one adds its routes, tracks and namespaces.
+    if (m_gpxFile.m_nVersion == 0)
+        m_gpxFile.m_nVersion = file.m_nVersion;
+    if (m_gpxFile.m_strHead.empty())
+        m_gpxFile.m_strHead = std::move(file.m_strHead);
+    if (m_gpxFile.m_strSchemaLocation.empty())
+        m_gpxFile.m_strSchemaLocation = std::move(file.m_strSchemaLocation);
+    m_gpxFile.m_strTail += file.m_strTail;
+    m_gpxFile.m_nTailPoints += file.m_nTailPoints;
+    m_gpxFile.m_namespaces = std::move(file.m_namespaces);
 }
 
 std::size_t CCairnbookDoc::NameUnnamed(std::vector<std::unique_ptr<CWayEntry>>& read,
@@ -67,6 +85,7 @@ std::size_t CCairnbookDoc::NameUnnamed(std::vector<std::unique_ptr<CWayEntry>>& 
         while (taken.count(name) || FindByName(name));
         taken.insert(name);
         read.at(i)->m_strName = name;
+        gpxkeep::SetReadName(read.at(i)->m_strKept, name);
     }
     return unnamed.size();
 }

@@ -2,6 +2,7 @@
 
 #include "charsets.h"
 #include "gpxsymbols.h"
+#include "gpxwriter.h"
 
 #include <expat.h>
 
@@ -76,6 +77,8 @@ struct CWptTexts {
     int icon = -1;
     int visible = 1;
     int geocache = -1;
+    std::string kept;         // gpxkeep records
+    std::uint8_t present = 0; // the modelled elements it had
 };
 
 } // namespace
@@ -95,6 +98,19 @@ struct CGpxReader::CState {
     bool m_bCut = false;     // the field being captured was cut
     std::optional<std::string>* m_pCapture = nullptr;
     int m_nCaptureDepth = 0;
+    // What is kept as text: the element being written out, from its depth.
+    CGpxFileKept m_file;
+    bool m_bGpxNs = false; // the root is in a GPX namespace
+    bool m_bWptSeen = false;
+    std::vector<std::pair<std::string, std::string>> m_hints; // the file's URI, prefix
+    std::string m_strOut;
+    bool m_bOut = false;
+    int m_nOutDepth = 0;
+    gpxkeep::ERecord m_outKind = gpxkeep::kForeign;
+    std::string m_strOutLocal;
+    int m_nSkipDepth = 0; // depth of an element left out of what is kept
+    int m_nExtDepth = 0;  // depth of the waypoint's open 1.1 <extensions>
+    std::string m_lastUri, m_lastPrefix;
     // Where the bytes fed so far stand, to count attributes before expat
     // stores them: inside a start tag, inside a quoted value.
     struct CTagScan {
@@ -113,7 +129,21 @@ struct CGpxReader::CState {
         XML_StopParser(m_parser, XML_FALSE);
     }
     void Start(std::string_view qname, const XML_Char** attributes);
-    void End();
+    void End(std::string_view qname);
+    // The name an element or attribute is written with.
+    void AppendName(std::string& out, std::string_view qname, bool element);
+    void AppendStart(std::string_view qname, const XML_Char** attributes);
+    enum { kOutWaypoint, kOutHead, kOutTail };
+    int m_nOutWhere = kOutWaypoint;
+    void BeginOut(int where, gpxkeep::ERecord kind, std::string_view local) {
+        m_nOutWhere = where;
+        m_bOut = true;
+        m_nOutDepth = m_nDepth;
+        m_outKind = kind;
+        m_strOutLocal = local;
+        m_strOut.clear();
+    }
+    void EndOut();
     void Capture(std::optional<std::string>& field) {
         field.emplace();
         m_bCut = false;
@@ -185,6 +215,66 @@ void CGpxReader::CState::OursAttributes(const XML_Char** attributes) {
     }
 }
 
+void CGpxReader::CState::AppendName(std::string& out, std::string_view qname, bool element) {
+    const std::size_t cut = qname.find(kNsSeparator);
+    if (cut == std::string_view::npos) {
+        out += qname;
+        return;
+    }
+    const std::string_view uri = qname.substr(0, cut), local = qname.substr(cut + 1);
+    if (element && NamespaceOf(uri) == ENs::gpx) {
+        out += local;
+        return;
+    }
+    if (uri != m_lastUri) {
+        std::string_view hint;
+        for (const auto& [u, p] : m_hints)
+            if (u == uri) {
+                hint = p;
+                break;
+            }
+        m_lastPrefix = m_file.Prefix(uri, hint);
+        m_lastUri = uri;
+    }
+    out += m_lastPrefix;
+    out += ':';
+    out += local;
+}
+
+void CGpxReader::CState::AppendStart(std::string_view qname, const XML_Char** attributes) {
+    m_strOut += '<';
+    AppendName(m_strOut, qname, true);
+    // An element of no namespace in a file whose elements have one.
+    if (m_bGpxNs && qname.find(kNsSeparator) == std::string_view::npos)
+        m_strOut += " xmlns=\"\"";
+    for (const XML_Char** a = attributes; a[0] && a[1]; a += 2) {
+        m_strOut += ' ';
+        AppendName(m_strOut, a[0], false);
+        m_strOut += "=\"";
+        AppendEscaped(m_strOut, a[1]);
+        m_strOut += '"';
+    }
+    m_strOut += '>';
+}
+
+void CGpxReader::CState::EndOut() {
+    m_bOut = false;
+    if (m_nOutWhere == kOutWaypoint) {
+        gpxkeep::AddRecord(m_wpt.kept, m_outKind,
+                           m_outKind == gpxkeep::kGpxChild ? m_strOutLocal : std::string(),
+                           m_strOut);
+        return;
+    }
+    // Metadata that held nothing but bounds is not kept.
+    if (m_nOutWhere == kOutHead &&
+        m_strOut.find_first_not_of(" \t\r\n", m_strOut.find('>') + 1) == m_strOut.rfind('<'))
+        return;
+    std::string& to = m_nOutWhere == kOutHead ? m_file.m_strHead : m_file.m_strTail;
+    to += "  ";
+    to += m_strOut;
+    to += '\n';
+}
+
 void CGpxReader::CState::Start(std::string_view qname, const XML_Char** attributes) {
     ++m_nDepth;
     const std::size_t cut = qname.find(kNsSeparator);
@@ -196,24 +286,76 @@ void CGpxReader::CState::Start(std::string_view qname, const XML_Char** attribut
         m_bRootSeen = true;
         if (!gpx || local != "gpx")
             Fail("not a GPX file: its root element is not <gpx>");
+        m_bGpxNs = ns == ENs::gpx;
+        int version = uri.ends_with("/1/0") ? 10 : uri.ends_with("/1/1") ? 11 : 0;
+        for (const XML_Char** a = attributes; a[0] && a[1]; a += 2) {
+            const std::string_view name(a[0]);
+            if (name == "version" && version == 0)
+                version = std::string_view(a[1]) == "1.0" ? 10 : 11;
+            else if (name == "http://www.w3.org/2001/XMLSchema-instance\x01schemaLocation" &&
+                     m_file.m_strSchemaLocation.empty())
+                m_file.m_strSchemaLocation = a[1];
+        }
+        m_file.m_nVersion = version ? version : 11;
+        // The root's prefixes stay declared: attribute values may name them.
+        for (const auto& [u, p] : m_hints)
+            if (NamespaceOf(u) == ENs::other && u != "http://www.w3.org/2001/XMLSchema-instance")
+                m_file.Prefix(u, p);
         return;
     }
+    // Bounds are the writer's to work out again from the waypoints written.
+    if (m_bOut && !m_nSkipDepth && m_nOutWhere == kOutHead && gpx && local == "bounds")
+        m_nSkipDepth = m_nDepth;
+    if (m_bOut && !m_nSkipDepth)
+        AppendStart(qname, attributes);
     if (m_pCapture)
         return; // markup inside a text field: its text still counts
     if (m_nWptDepth == 0) {
         if (gpx && (local == "rtept" || local == "trkpt"))
-            ++m_report.m_nSkippedPoints;
+            ++m_report.m_nSkippedPoints, ++m_file.m_nTailPoints;
         if (gpx && local == "wpt" && m_nDepth == 2) {
             m_nWptDepth = m_nDepth;
+            m_bWptSeen = true;
             m_wpt = CWptTexts();
+            m_wpt.kept = gpxkeep::Begin(m_file.m_nVersion);
+            std::string more;
             for (const XML_Char** a = attributes; a[0] && a[1]; a += 2) {
-                if (std::string_view(a[0]) == "lat")
+                if (std::string_view(a[0]) == "lat") {
                     m_wpt.lat = Number(a[1]);
-                else if (std::string_view(a[0]) == "lon")
+                } else if (std::string_view(a[0]) == "lon") {
                     m_wpt.lon = Number(a[1]);
+                } else {
+                    more += ' ';
+                    AppendName(more, a[0], false);
+                    more += "=\"";
+                    AppendEscaped(more, a[1]);
+                    more += '"';
+                }
             }
+            if (!more.empty())
+                gpxkeep::AddRecord(m_wpt.kept, gpxkeep::kAttributes, "", more);
+        } else if (m_nDepth == 2 && !(gpx && local == "bounds")) {
+            // Metadata before the waypoints, routes, tracks and the rest after them.
+            const bool tail =
+                m_bWptSeen || (gpx && (local == "rte" || local == "trk" || local == "extensions"));
+            BeginOut(tail ? kOutTail : kOutHead, gpxkeep::kForeign, "");
+            AppendStart(qname, attributes);
         }
         return;
+    }
+    const bool ours = ns == ENs::ours && local == "waypoint";
+    if (!m_bOut && !ours && m_nDepth == m_nWptDepth + 1) {
+        if (gpx && local == "extensions") {
+            m_nExtDepth = m_nDepth;
+        } else {
+            if (gpx)
+                m_wpt.present |= ModelledField(local);
+            BeginOut(kOutWaypoint, gpx ? gpxkeep::kGpxChild : gpxkeep::kForeign, local);
+            AppendStart(qname, attributes);
+        }
+    } else if (!m_bOut && !ours && m_nExtDepth && m_nDepth == m_nExtDepth + 1) {
+        BeginOut(kOutWaypoint, gpxkeep::kForeign, "");
+        AppendStart(qname, attributes);
     }
     if (ns == ENs::groundspeak && local == "cache" && m_nCacheDepth == 0) {
         m_wpt.cache = true;
@@ -221,7 +363,7 @@ void CGpxReader::CState::Start(std::string_view qname, const XML_Char** attribut
     } else if (ns == ENs::groundspeak && m_nCacheDepth && m_nDepth == m_nCacheDepth + 1) {
         if (auto* field = CacheField(local))
             Capture(*field);
-    } else if (ns == ENs::ours && local == "waypoint") {
+    } else if (ours) {
         OursAttributes(attributes);
     } else if (gpx && m_nDepth == m_nWptDepth + 1) {
         if (auto* field = WptField(local))
@@ -229,7 +371,18 @@ void CGpxReader::CState::Start(std::string_view qname, const XML_Char** attribut
     }
 }
 
-void CGpxReader::CState::End() {
+void CGpxReader::CState::End(std::string_view qname) {
+    if (m_bOut && !m_nSkipDepth) {
+        m_strOut += "</";
+        AppendName(m_strOut, qname, true);
+        m_strOut += '>';
+        if (m_nDepth == m_nOutDepth)
+            EndOut();
+    }
+    if (m_nSkipDepth == m_nDepth)
+        m_nSkipDepth = 0;
+    if (m_nExtDepth == m_nDepth)
+        m_nExtDepth = 0;
     if (m_pCapture && m_nDepth == m_nCaptureDepth)
         m_pCapture = nullptr;
     if (m_nCacheDepth == m_nDepth)
@@ -238,6 +391,8 @@ void CGpxReader::CState::End() {
         m_nWptDepth = 0;
         if (m_wpt.lat && m_wpt.lon) {
             auto entry = MakeEntry();
+            gpxkeep::Finish(m_wpt.kept, *entry, m_wpt.present);
+            entry->m_strKept = std::move(m_wpt.kept);
             // Our own files may hold an empty name; other files' empty or
             // blank names are named on import, so that none collapses into another.
             if (Trim(entry->m_strName).empty() && !m_wpt.ours)
@@ -263,7 +418,7 @@ std::unique_ptr<CWayEntry> CGpxReader::CState::MakeEntry() {
     std::string_view cacheType = w.cacheType ? Trim(*w.cacheType) : std::string_view();
     if (cacheType.empty() && StartsNoCase(type, "geocache|"))
         cacheType = type.substr(9);
-    entry->m_nIcon = IconOfCacheType(cacheType, IconOfSymbol(sym, kImportedIcon));
+    entry->m_nIcon = IconOfCacheType(cacheType, IconOfSymbol(sym, kUnknownSymbolIcon));
     if (w.ours) {
         // Our own files carry every field exactly.
         entry->m_strComment = Text(w.cmt);
@@ -309,12 +464,24 @@ void XMLCALL OnStart(void* user, const XML_Char* name, const XML_Char** attribut
     static_cast<CGpxReader::CState*>(user)->Start(name, attributes);
 }
 
-void XMLCALL OnEnd(void* user, const XML_Char*) {
-    static_cast<CGpxReader::CState*>(user)->End();
+void XMLCALL OnEnd(void* user, const XML_Char* name) {
+    static_cast<CGpxReader::CState*>(user)->End(name);
+}
+
+void XMLCALL OnNamespace(void* user, const XML_Char* prefix, const XML_Char* uri) {
+    auto* s = static_cast<CGpxReader::CState*>(user);
+    if (!prefix || !uri)
+        return;
+    for (const auto& [u, p] : s->m_hints)
+        if (u == uri)
+            return;
+    s->m_hints.emplace_back(uri, prefix);
 }
 
 void XMLCALL OnText(void* user, const XML_Char* text, int length) {
     auto* s = static_cast<CGpxReader::CState*>(user);
+    if (s->m_bOut && !s->m_nSkipDepth)
+        AppendEscaped(s->m_strOut, std::string_view(text, static_cast<std::size_t>(length)));
     if (!s->m_pCapture)
         return;
     std::string& field = **s->m_pCapture;
@@ -354,13 +521,15 @@ int XMLCALL OnUnknownEncoding(void*, const XML_Char* name, XML_Encoding* info) {
 
 } // namespace
 
-CGpxReader::CGpxReader(Sink sink) : m_pState(std::make_unique<CState>()) {
+CGpxReader::CGpxReader(Sink sink, CGpxFileKept file) : m_pState(std::make_unique<CState>()) {
     m_pState->m_sink = std::move(sink);
+    m_pState->m_file = std::move(file);
     m_pState->m_parser = XML_ParserCreateNS(nullptr, kNsSeparator);
     XML_Parser p = m_pState->m_parser;
     XML_SetUserData(p, m_pState.get());
     XML_SetElementHandler(p, OnStart, OnEnd);
     XML_SetCharacterDataHandler(p, OnText);
+    XML_SetNamespaceDeclHandler(p, OnNamespace, nullptr);
     XML_SetEntityDeclHandler(p, OnEntityDeclaration);
     XML_SetUnknownEncodingHandler(p, OnUnknownEncoding, nullptr);
     XML_SetParamEntityParsing(p, XML_PARAM_ENTITY_PARSING_NEVER);
@@ -434,4 +603,8 @@ std::uint64_t CGpxReader::ErrorOffset() const {
 
 const CGpxReport& CGpxReader::Report() const {
     return m_pState->m_report;
+}
+
+CGpxFileKept& CGpxReader::File() {
+    return m_pState->m_file;
 }

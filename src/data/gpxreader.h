@@ -1,9 +1,11 @@
 // Streaming GPX 1.0 and 1.1 reading with expat: each <wpt> becomes a
-// waypoint; route and track points are counted, not kept. Namespaces are
+// waypoint, keeping what the document does not model as XML text; the
+// file's metadata, routes and tracks are kept as text too. Namespaces are
 // matched by URI. Files that declare entities are refused, so nothing
 // external is loaded and nothing expands without bound.
 #pragma once
 
+#include "gpxkeep.h"
 #include "wayentry.h"
 
 #include <cstdint>
@@ -13,7 +15,7 @@
 #include <vector>
 
 struct CGpxReport {
-    std::size_t m_nSkippedPoints = 0;   // route and track points
+    std::size_t m_nSkippedPoints = 0;   // route and track points (kept, not shown)
     std::size_t m_nNoPosition = 0;      // waypoints without a usable lat/lon
     std::vector<std::size_t> m_unnamed; // waypoints (in the order given) the file named not
     std::size_t m_nCut = 0;             // texts cut at 1 MiB
@@ -25,7 +27,9 @@ inline constexpr const char* kCairnbookGpxNs = "urn:x-cairnbook:gpx:1";
 class CGpxReader {
 public:
     using Sink = std::function<void(std::unique_ptr<CWayEntry>)>;
-    explicit CGpxReader(Sink sink);
+    // file: what the document already holds of GPX files (the prefixes of
+    // its namespaces go on); the reader's File() is that and this file.
+    CGpxReader(Sink sink, CGpxFileKept file = {});
     ~CGpxReader();
     CGpxReader(const CGpxReader&) = delete;
     CGpxReader& operator=(const CGpxReader&) = delete;
@@ -36,6 +40,7 @@ public:
     const std::string& Error() const;
     std::uint64_t ErrorOffset() const;
     const CGpxReport& Report() const;
+    CGpxFileKept& File();
 
     struct CState;
 

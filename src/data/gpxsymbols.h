@@ -16,5 +16,6 @@ std::uint8_t IconOfCacheType(std::string_view cacheType, std::uint8_t fallback);
 std::string SymbolOfIcon(int icon);
 std::string CacheTypeOfIcon(int icon);
 
-// Where no table knows the symbol: the icon LOC import gives.
-inline constexpr std::uint8_t kImportedIcon = 32;
+// Where no table knows the symbol (or there is none): the neutral icon; the
+// symbol itself is kept and written back.
+inline constexpr std::uint8_t kUnknownSymbolIcon = 0;

@@ -85,6 +85,7 @@ template <typename Entry> void AssignWaypoint(CWayEntry& to, Entry&& from) {
     to.m_strComment = std::forward<Entry>(from).m_strComment;
     to.m_strName = std::forward<Entry>(from).m_strName;
     to.m_strAdditionalInfo = std::forward<Entry>(from).m_strAdditionalInfo;
+    to.m_strKept = std::forward<Entry>(from).m_strKept;
 }
 
 } // namespace

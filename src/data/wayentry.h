@@ -58,6 +58,8 @@ public:
     std::uint8_t m_bVisible = 1;
     std::int32_t m_bSave = 1;
     std::string m_strAdditionalInfo;
+    // What a GPX file held beyond these fields (gpxkeep.h); empty for the rest.
+    std::string m_strKept;
 };
 
 // Letters and digits here are ASCII only: no character beyond ASCII counts.

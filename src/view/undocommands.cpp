@@ -112,5 +112,5 @@ bool SameFields(const CWayEntry& a, const CWayEntry& b) {
            a.m_dLatitude == b.m_dLatitude && a.m_dLongitude == b.m_dLongitude &&
            a.m_dAltitude == b.m_dAltitude && a.m_nIcon == b.m_nIcon &&
            a.m_bGeocache == b.m_bGeocache && a.m_bVisible == b.m_bVisible &&
-           a.m_strAdditionalInfo == b.m_strAdditionalInfo;
+           a.m_strAdditionalInfo == b.m_strAdditionalInfo && a.m_strKept == b.m_strKept;
 }

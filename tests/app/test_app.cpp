@@ -218,7 +218,8 @@ TEST_F(App, GpxDocumentsStayGpx) {
     WriteBytes(gpx, "<gpx xmlns=\"http://www.topografix.com/GPX/1/1\"><wpt lat=\"1\" lon=\"2\">"
                     "<name>START</name></wpt><rte><rtept lat=\"1\" lon=\"1\"/></rte></gpx>");
     ASSERT_NE(Open(gpx), nullptr);
-    EXPECT_EQ(frame.StatusMessage(), "1 route or track point was skipped: only waypoints are read");
+    EXPECT_EQ(frame.StatusMessage(),
+              "1 route or track point is kept for saving as GPX; only waypoints are shown");
     CDocRecord* rec = frame.DocManager().ActiveRecord();
     rec->m_pDoc->SetModifiedFlag(true);
     frame.OnCommand(res::ID_FILE_SAVE);
@@ -316,7 +317,7 @@ struct CState {
 
 CState StateOf(const CDocRecord& rec) {
     CState state;
-    state.bytes = NativeBytes(*rec.m_pDoc);
+    state.bytes = StateBytes(*rec.m_pDoc);
     for (CChildFrame* f : rec.m_frames) {
         f->View()->repaint();
         QStringList names;

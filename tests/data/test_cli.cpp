@@ -149,7 +149,7 @@ TEST(Cli, ConvertsGpxAndTellsWhatWasSkipped) {
                                   "<trkpt lat=\"1\" lon=\"1\"/></trkseg></trk></gpx>");
     const CRun listed = Cli({"list", dir.Path("t.gpx")});
     EXPECT_EQ(listed.code, 0);
-    EXPECT_NE(listed.err.find("t.gpx: 1 route or track point was skipped"), std::string::npos)
+    EXPECT_NE(listed.err.find("t.gpx: 1 route or track point is kept"), std::string::npos)
         << listed.err;
     const CRun bad = Cli({"convert", kSample, dir.Path("x.kml")});
     EXPECT_EQ(bad.code, 2);

@@ -203,7 +203,7 @@ TEST_F(Gpx, ReadsWhatOtherProgramsWrite) {
                "<rte><rtept lat=\"1\" lon=\"1\"/><rtept lat=\"2\" lon=\"2\"/></rte>"
                "<trk><trkseg><trkpt lat=\"1\" lon=\"1\"/></trkseg></trk>"),
          {"A"},
-         "3 route and track points were skipped: only waypoints are read"},
+         "3 route and track points are kept for saving as GPX; only waypoints are shown"},
         {"bom, crlf and references",
          "\xEF\xBB\xBF" + Gpx11("<wpt lat=\" +1.5 \" lon=\"2\">\r\n<name>R&amp;D &#233;</name>\r\n"
                                 "<ele>12.5</ele><sym>Campground</sym></wpt>\r\n"),
@@ -268,12 +268,12 @@ TEST_F(Gpx, ReadsWhatOtherProgramsWrite) {
     EXPECT_EQ(At(0).m_dAltitude, 12.5);
     EXPECT_EQ(At(0).m_nIcon, 9);
     EXPECT_EQ(At(0).m_bGeocache, 0);
-    // Neither the symbol nor the cache type known: the imported icon, read
+    // Neither the symbol nor the cache type known: the neutral icon, read
     // back through its name (the byte was once left uninitialised here).
     Read(Gpx11("<wpt lat=\"1\" "
                "lon=\"2\"><name>ODD</name><sym>Nowhere</sym><type>Geocache|Odd</type></wpt>"));
-    EXPECT_EQ(At(1).m_nIcon, kImportedIcon);
-    EXPECT_EQ(IconName(At(1).m_nIcon), IconName(kImportedIcon));
+    EXPECT_EQ(At(1).m_nIcon, kUnknownSymbolIcon);
+    EXPECT_EQ(IconName(At(1).m_nIcon), IconName(kUnknownSymbolIcon));
     // A comment of blanks hides no description; "geocache" in any case.
     Read(Gpx11("<wpt lat=\"3\" lon=\"4\"><name>X</name><cmt> </cmt><desc>said</desc>"
                "<type>GEOCACHE|Traditional Cache</type></wpt>"));

@@ -87,9 +87,10 @@ std::string Str(const std::string& s) {
     return std::string(1, static_cast<char>(s.size())) + s;
 }
 
-std::string NativeBytes(CCairnbookDoc& doc) {
+std::string StateBytes(CCairnbookDoc& doc) {
     CMemorySink sink;
-    CArchive ar(sink, "state.ckb");
+    // GPX holds every field and whatever GPX files brought, and asks nothing.
+    CArchive ar(sink, "state.gpx");
     doc.Serialize(ar);
     ar.Flush();
     return sink.Bytes();

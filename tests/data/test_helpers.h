@@ -50,8 +50,8 @@ private:
 };
 
 class CCairnbookDoc;
-// The document as its native file holds it.
-std::string NativeBytes(CCairnbookDoc& doc);
+// The whole state of the document, as bytes to compare.
+std::string StateBytes(CCairnbookDoc& doc);
 
 std::string ReadBytes(const std::string& path);
 void WriteBytes(const std::string& path, const std::string& bytes);

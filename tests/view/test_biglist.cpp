@@ -195,8 +195,8 @@ TEST(BigList, EveryCommandActsOnRowsBeyondTheFirstTwoThousand) {
             CCairnbookDoc expected(prompt);
             Fill(expected);
             c.expect(expected, row);
-            const std::string got = NativeBytes(t.doc), want = NativeBytes(expected);
-            EXPECT_EQ(t.doc.IsModified(), want != NativeBytes(original)); // changed or not
+            const std::string got = StateBytes(t.doc), want = StateBytes(expected);
+            EXPECT_EQ(t.doc.IsModified(), want != StateBytes(original)); // changed or not
             EXPECT_TRUE(got == want)
                 << "first difference at byte "
                 << std::mismatch(got.begin(), got.end(), want.begin(), want.end()).first -

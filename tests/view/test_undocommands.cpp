@@ -51,7 +51,7 @@ std::size_t ChangedNames(const CCairnbookDoc& before, const CCairnbookDoc& after
     std::size_t n = 0;
     for (const auto& e : after.Entries()) {
         const CWayEntry* old = before.FindByName(e->m_strName);
-        n += !old || !old->SameWaypoint(*e);
+        n += !old || !SameFields(*old, *e);
     }
     return n;
 }
@@ -71,11 +71,11 @@ protected:
         Fill(doc);
         Fill(original);
         prompt.m_answers.assign(8, yes ? EPromptAnswer::yes : EPromptAnswer::no);
-        const std::string before = NativeBytes(doc);
+        const std::string before = StateBytes(doc);
         CAddRecorder recorder(doc);
         change(doc);
         std::unique_ptr<CDocCommand> step = recorder.Finish(verb);
-        const std::string after = NativeBytes(doc);
+        const std::string after = StateBytes(doc);
         const std::size_t changed = ChangedNames(original, doc);
         const std::string label = what + (yes ? " yes" : " no");
         ASSERT_EQ(step != nullptr, changed > 0) << label;
@@ -84,12 +84,12 @@ protected:
         EXPECT_EQ(step->text(), verb + " " + Waypoints(changed)) << label;
         QUndoStack stack;
         stack.push(step.release());
-        EXPECT_EQ(NativeBytes(doc), after) << label;
+        EXPECT_EQ(StateBytes(doc), after) << label;
         for (int round = 0; round < 2; ++round) {
             stack.undo();
-            ASSERT_EQ(NativeBytes(doc), before) << label << " undo " << round;
+            ASSERT_EQ(StateBytes(doc), before) << label << " undo " << round;
             stack.redo();
-            ASSERT_EQ(NativeBytes(doc), after) << label << " redo " << round;
+            ASSERT_EQ(StateBytes(doc), after) << label << " redo " << round;
         }
     }
     CTempDir dir;
