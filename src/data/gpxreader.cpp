@@ -393,9 +393,10 @@ void CGpxReader::CState::End(std::string_view qname) {
             auto entry = MakeEntry();
             gpxkeep::Finish(m_wpt.kept, *entry, m_wpt.present);
             entry->m_strKept = std::move(m_wpt.kept);
-            // Our own files may hold an empty name; other files' empty or
-            // blank names are named on import, so that none collapses into another.
-            if (Trim(entry->m_strName).empty() && !m_wpt.ours)
+            // Our own files may hold an empty name; a waypoint without one, or
+            // with a blank one in another file, is named on import, so that none
+            // collapses into another.
+            if (Trim(entry->m_strName).empty() && (!m_wpt.ours || !m_wpt.name))
                 m_report.m_unnamed.push_back(m_nSent);
             ++m_nSent;
             m_sink(std::move(entry));
