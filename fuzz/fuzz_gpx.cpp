@@ -1,6 +1,37 @@
-// GPX files, fed to the reader in pieces of varying size, opened and merged.
+// GPX files, fed to the reader in pieces of varying size, opened and merged;
+// what we write of a file we read is a GPX file we read again.
 #include "fuzzprompt.h"
 #include "gpxreader.h"
+
+#include <cstdlib>
+
+namespace {
+
+void WriteAndReadBack(const std::string& bytes) {
+    CFuzzPrompt prompt;
+    CCairnbookDoc doc(prompt);
+    try {
+        CMemorySource source(bytes);
+        CArchive ar(source, "in.gpx");
+        doc.Serialize(ar);
+    } catch (const CArchiveException&) {
+        return;
+    }
+    CMemorySink sink;
+    CArchive out(sink, "out.gpx");
+    doc.Serialize(out);
+    out.Flush();
+    CCairnbookDoc back(prompt);
+    try {
+        CMemorySource source(sink.Bytes());
+        CArchive ar(source, "out.gpx");
+        back.Serialize(ar);
+    } catch (const CArchiveException&) {
+        std::abort(); // we wrote what we cannot read
+    }
+}
+
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size < 1)
@@ -16,5 +47,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             break;
     }
     ReadDocument(bytes, "fuzz.gpx", data[0] & 1);
+    WriteAndReadBack(bytes);
     return 0;
 }
