@@ -17,13 +17,6 @@ inline constexpr const char* kSaveWarningText =
 inline constexpr const char* kMergeCaption = "Merge";
 inline constexpr const char* kExportCaption = "EXPORT";
 
-// String 1201: the Open Merge filter; string 1202: the Export filter.
-inline constexpr const char* kMergeFilter =
-    "Cairnbook (.ckb)|*.ckb|WPT Files (.wpt)|*.wpt|TopoGrafix Data File (.loc)|*.loc|"
-    "GPX Files (*.gpx)|*.gpx|Text Files (.txt)|*.txt|All Files|*.*||";
-inline constexpr const char* kExportFilter =
-    "WPT Files (.wpt)|*.wpt|Cairnbook (.ckb)|*.ckb|GPX Files (*.gpx)|*.gpx||";
-
 // Standard document failure reports
 inline constexpr const char* kFailedToOpen = "Failed to open document.";
 inline constexpr const char* kFailedToSave = "Failed to save document.";

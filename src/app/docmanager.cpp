@@ -4,6 +4,7 @@
 #include "cairnbookdoc.h"
 #include "cairnbookview.h"
 #include "childframe.h"
+#include "fileformat.h"
 #include "prompt.h"
 #include "res/strings.h"
 #include "textcodec.h"
@@ -13,16 +14,6 @@
 #include <QSettings>
 
 namespace {
-
-// Open offers every readable kind; Save As the native one (a typed ".wpt"
-// still writes WPT).
-const char* const kOpenFilter =
-    "All readable files (*.ckb *.wpt *.loc *.gpx)|*.ckb;*.wpt;*.loc;*.gpx|"
-    "Cairnbook Files (*.ckb)|*.ckb|WPT Files (*.wpt)|*.wpt|"
-    "TopoGrafix Data File (*.loc)|*.loc|GPX Files (*.gpx)|*.gpx|All Files (*.*)|*||";
-const char* const kSaveFilter =
-    "Cairnbook Files (*.ckb)|*.ckb|GPX Files (*.gpx)|*.gpx|All Files (*.*)|*||";
-constexpr int kSaveFilterGpx = 2;
 
 QString Canonical(const QString& path) {
     const QFileInfo info(path);
@@ -117,7 +108,7 @@ CChildFrame* CDocManager::OnFileNew() {
 }
 
 void CDocManager::OnFileOpen() {
-    const auto chosen = m_chooser.ChooseOpen("Open", kOpenFilter);
+    const auto chosen = m_chooser.ChooseOpen("Open", OpenFilter());
     if (chosen)
         OpenDocumentFile(QString::fromStdString(chosen->m_strPath));
 }
@@ -188,25 +179,27 @@ bool CDocManager::OnFileSave(CDocRecord& rec) {
     const std::string& path = rec.m_pDoc->GetPathName();
     if (path.empty())
         return OnFileSaveAs(rec);
-    // LOC is import-only: native bytes under a ".loc" name would read back as
-    // a LOC file without waypoints.
-    if (EndsWithNoCase(path, "loc"))
+    // A read-only format (LOC) is saved under a new name.
+    if (!FormatForWriting(path))
         return OnFileSaveAs(rec);
     return DoSave(rec, QString::fromStdString(path), false);
 }
 
 bool CDocManager::OnFileSaveAs(CDocRecord& rec) {
     std::string proposed = rec.m_pDoc->GetPathName();
-    if (EndsWithNoCase(proposed, "loc")) {
+    if (!FormatForWriting(proposed)) {
         const QFileInfo info(QString::fromStdString(proposed));
         proposed = (info.path() + "/" + info.completeBaseName() + ".ckb").toStdString();
     }
-    const auto chosen = m_chooser.ChooseSave("Save As", kSaveFilter, proposed);
+    const std::string filter = SaveAsFilter();
+    const auto chosen = m_chooser.ChooseSave("Save As", filter, proposed);
     if (!chosen)
         return false;
     QString path = QString::fromStdString(chosen->m_strPath);
-    if (QFileInfo(path).suffix().isEmpty())
-        path += chosen->m_nFilterIndex == kSaveFilterGpx ? ".gpx" : ".ckb";
+    if (QFileInfo(path).suffix().isEmpty()) {
+        const std::string ext = FilterExtension(filter, chosen->m_nFilterIndex);
+        path += QString::fromStdString(ext.empty() ? "." + NativeFormat().Extension() : ext);
+    }
     return DoSave(rec, path, true);
 }
 

@@ -3,15 +3,18 @@
 #include "archiveexception.h"
 #include "cairnbookdoc.h"
 #include "coordinate.h"
+#include "fileformat.h"
 #include "numtext.h"
 #include "prompt.h"
 #include "res/strings.h"
 #include "rowtext.h"
 
 #include <exception>
+#include <filesystem>
 #include <optional>
 #include <ostream>
 #include <stdexcept>
+#include <strings.h>
 
 namespace {
 
@@ -21,6 +24,18 @@ const char* const kUsage =
     "       cairnbook-cli convert IN OUT [--yes] [--on-conflict keep|replace]\n"
     "       cairnbook-cli merge DOC IN... -o OUT [--yes] [--on-conflict keep|replace]\n"
     "Every command also takes --notation for the coordinates of the questions it prints.\n";
+
+std::string Usage() {
+    return kUsage + FormatHelp();
+}
+
+std::string WrittenExtensions() {
+    std::string out;
+    for (const CFileFormat* f : FileFormats())
+        if (f->CanWrite())
+            out += " ." + f->Extension();
+    return out;
+}
 
 struct CUsageError {
     std::string m_strText;
@@ -182,13 +197,14 @@ void CheckArity(const CCliOptions& opt) {
     const std::string* out = opt.m_strCommand == "convert" ? &opt.m_files[1]
                              : opt.m_strCommand == "merge" ? &*opt.m_output
                                                            : nullptr;
-    if (out && EndsWithNoCase(*out, "loc"))
-        throw CUsageError{"LOC files are import-only: " + *out + " cannot be written"};
-    // Names of formats we do not write: native bytes under them would mislead.
+    if (out && !FormatForWriting(*out))
+        throw CUsageError{*out + ": this format is read only; it cannot be written"};
+    // Names of formats we do not know: native bytes under them would mislead.
+    const std::string ext = out ? std::filesystem::path(*out).extension().string() : "";
     for (const char* foreign : {".kml", ".kmz", ".csv"})
-        if (out && EndsWithNoCase(*out, foreign))
-            throw CUsageError{*out + ": this format cannot be written; name the output "
-                                     ".ckb, .wpt or .gpx"};
+        if (strcasecmp(ext.c_str(), foreign) == 0)
+            throw CUsageError{*out + ": this format cannot be written; name the output one of" +
+                              WrittenExtensions()};
 }
 
 int List(CCairnbookDoc& doc, const CCliOptions& opt, std::ostream& out) {
@@ -274,14 +290,14 @@ std::string EscapeCell(const std::string& text) {
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     try {
         if (!args.empty() && (args[0] == "--help" || args[0] == "-h")) {
-            out << kUsage;
+            out << Usage();
             return kExitOk;
         }
         CCliOptions opt = ParseArgs(args);
         CheckArity(opt);
         return Run(opt, out, err);
     } catch (const CUsageError& e) {
-        err << "cairnbook-cli: " << PrintableName(e.m_strText) << "\n" << kUsage;
+        err << "cairnbook-cli: " << PrintableName(e.m_strText) << "\n" << Usage();
         return kExitUsage;
     } catch (const CArchiveException& e) {
         err << "cairnbook-cli: " << PrintableName(e.what()) << "\n";

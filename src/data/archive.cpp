@@ -1,5 +1,6 @@
 #include "archive.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstring>
 
@@ -76,6 +77,13 @@ bool CArchive::Refill() {
     const std::size_t got = m_pSource->Read(m_buffer.data() + left, m_buffer.size() - left);
     m_nBufEnd += got;
     return got > 0;
+}
+
+std::string_view CArchive::Peek(std::size_t n) {
+    n = std::min(n, m_buffer.size());
+    while (m_nBufEnd - m_nBufPos < n && Refill()) {
+    }
+    return {m_buffer.data() + m_nBufPos, std::min(n, m_nBufEnd - m_nBufPos)};
 }
 
 std::uint64_t CArchive::Available() const {

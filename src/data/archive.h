@@ -37,6 +37,9 @@ public:
     std::uint32_t ReadUInt32();
     double ReadDouble();
     std::string ReadString();
+    // The next bytes (up to n, at most 64 KiB), left unread: what formats are
+    // told by.
+    std::string_view Peek(std::size_t n);
     // Up to n raw bytes, fewer only at the end of the data.
     std::size_t ReadRaw(char* buffer, std::size_t n);
 

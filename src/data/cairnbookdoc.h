@@ -105,8 +105,10 @@ public:
     std::vector<std::unique_ptr<CWayEntry>> m_WayList;
     bool m_bListChanged = false;
 
-private:
+    // The native and WPT records; the legacy header is known when opening.
     void ReadRecords(CArchive& ar, bool knowsLegacyHeader);
+
+private:
     // Names the read waypoints at the places unnamed; how many.
     std::size_t NameUnnamed(std::vector<std::unique_ptr<CWayEntry>>& read,
                             const std::vector<std::size_t>& unnamed) const;
@@ -126,14 +128,6 @@ private:
     CGpxFileKept m_gpxFile;
 };
 
-// ".wpt" or ".ckb": the extension an export adds, read from the chosen filter's
-// description (1-based index).
-std::string ExportExtension(const std::string& filter, int filterIndex);
-// True when the last three characters of name are ext, ignoring case.
-bool EndsWithNoCase(const std::string& name, std::string_view ext);
-// The formats a file name selects: LOC (read only) and GPX; any other name
-// is read by its header and written as native or, ending in "wpt", WPT.
-bool IsLocName(const std::string& name);
 // What saving the waypoints marked for saving in the native layout (or the
 // WPT one) loses, for the Save Warning's details: for WPT one line per
 // waypoint, "NAME: geocache flag, Additional Info, icon ..."; then each kind
@@ -142,4 +136,3 @@ bool IsLocName(const std::string& name);
 std::string LostInSave(bool wpt, const std::vector<std::unique_ptr<CWayEntry>>& entries,
                        const CGpxFileKept& file);
 inline constexpr int kWptIcons = 42; // icons 0..41
-bool IsGpxName(const std::string& name);

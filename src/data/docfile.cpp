@@ -2,6 +2,7 @@
 #include "archive.h"
 #include "cairnbookdoc.h"
 #include "cp1252.h"
+#include "fileformat.h"
 #include "gpxkeep.h"
 #include "gpxwriter.h"
 #include "numtext.h"
@@ -116,90 +117,28 @@ std::string LostInSave(bool wpt, const std::vector<std::unique_ptr<CWayEntry>>& 
     return report;
 }
 
-bool IsLocName(const std::string& name) {
-    return EndsWithNoCase(name, "loc");
-}
-
-bool IsGpxName(const std::string& name) {
-    return EndsWithNoCase(name, "gpx");
-}
-
-bool EndsWithNoCase(const std::string& name, std::string_view ext) {
-    if (name.size() < ext.size())
-        return false;
-    const std::size_t start = name.size() - ext.size();
-    for (std::size_t i = 0; i < ext.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(name[start + i])) !=
-            std::tolower(static_cast<unsigned char>(ext[i])))
-            return false;
-    return true;
-}
-
-std::string ExportExtension(const std::string& filter, int filterIndex) {
-    // Descriptions stand at the even places of "desc|pattern|desc|pattern||".
-    std::size_t start = 0;
-    for (int field = 0; field < 2 * (filterIndex - 1); ++field) {
-        start = filter.find('|', start);
-        if (start == std::string::npos)
-            return std::string();
-        ++start;
-    }
-    const std::size_t end = filter.find('|', start);
-    const std::string description = filter.substr(start, end - start);
-    if (description.size() < 5)
-        return std::string();
-    return description.substr(description.size() - 5, 4);
-}
-
 std::string CCairnbookDoc::FailureReport(bool saving, const CArchiveException& e) {
     return std::string(saving ? res::kFailedToSave : res::kFailedToOpen) + "\n\n" + e.what();
 }
 
 bool CCairnbookDoc::Serialize(CArchive& ar) {
-    if (ar.IsStoring() && IsGpxName(ar.GetFileName())) {
-        NumberEntries();
-        WriteGpx(ar, m_WayList, m_gpxFile);
+    if (ar.IsLoading()) {
+        FormatForReading(ar.Peek(kFormatHeadBytes), ar.GetFileName()).Read(*this, ar, false);
         return true;
     }
-    if (ar.IsStoring()) {
-        std::string header = res::kNativeHeader;
-        g_nFileFormat = kFormatNative;
-        const bool wpt = EndsWithNoCase(ar.GetFileName(), "wpt");
-        const std::string lost = LostInSave(wpt, m_WayList, m_gpxFile);
-        // WPT always asks: its layout holds less than the native one.
-        if (wpt || !lost.empty()) {
-            const EPromptAnswer answer =
-                m_prompt.AskWithDetails(res::kSaveWarningCaption, res::kSaveWarningText, lost,
-                                        EPromptButtons::okCancel, EPromptIcon::question);
-            if (answer != EPromptAnswer::ok)
-                return false;
-        }
-        if (wpt) {
-            header = res::kWptHeader;
-            g_nFileFormat = kFormatWpt;
-        }
-        const int count = NumberEntries();
-        ar.WriteString(header);
-        ar.WriteUInt32(1);
-        ar.WriteUInt32(static_cast<std::uint32_t>(count));
-        for (const auto& entry : m_WayList)
-            if (entry->m_bSave)
-                entry->Serialize(ar);
-        if (g_nFileFormat == kFormatWpt)
-            ar.WriteUInt32(0);
-        return true;
+    const CFileFormat* format = FormatForWriting(ar.GetFileName());
+    if (!format)
+        throw CArchiveException(CArchiveException::badFormat, ar.GetFileName(), 0,
+                                "this format is read only; save under another name");
+    const std::string lost = format->Losses(*this);
+    if (format->AlwaysWarns() || !lost.empty()) {
+        const EPromptAnswer answer =
+            m_prompt.AskWithDetails(res::kSaveWarningCaption, res::kSaveWarningText, lost,
+                                    EPromptButtons::okCancel, EPromptIcon::question);
+        if (answer != EPromptAnswer::ok)
+            return false;
     }
-    g_nFileFormat = kFormatShort;
-    if (IsLocName(ar.GetFileName())) {
-        g_nFileFormat = kFormatLoc;
-        ImportLoc(ar);
-        return true;
-    }
-    if (IsGpxName(ar.GetFileName())) {
-        ImportGpx(ar);
-        return true;
-    }
-    ReadRecords(ar, true);
+    format->Write(*this, ar);
     return true;
 }
 
@@ -208,26 +147,18 @@ void CCairnbookDoc::ReadMerge(CArchive& ar) {
         m_bListChanged = true;
         return;
     }
-    g_nFileFormat = kFormatShort;
-    if (IsLocName(ar.GetFileName())) {
-        g_nFileFormat = kFormatLoc;
-        ImportLoc(ar);
-        return;
-    }
-    if (IsGpxName(ar.GetFileName())) {
-        ImportGpx(ar);
-        return;
-    }
-    ReadRecords(ar, false);
+    FormatForReading(ar.Peek(kFormatHeadBytes), ar.GetFileName()).Read(*this, ar, true);
 }
 
 void CCairnbookDoc::ReadRecords(CArchive& ar, bool knowsLegacyHeader) {
     const std::string& name = ar.GetFileName();
-    auto notOurs = [&name](const std::string& why) {
-        throw CArchiveException(
-            CArchiveException::badFormat, name, 0,
-            std::string(EndsWithNoCase(name, "wpt") ? "not a WPT file" : "not a Cairnbook file") +
-                why);
+    const CFileFormat* named = FormatOfName(name);
+    auto notOurs = [&name, named](const std::string& why) {
+        throw CArchiveException(CArchiveException::badFormat, name, 0,
+                                std::string(named && named->Extension() == "wpt"
+                                                ? "not a WPT file"
+                                                : "not a Cairnbook file") +
+                                    why);
     };
     std::string header;
     try {
@@ -240,13 +171,14 @@ void CCairnbookDoc::ReadRecords(CArchive& ar, bool knowsLegacyHeader) {
     // A text file under a native name: its first byte is no length prefix.
     if (header.starts_with("?xml") || header.starts_with("gpx") || header.starts_with("loc "))
         notOurs(": it holds XML text (a GPX or LOC file under another name?)");
+    ERecordLayout layout = ERecordLayout::native;
     if (header == res::kWptHeader)
-        g_nFileFormat = kFormatWpt;
+        layout = ERecordLayout::wpt;
     else if (header == res::kNativeHeader || header == res::kNativeHeaderV1 ||
              (knowsLegacyHeader && header == res::kLegacyHeader))
-        g_nFileFormat = kFormatNative;
+        layout = ERecordLayout::native;
     else if (header == res::kLegacyHeader)
-        g_nFileFormat = kFormatShort;
+        layout = ERecordLayout::shortRecord;
     else
         notOurs("");
     ar.ReadUInt32();
@@ -262,7 +194,7 @@ void CCairnbookDoc::ReadRecords(CArchive& ar, bool knowsLegacyHeader) {
     Reserve(std::min<std::uint64_t>(count, ar.GetRemaining() / kMinRecordSize));
     for (std::uint32_t i = 0; i < count; ++i) {
         auto entry = std::make_unique<CWayEntry>();
-        entry->Serialize(ar);
+        entry->Serialize(ar, layout);
         AddEntry(std::move(entry));
     }
     m_bListChanged = true;
@@ -310,7 +242,7 @@ void CCairnbookDoc::MergeFile(const std::string& path) {
 void CCairnbookDoc::OnFileMerge() {
     if (!m_pChooser)
         return;
-    const auto chosen = m_pChooser->ChooseOpen(res::kMergeCaption, res::kMergeFilter);
+    const auto chosen = m_pChooser->ChooseOpen(res::kMergeCaption, MergeFilter());
     if (!chosen)
         return;
     m_bListChanged = true;
@@ -325,10 +257,11 @@ void CCairnbookDoc::OnFileMerge() {
 void CCairnbookDoc::OnExportData() {
     if (!m_pChooser)
         return;
-    const auto chosen = m_pChooser->ChooseSave(res::kExportCaption, res::kExportFilter);
+    const std::string filter = ExportFilter();
+    const auto chosen = m_pChooser->ChooseSave(res::kExportCaption, filter);
     if (!chosen)
         return;
-    const std::string ext = ExportExtension(res::kExportFilter, chosen->m_nFilterIndex);
+    const std::string ext = FilterExtension(filter, chosen->m_nFilterIndex);
     std::string path = chosen->m_strPath;
     if (path.size() < ext.size() || path.compare(path.size() - ext.size(), ext.size(), ext) != 0)
         path += ext;

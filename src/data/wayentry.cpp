@@ -8,8 +8,6 @@
 #include <mutex>
 #include <utility>
 
-int g_nFileFormat = kFormatNative;
-
 namespace {
 
 bool IsAsciiAlnum(char c) {
@@ -121,18 +119,19 @@ bool CWayEntry::SameWaypoint(const CWayEntry& other) const {
            m_nIcon == other.m_nIcon;
 }
 
-void CWayEntry::Serialize(CArchive& ar) {
+void CWayEntry::Serialize(CArchive& ar, ERecordLayout layout) {
+    const bool wpt = layout == ERecordLayout::wpt, native = layout == ERecordLayout::native;
     if (ar.IsStoring()) {
         // The files hold Windows-1252; what it cannot hold the save warned of.
         ar.WriteString(cp1252::FromUtf8(m_strName));
         ar.WriteString(cp1252::FromUtf8(m_strComment));
         ar.WriteUInt32(m_nNumber);
-        ar.WriteByte(g_nFileFormat == kFormatWpt ? m_nIcon % 42 : m_nIcon);
+        ar.WriteByte(wpt ? m_nIcon % 42 : m_nIcon);
         ar.WriteByte(m_bVisible);
         ar.WriteDouble(m_dAltitude);
         ar.WriteDouble(m_dLongitude);
-        ar.WriteDouble(g_nFileFormat == kFormatWpt ? m_dLatitude * -1.0 : m_dLatitude);
-        if (g_nFileFormat == kFormatNative) {
+        ar.WriteDouble(wpt ? m_dLatitude * -1.0 : m_dLatitude);
+        if (native) {
             ar.WriteByte(m_bGeocache);
             ar.WriteString(cp1252::FromUtf8(m_strAdditionalInfo));
         }
@@ -146,9 +145,9 @@ void CWayEntry::Serialize(CArchive& ar) {
     m_dAltitude = ar.ReadDouble();
     m_dLongitude = ar.ReadDouble();
     m_dLatitude = ar.ReadDouble();
-    if (g_nFileFormat == kFormatWpt)
+    if (wpt)
         m_dLatitude *= -1.0;
-    if (g_nFileFormat == kFormatNative) {
+    if (native) {
         m_bGeocache = ar.ReadByte();
         m_strAdditionalInfo = cp1252::ToUtf8(ar.ReadString());
     }

@@ -1,4 +1,4 @@
-// One waypoint, and how it reads and writes itself in the three record layouts.
+// One waypoint, and how it reads and writes itself in the record layouts.
 #pragma once
 
 #include <cstdint>
@@ -7,14 +7,10 @@
 
 class CArchive;
 
-// Record layout selector, set by the document before each read or write.
-enum EFileFormat : int {
-    kFormatNative = 0,
-    kFormatWpt = 1,
-    kFormatLoc = 2,
-    kFormatShort = 99,
-};
-extern int g_nFileFormat;
+// The record layouts: the native one; WPT's (latitude negated, icons below
+// 42, no geocache flag or Additional Info); the legacy header's short one
+// (the native record without those two).
+enum class ERecordLayout { native, wpt, shortRecord };
 
 class CWayEntry {
 public:
@@ -33,7 +29,7 @@ public:
     // Names lose every byte outside letters, digits, '.', '-' and space and are
     // cut to 8; comments are cut to 30 and such bytes become spaces.
     void Sanitize();
-    void Serialize(CArchive& ar);
+    void Serialize(CArchive& ar, ERecordLayout layout);
 
     // Entries come from a pool: opening a big file allocates a million of them.
     static void* operator new(std::size_t size);

@@ -1,6 +1,7 @@
 #include "cairnbookdoc.h"
 #include "cairnbookview.h"
 #include "coordinate.h"
+#include "fileformat.h"
 #include "pixels.h"
 #include "qtprompt.h"
 #include "res/resource.h"
@@ -245,7 +246,7 @@ namespace {
 
 // Each file-type filter names its pattern once, whatever its description says.
 TEST(FileDialogs, EachFilterShowsItsPatternOnce) {
-    EXPECT_EQ(ToQtFilters(res::kMergeFilter),
+    EXPECT_EQ(ToQtFilters(MergeFilter()),
               QStringList({"Cairnbook (*.ckb)", "WPT Files (*.wpt)", "TopoGrafix Data File (*.loc)",
                            "GPX Files (*.gpx)", "Text Files (*.txt)", "All Files (*.*)"}));
     EXPECT_EQ(ToQtFilters("MBTiles Files (*.mbtiles)|*.mbtiles;*.db||"),

@@ -70,9 +70,9 @@ TEST(Archive, NumbersAreLittleEndian) {
 }
 
 TEST(WayEntryRecord, DefaultFullLayoutIs34Bytes) {
-    g_nFileFormat = kFormatNative;
     CWayEntry entry;
-    const std::string bytes = Store([&](CArchive& ar) { entry.Serialize(ar); });
+    const std::string bytes =
+        Store([&](CArchive& ar) { entry.Serialize(ar, ERecordLayout::native); });
     const std::string expected = std::string("\0\0", 2) + U32(0) + std::string("\0\x01", 2) +
                                  F64(0) + F64(0) + F64(0) + std::string("\0\0", 2);
     EXPECT_EQ(bytes, expected);
@@ -83,15 +83,14 @@ TEST(WayEntryRecord, WptLayoutNegatesLatitudeAndFoldsIcon) {
     CWayEntry entry("HOME", "x", 47.5, -122.25, 100.0, 1, 1);
     entry.m_nIcon = 45;
     entry.m_strAdditionalInfo = "gone in WPT";
-    g_nFileFormat = kFormatWpt;
-    const std::string bytes = Store([&](CArchive& ar) { entry.Serialize(ar); });
+    const std::string bytes = Store([&](CArchive& ar) { entry.Serialize(ar, ERecordLayout::wpt); });
     EXPECT_EQ(bytes.size(), 5u + 2u + 4 + 1 + 1 + 24);
     EXPECT_EQ(static_cast<unsigned char>(bytes[11]), 3);
     EXPECT_EQ(bytes.substr(bytes.size() - 8), F64(-47.5));
     CMemorySource src(bytes);
     CArchive in(src, "x.wpt");
     CWayEntry back;
-    back.Serialize(in);
+    back.Serialize(in, ERecordLayout::wpt);
     EXPECT_EQ(back.m_dLatitude, 47.5);
     EXPECT_EQ(back.m_dLongitude, -122.25);
     EXPECT_EQ(back.m_nIcon, 3);
@@ -100,15 +99,13 @@ TEST(WayEntryRecord, WptLayoutNegatesLatitudeAndFoldsIcon) {
 }
 
 TEST(WayEntryRecord, ShortLayoutLeavesTheTailForTheNextRecord) {
-    g_nFileFormat = kFormatNative;
     CWayEntry a("A", "", 1, 2, 3, 1, 1);
     a.m_strAdditionalInfo = "info";
-    const std::string bytes = Store([&](CArchive& ar) { a.Serialize(ar); });
-    g_nFileFormat = kFormatShort;
+    const std::string bytes = Store([&](CArchive& ar) { a.Serialize(ar, ERecordLayout::native); });
     CMemorySource src(bytes);
     CArchive in(src, "x.dat");
     CWayEntry back;
-    back.Serialize(in);
+    back.Serialize(in, ERecordLayout::shortRecord);
     EXPECT_EQ(back.m_bGeocache, 0);
     EXPECT_EQ(back.m_strAdditionalInfo, "");
     EXPECT_EQ(in.GetPosition(), bytes.size() - 6); // geocache byte + "info" left unread

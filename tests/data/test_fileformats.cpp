@@ -1,5 +1,6 @@
 #include "archive.h"
 #include "cairnbookdoc.h"
+#include "fileformat.h"
 #include "res/strings.h"
 #include "test_helpers.h"
 
@@ -355,7 +356,7 @@ TEST_F(Files, MergeFailuresKeepWhatWasRead) {
     chooser.m_next = CChosenFile{dir.Path("nowhere.ckb"), 1};
     doc.OnFileMerge();
     EXPECT_EQ(chooser.m_strTitle, "Merge");
-    EXPECT_EQ(chooser.m_strFilter, res::kMergeFilter);
+    EXPECT_EQ(chooser.m_strFilter, MergeFilter());
     EXPECT_FALSE(doc.IsModified());
     ASSERT_EQ(prompt.m_asked.size(), 1u);
     EXPECT_NE(prompt.m_asked[0].m_strText.find("nowhere.ckb"), std::string::npos);
@@ -372,8 +373,8 @@ TEST_F(Files, MergeFailuresKeepWhatWasRead) {
 }
 
 TEST_F(Files, ExportAddsTheFilterExtensionCaseSensitively) {
-    EXPECT_EQ(ExportExtension(res::kExportFilter, 1), ".wpt");
-    EXPECT_EQ(ExportExtension(res::kExportFilter, 2), ".ckb");
+    EXPECT_EQ(FilterExtension(ExportFilter(), 1), ".wpt");
+    EXPECT_EQ(FilterExtension(ExportFilter(), 2), ".ckb");
     CScriptedChooser chooser;
     CCairnbookDoc doc(prompt);
     Fill(doc, 2);
@@ -421,3 +422,21 @@ TEST_F(Files, ExportOfMarkedEntriesOnly) {
 }
 
 } // namespace
+
+// One list of formats: the dialogs keep their texts, the README's table is
+// the list's, and a name's extension (not its last letters) chooses.
+TEST(Formats, OneListGivesFiltersTableAndNames) {
+    EXPECT_EQ(MergeFilter(), "Cairnbook (.ckb)|*.ckb|WPT Files (.wpt)|*.wpt|TopoGrafix Data File "
+                             "(.loc)|*.loc|GPX Files (*.gpx)|*.gpx|Text Files (.txt)|*.txt|All "
+                             "Files|*.*||");
+    EXPECT_EQ(ExportFilter(),
+              "WPT Files (.wpt)|*.wpt|Cairnbook (.ckb)|*.ckb|GPX Files (*.gpx)|*.gpx||");
+    EXPECT_NE(ReadBytes(CAIRNBOOK_README).find(FormatTable()), std::string::npos) << FormatTable();
+    const std::pair<const char*, const char*> names[] = {
+        {"a.WPT", "wpt"}, {"bloc", "ckb"},       {"x.loc", ""},    {"dir.gpx/a", "ckb"},
+        {"a.Gpx", "gpx"}, {"caches.kml", "ckb"}, {"a.ckb", "ckb"}, {"awpt", "ckb"}};
+    for (const auto& [name, ext] : names) {
+        const CFileFormat* f = FormatForWriting(name);
+        EXPECT_EQ(f ? f->Extension() : "", ext) << name;
+    }
+}

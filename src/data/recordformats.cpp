@@ -1,0 +1,88 @@
+// The two record formats: the native document and the WPT waypoint file,
+// one header and then fixed-layout records; which one a file is, its
+// header says.
+#include "archive.h"
+#include "cairnbookdoc.h"
+#include "fileformat.h"
+#include "res/strings.h"
+
+#include <cstring>
+
+namespace {
+
+// A length-prefixed header: its length byte, then its text.
+bool StartsWithHeader(std::string_view head, const char* header) {
+    const std::size_t n = std::strlen(header);
+    return head.size() > n && static_cast<unsigned char>(head[0]) == n &&
+           head.substr(1, n) == header;
+}
+
+void WriteRecords(CCairnbookDoc& doc, CArchive& ar, ERecordLayout layout) {
+    const int count = doc.NumberEntries();
+    ar.WriteString(layout == ERecordLayout::wpt ? res::kWptHeader : res::kNativeHeader);
+    ar.WriteUInt32(1);
+    ar.WriteUInt32(static_cast<std::uint32_t>(count));
+    for (const auto& entry : doc.Entries())
+        if (entry->m_bSave)
+            entry->Serialize(ar, layout);
+    if (layout == ERecordLayout::wpt)
+        ar.WriteUInt32(0);
+}
+
+class CNativeFormat : public CFileFormat {
+public:
+    std::string Description() const override { return "Cairnbook (.ckb)"; }
+    std::string Extension() const override { return "ckb"; }
+    bool Recognises(std::string_view head) const override {
+        return StartsWithHeader(head, res::kNativeHeader) ||
+               StartsWithHeader(head, res::kNativeHeaderV1) ||
+               StartsWithHeader(head, res::kLegacyHeader);
+    }
+    void Read(CCairnbookDoc& doc, CArchive& ar, bool merging) const override {
+        doc.ReadRecords(ar, !merging);
+    }
+    void Write(CCairnbookDoc& doc, CArchive& ar) const override {
+        WriteRecords(doc, ar, ERecordLayout::native);
+    }
+    std::string Losses(const CCairnbookDoc& doc) const override {
+        return LostInSave(false, doc.Entries(), doc.GpxFile());
+    }
+    int ExportRank() const override { return 1; }
+    std::string Keeps() const override { return "every field (text as Windows-1252)"; }
+};
+
+class CWptFormat : public CFileFormat {
+public:
+    std::string Description() const override { return "WPT Files (.wpt)"; }
+    std::string Extension() const override { return "wpt"; }
+    bool Recognises(std::string_view head) const override {
+        return StartsWithHeader(head, res::kWptHeader);
+    }
+    void Read(CCairnbookDoc& doc, CArchive& ar, bool merging) const override {
+        doc.ReadRecords(ar, !merging);
+    }
+    void Write(CCairnbookDoc& doc, CArchive& ar) const override {
+        WriteRecords(doc, ar, ERecordLayout::wpt);
+    }
+    std::string Losses(const CCairnbookDoc& doc) const override {
+        return LostInSave(true, doc.Entries(), doc.GpxFile());
+    }
+    bool AlwaysWarns() const override { return true; }
+    int ExportRank() const override { return 0; }
+    std::string Keeps() const override {
+        return "name, comment, number, icon (0..41), visible, altitude, position; not the "
+               "geocache flag or Additional Info";
+    }
+};
+
+} // namespace
+
+const CFileFormat& NativeFormat() {
+    static const CNativeFormat format;
+    return format;
+}
+
+const CFileFormat& WptFormat() {
+    static const CWptFormat format;
+    return format;
+}
