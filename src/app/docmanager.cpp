@@ -4,6 +4,7 @@
 #include "cairnbookdoc.h"
 #include "cairnbookview.h"
 #include "childframe.h"
+#include "filecommands.h"
 #include "fileformat.h"
 #include "prompt.h"
 #include "res/strings.h"
@@ -24,7 +25,7 @@ QString Canonical(const QString& path) {
 } // namespace
 
 CDocManager::CDocManager(QMdiArea& area, CPrompt& prompt, CFileChooser& chooser)
-    : m_area(area), m_prompt(prompt), m_chooser(chooser) {}
+    : m_area(area), m_prompt(prompt), m_chooser(chooser), m_commands(prompt, &chooser) {}
 
 CDocManager::~CDocManager() = default;
 
@@ -121,24 +122,11 @@ CChildFrame* CDocManager::OpenDocumentFile(const QString& path) {
             m_area.setActiveSubWindow(rec->m_frames.front());
             return rec->m_frames.front();
         }
-    auto doc = std::make_unique<CCairnbookDoc>(m_prompt);
-    doc->SetFileChooser(&m_chooser);
-    try {
-        doc->LoadFile(canonical.toStdString());
-    } catch (const CArchiveException& e) {
-        m_prompt.Ask(res::kAppTitle, CCairnbookDoc::FailureReport(false, e), EPromptButtons::ok,
-                     EPromptIcon::warning);
+    std::unique_ptr<CCairnbookDoc> doc = m_commands.Open(canonical.toStdString());
+    if (!doc) {
         RemoveFromRecentFiles(canonical);
         return nullptr;
-    } catch (const std::bad_alloc&) {
-        m_prompt.Ask(res::kAppTitle,
-                     std::string(res::kFailedToOpen) + "\n\n" + path.toStdString() +
-                         ": not enough memory",
-                     EPromptButtons::ok, EPromptIcon::warning);
-        return nullptr;
     }
-    doc->SetPathName(canonical.toStdString());
-    doc->SetModifiedFlag(false);
     TellNotices(*doc);
     AddToRecentFiles(canonical);
     CDocRecord& rec = NewRecord(std::move(doc), QFileInfo(canonical).fileName());
@@ -154,14 +142,8 @@ void CDocManager::TellNotices(CCairnbookDoc& doc) {
 }
 
 bool CDocManager::DoSave(CDocRecord& rec, const QString& path, bool rename) {
-    try {
-        if (rec.m_pDoc->SaveFile(path.toStdString()) == ESaveResult::cancelled)
-            return false;
-    } catch (const CArchiveException& e) {
-        m_prompt.Ask(res::kAppTitle, CCairnbookDoc::FailureReport(true, e), EPromptButtons::ok,
-                     EPromptIcon::warning);
+    if (m_commands.Save(*rec.m_pDoc, path.toStdString()) != ECommandResult::done)
         return false;
-    }
     if (rename) {
         const QString canonical = Canonical(path);
         rec.m_pDoc->SetPathName(canonical.toStdString());
@@ -191,16 +173,8 @@ bool CDocManager::OnFileSaveAs(CDocRecord& rec) {
         const QFileInfo info(QString::fromStdString(proposed));
         proposed = (info.path() + "/" + info.completeBaseName() + ".ckb").toStdString();
     }
-    const std::string filter = SaveAsFilter();
-    const auto chosen = m_chooser.ChooseSave("Save As", filter, proposed);
-    if (!chosen)
-        return false;
-    QString path = QString::fromStdString(chosen->m_strPath);
-    if (QFileInfo(path).suffix().isEmpty()) {
-        const std::string ext = FilterExtension(filter, chosen->m_nFilterIndex);
-        path += QString::fromStdString(ext.empty() ? "." + NativeFormat().Extension() : ext);
-    }
-    return DoSave(rec, path, true);
+    const std::optional<std::string> path = m_commands.ChooseSaveAs(proposed);
+    return path && DoSave(rec, QString::fromStdString(*path), true);
 }
 
 bool CDocManager::SaveModified(CDocRecord& rec) {

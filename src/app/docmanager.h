@@ -8,6 +8,8 @@
 #include <QStringList>
 #include <QUndoStack>
 
+#include "filecommands.h"
+
 #include <functional>
 #include <memory>
 #include <vector>
@@ -80,6 +82,7 @@ private:
     QMdiArea& m_area;
     CPrompt& m_prompt;
     CFileChooser& m_chooser;
+    CFileCommands m_commands;
     std::vector<std::unique_ptr<CDocRecord>> m_records;
     int m_nUntitled = 0;
 };

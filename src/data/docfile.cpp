@@ -2,6 +2,7 @@
 #include "archive.h"
 #include "cairnbookdoc.h"
 #include "cp1252.h"
+#include "filecommands.h"
 #include "fileformat.h"
 #include "gpxkeep.h"
 #include "gpxwriter.h"
@@ -240,35 +241,9 @@ void CCairnbookDoc::MergeFile(const std::string& path) {
 }
 
 void CCairnbookDoc::OnFileMerge() {
-    if (!m_pChooser)
-        return;
-    const auto chosen = m_pChooser->ChooseOpen(res::kMergeCaption, MergeFilter());
-    if (!chosen)
-        return;
-    m_bListChanged = true;
-    try {
-        MergeFile(chosen->m_strPath);
-    } catch (const CArchiveException& e) {
-        m_prompt.Ask(res::kAppTitle, FailureReport(false, e), EPromptButtons::ok,
-                     EPromptIcon::warning);
-    }
+    CFileCommands(m_prompt, m_pChooser).Merge(*this);
 }
 
 void CCairnbookDoc::OnExportData() {
-    if (!m_pChooser)
-        return;
-    const std::string filter = ExportFilter();
-    const auto chosen = m_pChooser->ChooseSave(res::kExportCaption, filter);
-    if (!chosen)
-        return;
-    const std::string ext = FilterExtension(filter, chosen->m_nFilterIndex);
-    std::string path = chosen->m_strPath;
-    if (path.size() < ext.size() || path.compare(path.size() - ext.size(), ext.size(), ext) != 0)
-        path += ext;
-    try {
-        SaveFile(path);
-    } catch (const CArchiveException& e) {
-        m_prompt.Ask(res::kAppTitle, FailureReport(true, e), EPromptButtons::ok,
-                     EPromptIcon::warning);
-    }
+    CFileCommands(m_prompt, m_pChooser).Export(*this);
 }

@@ -11,6 +11,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstring>
+#include <new>
 #include <optional>
 #include <string_view>
 #include <utility>
@@ -144,6 +145,13 @@ struct CGpxReader::CState {
         m_strOut.clear();
     }
     void EndOut();
+    void Hint(std::string_view uri, std::string_view prefix) {
+        for (const auto& [u, p] : m_hints)
+            if (u == uri)
+                return;
+        m_hints.emplace_back(uri, prefix);
+    }
+    bool m_bOutOfMemory = false;
     void Capture(std::optional<std::string>& field) {
         field.emplace();
         m_bCut = false;
@@ -461,26 +469,40 @@ std::unique_ptr<CWayEntry> CGpxReader::CState::MakeEntry() {
 
 namespace {
 
+// No exception may pass through expat, which is C: running out of memory in
+// a handler stops the parser, and Feed throws it again.
+template <typename F> void Guarded(void* user, F&& handle) {
+    auto* s = static_cast<CGpxReader::CState*>(user);
+    try {
+        handle(s);
+    } catch (const std::bad_alloc&) {
+        s->m_bOutOfMemory = true;
+        XML_StopParser(s->m_parser, XML_FALSE);
+    }
+}
+
+void TextOf(CGpxReader::CState* s, const XML_Char* text, int length);
+
 void XMLCALL OnStart(void* user, const XML_Char* name, const XML_Char** attributes) {
-    static_cast<CGpxReader::CState*>(user)->Start(name, attributes);
+    Guarded(user, [&](CGpxReader::CState* s) { s->Start(name, attributes); });
 }
 
 void XMLCALL OnEnd(void* user, const XML_Char* name) {
-    static_cast<CGpxReader::CState*>(user)->End(name);
-}
-
-void XMLCALL OnNamespace(void* user, const XML_Char* prefix, const XML_Char* uri) {
-    auto* s = static_cast<CGpxReader::CState*>(user);
-    if (!prefix || !uri)
-        return;
-    for (const auto& [u, p] : s->m_hints)
-        if (u == uri)
-            return;
-    s->m_hints.emplace_back(uri, prefix);
+    Guarded(user, [&](CGpxReader::CState* s) { s->End(name); });
 }
 
 void XMLCALL OnText(void* user, const XML_Char* text, int length) {
-    auto* s = static_cast<CGpxReader::CState*>(user);
+    Guarded(user, [&](CGpxReader::CState* s) { TextOf(s, text, length); });
+}
+
+void XMLCALL OnNamespace(void* user, const XML_Char* prefix, const XML_Char* uri) {
+    Guarded(user, [&](CGpxReader::CState* s) {
+        if (prefix && uri)
+            s->Hint(uri, prefix);
+    });
+}
+
+void TextOf(CGpxReader::CState* s, const XML_Char* text, int length) {
     if (s->m_bOut && !s->m_nSkipDepth)
         AppendEscaped(s->m_strOut, std::string_view(text, static_cast<std::size_t>(length)));
     if (!s->m_pCapture)
@@ -581,11 +603,16 @@ bool CGpxReader::Feed(const char* data, std::size_t size, bool last) {
     CState& s = *m_pState;
     if (!s.m_strError.empty() || !s.ScanTags(data, size))
         return false;
-    if (XML_Parse(s.m_parser, data, static_cast<int>(size), last ? XML_TRUE : XML_FALSE) ==
-        XML_STATUS_OK)
+    const XML_Status status =
+        XML_Parse(s.m_parser, data, static_cast<int>(size), last ? XML_TRUE : XML_FALSE);
+    if (s.m_bOutOfMemory)
+        throw std::bad_alloc();
+    if (status == XML_STATUS_OK)
         return true;
     if (s.m_strError.empty()) {
         const XML_Error code = XML_GetErrorCode(s.m_parser);
+        if (code == XML_ERROR_NO_MEMORY)
+            throw std::bad_alloc();
         const std::string what = std::string(XML_ErrorString(code)) + " at line " +
                                  std::to_string(XML_GetCurrentLineNumber(s.m_parser));
         s.m_strError = (s.m_bRootSeen ? "the GPX file is damaged: " : "not a GPX file: ") + what;

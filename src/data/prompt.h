@@ -12,7 +12,7 @@ enum class EPromptAnswer { ok, cancel, yes, no };
 class CPrompt {
 public:
     virtual ~CPrompt() = default;
-    // caption and text are Windows-1252 byte strings.
+    // caption and text are UTF-8.
     virtual EPromptAnswer Ask(const std::string& caption, const std::string& text,
                               EPromptButtons buttons, EPromptIcon icon) = 0;
     // The same question with details the user may open ("Show Details...").

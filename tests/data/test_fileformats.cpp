@@ -11,7 +11,9 @@
 #include <gtest/gtest.h>
 #include <random>
 #include <sys/file.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <sys/xattr.h>
 #include <thread>
 #include <unistd.h>
@@ -439,4 +441,41 @@ TEST(Formats, OneListGivesFiltersTableAndNames) {
         const CFileFormat* f = FormatForWriting(name);
         EXPECT_EQ(f ? f->Extension() : "", ext) << name;
     }
+}
+
+// Running out of memory in a merge is told like any failure, never a crash
+// (a GPX reader's handlers run inside expat, which is C). A child process
+// with a small address-space limit merges a file with a 96 MB description.
+TEST_F(Files, OutOfMemoryOnMergeIsTold) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "AddressSanitizer needs the address space the limit takes";
+#endif
+    WriteBytes(dir.Path("huge.gpx"), "<gpx><wpt lat=\"1\" lon=\"2\"><desc>" +
+                                         std::string(96 << 20, 'x') + "</desc></wpt></gpx>");
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        long pages = 0;
+        std::FILE* statm = std::fopen("/proc/self/statm", "r");
+        if (!statm || std::fscanf(statm, "%ld", &pages) != 1)
+            _exit(2);
+        const rlim_t limit = rlim_t(pages) * rlim_t(sysconf(_SC_PAGESIZE)) + (64 << 20);
+        const rlimit r{limit, limit};
+        setrlimit(RLIMIT_AS, &r);
+        CScriptedPrompt told;
+        CScriptedChooser chooser;
+        chooser.m_next = CChosenFile{dir.Path("huge.gpx"), 1};
+        CCairnbookDoc doc(told);
+        doc.SetFileChooser(&chooser);
+        doc.OnFileMerge();
+        const bool ok = told.m_asked.size() == 1 &&
+                        told.m_asked[0].m_strText.find("huge.gpx: there is not enough memory") !=
+                            std::string::npos &&
+                        doc.Entries().empty();
+        _exit(ok ? 0 : 1);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status)) << "the child crashed";
+    EXPECT_EQ(WEXITSTATUS(status), 0);
 }
