@@ -50,6 +50,11 @@ void CCairnbookDoc::ImportGpx(CArchive& ar) {
         m_notices.push_back(
             Counted(r.m_nCut, "text longer than 1 MiB was", "texts longer than 1 MiB were") +
             " cut there");
+    if (r.m_nUnknownSymbols)
+        m_notices.push_back(Counted(r.m_nUnknownSymbols,
+                                    "symbol the icon table does not know shows",
+                                    "symbols the icon table does not know show") +
+                            " the neutral icon (the file's symbol is kept)");
     if (unnamed)
         m_notices.push_back(
             Counted(unnamed, "waypoint without a name was", "waypoints without a name were") +

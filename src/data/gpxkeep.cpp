@@ -3,6 +3,7 @@
 #include "gpxwriter.h"
 #include "wayentry.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -57,9 +58,14 @@ const std::string& CGpxFileKept::Prefix(std::string_view uri, std::string_view h
 namespace gpxkeep {
 
 std::string Begin(int version) {
-    std::string kept(kHeader, '\0');
-    kept[kVersionAt] = static_cast<char>(version);
+    std::string kept;
+    Begin(kept, version);
     return kept;
+}
+
+void Begin(std::string& kept, int version) {
+    kept.assign(kHeader, '\0');
+    kept[kVersionAt] = static_cast<char>(version);
 }
 
 void AddRecord(std::string& kept, ERecord kind, std::string_view local, std::string_view xml) {
@@ -74,21 +80,29 @@ void AddRecord(std::string& kept, ERecord kind, std::string_view local, std::str
     kept += xml;
 }
 
+bool NextRecord(std::string_view kept, std::size_t& at, CRecord& record) {
+    at = std::max(at, kHeader);
+    if (at + 5 > kept.size())
+        return false;
+    const auto kind = static_cast<ERecord>(kept[at]);
+    const auto length = Get<std::uint32_t>(kept, at + 1);
+    std::string_view body = kept.substr(at + 5, length);
+    at += 5 + body.size();
+    std::string_view local;
+    if (kind == kGpxChild) {
+        const std::size_t nul = body.find('\0');
+        local = body.substr(0, nul);
+        body.remove_prefix(nul == std::string_view::npos ? body.size() : nul + 1);
+    }
+    record = {kind, local, body};
+    return true;
+}
+
 std::vector<CRecord> Records(std::string_view kept) {
     std::vector<CRecord> records;
-    for (std::size_t at = kHeader; at + 5 <= kept.size();) {
-        const auto kind = static_cast<ERecord>(kept[at]);
-        const auto length = Get<std::uint32_t>(kept, at + 1);
-        std::string_view body = kept.substr(at + 5, length);
-        at += 5 + body.size();
-        std::string_view local;
-        if (kind == kGpxChild) {
-            const std::size_t nul = body.find('\0');
-            local = body.substr(0, nul);
-            body.remove_prefix(nul == std::string_view::npos ? body.size() : nul + 1);
-        }
-        records.push_back({kind, local, body});
-    }
+    CRecord r{};
+    for (std::size_t at = kHeader; NextRecord(kept, at, r);)
+        records.push_back(r);
     return records;
 }
 
@@ -100,15 +114,21 @@ void Finish(std::string& kept, const CWayEntry& e, std::uint8_t present) {
     kept[kIconAt] = static_cast<char>(e.m_nIcon);
     kept[kGeocacheAt] = static_cast<char>(e.m_bGeocache);
     Put(kept, kAltitudeAt, e.m_dAltitude);
-    // A modelled element that reads as the writer would write it is not kept.
-    std::string slim = kept.substr(0, kHeader);
-    for (const CRecord& r : Records(kept)) {
-        const std::uint8_t field = ModelledField(r.local);
-        if (r.kind == kGpxChild && field && OwnElement(field, e) == r.xml)
+    // A modelled element that reads as the writer would write it is not
+    // kept: the records after it move up, in place.
+    std::size_t to = kHeader;
+    CRecord r{};
+    for (std::size_t at = kHeader, from = kHeader; NextRecord(kept, at, r); from = at) {
+        const std::uint8_t field = r.kind == kGpxChild ? ModelledField(r.local) : 0;
+        if (field && OwnElement(field, e) == r.xml)
             continue;
-        AddRecord(slim, r.kind, r.local, r.xml);
+        if (to != from)
+            std::memmove(kept.data() + to, kept.data() + from, at - from);
+        to += at - from;
     }
-    kept = slim.size() == kHeader && present == DefaultPresent(e) ? std::string() : std::move(slim);
+    kept.resize(to);
+    if (to == kHeader && present == DefaultPresent(e))
+        kept.clear();
 }
 
 void SetReadName(std::string& kept, std::string_view name) {

@@ -42,6 +42,7 @@ enum ERecord : char {
 
 // Starts a waypoint's kept text for a file of version 10 or 11.
 std::string Begin(int version);
+void Begin(std::string& kept, int version);
 void AddRecord(std::string& kept, ERecord kind, std::string_view local, std::string_view xml);
 // Records the values as read and which modelled elements were there; the
 // text becomes empty when nothing beyond what the writer writes anyway was
@@ -58,6 +59,8 @@ struct CRecord {
 int Version(std::string_view kept);
 std::uint8_t Present(std::string_view kept);
 std::vector<CRecord> Records(std::string_view kept);
+// The records one by one; where the next one starts in kept.
+bool NextRecord(std::string_view kept, std::size_t& at, CRecord& record);
 // Which fields differ from what was read.
 struct CChanges {
     bool name, comment, info, icon, geocache, altitude;

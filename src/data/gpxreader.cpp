@@ -324,8 +324,11 @@ void CGpxReader::CState::Start(std::string_view qname, const XML_Char** attribut
         if (gpx && local == "wpt" && m_nDepth == 2) {
             m_nWptDepth = m_nDepth;
             m_bWptSeen = true;
+            // The kept text's buffer is used again: it grows once, not per waypoint.
+            std::string kept = std::move(m_wpt.kept);
             m_wpt = CWptTexts();
-            m_wpt.kept = gpxkeep::Begin(m_file.m_nVersion);
+            gpxkeep::Begin(kept, m_file.m_nVersion);
+            m_wpt.kept = std::move(kept);
             std::string more;
             for (const XML_Char** a = attributes; a[0] && a[1]; a += 2) {
                 if (std::string_view(a[0]) == "lat") {
@@ -400,7 +403,7 @@ void CGpxReader::CState::End(std::string_view qname) {
         if (m_wpt.lat && m_wpt.lon) {
             auto entry = MakeEntry();
             gpxkeep::Finish(m_wpt.kept, *entry, m_wpt.present);
-            entry->m_strKept = std::move(m_wpt.kept);
+            entry->m_strKept.assign(m_wpt.kept); // exactly its size
             // Our own files may hold an empty name; a waypoint without one, or
             // with a blank one in another file, is named on import, so that none
             // collapses into another.
@@ -427,7 +430,12 @@ std::unique_ptr<CWayEntry> CGpxReader::CState::MakeEntry() {
     std::string_view cacheType = w.cacheType ? Trim(*w.cacheType) : std::string_view();
     if (cacheType.empty() && StartsNoCase(type, "geocache|"))
         cacheType = type.substr(9);
-    entry->m_nIcon = IconOfCacheType(cacheType, IconOfSymbol(sym, kUnknownSymbolIcon));
+    constexpr std::uint8_t kNone = 255;
+    entry->m_nIcon = IconOfCacheType(cacheType, IconOfSymbol(sym, kNone));
+    if (entry->m_nIcon == kNone) {
+        entry->m_nIcon = kUnknownSymbolIcon;
+        m_report.m_nUnknownSymbols += !sym.empty() && !w.ours;
+    }
     if (w.ours) {
         // Our own files carry every field exactly.
         entry->m_strComment = Text(w.cmt);

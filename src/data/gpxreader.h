@@ -19,6 +19,7 @@ struct CGpxReport {
     std::size_t m_nNoPosition = 0;      // waypoints without a usable lat/lon
     std::vector<std::size_t> m_unnamed; // waypoints (in the order given) the file named not
     std::size_t m_nCut = 0;             // texts cut at 1 MiB
+    std::size_t m_nUnknownSymbols = 0;  // shown with the neutral icon, kept as they were
 };
 
 // The namespace of our own extension elements.

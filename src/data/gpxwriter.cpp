@@ -8,6 +8,7 @@
 #include "utf8text.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <initializer_list>
 
@@ -188,18 +189,31 @@ int OutputVersion(const std::vector<std::unique_ptr<CWayEntry>>& entries,
 // it goes as a reference; the other control characters below space have no
 // place in XML at all and become spaces.
 void AppendEscaped(std::string& out, std::string_view text) {
-    for (char c : text) {
+    // Runs of plain characters go in whole: long listings are mostly them.
+    static constexpr auto kPlain = [] {
+        std::array<bool, 256> plain{};
+        for (int c = 0x20; c < 256; ++c)
+            plain[std::size_t(c)] = c != '&' && c != '<' && c != '>' && c != '"';
+        plain['\t'] = plain['\n'] = true;
+        return plain;
+    }();
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (kPlain[static_cast<unsigned char>(c)])
+            continue;
+        out.append(text, start, i - start);
+        start = i + 1;
         switch (c) {
         case '&': out += "&amp;"; break;
         case '<': out += "&lt;"; break;
         case '>': out += "&gt;"; break;
         case '"': out += "&quot;"; break;
         case '\r': out += "&#13;"; break;
-        case '\t':
-        case '\n': out += c; break;
-        default: out += static_cast<unsigned char>(c) < 0x20 ? ' ' : c;
+        default: out += ' ';
         }
     }
+    out.append(text, start, text.size() - start);
 }
 
 std::uint8_t ModelledField(std::string_view local) {

@@ -241,6 +241,11 @@ TEST_F(Gpx, ReadsWhatOtherProgramsWrite) {
          "d\xBC</name></wpt></gpx>",
          {"\u0142\u00F3d\u017A"},
          ""},
+        {"unknown symbol",
+         Gpx11("<wpt lat=\"1\" lon=\"2\"><name>A</name><sym>Nowhere</sym></wpt>"),
+         {"A"},
+         "1 symbol the icon table does not know shows the neutral icon (the file's symbol is "
+         "kept)"},
         {"https namespace",
          "<gpx xmlns=\"https://www.topografix.com/GPX/1/1\"><wpt lat=\"1\" lon=\"2\">"
          "<name>S</name></wpt></gpx>",
