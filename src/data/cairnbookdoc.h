@@ -100,6 +100,8 @@ public:
 
     // What GPX files read into the document held around their waypoints.
     const CGpxFileKept& GpxFile() const { return m_gpxFile; }
+    // What an undo puts back.
+    void SetGpxFile(CGpxFileKept file) { m_gpxFile = std::move(file); }
 
     CWayEntry* m_pReference = nullptr;
     std::vector<std::unique_ptr<CWayEntry>> m_WayList;

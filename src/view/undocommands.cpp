@@ -29,6 +29,8 @@ void CAddCommand::Forward() {
     m_taken.clear();
     for (const CReplaced& r : m_replaced)
         m_doc.AssignEntry(*m_doc.Entries()[r.m_nIndex], r.m_after);
+    if (m_fileAfter)
+        m_doc.SetGpxFile(*m_fileAfter);
 }
 
 void CAddCommand::Back() {
@@ -36,6 +38,8 @@ void CAddCommand::Back() {
         m_taken.push_back(m_doc.TakeEntry(m_nFirst));
     for (auto it = m_replaced.rbegin(); it != m_replaced.rend(); ++it)
         m_doc.AssignEntry(*m_doc.Entries()[it->m_nIndex], it->m_before);
+    if (m_fileBefore)
+        m_doc.SetGpxFile(*m_fileBefore);
 }
 
 CEditCommand::CEditCommand(CCairnbookDoc& doc, const QString& text, std::size_t index,
@@ -76,7 +80,9 @@ QString Waypoints(std::size_t count) {
     return QString("%1 Waypoint%2").arg(count).arg(count == 1 ? "" : "s");
 }
 
-CAddRecorder::CAddRecorder(CCairnbookDoc& doc) : m_doc(doc), m_nFirst(doc.Entries().size()) {
+CAddRecorder::CAddRecorder(CCairnbookDoc& doc)
+    : m_doc(doc), m_nFirst(doc.Entries().size()),
+      m_fileBefore(std::make_shared<const CGpxFileKept>(doc.GpxFile())) {
     m_doc.m_fnBeforeReplace = [this](const CWayEntry& existing) {
         const auto index = static_cast<std::size_t>(m_doc.IndexOf(&existing));
         // An entry this step appended goes back out whole on undo, with the
@@ -101,10 +107,18 @@ std::unique_ptr<CDocCommand> CAddRecorder::Finish(const QString& verb) {
         return SameFields(r.m_before, r.m_after);
     });
     const std::size_t changed = m_doc.Entries().size() - m_nFirst + m_replaced.size();
-    if (changed == 0)
+    // Its metadata, routes and tracks; a version or prefix noted changes
+    // nothing a user sees or a file holds.
+    const CGpxFileKept& file = m_doc.GpxFile();
+    const bool fileChanged =
+        file.m_strHead != m_fileBefore->m_strHead || file.m_strTail != m_fileBefore->m_strTail;
+    if (changed == 0 && !fileChanged)
         return nullptr;
-    return std::make_unique<CAddCommand>(m_doc, verb + " " + Waypoints(changed), m_nFirst,
-                                         std::move(m_replaced));
+    auto step = std::make_unique<CAddCommand>(
+        m_doc, changed ? verb + " " + Waypoints(changed) : verb, m_nFirst, std::move(m_replaced));
+    if (fileChanged)
+        step->SetGpxFiles(m_fileBefore, std::make_shared<const CGpxFileKept>(m_doc.GpxFile()));
+    return step;
 }
 
 bool SameFields(const CWayEntry& a, const CWayEntry& b) {

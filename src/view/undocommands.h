@@ -3,6 +3,7 @@
 // forward exactly: the same entries, in the same order, with the same fields.
 #pragma once
 
+#include "gpxkeep.h"
 #include "wayentry.h"
 
 #include <QUndoCommand>
@@ -39,6 +40,12 @@ public:
     };
     CAddCommand(CCairnbookDoc& doc, const QString& text, std::size_t firstAdded,
                 std::vector<CReplaced> replaced);
+    // A merge of a GPX file also changed what the document keeps of GPX files.
+    void SetGpxFiles(std::shared_ptr<const CGpxFileKept> before,
+                     std::shared_ptr<const CGpxFileKept> after) {
+        m_fileBefore = std::move(before);
+        m_fileAfter = std::move(after);
+    }
 
 private:
     void Forward() override;
@@ -47,6 +54,7 @@ private:
     std::size_t m_nCount;
     std::vector<std::unique_ptr<CWayEntry>> m_taken; // while undone
     std::vector<CReplaced> m_replaced;
+    std::shared_ptr<const CGpxFileKept> m_fileBefore, m_fileAfter;
 };
 
 // One entry's fields changed: Edit and the flag boxes.
@@ -93,6 +101,7 @@ private:
     std::size_t m_nFirst;
     std::vector<CAddCommand::CReplaced> m_replaced;
     std::unordered_set<std::size_t> m_seen; // places already in m_replaced
+    std::shared_ptr<const CGpxFileKept> m_fileBefore;
 };
 
 // True when every field a user sees and a file keeps is equal.

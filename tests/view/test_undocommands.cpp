@@ -135,6 +135,30 @@ TEST_F(UndoSteps, PasteAndMergeOfEveryMixOfNames) {
     }
 }
 
+// A merge that brought only a track is a step of its own, and its undo
+// takes the track back out of what a GPX save writes.
+TEST_F(UndoSteps, MergeOfATrackAloneIsUndone) {
+    CScriptedPrompt prompt;
+    CCairnbookDoc doc(prompt);
+    Fill(doc);
+    WriteBytes(dir.Path("trk.gpx"), "<gpx xmlns=\"http://www.topografix.com/GPX/1/1\"><trk><trkseg>"
+                                    "<trkpt lat=\"1\" lon=\"2\"/></trkseg></trk></gpx>");
+    const std::string before = StateBytes(doc);
+    CAddRecorder recorder(doc);
+    doc.MergeFile(dir.Path("trk.gpx"));
+    std::unique_ptr<CDocCommand> step = recorder.Finish("Merge");
+    ASSERT_NE(step, nullptr);
+    EXPECT_EQ(step->text(), "Merge");
+    const std::string after = StateBytes(doc);
+    EXPECT_NE(after.find("<trkpt lat=\"1\" lon=\"2\">"), std::string::npos);
+    QUndoStack stack;
+    stack.push(step.release());
+    stack.undo();
+    EXPECT_EQ(StateBytes(doc), before);
+    stack.redo();
+    EXPECT_EQ(StateBytes(doc), after);
+}
+
 // A file that holds one name twice asks at open; either answer leaves one
 // waypoint of that name, and the one the answer chose.
 TEST_F(UndoSteps, OpenTimeQuestionsKeepOneWaypointPerName) {
