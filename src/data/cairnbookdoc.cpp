@@ -197,13 +197,12 @@ int CCairnbookDoc::NumberEntries() {
     return static_cast<int>(count);
 }
 
-void CCairnbookDoc::ComputeDistances(bool metric) {
+void CCairnbookDoc::ComputeDistances() {
     if (!m_pReference)
         return;
-    m_bDistancesMetric = metric;
     for (const auto& entry : m_WayList) {
         int direction = 0;
-        entry->m_dDistance = Distance(*m_pReference, *entry, metric, direction);
+        entry->m_dDistance = Distance(*m_pReference, *entry, true, direction) * 1000.0;
         entry->m_nDirection = direction;
     }
 }

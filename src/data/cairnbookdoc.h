@@ -73,9 +73,9 @@ public:
     // Renames through the document so that FindByName stays right.
     void RenameEntry(CWayEntry* entry, const std::string& name);
     int NumberEntries();
-    void ComputeDistances(bool metric);
-    // The unit of the distances the last ComputeDistances left in the entries.
-    bool DistancesMetric() const { return m_bDistancesMetric; }
+    // Each entry's distance (in metres: every window shows it in its own
+    // unit) and direction from the reference point.
+    void ComputeDistances();
     static double Distance(const CWayEntry& reference, const CWayEntry& entry, bool metric,
                            int& direction);
     void GetExtents(double& maxLat, double& minLat, double& maxLon, double& minLon) const;
@@ -121,7 +121,6 @@ private:
     CFileChooser* m_pChooser = nullptr;
     std::function<void()> m_fnInvalidateViews;
     bool m_bModified = false;
-    bool m_bDistancesMetric = false;
     std::string m_strPathName;
     // First entry of each name in list order.
     CNameIndex m_byName;

@@ -1,6 +1,7 @@
 #include "rowtext.h"
 
 #include "coordinate.h"
+#include "geodesy.h"
 #include "numtext.h"
 
 #include <algorithm>
@@ -89,7 +90,7 @@ std::string RowCellText(const CWayEntry& entry, int index, int column, bool metr
     case 5: return StrFormat("%d", DisplayAltitude(entry.m_dAltitude, metric));
     case 6: return IconName(entry.m_nIcon);
     case 9: return entry.m_strAdditionalInfo;
-    case 10: return StrFormat("%.2f", entry.m_dDistance);
+    case 10: return StrFormat("%.2f", entry.m_dDistance / (metric ? 1000.0 : kMetresPerMile));
     case 11: return DirectionName(entry.m_nDirection);
     default: return std::string(); // the two check boxes
     }

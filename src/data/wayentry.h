@@ -48,7 +48,7 @@ public:
     double m_dLatitude = 0.0;
     double m_dLongitude = 0.0;
     double m_dAltitude = 0.0;
-    double m_dDistance = 0.0;
+    double m_dDistance = 0.0; // metres from the reference point
     std::uint8_t m_nIcon = 0;
     std::uint8_t m_bGeocache = 0;
     std::uint8_t m_bVisible = 1;

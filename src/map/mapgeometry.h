@@ -23,7 +23,7 @@ struct COuterRect {
 
 struct CMapFrame {
     int m_nScale = 15;
-    double m_dCenterLon = 0.0; // exactly 0.0: no frame fitted yet
+    double m_dCenterLon = 0.0;
     double m_dCenterLat = 0.0;
 };
 

@@ -218,9 +218,6 @@ int CCairnbookView::RowsForDocument() const {
 }
 
 void CCairnbookView::ApplyUnitTitles() {
-    // Distances were computed in the unit of the view that last asked.
-    if (m_doc.m_pReference && m_doc.DistancesMetric() != m_bMetric)
-        m_doc.ComputeDistances(m_bMetric);
     m_pRows->m_bMetric = m_bMetric;
     if (m_bListMetric == m_bMetric)
         return;

@@ -149,6 +149,7 @@ public:
     int m_nMapTheme;
     double m_dCenterLon = 0.0;
     double m_dCenterLat = 0.0;
+    bool m_bFramed = false; // a frame was fitted or set: any centre is a place, 0 too
     std::unique_ptr<CMapImage> m_pMapImage;
     bool m_bHideWaypoints = false;
     bool m_bMetric = false;

@@ -202,7 +202,7 @@ void CCairnbookView::OnReferencePoint() {
     const int r = m_pList->GetSelectionMark();
     if (r >= 0 && r < m_nRows) {
         m_doc.m_pReference = EntryOf(*m_pList, r);
-        m_doc.ComputeDistances(m_bMetric);
+        m_doc.ComputeDistances();
         RefreshRows();
         m_pList->Resort();
     }

@@ -104,6 +104,7 @@ void CCairnbookView::SetFrame(const CMapFrame& frame) {
     m_nScale = frame.m_nScale;
     m_dCenterLon = frame.m_dCenterLon;
     m_dCenterLat = frame.m_dCenterLat;
+    m_bFramed = true;
 }
 
 void CCairnbookView::MoveFrame(const CMapFrame& frame) {
@@ -224,7 +225,7 @@ QString CCairnbookView::CurrentMenuText(const QMenu* menu) const {
 void CCairnbookView::DrawMap(QPainter& p, const QRect& clip, bool forPrint) {
     const COuterRect r = Outer();
     p.setBackground(kMapBackground);
-    if (m_dCenterLon == 0.0) {
+    if (!m_bFramed) {
         double maxLat, minLat, maxLon, minLon;
         m_doc.GetExtents(maxLat, minLat, maxLon, minLon);
         CMapFrame f = Frame();

@@ -42,7 +42,7 @@ void CCairnbookView::OnViewList() {
     HideToolTip();
     // A metric toggle made in map face, here or in another view, reaches the
     // titles and the values now.
-    if (m_bListMetric != m_bMetric || (m_doc.m_pReference && m_doc.DistancesMetric() != m_bMetric))
+    if (m_bListMetric != m_bMetric)
         ApplyMetricToList();
     m_pList->show();
     UpdateShownStrip();
@@ -74,8 +74,7 @@ void CCairnbookView::OnHideWaypoints() {
 }
 
 void CCairnbookView::OnResetMap() {
-    m_dCenterLon = 0.0;
-    m_dCenterLat = 0.0;
+    m_bFramed = false; // the next paint fits the frame around the waypoints
     DiscardMapImage();
     update();
 }

@@ -129,7 +129,7 @@ TEST_F(View, MetricToggleRewritesTitlesAndValues) {
     Add("EAST", 10, 6, 100);
     Paint();
     doc.m_pReference = doc.m_WayList[0].get();
-    doc.ComputeDistances(false);
+    doc.ComputeDistances();
     view.RefreshRows();
     EXPECT_EQ(Cell(1, 10), "68.13");
     view.OnCommand(res::ID_METRIC);

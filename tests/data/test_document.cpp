@@ -195,11 +195,11 @@ TEST(Document, ComputeDistancesNeedsAReference) {
     doc.AddEntry(Make("A", 45));
     doc.AddEntry(Make("B", 44));
     doc.m_WayList[1]->m_dDistance = 99;
-    doc.ComputeDistances(false);
+    doc.ComputeDistances();
     EXPECT_EQ(doc.m_WayList[1]->m_dDistance, 99);
     doc.m_pReference = doc.m_WayList[0].get();
-    doc.ComputeDistances(false);
-    EXPECT_NEAR(doc.m_WayList[1]->m_dDistance, 69.0480, 1e-4);
+    doc.ComputeDistances();
+    EXPECT_NEAR(doc.m_WayList[1]->m_dDistance / kMetresPerMile, 69.0480, 1e-4);
     EXPECT_EQ(doc.m_WayList[1]->m_nDirection, 4);
     EXPECT_EQ(RowCellTexts(*doc.m_WayList[0], 0, false)[10], "0.00");
     EXPECT_EQ(RowCellTexts(*doc.m_WayList[0], 0, false)[11], "North");

@@ -1,6 +1,7 @@
 #include "cairnbookdoc.h"
 #include "cairnbookview.h"
 #include "imageryserver.h"
+#include "mapgeometry.h"
 #include "mapimage.h"
 #include "res/resource.h"
 #include "test_helpers.h"
@@ -26,10 +27,7 @@ protected:
     }
     void TearDown() override { SetImageryHostOverride(QString()); }
     void Frame(int scale, double lon, double lat) {
-        view.m_nScale = scale;
-        view.m_dCenterLon = lon;
-        view.m_dCenterLat = lat;
-        view.DiscardMapImage();
+        view.MoveFrame(CMapFrame{scale, lon, lat});
         view.repaint();
     }
     QString Query() const {

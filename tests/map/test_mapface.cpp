@@ -181,6 +181,18 @@ TEST_F(MapFace, ClickInAModeBoxOpensItsMenuWithoutZooming) {
     EXPECT_EQ(view.m_nScale, scale - 1);
 }
 
+// A map centred on longitude 0 is a map like any other: a zoom there stays.
+TEST_F(MapFace, ZoomAtLongitudeZeroStays) {
+    view.MoveFrame(CMapFrame{12, 0.0, 51.4778});
+    view.OnCommand(res::ID_ZOOM_IN);
+    QTest::mouseClick(&view, Qt::LeftButton, {}, Centre());
+    const int zoomed = view.m_nScale;
+    EXPECT_NE(zoomed, 12);
+    Grab();
+    EXPECT_EQ(view.m_nScale, zoomed);
+    EXPECT_EQ(view.m_dCenterLon, 0.0);
+}
+
 TEST_F(MapFace, RightClickZoomsTheOtherWay) {
     view.m_nScale = 30;
     const double lon = view.m_dCenterLon;

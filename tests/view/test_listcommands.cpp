@@ -119,6 +119,27 @@ TEST_F(Commands, ReferencePointAndItsDeletion) {
     EXPECT_EQ(List().GetItemText(1, 1), "WP3");
 }
 
+// Two windows on one document, in kilometres and in miles: each shows its
+// own unit's distances, whichever computed them last.
+TEST_F(Commands, TwoWindowsShowDistancesInTheirOwnUnits) {
+    view.OnMetric();
+    List().SetSelectionMark(0);
+    view.OnCommand(res::ID_REFERENCE_POINT);
+    EXPECT_EQ(List().GetItemText(1, 10), "11.11");
+    CCairnbookView miles(doc);
+    miles.resize(900, 420);
+    miles.OnInitialUpdate();
+    miles.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&miles));
+    miles.repaint();
+    miles.m_pList->SetSelectionMark(1);
+    miles.OnCommand(res::ID_REFERENCE_POINT);
+    miles.m_pList->SetSelectionMark(0);
+    miles.OnCommand(res::ID_REFERENCE_POINT);
+    EXPECT_EQ(miles.m_pList->GetItemText(1, 10), "6.91");
+    EXPECT_EQ(List().GetItemText(1, 10), "11.11");
+}
+
 TEST_F(Commands, SaveSelectedWritesOnlyThoseAndRestoresTheMarks) {
     for (int r : {2, 4, 7})
         List().SetItemSelected(r, true);
