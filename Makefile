@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Set-up, build, run and test on a fresh Debian machine.
 BUILD ?= build
 BUILD_TYPE ?= RelWithDebInfo

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A list of 1,000,000 waypoints with every one shown: open to the first
 // painted screen, one screen painted, sorting by a text and a number column,
 // Find from the first waypoint to the last, and the list's own memory.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Painting the list: 2,000 rows of 12 cells, every row drawn once, offscreen.
 #include "xlistctrl.h"
 

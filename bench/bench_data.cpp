@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening big files, name look-up, LOC and GPX import, with gpsbabel timed
 // beside each import on the same file.
 #include "cairnbookdoc.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One paint of the map face with 100,000 waypoints in the document, offscreen.
 #include "cairnbookdoc.h"
 #include "cairnbookview.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up to a painted main window with the sample open: the whole program
 // run with --screenshot, which starts, opens, paints, writes the PNG and exits.
 #include <benchmark/benchmark.h>

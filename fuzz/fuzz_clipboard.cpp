@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Clipboard text pasted into a document that already holds a waypoint.
 #include "clipboardtext.h"
 #include "fuzzprompt.h"

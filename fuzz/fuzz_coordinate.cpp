@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Coordinate and number text: split, formatted in every notation, parsed back.
 #include "coordinate.h"
 #include "numtext.h"

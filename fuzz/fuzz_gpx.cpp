@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // GPX files, fed to the reader in pieces of varying size, opened and merged;
 // what we write of a file we read is a GPX file we read again.
 #include "fuzzprompt.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // LOC files, cut at varying places against the reader's chunks: the first two
 // bytes say how much padding goes in front.
 #include "fuzzprompt.h"

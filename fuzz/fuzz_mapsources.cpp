@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // map-sources.ini as a user may write it: read, every source checked and its
 // URLs expanded, and a file's group added without a byte of it changing.
 #include "mapsource.h"

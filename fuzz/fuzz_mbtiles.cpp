@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // MBTiles files built from SQL through SQLite's own API, then inspected and
 // read tile by tile, each tile decoded, as the map does.
 #include "mbtilesfile.h"
@@ -48,8 +49,8 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string sql(reinterpret_cast<const char*>(data), size);
     // VACUUM INTO writes a file of its own choosing.
-    if (sql.find('\0') != std::string::npos || QString::fromStdString(sql).contains(
-                                                   "vacuum", Qt::CaseInsensitive))
+    if (sql.find('\0') != std::string::npos ||
+        QString::fromStdString(sql).contains("vacuum", Qt::CaseInsensitive))
         return 0;
     static QTemporaryDir dir;
     const QString path = dir.filePath("fuzz.mbtiles");

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Native documents under every header layout, opened and merged.
 #include "fuzzprompt.h"
 

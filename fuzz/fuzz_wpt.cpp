@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // WPT files: records behind the WPT header, opened and merged.
 #include "fuzzprompt.h"
 #include "res/strings.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the fuzz targets share: a prompt that answers at once, and reading a
 // document from memory under a chosen name.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Each command's string: the status-bar prompt, a line break, the tooltip.
 #pragma once
 

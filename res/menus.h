@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The frame's menus, toolbar and accelerators as data; the main frame builds
 // its widgets from these tables.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Command and resource numbers, as the menus, toolbar and views know them.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's own texts, each kept once. Plain C++ so the data core can use it too.
 #pragma once
 
@@ -36,6 +37,14 @@ inline constexpr const char* kNewDocName = "Cairnbook";
 inline constexpr const char* kOrganization = "Quillmoor - Cairnbook";
 inline constexpr const char* kVersionText = "Cairnbook Version 2.0";
 inline constexpr const char* kVersionNumber = "2.0";
+// The licence, as --version and the About box state it.
+inline constexpr const char* kLicenceNotice =
+    "Licence GPL-3.0-or-later: the GNU General Public License, version 3 or later.\n"
+    "This is free software: you may change and share it under its terms.\n"
+    "There is NO WARRANTY, to the extent permitted by law.";
+// What the program is built on, and their licences.
+inline constexpr const char* kThirdParty =
+    "Built with Qt %1 (LGPL-3.0), expat (MIT), GeographicLib (MIT) and SQLite (public domain).";
 inline constexpr const char* kOpenMbTiles = "Open MBTiles File...";
 inline constexpr const char* kReloadMapSources = "Reload Map Sources";
 // Where the program lives, for the servers it asks (their usage policies want it).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Counting pixels of grabbed widgets, shared by the GUI tests.
 #pragma once
 

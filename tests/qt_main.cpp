@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // GoogleTest main for suites that need a QApplication; offscreen unless told otherwise.
 #include "cellfont.h"
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Waiting in GUI tests for something asynchronous, with the event loop running.
 #pragma once
 

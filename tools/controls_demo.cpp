@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shows the program's own controls with made-up rows, to look at them:
 //     controls_demo [--screenshot FILE.png]
 #include "velbutton.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing helpers shared by the icon and toolbar artwork (tools only).
 #pragma once
 

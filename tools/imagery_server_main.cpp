@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The development imagery service: imagery_server [PORT] (default 8080).
 // Run Cairnbook with --imagery-host 127.0.0.1:PORT to use it.
 #include "imageryserver.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A small imagery service for development and tests: answers
 // GET /GetImageArea.ashx?t=&s=&lon=&lat=&w=&h= on a loopback port with a picture
 // rendered for exactly that frame (a look per theme, a graticule at round

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Kills `cairnbook-cli convert` with SIGKILL at random moments while it writes
 # a 50 MB document over an existing one, in turn as .ckb, .wpt and .gpx, and
 # checks after each kill that the target is the whole old or the whole new

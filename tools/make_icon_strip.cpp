@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the 50 waypoint symbols (16 x 16 each, in icon-number order) into
 // FOLDER/waypoint-icons.png and the 19 toolbar images (16 x 15) into
 // FOLDER/toolbar.png. Grey RGB(192,192,192) is the mask colour.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes a small MBTiles file of pattern tiles:
 //   build/tools/make_mbtiles OUT.mbtiles MINZOOM MAXZOOM MINLAT MINLON MAXLAT MAXLON
 #include "tilepattern.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the bundled sample in the native, WPT and LOC formats.
 
 The samples are checked in; run this again only to change them:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The development tile service: build/tools/tile_server [PORT], then
 // cairnbook --map-source http://127.0.0.1:PORT/aerial/{z}/{x}/{y}.png
 #include "tileserver.h"

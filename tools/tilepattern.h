@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Development tiles whose colours say where each pixel is: red is the pixel's
 // column inside its tile, green its row, blue tells the theme and the tile's
 // parity. With the zoom and a rough position known, any map pixel reads back

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A development tile service: GET /THEME/Z/X/Y.png (THEME aerial, topo or
 // urban) answers a pattern tile whose colours give each pixel's position.
 // Keeps connections open as real servers do, and can misbehave for tests.

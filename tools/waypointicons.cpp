@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 50 waypoint symbols of the icon strip.
 #include "iconart.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "aboutdlg.h"
 
 #include "imagelist.h"
@@ -16,7 +17,10 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     grid->addWidget(icon, 0, 0, 2, 1, Qt::AlignTop);
     grid->addWidget(new QLabel(res::kVersionText, this), 0, 1);
     // The texts carry their own line breaks.
-    auto* text = new QLabel(QString(res::kAboutText) + "\n\n" + res::kAboutCredit, this);
+    auto* text =
+        new QLabel(QString(res::kAboutText) + "\n\n" + res::kAboutCredit + "\n\n" +
+                       res::kLicenceNotice + "\n" + QString(res::kThirdParty).arg(qVersion()),
+                   this);
     grid->addWidget(text, 1, 1);
     auto* ok = new QPushButton("OK", this);
     ok->setDefault(true);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Help, About: the program's name, version, purpose and credits.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The application: settings key, the main frame, and the command line.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whether Caps Lock is on, asked of the window system: Qt reports no lock
 // states. Where the system cannot be asked (Wayland, offscreen) it is off.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A document window inside the main window: one view of one document.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Stands in for the framework's document handling: New, Open, Save, Save As,
 // Close with the question about unsaved changes, new windows on a document,
 // titles and the recent-file list.

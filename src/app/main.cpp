@@ -1,4 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cairnbookapp.h"
+#include "res/strings.h"
 
 #include <QApplication>
 #include <clocale>
@@ -7,7 +9,8 @@
 
 namespace {
 
-const char* const kUsage = "usage: cairnbook [--map-source NAME|URL|FILE.mbtiles] "
+const char* const kUsage = "usage: cairnbook --help | --version\n"
+                           "       cairnbook [--map-source NAME|URL|FILE.mbtiles] "
                            "[--imagery-host HOST[:PORT]] [FILES...]\n"
                            "       cairnbook --print FILES...\n"
                            "       cairnbook --print-to PRINTER FILES...\n"
@@ -27,6 +30,10 @@ int main(int argc, char** argv) {
         args << QString::fromLocal8Bit(argv[i]);
     if (args.contains("--help") || args.contains("-h")) {
         std::fputs(kUsage, stdout);
+        return 0;
+    }
+    if (args.contains("--version")) {
+        std::printf("cairnbook %s\n%s\n", res::kVersionNumber, res::kLicenceNotice);
         return 0;
     }
     const CStartOptions options = ParseStartOptions(args);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: documents in child windows, menus and toolbar built from
 // the resource tables, the status bar with the mouse position, and command
 // routing to the active view, its document, then the frame itself.

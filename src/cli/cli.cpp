@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli.h"
 
 #include "archiveexception.h"
@@ -19,7 +20,8 @@
 namespace {
 
 const char* const kUsage =
-    "usage: cairnbook-cli list FILE [--notation 0|1|2] [--metric] [--reference NAME]\n"
+    "usage: cairnbook-cli --help | --version\n"
+    "       cairnbook-cli list FILE [--notation 0|1|2] [--metric] [--reference NAME]\n"
     "                          [--on-conflict keep|replace]\n"
     "       cairnbook-cli convert IN OUT [--yes] [--on-conflict keep|replace]\n"
     "       cairnbook-cli merge DOC IN... -o OUT [--yes] [--on-conflict keep|replace]\n"
@@ -291,6 +293,10 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     try {
         if (!args.empty() && (args[0] == "--help" || args[0] == "-h")) {
             out << Usage();
+            return kExitOk;
+        }
+        if (!args.empty() && args[0] == "--version") {
+            out << "cairnbook-cli " << res::kVersionNumber << "\n" << res::kLicenceNotice << "\n";
             return kExitOk;
         }
         CCliOptions opt = ParseArgs(args);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // cairnbook-cli: the data core from the command line.
 #pragma once
 

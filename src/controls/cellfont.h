@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A font whose cell height (ascent plus descent) is at most px pixels, as a
 // font asked for by its height gets.
 #pragma once

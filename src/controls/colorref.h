@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Colours as the list's callers give them: 0x00BBGGRR, with kDefaultColor
 // standing for the control's own default.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A strip of equal-width images with a mask colour, like the list's icons.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The list's sort order: numbers by value, dd/mm/yyyy dates by date, check
 // boxes by state, anything else byte by byte. Plain functions, no window.
 #pragma once

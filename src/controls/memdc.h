@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Flicker-free drawing: paint into an off-screen image of just the area being
 // drawn, copied to the target in one go when the surface is destroyed. A
 // printer target is drawn on directly.

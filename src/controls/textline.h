@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws single lines of plain text fast: glyphs and advances are looked up once
 // per character and font, instead of shaping every cell's text at every paint.
 // Text the font cannot show from its own glyphs goes the usual way.

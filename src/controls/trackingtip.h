@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A tooltip that the owner places and hides itself: shown at an exact screen
 // point, it stays until told to go. Qt's own tooltip moves itself away from
 // the point it is given and vanishes after a few seconds.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A flat bevelled push button whose text holds two captions, "first\nsecond":
 // the checked state chooses which one shows.
 #pragma once

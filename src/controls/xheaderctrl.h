@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The list's column header, painted by us: flat face, our own dividers and
 // frame, dark teal labels and a bevelled triangle on the sorted column.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A report list that paints every cell itself: per-cell colours, images and
 // check boxes, row numbers in column 0, three-state sorting from the header,
 // a message when empty. Rows carry one opaque value each.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rows of CXListCtrl: every cell's text, colours, image and check state,
 // plus one opaque value per row. Knows nothing of what the rows mean. The
 // model keeps only each row's item; the cells come from a CRowSource, which is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How CXListCtrl draws: every cell through its own off-screen surface.
 #include "memdc.h"
 #include "textline.h"

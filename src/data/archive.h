@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Little-endian binary reading and writing of the document files, with the
 // length-prefixed strings every record uses. Failures throw CArchiveException.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one failure type of file reading and writing.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where an archive's bytes come from and go to: a file or a memory buffer.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A document: the ordered waypoints of one file, its reference point, and the
 // file reading, writing, merging and export that fill and copy it.
 #pragma once

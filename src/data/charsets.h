@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Single-byte encodings (Windows-125x, ISO-8859-x, ...) that files declare,
 // decoded to the data core's UTF-8.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Coordinate texts in the three notations the user can choose.
 #pragma once
 

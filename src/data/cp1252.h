@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Windows-1252, the text of the native and WPT files, and UTF-8, the text
 // of the data core.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The document's file operations: open, save, merge and export.
 #include "archive.h"
 #include "cairnbookdoc.h"

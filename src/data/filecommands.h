@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every file command of the program (Open, Save, Save As, Merge, Export,
 // Save Selected) runs here, and every failure is told the same way: which
 // file, and why, out of memory included. Nothing here needs a window.

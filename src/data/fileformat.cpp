@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The registry of file formats, and what is made from it.
 #include "fileformat.h"
 

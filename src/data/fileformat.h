@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The file formats: each one class behind one interface, listed once in
 // fileformat.cpp. Dialog filters, the command line's names and help, and the
 // README's table all come from that list.

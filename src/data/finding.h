@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Finding waypoints by text: in the name, the comment or the Additional Info,
 // ignoring case as Unicode has it (so "é" finds "É" and "ł" finds "Ł").
 #pragma once

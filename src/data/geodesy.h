@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Distances and directions on the WGS84 ellipsoid, for the list's Distance
 // and Direction columns.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // GPX 1.0 and 1.1: everything a file holds is kept and written back.
 #include "cairnbookdoc.h"
 #include "fileformat.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The document's import of GPX files: the whole file is read before any
 // waypoint joins the document, so a damaged file changes nothing.
 #include "archive.h"

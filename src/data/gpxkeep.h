@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a GPX file held beyond the fields the document models, kept as XML
 // text: per waypoint in CWayEntry::m_strKept, per file in CGpxFileKept.
 // Writing GPX gives it back, and the program's own values only for the

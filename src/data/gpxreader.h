@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Streaming GPX 1.0 and 1.1 reading with expat: each <wpt> becomes a
 // waypoint, keeping what the document does not model as XML text; the
 // file's metadata, routes and tracks are kept as text too. Namespaces are

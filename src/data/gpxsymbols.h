@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The GPS symbol names and geocache types that GPX files carry, and our icons.
 #pragma once
 

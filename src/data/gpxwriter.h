@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing GPX: one <wpt> per waypoint marked for saving, with our own
 // extension so that every field reads back exactly, and with everything a
 // GPX file it came from held (gpxkeep.h). Files read as GPX 1.0 are written

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Large, zero-initialised memory blocks that the kernel may back with huge
 // pages: filling a million-entry document then costs a few page faults
 // instead of tens of thousands.

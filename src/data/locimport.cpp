@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The document's import of LOC files, read in 10000-byte chunks.
 #include "archive.h"
 #include "cairnbookdoc.h"

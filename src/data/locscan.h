@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Finds the values of one LOC waypoint element by its fixed markers.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The document's look-up of entries by name: open addressing over one flat
 // array, so a look-up costs about one cache miss even with a million names.
 #pragma once

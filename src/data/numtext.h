@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Locale-independent stand-ins for atof/atoi and printf-style formatting, so the
 // file and text formats do not change with the user's locale.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the document asks the user: the GUI answers with message boxes and file
 // dialogs, the command-line tool with its options, tests with scripted replies.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two record formats: the native document and the WPT waypoint file,
 // one header and then fixed-layout records; which one a file is, its
 // header says.

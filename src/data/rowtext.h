@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The texts a waypoint shows in the list's cells, shared by the list face and
 // the command-line tool.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving so that the target is always the whole old or the whole new file.
 #include "archiveexception.h"
 #include "bytestream.h"

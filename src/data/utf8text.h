@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The data core's text is UTF-8: decoding, counting and folding it.
 #pragma once
 

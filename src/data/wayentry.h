@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One waypoint, and how it reads and writes itself in the record layouts.
 #pragma once
 

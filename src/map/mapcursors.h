@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The map's four cursors, one per click mode, drawn by us.
 #pragma once
 

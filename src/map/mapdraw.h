@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Painting the map face on any painter: waypoints over the picture, then the
 // bottom strip, mode boxes, scale bar and crosshair.
 #pragma once

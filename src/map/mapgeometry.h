@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The map's projection: a frame is a centre and a scale level s, one pixel
 // covering 0.25 * 2^(s-8) metres, with fixed metres per degree everywhere.
 // No window needed: the view, the imagery and the development server share it.

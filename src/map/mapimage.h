@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture behind the map: fetched with one HTTP GET from the imagery
 // service, asynchronously, and decoded by Qt's image readers.
 #pragma once

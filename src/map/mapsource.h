@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the map's picture comes from: the area service of the imagery host,
 // a web tile service (an XYZ URL template per theme) or an offline MBTiles
 // file. Built-in sources, the user's own from a settings file, and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading an MBTiles file safely: opened read-only and immutable, every
 // statement cut off after a time limit (a view can make SQLite work for
 // ever), and no tile larger than the cap that holds for every source.

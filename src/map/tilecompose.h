@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Composing a frame's picture from Web Mercator tiles: which tiles a frame
 // needs, and the picture sampled bilinearly from them.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Web Mercator tile arithmetic, and how a frame of the map's own projection
 // (fixed metres per degree) maps onto tile pixels. No window needed.
 #pragma once

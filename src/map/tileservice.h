@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tiles of the current map source, shared by every map: a memory cache
 // of decoded tiles, fetching over the network (at most two requests per host,
 // a disk cache that honours the server's expiry and serves stale tiles when

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One document window's contents: the list face (a report list of the
 // document's waypoints) and the map face, with the settings of this window.
 #pragma once

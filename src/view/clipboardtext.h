@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Waypoints as clipboard text: tab-separated lines, and on paste also the
 // three-line form a cache description page gives. Windows-1252 text, "\r\n"
 // line ends. No window needed.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The list's rows read from a document: each cell is made from its waypoint
 // when it is drawn or sorted, so the list keeps nothing per row but its order.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The modal dialog that adds or edits one waypoint, in the current coordinate
 // notation and in feet or metres, with the 50 icons as one exclusive choice.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The find bar above the list: typing selects the next waypoint whose name,
 // comment or Additional Info holds the text; Enter and F3 go on, Shift+F3
 // goes back, Escape closes the bar.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The commands that change waypoints from the list: add, edit, flags, delete,
 // reference point, save selected, and the clipboard.
 #include "cairnbookdoc.h"

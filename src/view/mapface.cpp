@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The view's map face: frame, picture, drawing, mouse and the map commands.
 #include "cairnbookdoc.h"
 #include "cairnbookview.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The document's questions and file choices as message boxes and file dialogs.
 #pragma once
 

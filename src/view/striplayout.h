@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the map's bottom strip puts its two mode boxes and two buttons, from
 // the view's inner rectangle. No window needed.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one crossing between the data core's UTF-8 strings and Qt's text.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The steps of a document's undo history. Each is made after its change was
 // done, holds only what the change touched, and takes the document back or
 // forward exactly: the same entries, in the same order, with the same fields.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Printing a document window: the map scaled to the page's printable area,
 // without its on-screen controls; the list as a table whose columns fit the
 // page width, over as many pages as its rows need, with the column titles on

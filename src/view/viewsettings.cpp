@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The view's display settings and its share of command routing.
 #include "cairnbookdoc.h"
 #include "cairnbookview.h"

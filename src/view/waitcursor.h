@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shows the busy cursor for as long as it lives.
 #pragma once
 

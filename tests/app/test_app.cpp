@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "archive.h"
 #include "bytestream.h"
 #include "cairnbookapp.h"
@@ -731,6 +732,17 @@ TEST(Start, PrintingOrAScreenshotThatCannotBeMadeFails) {
         EXPECT_EQ(p.exitCode(), 1) << said;
         EXPECT_TRUE(p.readAllStandardError().contains(said)) << said;
     }
+}
+
+// Both programs say their version and licence.
+TEST(Start, VersionNamesTheLicence) {
+    QProcess p;
+    p.start(CAIRNBOOK_APP, {"--version"});
+    ASSERT_TRUE(p.waitForFinished(20000));
+    EXPECT_EQ(p.exitCode(), 0);
+    const QByteArray out = p.readAllStandardOutput();
+    EXPECT_TRUE(out.startsWith("cairnbook 2.0\n")) << out.constData();
+    EXPECT_TRUE(out.contains("GPL-3.0-or-later")) << out.constData();
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cairnbookdoc.h"
 #include "cli.h"
 #include "res/strings.h"
@@ -87,6 +88,12 @@ TEST(Cli, UsageErrors) {
         EXPECT_EQ(r.code, 2) << (args.empty() ? "" : args[0]);
         EXPECT_NE(r.err.find("usage:"), std::string::npos);
     }
+    const CRun version = Cli({"--version"});
+    EXPECT_EQ(version.code, 0);
+    EXPECT_EQ(version.out.rfind("cairnbook-cli 2.0\nLicence GPL-3.0-or-later", 0), 0u)
+        << version.out;
+    EXPECT_NE(Cli({"--help"}).out.find("(written: .ckb .wpt .gpx; read only: .loc"),
+              std::string::npos);
 }
 
 TEST(Cli, ConvertAsksBeforeWritingWpt) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What GPX files carry survives open and save: other readers see the same
 // data, edits replace only their own fields, and other formats warn first.
 #include "cairnbookdoc.h"

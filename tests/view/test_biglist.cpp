@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // With every waypoint shown, the list's commands act on a row beyond the first
 // 2,000 exactly as on one below them.
 #include "archive.h"

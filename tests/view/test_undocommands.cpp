@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cairnbookdoc.h"
 #include "clipboardtext.h"
 #include "test_helpers.h"
