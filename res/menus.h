@@ -49,14 +49,14 @@ inline constexpr CMenuItem kMenuNoDocument[] = {
     Sep(),
     Recent(),
     Sep(),
-    Cmd(ID_APP_EXIT, "E&xit"),
+    Cmd(ID_APP_EXIT, "E&xit\tCtrl+Q"),
     End(),
     Popup("&View"),
     Cmd(ID_VIEW_TOOLBAR, "&Toolbar"),
     Cmd(ID_VIEW_STATUS_BAR, "&Status Bar"),
     End(),
     Popup("&Help"),
-    Cmd(ID_HELP_TOPICS, "Help Topics"),
+    Cmd(ID_HELP_TOPICS, "Help Topics\tF1"),
     Cmd(ID_APP_ABOUT, "&About Cairnbook..."),
     End(),
 };
@@ -67,9 +67,9 @@ inline constexpr CMenuItem kMenuDocument[] = {
     Cmd(ID_FILE_NEW, "&New\tCtrl+N"),
     Cmd(ID_FILE_OPEN, "&Open...\tCtrl+O"),
     Cmd(ID_FILE_MERGE, "Open &Merge...\tCtrl+M"),
-    Cmd(ID_FILE_CLOSE, "&Close"),
+    Cmd(ID_FILE_CLOSE, "&Close\tCtrl+W"),
     Cmd(ID_FILE_SAVE, "&Save\tCtrl+S"),
-    Cmd(ID_FILE_SAVE_AS, "Save &As..."),
+    Cmd(ID_FILE_SAVE_AS, "Save &As...\tCtrl+Shift+S"),
     Cmd(ID_SAVE_SELECTED, "Save Selected As..."),
     Cmd(ID_EXPORT_DATA, "Export Data...\tCtrl+E"),
     Sep(),
@@ -79,7 +79,7 @@ inline constexpr CMenuItem kMenuDocument[] = {
     Sep(),
     Recent(),
     Sep(),
-    Cmd(ID_APP_EXIT, "E&xit"),
+    Cmd(ID_APP_EXIT, "E&xit\tCtrl+Q"),
     End(),
     Popup("&Edit"),
     Cmd(ID_EDIT_UNDO, "&Undo\tCtrl+Z"),
@@ -130,7 +130,7 @@ inline constexpr CMenuItem kMenuDocument[] = {
     Cmd(ID_WINDOW_ARRANGE, "&Arrange Icons"),
     End(),
     Popup("&Help"),
-    Cmd(ID_HELP_TOPICS, "Help Topics"),
+    Cmd(ID_HELP_TOPICS, "Help Topics\tF1"),
     Cmd(ID_APP_ABOUT, "&About Cairnbook..."),
     End(),
 };
@@ -193,6 +193,12 @@ inline constexpr CAccelerator kAccelerators[] = {{"Ctrl+C", ID_EDIT_COPY},
                                                  {"Ctrl+D", ID_DELETE_WAYPOINT},
                                                  {"Ins", ID_ADD_WAYPOINT},
                                                  {"F3", ID_EDIT_FIND_NEXT},
-                                                 {"Shift+F3", ID_EDIT_FIND_PREVIOUS}};
+                                                 {"Shift+F3", ID_EDIT_FIND_PREVIOUS},
+                                                 // The desktop's own keys, where the
+                                                 // table had none.
+                                                 {"Ctrl+Shift+S", ID_FILE_SAVE_AS},
+                                                 {"Ctrl+W", ID_FILE_CLOSE},
+                                                 {"Ctrl+Q", ID_APP_EXIT},
+                                                 {"F1", ID_HELP_TOPICS}};
 
 } // namespace res

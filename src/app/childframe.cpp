@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "childframe.h"
 
+#include <QMenu>
+
 #include "cairnbookview.h"
 
 #include <QCloseEvent>
@@ -11,6 +13,12 @@ CChildFrame::CChildFrame(CCairnbookView* view, QWidget* parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowIcon(QIcon(":/res/cairnbook.svg"));
     resize(kInitialWidth, kInitialHeight);
+    // File > Close owns the desktop's Close key; the window menu's own
+    // binding of it would make the key ambiguous, and do nothing.
+    if (QMenu* menu = systemMenu())
+        for (QAction* a : menu->actions())
+            if (a->shortcut() == QKeySequence(QKeySequence::Close))
+                a->setShortcut(QKeySequence());
 }
 
 void CChildFrame::closeEvent(QCloseEvent* event) {

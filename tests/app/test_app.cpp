@@ -528,6 +528,11 @@ TEST_F(App, MenusStatusPromptsAndPosition) {
             EXPECT_NE(key, QKeySequence(QKeySequence::SelectAll)) << qPrintable(text);
     }
     EXPECT_TRUE(frame.Action(res::ID_VIEW_LIST)->isChecked());
+    // The desktop's Close key closes the window, with no other key in the way.
+    const auto windows = frame.MdiArea().subWindowList().size();
+    QTest::keyClick(view->m_pList, Qt::Key_W, Qt::ControlModifier);
+    QApplication::processEvents();
+    EXPECT_EQ(frame.MdiArea().subWindowList().size(), windows - 1);
     frame.OnMapPosition(-1222500, 475000);
     EXPECT_EQ(frame.PositionText(), QString::fromUtf8("N47° 30.000'  W122° 15.000'"));
     frame.OnMapPosition(0, 0);
