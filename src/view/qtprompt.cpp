@@ -3,9 +3,12 @@
 
 #include "textcodec.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QRegularExpression>
+#include <QSettings>
 
 namespace {
 
@@ -39,10 +42,19 @@ EPromptAnswer FromButton(int button) {
     }
 }
 
+constexpr const char* kLastFolderKey = "Files/LastFolder";
+
+// File dialogs start where the user last chose a file, else at home.
+QString StartFolder() {
+    const QString last = QSettings().value(kLastFolderKey).toString();
+    return !last.isEmpty() && QFileInfo(last).isDir() ? last : QDir::homePath();
+}
+
 std::optional<CChosenFile> Chosen(const QString& path, const QStringList& filters,
                                   const QString& selected) {
     if (path.isEmpty())
         return std::nullopt;
+    QSettings().setValue(kLastFolderKey, QFileInfo(path).absolutePath());
     const qsizetype index = filters.indexOf(selected);
     return CChosenFile{path.toStdString(), index < 0 ? 1 : static_cast<int>(index) + 1};
 }
@@ -86,7 +98,7 @@ std::optional<CChosenFile> CQtFileChooser::ChooseOpen(const std::string& title,
     const QStringList filters = ToQtFilters(filter);
     QString selected = filters.value(0);
     const QString path = QFileDialog::getOpenFileName(m_pOwner, QString::fromStdString(title),
-                                                      QString(), filters.join(";;"), &selected);
+                                                      StartFolder(), filters.join(";;"), &selected);
     return Chosen(path, filters, selected);
 }
 
@@ -97,8 +109,12 @@ std::optional<CChosenFile> CQtFileChooser::ChooseSave(const std::string& title,
     QString selected = filters.value(0);
     // An existing file is replaced without asking, and no extension is added
     // here: the caller adds the one of the chosen filter.
-    const QString path = QFileDialog::getSaveFileName(
-        m_pOwner, QString::fromStdString(title), QString::fromStdString(proposed),
-        filters.join(";;"), &selected, QFileDialog::DontConfirmOverwrite);
+    // A proposed name without a folder (a new document's) goes in the last one.
+    QString start = QString::fromStdString(proposed);
+    if (QFileInfo(start).isRelative())
+        start = QDir(StartFolder()).filePath(start);
+    const QString path = QFileDialog::getSaveFileName(m_pOwner, QString::fromStdString(title),
+                                                      start, filters.join(";;"), &selected,
+                                                      QFileDialog::DontConfirmOverwrite);
     return Chosen(path, filters, selected);
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cairnbookdoc.h"
 #include "cairnbookview.h"
 #include "coordinate.h"
@@ -12,11 +13,14 @@
 #include "xlistctrl.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -259,6 +263,35 @@ TEST(FileDialogs, ControlsInNamesShowAsSymbols) {
                               "b\x7F\n"),
               QString::fromUtf8("a\u241B]0;x\u2407b\u2421\u240A"));
     EXPECT_EQ(VisibleControls("one\ntwo\x1B", true), QString::fromUtf8("one\ntwo\u241B"));
+}
+
+// File dialogs start in the folder where a file was last chosen.
+TEST(FileDialogs, StartInTheLastFolderUsed) {
+    CTempDir dir;
+    WriteBytes(dir.Path("a.ckb"), "");
+    CQtFileChooser chooser;
+    QString seen;
+    auto answer = [&](bool choose) {
+        QTimer::singleShot(0, [&, choose] {
+            auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(d, nullptr);
+            seen = d->directory().absolutePath();
+            if (choose) {
+                d->selectFile(QString::fromStdString(dir.Path("a.ckb")));
+                QMetaObject::invokeMethod(d, "accept");
+            } else {
+                d->reject();
+            }
+        });
+    };
+    answer(true);
+    ASSERT_TRUE(chooser.ChooseOpen("Open", OpenFilter()));
+    answer(false);
+    EXPECT_FALSE(chooser.ChooseOpen("Open", OpenFilter()));
+    EXPECT_EQ(seen, QDir(QString::fromStdString(dir.Path(""))).absolutePath());
+    answer(false);
+    chooser.ChooseSave("Save As", SaveAsFilter(), "Cairnbook1.ckb");
+    EXPECT_EQ(seen, QDir(QString::fromStdString(dir.Path(""))).absolutePath());
 }
 
 } // namespace
