@@ -9,7 +9,7 @@
 
 namespace res {
 
-enum class EMenuKind { command, separator, popup, end, recentFiles, mapSources };
+enum class EMenuKind { command, separator, popup, end, recentFiles, mapSources, openWindows };
 
 // A flat menu description: popups open with `popup` and close with `end`.
 struct CMenuItem {
@@ -37,6 +37,11 @@ constexpr CMenuItem Recent() {
 // The map sources, "Open MBTiles File..." and "Reload Map Sources".
 constexpr CMenuItem MapSources() {
     return {EMenuKind::mapSources, 0, nullptr};
+}
+
+// The open windows, the active one checked, as the desktop's Window menus list them.
+constexpr CMenuItem OpenWindows() {
+    return {EMenuKind::openWindows, 0, nullptr};
 }
 
 // Menu 128: no document open.
@@ -128,6 +133,7 @@ inline constexpr CMenuItem kMenuDocument[] = {
     Cmd(ID_WINDOW_CASCADE, "&Cascade"),
     Cmd(ID_WINDOW_TILE_HORZ, "&Tile"),
     Cmd(ID_WINDOW_ARRANGE, "&Arrange Icons"),
+    OpenWindows(),
     End(),
     Popup("&Help"),
     Cmd(ID_HELP_TOPICS, "Help Topics\tF1"),

@@ -174,6 +174,7 @@ void CMainFrame::BuildMenus() {
         case EMenuKind::separator: stack.back()->addSeparator(); break;
         case EMenuKind::recentFiles: FillRecentFiles(stack.back()); break;
         case EMenuKind::mapSources: FillMapSources(stack.back()); break;
+        case EMenuKind::openWindows: FollowOpenWindows(stack.back()); break;
         case EMenuKind::command: {
             QAction* action = m_actions.value(item.m_nId);
             stack.back()->addAction(action);
@@ -197,6 +198,28 @@ void CMainFrame::FillRecentFiles(QMenu* menu) {
         connect(a, &QAction::triggered, this,
                 [this, path] { m_pDocManager->OpenDocumentFile(path); });
     }
+}
+
+void CMainFrame::FollowOpenWindows(QMenu* menu) {
+    QAction* separator = menu->addSeparator();
+    connect(menu, &QMenu::aboutToShow, this, [this, menu, separator] {
+        const QList<QAction*> actions = menu->actions();
+        for (qsizetype i = actions.indexOf(separator) + 1; i < actions.size(); ++i)
+            delete actions[i];
+        const QList<QMdiSubWindow*> windows = m_pArea->subWindowList();
+        separator->setVisible(!windows.isEmpty());
+        for (qsizetype i = 0; i < windows.size(); ++i) {
+            QMdiSubWindow* window = windows[i];
+            QAction* a = menu->addAction(QString("&%1 %2").arg(i + 1).arg(
+                window->windowTitle().replace("[*]", window->isWindowModified() ? "*" : "")));
+            a->setCheckable(true);
+            a->setChecked(window == m_pArea->activeSubWindow());
+            connect(a, &QAction::triggered, this, [this, window] {
+                if (m_pArea->subWindowList().contains(window))
+                    m_pArea->setActiveSubWindow(window);
+            });
+        }
+    });
 }
 
 void CMainFrame::FillMapSources(QMenu* menu) {

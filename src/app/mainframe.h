@@ -68,6 +68,8 @@ private:
     void CreateStatusBar();
     void FillRecentFiles(QMenu* menu);
     void FillMapSources(QMenu* menu);
+    // Lists the open windows each time the menu opens.
+    void FollowOpenWindows(QMenu* menu);
     void OnOpenMbTiles();
     void OnReloadMapSources();
     // Groups of map-sources.ini that define no source, told once.

@@ -503,6 +503,31 @@ TEST_F(App, RecentFilesKeepFour) {
     EXPECT_EQ(frame.DocManager().RecentFiles().size(), 3);
 }
 
+// The Window menu lists the open windows, the active one checked, and
+// choosing one activates it.
+TEST_F(App, WindowMenuListsTheOpenWindows) {
+    Open(kSample);
+    frame.DocManager().OnFileNew();
+    QMenu* window = nullptr;
+    for (QAction* a : frame.menuBar()->actions())
+        if (a->text() == "&Window")
+            window = a->menu();
+    ASSERT_NE(window, nullptr);
+    auto listed = [window] {
+        emit window->aboutToShow();
+        QStringList texts;
+        for (QAction* a : window->actions())
+            if (a->isCheckable())
+                texts << a->text() + (a->isChecked() ? " (active)" : "");
+        return texts;
+    };
+    EXPECT_EQ(listed(), (QStringList{"&1 sample.ckb", "&2 Cairnbook1 (active)"}));
+    for (QAction* a : window->actions())
+        if (a->text() == "&1 sample.ckb")
+            a->trigger();
+    EXPECT_EQ(listed(), (QStringList{"&1 sample.ckb (active)", "&2 Cairnbook1"}));
+}
+
 TEST_F(App, MenusStatusPromptsAndPosition) {
     Open(kSample);
     QAction* merge = frame.Action(res::ID_FILE_MERGE);
