@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "docmanager.h"
 
-#include "archiveexception.h"
 #include "cairnbookdoc.h"
 #include "cairnbookview.h"
 #include "childframe.h"

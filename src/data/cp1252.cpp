@@ -40,11 +40,6 @@ std::string ToUtf8(std::string_view bytes) {
     return out;
 }
 
-std::string FromUtf8(std::string_view utf8) {
-    std::size_t replaced = 0;
-    return FromUtf8(utf8, replaced);
-}
-
 bool CanHold(std::string_view text) {
     for (std::size_t pos = 0; pos < text.size();) {
         const char32_t cp = utf8::Decode(text, pos);
@@ -66,7 +61,7 @@ bool LooksLikeUtf8(std::string_view text) {
     return beyondAscii;
 }
 
-std::string FromUtf8(std::string_view utf8, std::size_t& replaced) {
+std::string FromUtf8(std::string_view utf8) {
     // Most text is ASCII, which both encodings spell alike.
     if (utf8::IsAscii(utf8))
         return std::string(utf8);
@@ -74,9 +69,7 @@ std::string FromUtf8(std::string_view utf8, std::size_t& replaced) {
     out.reserve(utf8.size());
     for (std::size_t pos = 0; pos < utf8.size();) {
         const char32_t cp = utf8::Decode(utf8, pos);
-        const char c = EncodeCodePoint(cp);
-        replaced += c == '?' && cp != U'?';
-        out += c;
+        out += EncodeCodePoint(cp);
     }
     return out;
 }

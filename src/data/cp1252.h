@@ -15,8 +15,6 @@ std::string ToUtf8(std::string_view bytes);
 // Encodes UTF-8 text; characters outside Windows-1252 become '?', and so do
 // malformed UTF-8 sequences.
 std::string FromUtf8(std::string_view utf8);
-// The same, adding to replaced the number of characters that became '?'.
-std::string FromUtf8(std::string_view utf8, std::size_t& replaced);
 // True when every character of the UTF-8 text has a Windows-1252 byte.
 bool CanHold(std::string_view utf8);
 // True when text is well-formed UTF-8 and holds a character beyond ASCII:

@@ -58,12 +58,6 @@ const std::string& CGpxFileKept::Prefix(std::string_view uri, std::string_view h
 
 namespace gpxkeep {
 
-std::string Begin(int version) {
-    std::string kept;
-    Begin(kept, version);
-    return kept;
-}
-
 void Begin(std::string& kept, int version) {
     kept.assign(kHeader, '\0');
     kept[kVersionAt] = static_cast<char>(version);

@@ -24,7 +24,6 @@ struct CGpxFileKept {
     std::string m_strTail;
     std::size_t m_nTailPoints = 0; // route and track points in the tail
 
-    bool Empty() const { return m_strHead.empty() && m_strTail.empty(); }
     // The prefix written for uri; a new URI takes hint (the file's own
     // prefix) when it is free, else one made up.
     const std::string& Prefix(std::string_view uri, std::string_view hint);
@@ -41,8 +40,8 @@ enum ERecord : char {
     kForeign = 'F',    // a child of another namespace (or of 1.1's <extensions>)
 };
 
-// Starts a waypoint's kept text for a file of version 10 or 11.
-std::string Begin(int version);
+// Starts a waypoint's kept text for a file of version 10 or 11, in kept's
+// buffer (which a reader uses again for every waypoint).
 void Begin(std::string& kept, int version);
 void AddRecord(std::string& kept, ERecord kind, std::string_view local, std::string_view xml);
 // Records the values as read and which modelled elements were there; the

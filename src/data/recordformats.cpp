@@ -30,60 +30,50 @@ void WriteRecords(CCairnbookDoc& doc, CArchive& ar, ERecordLayout layout) {
         ar.WriteUInt32(0);
 }
 
-class CNativeFormat : public CFileFormat {
+// The two differ in their header, their layout and what they keep.
+class CRecordFormat : public CFileFormat {
 public:
-    std::string Description() const override { return "Cairnbook (.ckb)"; }
-    std::string Extension() const override { return "ckb"; }
+    explicit CRecordFormat(ERecordLayout layout) : m_layout(layout) {}
+    std::string Description() const override {
+        return Wpt() ? "WPT Files (.wpt)" : "Cairnbook (.ckb)";
+    }
+    std::string Extension() const override { return Wpt() ? "wpt" : "ckb"; }
     bool Recognises(std::string_view head) const override {
+        if (Wpt())
+            return StartsWithHeader(head, res::kWptHeader);
         return StartsWithHeader(head, res::kNativeHeader) ||
                StartsWithHeader(head, res::kNativeHeaderV1) ||
                StartsWithHeader(head, res::kLegacyHeader);
     }
+    // Whichever name a record file has, its header says which it is.
     void Read(CCairnbookDoc& doc, CArchive& ar, bool merging) const override {
         doc.ReadRecords(ar, !merging);
     }
-    void Write(CCairnbookDoc& doc, CArchive& ar) const override {
-        WriteRecords(doc, ar, ERecordLayout::native);
-    }
+    void Write(CCairnbookDoc& doc, CArchive& ar) const override { WriteRecords(doc, ar, m_layout); }
     std::string Losses(const CCairnbookDoc& doc) const override {
-        return LostInSave(false, doc.Entries(), doc.GpxFile());
+        return LostInSave(Wpt(), doc.Entries(), doc.GpxFile());
     }
-    int ExportRank() const override { return 1; }
-    std::string Keeps() const override { return "every field (text as Windows-1252)"; }
-};
-
-class CWptFormat : public CFileFormat {
-public:
-    std::string Description() const override { return "WPT Files (.wpt)"; }
-    std::string Extension() const override { return "wpt"; }
-    bool Recognises(std::string_view head) const override {
-        return StartsWithHeader(head, res::kWptHeader);
-    }
-    void Read(CCairnbookDoc& doc, CArchive& ar, bool merging) const override {
-        doc.ReadRecords(ar, !merging);
-    }
-    void Write(CCairnbookDoc& doc, CArchive& ar) const override {
-        WriteRecords(doc, ar, ERecordLayout::wpt);
-    }
-    std::string Losses(const CCairnbookDoc& doc) const override {
-        return LostInSave(true, doc.Entries(), doc.GpxFile());
-    }
-    bool AlwaysWarns() const override { return true; }
-    int ExportRank() const override { return 0; }
+    bool AlwaysWarns() const override { return Wpt(); }
+    int ExportRank() const override { return Wpt() ? 0 : 1; }
     std::string Keeps() const override {
-        return "name, comment, number, icon (0..41), visible, altitude, position; not the "
-               "geocache flag or Additional Info";
+        return Wpt() ? "name, comment, number, icon (0..41), visible, altitude, position; not "
+                       "the geocache flag or Additional Info"
+                     : "every field (text as Windows-1252)";
     }
+
+private:
+    bool Wpt() const { return m_layout == ERecordLayout::wpt; }
+    ERecordLayout m_layout;
 };
 
 } // namespace
 
 const CFileFormat& NativeFormat() {
-    static const CNativeFormat format;
+    static const CRecordFormat format(ERecordLayout::native);
     return format;
 }
 
 const CFileFormat& WptFormat() {
-    static const CWptFormat format;
+    static const CRecordFormat format(ERecordLayout::wpt);
     return format;
 }
