@@ -11,7 +11,9 @@
 #include "prompt.h"
 #include "res/strings.h"
 #include "rowtext.h"
+#include "xmlhead.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdint>
 #include <filesystem>
@@ -46,11 +48,10 @@ bool HasGpxRecord(const std::vector<gpxkeep::CRecord>& records,
     return false;
 }
 
-bool HasForeign(const std::vector<gpxkeep::CRecord>& records, std::string_view needle) {
-    for (const auto& r : records)
-        if (r.kind == gpxkeep::kForeign && r.xml.find(needle) != std::string_view::npos)
-            return true;
-    return false;
+// A cache listing is an element named "cache" in any namespace (Groundspeak's
+// versions, and others' copies of it).
+bool IsListing(const gpxkeep::CRecord& r) {
+    return r.kind == gpxkeep::kForeign && RootElement(r.xml) == "cache";
 }
 
 } // namespace
@@ -85,8 +86,7 @@ std::string LostInSave(bool wpt, const std::vector<std::unique_ptr<CWayEntry>>& 
         if (e->m_strKept.empty())
             continue;
         const auto records = gpxkeep::Records(e->m_strKept);
-        const bool cache = HasForeign(records, "cache ") || HasForeign(records, "cache>");
-        if (cache)
+        if (std::any_of(records.begin(), records.end(), IsListing))
             listing.Add(e->m_strName);
         if (HasGpxRecord(records, {"time"}))
             times.Add(e->m_strName);
@@ -100,7 +100,7 @@ std::string LostInSave(bool wpt, const std::vector<std::unique_ptr<CWayEntry>>& 
                               r.local == "urlname" || r.local == "sym" || r.local == "name" ||
                               r.local == "desc" || r.local == "ele"; // desc is in Additional Info
             more |= r.kind == gpxkeep::kAttributes || (r.kind == gpxkeep::kGpxChild && !told) ||
-                    (r.kind == gpxkeep::kForeign && !cache);
+                    (r.kind == gpxkeep::kForeign && !IsListing(r));
         }
         if (more)
             other.Add(e->m_strName);
