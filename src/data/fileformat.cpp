@@ -4,9 +4,9 @@
 
 #include "archive.h"
 #include "cairnbookdoc.h"
+#include "utf8text.h"
 
 #include <algorithm>
-#include <cctype>
 
 // Each format's own file defines its accessor. Adding a format: its file,
 // and a line in this list.
@@ -31,13 +31,6 @@ std::string CFileFormat::Losses(const CCairnbookDoc&) const {
 
 namespace {
 
-std::string Lower(std::string_view s) {
-    std::string out(s);
-    for (char& c : out)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return out;
-}
-
 std::string Pattern(const CFileFormat& f) {
     return "*." + f.Extension();
 }
@@ -50,7 +43,7 @@ const CFileFormat* FormatOfName(std::string_view name) {
     const std::size_t dot = base.rfind('.');
     if (dot == std::string_view::npos)
         return nullptr;
-    const std::string ext = Lower(base.substr(dot + 1));
+    const std::string ext = utf8::Folded(base.substr(dot + 1));
     for (const CFileFormat* f : FileFormats())
         if (f->Extension() == ext)
             return f;
