@@ -4,6 +4,7 @@
 // Find from the first waypoint to the last, and the list's own memory.
 #include "cairnbookdoc.h"
 #include "cairnbookview.h"
+#include "listface.h"
 #include "prompt.h"
 #include "xlistctrl.h"
 
@@ -64,18 +65,18 @@ const std::string& BigFile() {
 // A window over the big document, every waypoint shown, painted once.
 struct CBigWindow {
     CBigWindow() {
-        CCairnbookView::SetShowAll(true);
+        CListFace::SetShowAll(true);
         doc.LoadFile(BigFile());
         view.resize(1200, 800);
         view.OnInitialUpdate();
         view.show();
         PaintList();
     }
-    ~CBigWindow() { CCairnbookView::SetShowAll(false); }
+    ~CBigWindow() { CListFace::SetShowAll(false); }
     void PaintList() {
         QApplication::processEvents();
         view.repaint(); // rows are made at the view's first paint
-        view.m_pList->viewport()->render(&page);
+        view.ListFace().List().viewport()->render(&page);
     }
     CQuietPrompt prompt;
     CCairnbookDoc doc{prompt};
@@ -87,19 +88,19 @@ void BM_OpenToFirstPaint(benchmark::State& state) {
     BigFile();
     for (auto _ : state) {
         CBigWindow window;
-        state.counters["rows"] = window.view.m_nRows;
+        state.counters["rows"] = window.view.ListFace().Rows();
     }
 }
 BENCHMARK(BM_OpenToFirstPaint)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 void BM_PaintOneScreen(benchmark::State& state) {
     CBigWindow window;
-    QScrollBar* bar = window.view.m_pList->verticalScrollBar();
+    QScrollBar* bar = window.view.ListFace().List().verticalScrollBar();
     int top = 0;
     for (auto _ : state) {
         top = (top + 7919 * bar->pageStep()) % bar->maximum(); // a new screen each time
         bar->setValue(top);
-        window.view.m_pList->viewport()->render(&window.page);
+        window.view.ListFace().List().viewport()->render(&window.page);
         benchmark::DoNotOptimize(window.page.bits());
     }
 }
@@ -111,7 +112,7 @@ void BM_Sort(benchmark::State& state) {
     const int column = static_cast<int>(state.range(0));
     int turn = 0;
     for (auto _ : state)
-        window.view.m_pList->SortByColumn(column, turn++ % 2);
+        window.view.ListFace().List().SortByColumn(column, turn++ % 2);
 }
 BENCHMARK(BM_Sort)->Arg(1)->Arg(5)->Unit(benchmark::kMillisecond)->Iterations(4);
 
@@ -120,9 +121,9 @@ void BM_SelectAllThenSort(benchmark::State& state) {
     CBigWindow window;
     int turn = 0;
     for (auto _ : state) {
-        window.view.m_pList->selectAll();
-        window.view.m_pList->SortByColumn(5, turn++ % 2);
-        if (window.view.m_pList->SelectedRows().size() != std::size_t(kWaypoints))
+        window.view.ListFace().List().selectAll();
+        window.view.ListFace().List().SortByColumn(5, turn++ % 2);
+        if (window.view.ListFace().List().SelectedRows().size() != std::size_t(kWaypoints))
             state.SkipWithError("the selection was lost");
     }
 }
@@ -132,16 +133,16 @@ BENCHMARK(BM_SelectAllThenSort)->Unit(benchmark::kMillisecond)->Iterations(2);
 void BM_FindFirstToLast(benchmark::State& state) {
     CBigWindow window;
     window.doc.m_WayList.back()->m_strAdditionalInfo = "Needle in the haystack";
-    window.view.OnFind();
-    window.view.m_pFindEdit->setText("needle");
-    CXListCtrl& list = *window.view.m_pList;
+    window.view.ListFace().OpenFind();
+    window.view.ListFace().FindEdit()->setText("needle");
+    CXListCtrl& list = window.view.ListFace().List();
     for (auto _ : state) {
         state.PauseTiming();
         list.clearSelection();
         list.SetSelectionMark(0);
         state.ResumeTiming();
         QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-        QApplication::sendEvent(window.view.m_pFindEdit, &enter);
+        QApplication::sendEvent(window.view.ListFace().FindEdit(), &enter);
     }
     if (list.SelectedRows() != std::vector<int>{kWaypoints - 1})
         state.SkipWithError("the last waypoint was not found");
@@ -152,7 +153,7 @@ BENCHMARK(BM_FindFirstToLast)->Unit(benchmark::kMillisecond);
 // reads that column of every row.
 void BM_TypeToSelectMiss(benchmark::State& state) {
     CBigWindow window;
-    CXListCtrl& list = *window.view.m_pList;
+    CXListCtrl& list = window.view.ListFace().List();
     list.setCurrentIndex(list.model()->index(0, 1));
     for (auto _ : state) {
         list.keyboardSearch(QString()); // a new search, not the continuation of the last
@@ -172,7 +173,7 @@ void BM_ListMemory(benchmark::State& state) {
         doc.LoadFile(BigFile());
         malloc_trim(0);
         const std::size_t before = mallinfo2().uordblks;
-        CCairnbookView::SetShowAll(true);
+        CListFace::SetShowAll(true);
         {
             CCairnbookView view(doc);
             view.resize(1200, 800);
@@ -182,9 +183,9 @@ void BM_ListMemory(benchmark::State& state) {
             view.repaint();
             const std::size_t after = mallinfo2().uordblks;
             state.counters["bytes_per_row"] =
-                static_cast<double>(after - before) / static_cast<double>(view.m_nRows);
+                static_cast<double>(after - before) / static_cast<double>(view.ListFace().Rows());
         }
-        CCairnbookView::SetShowAll(false);
+        CListFace::SetShowAll(false);
     }
 }
 BENCHMARK(BM_ListMemory)->Unit(benchmark::kMillisecond)->Iterations(1);

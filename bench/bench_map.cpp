@@ -3,6 +3,7 @@
 #include "cairnbookdoc.h"
 #include "cairnbookview.h"
 #include "cellfont.h"
+#include "mapface.h"
 #include "prompt.h"
 #include "res/resource.h"
 #include "tilecompose.h"
@@ -44,9 +45,7 @@ void BM_MapPaint100k(benchmark::State& state) {
     view.resize(1000, 700);
     view.OnInitialUpdate();
     view.OnCommand(res::ID_VIEW_MAP);
-    view.m_nScale = static_cast<int>(state.range(0));
-    view.m_dCenterLat = 47.3;
-    view.m_dCenterLon = -122.0;
+    view.MapFace().SetFrame(CMapFrame{static_cast<int>(state.range(0)), -122.0, 47.3});
     if (state.range(1)) {
         const QString file = QDir::temp().filePath("cairnbook-bench-map.mbtiles");
         QFile::remove(file);
@@ -103,17 +102,13 @@ void BM_UndoDelete1M(benchmark::State& state) {
     std::size_t place = 123'456;
     for (auto _ : state) {
         if (state.range(0) == 0) { // delete
-            std::vector<std::pair<std::size_t, std::unique_ptr<CWayEntry>>> removed;
-            removed.emplace_back(place, doc.TakeEntry(place));
-            stack.push(new CDeleteCommand(doc, "Delete 1 Waypoint", std::move(removed), nullptr));
+            stack.push(new CDeleteCommand(doc, "Delete 1 Waypoint", {place}));
             state.PauseTiming();
             stack.undo();
             state.ResumeTiming();
         } else { // undo
             state.PauseTiming();
-            std::vector<std::pair<std::size_t, std::unique_ptr<CWayEntry>>> removed;
-            removed.emplace_back(place, doc.TakeEntry(place));
-            stack.push(new CDeleteCommand(doc, "Delete 1 Waypoint", std::move(removed), nullptr));
+            stack.push(new CDeleteCommand(doc, "Delete 1 Waypoint", {place}));
             state.ResumeTiming();
             stack.undo();
         }
@@ -122,9 +117,7 @@ void BM_UndoDelete1M(benchmark::State& state) {
     stack.clear();
     const std::size_t before = mallinfo2().uordblks;
     for (int i = 0; i < 100; ++i) {
-        std::vector<std::pair<std::size_t, std::unique_ptr<CWayEntry>>> removed;
-        removed.emplace_back(std::size_t(i) * 9000, doc.TakeEntry(std::size_t(i) * 9000));
-        stack.push(new CDeleteCommand(doc, "Delete 1 Waypoint", std::move(removed), nullptr));
+        stack.push(new CDeleteCommand(doc, "Delete 1 Waypoint", {std::size_t(i) * 9000}));
     }
     state.counters["bytes_per_100_steps"] = double(mallinfo2().uordblks - before);
 }

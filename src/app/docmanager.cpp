@@ -42,38 +42,16 @@ CDocRecord& CDocManager::NewRecord(std::unique_ptr<CCairnbookDoc> doc, const QSt
         UpdateTitles(ref);
         emit DocumentsChanged();
     });
-    // A merge reaches every window at once, like the list commands.
-    ref.m_pDoc->SetViewsInvalidator([&ref] {
-        for (CChildFrame* f : ref.m_frames) {
-            f->View()->FillList();
-            f->View()->update();
-        }
-        ref.m_pDoc->m_bListChanged = false;
-    });
     m_records.push_back(std::move(rec));
     return ref;
 }
 
 CChildFrame* CDocManager::CreateFrame(CDocRecord& rec) {
     auto* view = new CCairnbookView(*rec.m_pDoc);
-    view->m_pUndoStack = rec.m_pUndo.get();
+    view->SetUndoStack(rec.m_pUndo.get());
     auto* frame = new CChildFrame(view);
     frame->m_fnCanClose = [this](CChildFrame* f) { return CanCloseFrame(f); };
     frame->m_fnClosed = [this](CChildFrame* f) { FrameClosed(f); };
-    // The document's other views follow: at their next paint after a rebuild,
-    // at once after a command changed entries (their rows may point at
-    // removed ones, or miss added ones).
-    auto others = [&rec](CCairnbookView* done, void (CCairnbookView::*follow)()) {
-        for (CChildFrame* f : rec.m_frames)
-            if (f->View() != done)
-                (f->View()->*follow)();
-    };
-    view->m_fnRowsRebuilt = [others](CCairnbookView* done) {
-        others(done, &CCairnbookView::InvalidateRows);
-    };
-    view->m_fnListChanged = [others](CCairnbookView* done) {
-        others(done, &CCairnbookView::FillList);
-    };
     rec.m_frames.push_back(frame);
     m_area.addSubWindow(frame);
     frame->resize(CChildFrame::kInitialWidth, CChildFrame::kInitialHeight);

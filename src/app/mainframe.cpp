@@ -8,6 +8,7 @@
 #include "childframe.h"
 #include "coordinate.h"
 #include "docmanager.h"
+#include "listface.h"
 #include "mapsource.h"
 #include "prompt.h"
 #include "res/commandtext.h"
@@ -87,8 +88,8 @@ CMainFrame::CMainFrame(CPrompt& prompt, CFileChooser& chooser, QWidget* parent)
     setAcceptDrops(true);
     m_pDocManager = std::make_unique<CDocManager>(*m_pArea, prompt, chooser);
     m_pDocManager->m_fnViewCreated = [this](CCairnbookView* view) {
-        view->m_fnMapPosition = [this](int lon, int lat) { OnMapPosition(lon, lat); };
-        view->m_fnShowAll = [this] { SetShowAllWaypoints(true); };
+        connect(view, &CCairnbookView::MapPosition, this, &CMainFrame::OnMapPosition);
+        connect(view, &CCairnbookView::ShowAllWanted, this, [this] { SetShowAllWaypoints(true); });
     };
     CreateActions();
     BuildMenus();
@@ -363,7 +364,7 @@ void CMainFrame::OnCommand(int id) {
             for (const auto& rec : m_pDocManager->Records())
                 for (CChildFrame* f : rec->m_frames)
                     if (f->View() != view)
-                        f->View()->InvalidateRows();
+                        f->View()->FillList();
     } else if (CDocRecord* rec = m_pDocManager->ActiveRecord(); rec && id == ID_FILE_MERGE) {
         CAddRecorder recorder(*rec->m_pDoc);
         rec->m_pDoc->OnFileMerge();
@@ -415,7 +416,7 @@ bool CMainFrame::OnFrameCommand(int id) {
     case ID_HELP_TOPICS: OnHelpTopics(); break;
     case ID_VIEW_TOOLBAR: m_pToolBar->setVisible(!m_pToolBar->isVisible()); break;
     case ID_VIEW_STATUS_BAR: statusBar()->setVisible(!statusBar()->isVisible()); break;
-    case ID_SHOW_ALL_WAYPOINTS: SetShowAllWaypoints(!CCairnbookView::ShowAll()); break;
+    case ID_SHOW_ALL_WAYPOINTS: SetShowAllWaypoints(!CListFace::ShowAll()); break;
     case ID_FILE_PRINT: OnPrint(false); break;
     case ID_FILE_PRINT_PREVIEW: OnPrint(true); break;
     case ID_FILE_PRINT_SETUP: PrintSetup(this); break;
@@ -444,7 +445,7 @@ void CMainFrame::UpdateCommandUI() {
     UpdateUndoActions();
     m_actions[ID_VIEW_TOOLBAR]->setChecked(m_pToolBar && !m_pToolBar->isHidden());
     m_actions[ID_VIEW_STATUS_BAR]->setChecked(!statusBar()->isHidden());
-    m_actions[ID_SHOW_ALL_WAYPOINTS]->setChecked(CCairnbookView::ShowAll());
+    m_actions[ID_SHOW_ALL_WAYPOINTS]->setChecked(CListFace::ShowAll());
     for (const auto& rec : m_pDocManager->Records())
         for (CChildFrame* f : rec->m_frames)
             f->setWindowModified(rec->m_pDoc->IsModified());
@@ -459,12 +460,12 @@ void CMainFrame::UpdateCommandUI() {
 }
 
 void CMainFrame::SetShowAllWaypoints(bool on) {
-    if (on == CCairnbookView::ShowAll())
+    if (on == CListFace::ShowAll())
         return;
-    CCairnbookView::SetShowAll(on);
+    CListFace::SetShowAll(on);
     for (const auto& rec : m_pDocManager->Records())
         for (CChildFrame* f : rec->m_frames)
-            f->View()->InvalidateRows();
+            f->View()->FillList();
     UpdateCommandUI();
 }
 

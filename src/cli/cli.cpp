@@ -216,8 +216,7 @@ int List(CCairnbookDoc& doc, const CCliOptions& opt, std::ostream& out) {
         if (!reference)
             throw std::runtime_error(opt.m_files.front() + ": no waypoint named '" +
                                      *opt.m_reference + "' in it");
-        doc.m_pReference = reference;
-        doc.ComputeDistances();
+        doc.SetReference(reference);
     }
     int row = 0;
     for (const auto& entry : doc.Entries()) {

@@ -100,6 +100,21 @@ void CXListCtrl::AppendItems(int first, int count) {
     m_pModel->AppendItems(first, count);
 }
 
+void CXListCtrl::InsertItems(const std::vector<std::size_t>& places) {
+    for (const int row : m_pModel->InsertItems(places))
+        if (m_nSelectionMark >= row)
+            ++m_nSelectionMark;
+}
+
+void CXListCtrl::RemoveItems(const std::vector<std::size_t>& places) {
+    std::vector<int> rows;
+    for (int row = 0, n = GetItemCount(); row < n; ++row)
+        if (std::binary_search(places.begin(), places.end(),
+                               static_cast<std::size_t>(m_pModel->ItemOf(row))))
+            rows.push_back(row);
+    DeleteItems(std::move(rows));
+}
+
 int CXListCtrl::ItemOf(int row) const {
     return row >= 0 && row < GetItemCount() ? m_pModel->ItemOf(row) : -1;
 }

@@ -35,6 +35,12 @@ public:
     void SetRowSource(const CRowSource* source, int first, int count);
     // Rows for items the source gained, at the end.
     void AppendItems(int first, int count);
+    // Rows for items the source gained at these places (ascending, numbered
+    // as after the gain), and rows that go with the items it lost from these
+    // places (ascending, numbered as before); the other rows' items are
+    // numbered anew.
+    void InsertItems(const std::vector<std::size_t>& places);
+    void RemoveItems(const std::vector<std::size_t>& places);
     // The source item a row shows; -1 for a row out of range.
     int ItemOf(int row) const;
     // The row that shows item, or -1 (a look through every row).

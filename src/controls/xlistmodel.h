@@ -95,6 +95,11 @@ public:
     // Removed rows take their items with them: the items after each are
     // numbered one lower. rows ascending.
     void RemoveRows(const std::vector<int>& rows);
+    // The source gained items at these places (ascending, as numbered after
+    // the gain): the items already shown are numbered anew, and each new one
+    // gets a row before the first row of a later item. The new rows, each
+    // as numbered when it came.
+    std::vector<int> InsertItems(const std::vector<std::size_t>& places);
     void Clear();
     // Made anew on each call; the reference holds until the next.
     const CCellData& CellAt(int row, int column) const;

@@ -46,8 +46,50 @@ CCairnbookDoc::~CCairnbookDoc() {
 
 bool CCairnbookDoc::OnNewDocument() {
     m_pReference = nullptr;
-    m_bListChanged = true;
+    Tell({EDocChange::reset, {}});
     return true;
+}
+
+int CCairnbookDoc::Subscribe(ChangeListener listener) {
+    m_listeners.emplace_back(++m_nNextToken, std::move(listener));
+    return m_nNextToken;
+}
+
+void CCairnbookDoc::Unsubscribe(int token) {
+    std::erase_if(m_listeners, [token](const auto& l) { return l.first == token; });
+}
+
+CCairnbookDoc::CChangeBatch::CChangeBatch(CCairnbookDoc& doc) : m_doc(doc) {
+    ++m_doc.m_nBatches;
+}
+
+CCairnbookDoc::CChangeBatch::~CChangeBatch() {
+    if (--m_doc.m_nBatches > 0 || !m_doc.m_pending)
+        return;
+    CDocChange change = std::move(*m_doc.m_pending);
+    m_doc.m_pending.reset();
+    change.Finish();
+    m_doc.Tell(std::move(change));
+}
+
+void CCairnbookDoc::Tell(CDocChange change) {
+    if (m_nBatches > 0) {
+        if (m_pending)
+            m_pending->Fold(change);
+        else
+            m_pending = std::move(change);
+        return;
+    }
+    // A listener may subscribe or leave while it is told.
+    const auto listeners = m_listeners;
+    for (const auto& [token, listener] : listeners)
+        listener(change);
+}
+
+void CCairnbookDoc::SetReference(CWayEntry* entry) {
+    m_pReference = entry;
+    ComputeDistances();
+    Tell({EDocChange::reference, {}});
 }
 
 void CCairnbookDoc::UnindexName(CWayEntry* entry) {
@@ -80,8 +122,11 @@ EAddResult CCairnbookDoc::AddOrReconcile(std::unique_ptr<CWayEntry> entry) {
     CWayEntry* raw = entry.get();
     m_WayList.push_back(std::move(entry));
     CWayEntry* existing = m_byName.FindOrInsert(raw);
-    if (!existing)
+    if (!existing) {
+        if (!m_listeners.empty())
+            Tell({EDocChange::inserted, {m_WayList.size() - 1}});
         return EAddResult::added;
+    }
     entry = std::move(m_WayList.back());
     m_WayList.pop_back();
     if (existing->SameWaypoint(*entry))
@@ -90,6 +135,8 @@ EAddResult CCairnbookDoc::AddOrReconcile(std::unique_ptr<CWayEntry> entry) {
         if (m_fnBeforeReplace)
             m_fnBeforeReplace(*existing);
         *existing = *entry; // same name, so the index stays right
+        if (!m_listeners.empty())
+            Tell({EDocChange::changed, {static_cast<std::size_t>(IndexOf(existing))}});
         return EAddResult::replaced;
     }
     return EAddResult::kept;
@@ -140,7 +187,7 @@ std::unique_ptr<CWayEntry> CCairnbookDoc::TakeEntry(std::size_t index) {
         m_pReference = nullptr;
     m_WayList.erase(m_WayList.begin() + static_cast<std::ptrdiff_t>(index));
     UnindexName(entry.get());
-    m_bListChanged = true;
+    Tell({EDocChange::removed, {index}});
     return entry;
 }
 
@@ -155,23 +202,24 @@ void CCairnbookDoc::InsertEntry(std::size_t index, std::unique_ptr<CWayEntry> en
         m_byName.Erase(holder);
         m_byName.Insert(raw);
     }
-    m_bListChanged = true;
+    Tell({EDocChange::inserted, {index}});
 }
 
-void CCairnbookDoc::AssignEntry(CWayEntry& entry, const CWayEntry& value) {
+void CCairnbookDoc::AssignEntry(std::size_t index, const CWayEntry& value) {
+    CWayEntry& entry = *m_WayList.at(index);
     if (entry.m_strName != value.m_strName)
-        RenameEntry(&entry, value.m_strName);
+        Rename(&entry, value.m_strName);
     entry = value;
-    m_bListChanged = true;
-}
-
-void CCairnbookDoc::UpdateAllViews() {
-    m_bListChanged = true;
-    if (m_fnInvalidateViews)
-        m_fnInvalidateViews();
+    Tell({EDocChange::changed, {index}});
 }
 
 void CCairnbookDoc::RenameEntry(CWayEntry* entry, const std::string& name) {
+    Rename(entry, name);
+    if (const int index = IndexOf(entry); index >= 0)
+        Tell({EDocChange::changed, {static_cast<std::size_t>(index)}});
+}
+
+void CCairnbookDoc::Rename(CWayEntry* entry, const std::string& name) {
     if (IndexOf(entry) < 0) {
         entry->m_strName = name;
         return;

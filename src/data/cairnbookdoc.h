@@ -3,12 +3,14 @@
 // file reading, writing, merging and export that fill and copy it.
 #pragma once
 
+#include "docchange.h"
 #include "gpxkeep.h"
 #include "nameindex.h"
 #include "wayentry.h"
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -64,13 +66,32 @@ public:
     // one back where it stood: what an undo history keeps and restores.
     std::unique_ptr<CWayEntry> TakeEntry(std::size_t index);
     void InsertEntry(std::size_t index, std::unique_ptr<CWayEntry> entry);
-    // Gives entry the fields of value, its name through the index.
-    void AssignEntry(CWayEntry& entry, const CWayEntry& value);
+    // Gives the entry at index the fields of value, its name through the index.
+    void AssignEntry(std::size_t index, const CWayEntry& value);
+    // The point distances and directions are measured from; null for none.
+    void SetReference(CWayEntry* entry);
+    const CWayEntry* Reference() const { return m_pReference; }
+
+    // Every operation above tells each subscriber what it changed, once, after
+    // the change; the token takes the subscription back.
+    using ChangeListener = std::function<void(const CDocChange&)>;
+    int Subscribe(ChangeListener listener);
+    void Unsubscribe(int token);
+    // While one lives, the document's changes are told as one when it ends:
+    // a read, a merge, a paste, an undo step.
+    class CChangeBatch {
+    public:
+        explicit CChangeBatch(CCairnbookDoc& doc);
+        ~CChangeBatch();
+        CChangeBatch(const CChangeBatch&) = delete;
+        CChangeBatch& operator=(const CChangeBatch&) = delete;
+
+    private:
+        CCairnbookDoc& m_doc;
+    };
     // Told of each existing entry just before the merge question's Yes
     // overwrites it, so that the overwrite can be taken back.
     std::function<void(const CWayEntry& existing)> m_fnBeforeReplace;
-    // Every view rebuilds its rows (after an undo, a redo or a merge).
-    void UpdateAllViews();
     // Renames through the document so that FindByName stays right.
     void RenameEntry(CWayEntry* entry, const std::string& name);
     int NumberEntries();
@@ -92,10 +113,6 @@ public:
     void SetPathName(const std::string& path) { m_strPathName = path; }
     CPrompt& Prompt() { return m_prompt; }
     void SetFileChooser(CFileChooser* chooser) { m_pChooser = chooser; }
-    // Called when every view must rebuild from the document (after a merge).
-    void SetViewsInvalidator(std::function<void()> invalidate) {
-        m_fnInvalidateViews = std::move(invalidate);
-    }
     // The text of a failed open or save, as the user sees it.
     static std::string FailureReport(bool saving, const CArchiveException& e);
 
@@ -104,9 +121,7 @@ public:
     // What an undo puts back.
     void SetGpxFile(CGpxFileKept file) { m_gpxFile = std::move(file); }
 
-    CWayEntry* m_pReference = nullptr;
     std::vector<std::unique_ptr<CWayEntry>> m_WayList;
-    bool m_bListChanged = false;
 
     // The native and WPT records; the legacy header is known when opening.
     void ReadRecords(CArchive& ar, bool knowsLegacyHeader);
@@ -116,11 +131,18 @@ private:
     std::size_t NameUnnamed(std::vector<std::unique_ptr<CWayEntry>>& read,
                             const std::vector<std::size_t>& unnamed) const;
     void UnindexName(CWayEntry* entry);
+    void Rename(CWayEntry* entry, const std::string& name);
     void KeepFile(CGpxFileKept& file);
+
+    void Tell(CDocChange change);
 
     CPrompt& m_prompt;
     CFileChooser* m_pChooser = nullptr;
-    std::function<void()> m_fnInvalidateViews;
+    CWayEntry* m_pReference = nullptr;
+    std::vector<std::pair<int, ChangeListener>> m_listeners;
+    int m_nNextToken = 0;
+    int m_nBatches = 0;
+    std::optional<CDocChange> m_pending; // what the open batches changed so far
     bool m_bModified = false;
     std::string m_strPathName;
     // First entry of each name in list order.

@@ -125,6 +125,9 @@ std::string CCairnbookDoc::FailureReport(bool saving, const CArchiveException& e
 
 bool CCairnbookDoc::Serialize(CArchive& ar) {
     if (ar.IsLoading()) {
+        // A read is told as one change, whatever it adds.
+        CChangeBatch batch(*this);
+        Tell({EDocChange::reset, {}});
         FormatForReading(ar.Peek(kFormatHeadBytes), ar.GetFileName()).Read(*this, ar, false);
         return true;
     }
@@ -145,10 +148,10 @@ bool CCairnbookDoc::Serialize(CArchive& ar) {
 }
 
 void CCairnbookDoc::ReadMerge(CArchive& ar) {
-    if (ar.IsStoring()) {
-        m_bListChanged = true;
+    if (ar.IsStoring())
         return;
-    }
+    CChangeBatch batch(*this);
+    Tell({EDocChange::reset, {}});
     FormatForReading(ar.Peek(kFormatHeadBytes), ar.GetFileName()).Read(*this, ar, true);
 }
 
@@ -199,7 +202,6 @@ void CCairnbookDoc::ReadRecords(CArchive& ar, bool knowsLegacyHeader) {
         entry->Serialize(ar, layout);
         AddEntry(std::move(entry));
     }
-    m_bListChanged = true;
 }
 
 void CCairnbookDoc::LoadFile(const std::string& path) {
@@ -225,15 +227,12 @@ ESaveResult CCairnbookDoc::SaveFile(const std::string& path) {
 void CCairnbookDoc::MergeFile(const std::string& path) {
     CFileSource source(path);
     m_bModified = true;
+    // Told after a failure too, so the entries read before it are shown.
+    CChangeBatch batch(*this);
+    Tell({EDocChange::reset, {}});
     struct Finish {
         CCairnbookDoc& doc;
-        // Runs after a failure too, so the entries read before it are shown.
-        ~Finish() {
-            doc.m_bListChanged = true;
-            doc.NumberEntries();
-            if (doc.m_fnInvalidateViews)
-                doc.m_fnInvalidateViews();
-        }
+        ~Finish() { doc.NumberEntries(); }
     } finish{*this};
     if (source.Size() > 0) {
         CArchive ar(source, source.Name());

@@ -83,7 +83,6 @@ ECommandResult CFileCommands::Merge(CCairnbookDoc& doc) {
     const auto chosen = m_pChooser->ChooseOpen(res::kMergeCaption, MergeFilter());
     if (!chosen)
         return ECommandResult::cancelled;
-    doc.m_bListChanged = true;
     return Guard(false, chosen->m_strPath, [&] {
         doc.MergeFile(chosen->m_strPath);
         return ECommandResult::done;

@@ -36,7 +36,6 @@ void CCairnbookDoc::ImportGpx(CArchive& ar) {
     const std::size_t unnamed = NameUnnamed(read, reader.Report().m_unnamed);
     for (auto& entry : read)
         AddEntry(std::move(entry));
-    m_bListChanged = true;
     KeepFile(reader.File());
     const CGpxReport& r = reader.Report();
     if (r.m_nSkippedPoints)

@@ -74,7 +74,6 @@ void CCairnbookDoc::ImportLoc(CArchive& ar) {
         else
             text.erase(0, text.size() - std::min(text.size(), kStart.size() - 1));
     }
-    m_bListChanged = true;
     if (found == 0)
         m_prompt.Ask(res::kAppTitle, std::string(res::kNoLocWaypoints) + "\n\n" + ar.GetFileName(),
                      EPromptButtons::ok, EPromptIcon::information);

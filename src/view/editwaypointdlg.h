@@ -31,7 +31,7 @@ public:
     // a preset position when adding.
     CCairnbookDoc* m_pDoc = nullptr;
     bool m_bMetric = false;
-    CWayEntry* m_pEntry = nullptr;
+    const CWayEntry* m_pEntry = nullptr;
     double m_dLatitude = 0.0;
     double m_dLongitude = 0.0;
     // Where the dialog's messages go; the document's prompt when not set.

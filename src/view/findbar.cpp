@@ -3,8 +3,8 @@
 // comment or Additional Info holds the text; Enter and F3 go on, Shift+F3
 // goes back, Escape closes the bar.
 #include "cairnbookdoc.h"
-#include "cairnbookview.h"
 #include "finding.h"
+#include "listface.h"
 #include "textcodec.h"
 #include "xlistctrl.h"
 
@@ -14,9 +14,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-void CCairnbookView::OnFind() {
-    if (!m_bControlsCreated)
-        return;
+void CListFace::OpenFind() {
     if (!m_pFindBar) {
         m_pFindBar = new QWidget(this);
         auto* layout = new QHBoxLayout(m_pFindBar);
@@ -33,9 +31,8 @@ void CCairnbookView::OnFind() {
         m_pFindShowAll->hide();
         layout->addWidget(m_pFindShowAll);
         connect(m_pFindShowAll, &QPushButton::clicked, this, [this] {
-            if (m_fnShowAll)
-                m_fnShowAll();
-            FillList(); // at once: the hit is selected next
+            emit ShowAllWanted();
+            Fill(); // at once: the hit is selected next
             FindStep(true, true);
             m_pFindEdit->setFocus();
         });
@@ -50,10 +47,10 @@ void CCairnbookView::OnFind() {
     m_pFindEdit->selectAll();
 }
 
-void CCairnbookView::OnFindAgain(bool forward) {
+void CListFace::FindAgain(bool forward) {
     // With nothing looked for yet, F3 asks what to look for.
     if (!m_pFindEdit || m_pFindEdit->text().isEmpty()) {
-        OnFind();
+        OpenFind();
         return;
     }
     FindStep(forward, false);
@@ -65,7 +62,7 @@ void CCairnbookView::OnFindAgain(bool forward) {
     }
 }
 
-void CCairnbookView::CloseFind() {
+void CListFace::CloseFind() {
     if (!m_pFindBar)
         return;
     m_pFindBar->hide();
@@ -74,7 +71,7 @@ void CCairnbookView::CloseFind() {
     m_pList->setFocus();
 }
 
-bool CCairnbookView::FindKey(QKeyEvent* key) {
+bool CListFace::FindKey(QKeyEvent* key) {
     const bool f3 = key->key() == Qt::Key_F3;
     if (key->key() == Qt::Key_Escape) {
         CloseFind();
@@ -87,7 +84,7 @@ bool CCairnbookView::FindKey(QKeyEvent* key) {
     return false;
 }
 
-void CCairnbookView::FindStep(bool forward, bool fromCurrent) {
+void CListFace::FindStep(bool forward, bool fromCurrent) {
     const std::string needle = FromQString(m_pFindEdit->text());
     const auto& entries = m_doc.Entries();
     // Typing tries the current waypoint first; going on starts after it.
@@ -106,11 +103,7 @@ void CCairnbookView::FindStep(bool forward, bool fromCurrent) {
         return;
     }
     if (const int row = m_pList->RowOfItem(static_cast<int>(*hit)); row >= 0) {
-        m_pList->clearSelection();
-        m_pList->SetItemSelected(row, true);
-        m_pList->SetFocusRow(row);
-        m_pList->SetSelectionMark(row);
-        m_pList->EnsureVisible(row);
+        SelectOnly(row);
         m_pList->viewport()->update();
         return;
     }

@@ -5,6 +5,8 @@
 #include "cairnbookview.h"
 #include "clipboardtext.h"
 #include "editwaypointdlg.h"
+#include "listface.h"
+#include "mapface.h"
 #include "prompt.h"
 #include "res/resource.h"
 #include "res/strings.h"
@@ -22,17 +24,13 @@
 
 using namespace res;
 
-namespace {
-
-CWayEntry* EntryOf(const CXListCtrl& list, int row) {
-    return reinterpret_cast<CWayEntry*>(list.GetItemData(row));
-}
-
-} // namespace
-
 void CCairnbookView::Record(std::unique_ptr<CDocCommand> step) {
-    if (step && m_pUndoStack)
-        m_pUndoStack->push(step.release()); // done already: the push only records it
+    if (!step)
+        return;
+    if (m_pUndoStack)
+        m_pUndoStack->push(step.release()); // the push makes the change, unless made already
+    else
+        step->redo();
 }
 
 bool CCairnbookView::OnListCommand(int id) {
@@ -44,9 +42,9 @@ bool CCairnbookView::OnListCommand(int id) {
     case ID_EDIT_COPY: OnEditCopy(); return true;
     case ID_EDIT_CUT: OnEditCut(); return true;
     case ID_EDIT_PASTE: OnEditPaste(); return true;
-    case ID_EDIT_FIND: OnFind(); return true;
-    case ID_EDIT_FIND_NEXT: OnFindAgain(true); return true;
-    case ID_EDIT_FIND_PREVIOUS: OnFindAgain(false); return true;
+    case ID_EDIT_FIND: m_pListFace->OpenFind(); return true;
+    case ID_EDIT_FIND_NEXT: m_pListFace->FindAgain(true); return true;
+    case ID_EDIT_FIND_PREVIOUS: m_pListFace->FindAgain(false); return true;
     default: return false;
     }
 }
@@ -60,166 +58,136 @@ void CCairnbookView::OnAddWaypoint() {
     AddFromDialog(dlg);
 }
 
+namespace {
+
+// The fields the dialog ended with, on top of what base holds.
+CWayEntry FromDialog(const CEditWaypointDlg& dlg, CWayEntry base) {
+    base.m_strName = FromQString(dlg.m_strName);
+    base.m_strComment = FromQString(dlg.m_strComment);
+    base.m_dLatitude = dlg.m_dLatitude;
+    base.m_dLongitude = dlg.m_dLongitude;
+    base.m_dAltitude = dlg.m_dAltitude;
+    base.m_bVisible = static_cast<std::uint8_t>(dlg.m_bVisible);
+    base.m_bGeocache = static_cast<std::uint8_t>(dlg.m_bGeocache);
+    base.m_nIcon = static_cast<std::uint8_t>(dlg.m_nIcon);
+    base.m_strAdditionalInfo = FromQString(dlg.m_strAdditionalInfo);
+    return base;
+}
+
+} // namespace
+
 CWayEntry* CCairnbookView::AddFromDialog(const CEditWaypointDlg& dlg) {
-    auto entry = std::make_unique<CWayEntry>(
-        FromQString(dlg.m_strName), FromQString(dlg.m_strComment), dlg.m_dLatitude,
-        dlg.m_dLongitude, dlg.m_dAltitude, static_cast<std::uint8_t>(dlg.m_bGeocache),
-        static_cast<std::uint8_t>(dlg.m_bVisible));
-    entry->m_nIcon = static_cast<std::uint8_t>(dlg.m_nIcon);
-    entry->m_strAdditionalInfo = FromQString(dlg.m_strAdditionalInfo);
+    // The dialog checked the name: no merge question can come.
+    auto entry = std::make_unique<CWayEntry>(FromDialog(dlg, CWayEntry()));
     CWayEntry* raw = entry.get();
-    const std::size_t first = m_doc.Entries().size();
-    if (!m_doc.AddEntry(std::move(entry)))
-        return nullptr; // the dialog checked the name: only a race could get here
+    Record(
+        std::make_unique<CAddCommand>(m_doc, "Add " + ToQString(raw->m_strName), std::move(entry)));
     m_doc.SetModifiedFlag();
-    Record(std::make_unique<CAddCommand>(m_doc, "Add " + ToQString(raw->m_strName), first,
-                                         std::vector<CAddCommand::CReplaced>()));
-    if (m_bControlsCreated) {
-        m_pList->AppendItems(static_cast<int>(first), 1);
-        ++m_nRows;
-    }
-    ListChanged();
     return raw;
 }
 
+void CCairnbookView::AddWaypointAt(double lat, double lon) {
+    CEditWaypointDlg dlg(window());
+    dlg.m_dLatitude = lat;
+    dlg.m_dLongitude = lon;
+    dlg.m_bMetric = m_bMetric;
+    dlg.m_pDoc = &m_doc;
+    if (dlg.exec() == QDialog::Accepted)
+        AddFromDialog(dlg);
+}
+
 void CCairnbookView::OnEditRow(int row) {
-    if (row < 0 || !m_bControlsCreated)
-        return;
-    CWayEntry* entry = EntryOf(*m_pList, row);
+    const CWayEntry* entry = m_pListFace->EntryAt(row);
     if (!entry)
         return;
     CEditWaypointDlg dlg(this);
     dlg.m_pDoc = &m_doc;
     dlg.m_bMetric = m_bMetric;
     dlg.m_pEntry = entry;
-    if (dlg.exec() != QDialog::Accepted)
-        return;
-    const CWayEntry before = *entry;
-    m_doc.RenameEntry(entry, FromQString(dlg.m_strName));
-    entry->m_strComment = FromQString(dlg.m_strComment);
-    entry->m_dLatitude = dlg.m_dLatitude;
-    entry->m_dLongitude = dlg.m_dLongitude;
-    entry->m_dAltitude = dlg.m_dAltitude;
-    entry->m_bVisible = static_cast<std::uint8_t>(dlg.m_bVisible);
-    entry->m_bGeocache = static_cast<std::uint8_t>(dlg.m_bGeocache);
-    entry->m_nIcon = static_cast<std::uint8_t>(dlg.m_nIcon);
-    entry->m_strAdditionalInfo = FromQString(dlg.m_strAdditionalInfo);
-    m_pList->RedrawRows();
-    RecordEdit(*entry, before, row);
+    if (dlg.exec() == QDialog::Accepted)
+        RecordEdit(row, FromDialog(dlg, *entry));
 }
 
-void CCairnbookView::RecordEdit(const CWayEntry& entry, const CWayEntry& before, int row) {
-    if (SameFields(entry, before))
+void CCairnbookView::RecordEdit(int row, const CWayEntry& after) {
+    const CWayEntry* entry = m_pListFace->EntryAt(row);
+    if (!entry || SameFields(*entry, after))
         return; // OK without a change changes nothing
-    m_doc.SetModifiedFlag();
     // The row knows the entry's place in the document.
-    Record(std::make_unique<CEditCommand>(m_doc, "Edit " + ToQString(entry.m_strName),
-                                          static_cast<std::size_t>(m_pList->ItemOf(row)), before,
-                                          entry));
-    ListChanged();
+    Record(std::make_unique<CEditCommand>(m_doc, "Edit " + ToQString(after.m_strName),
+                                          static_cast<std::size_t>(m_pListFace->PlaceOf(row)),
+                                          *entry, after));
+    m_doc.SetModifiedFlag();
 }
 
 void CCairnbookView::OnListClick(int row, int column) {
-    if (row < 0 || (column != 7 && column != 8))
+    const CWayEntry* entry = m_pListFace->EntryAt(row);
+    if (!entry || (column != 7 && column != 8))
         return;
-    CWayEntry* entry = EntryOf(*m_pList, row);
-    if (!entry)
-        return;
-    const CWayEntry before = *entry;
-    std::uint8_t& flag = column == 7 ? entry->m_bGeocache : entry->m_bVisible;
+    CWayEntry after = *entry;
+    std::uint8_t& flag = column == 7 ? after.m_bGeocache : after.m_bVisible;
     flag = flag == 0 ? 1 : 0;
-    RecordEdit(*entry, before, row);
+    RecordEdit(row, after);
 }
 
 void CCairnbookView::OnDeleteKey() {
-    const int r = m_pList->GetSelectionMark();
-    if (r < 0 || r >= m_nRows)
+    CXListCtrl& list = m_pListFace->List();
+    const int r = list.GetSelectionMark();
+    if (r < 0 || r >= m_pListFace->Rows())
         return;
-    CWayEntry* entry = EntryOf(*m_pList, r);
-    if (!entry) {
+    if (!m_pListFace->EntryAt(r)) {
         m_doc.Prompt().Ask(kAppTitle, kNoWaypointToRemove, EPromptButtons::ok,
                            EPromptIcon::warning);
         return;
     }
     // The key does what Edit > Delete Waypoint does: every selected row goes
     // (the mark's row when it stands on one that is not selected).
-    if (m_pList->SelectedRows().empty())
-        m_pList->SetItemSelected(r, true);
+    if (list.SelectedRows().empty())
+        list.SetItemSelected(r, true);
     OnDeleteWaypoint();
 }
 
-void CCairnbookView::RemoveEntries(const std::vector<int>& rows, const QString& verb) {
-    std::vector<std::pair<std::size_t, std::unique_ptr<CWayEntry>>> removed;
-    const CWayEntry* reference = m_doc.m_pReference;
+void CCairnbookView::DeleteRows(const std::vector<int>& rows, const QString& verb) {
     // Each row knows its entry's place in the document: no search of a
     // million entries per row.
     std::vector<std::size_t> places;
     for (int row : rows)
-        if (EntryOf(*m_pList, row))
-            places.push_back(static_cast<std::size_t>(m_pList->ItemOf(row)));
-    std::sort(places.begin(), places.end());
-    // Highest place first, so the places still to go keep their numbers.
-    for (auto it = places.rbegin(); it != places.rend(); ++it)
-        removed.emplace_back(*it, m_doc.TakeEntry(*it));
-    // The rows go with their entries; those after them are numbered anew.
-    m_pList->DeleteItems(rows);
-    m_nRows = m_pList->GetItemCount();
-    if (removed.empty())
+        if (m_pListFace->EntryAt(row))
+            places.push_back(static_cast<std::size_t>(m_pListFace->PlaceOf(row)));
+    if (places.empty())
         return;
-    std::reverse(removed.begin(), removed.end());
+    const QString text = verb + " " + Waypoints(places.size());
+    Record(std::make_unique<CDeleteCommand>(m_doc, text, std::move(places)));
     m_doc.SetModifiedFlag();
-    const QString text = verb + " " + Waypoints(removed.size());
-    Record(std::make_unique<CDeleteCommand>(m_doc, text, std::move(removed), reference));
 }
 
 void CCairnbookView::OnDeleteWaypoint() {
-    if (!m_bControlsCreated)
-        return;
-    int anchor = m_pList->GetSelectionMark();
-    std::vector<int> selected = m_pList->SelectedRows();
+    CXListCtrl& list = m_pListFace->List();
+    int anchor = list.GetSelectionMark();
+    const std::vector<int> selected = list.SelectedRows();
     if (selected.empty())
         return;
-    m_pList->SetRedraw(false);
-    for (int row : selected)
-        if (EntryOf(*m_pList, row) == m_pHoverEntry)
-            m_pHoverEntry = nullptr;
-    RemoveEntries(selected, m_strDeleteVerb);
-    ListChanged();
-    if (anchor >= m_nRows)
-        anchor = m_nRows - 1;
-    if (anchor >= 0) {
-        m_pList->SetItemSelected(anchor, true);
-        m_pList->SetFocusRow(anchor);
-        m_pList->SetSelectionMark(anchor);
-        m_pList->EnsureVisible(anchor);
-    }
-    m_pList->SetRedraw(true);
+    list.SetRedraw(false);
+    DeleteRows(selected, m_strDeleteVerb);
+    anchor = std::min(anchor, m_pListFace->Rows() - 1);
+    if (anchor >= 0)
+        m_pListFace->SelectOnly(anchor);
+    list.SetRedraw(true);
 }
 
 void CCairnbookView::OnReferencePoint() {
-    if (!m_bControlsCreated)
-        return;
-    m_pList->SetRedraw(false);
-    const int r = m_pList->GetSelectionMark();
-    if (r >= 0 && r < m_nRows) {
-        m_doc.m_pReference = EntryOf(*m_pList, r);
-        m_doc.ComputeDistances();
-        RefreshRows();
-        m_pList->Resort();
-    }
-    m_pList->SetRedraw(true);
+    const int r = m_pListFace->List().GetSelectionMark();
+    if (CWayEntry* entry = m_pListFace->EntryAt(r))
+        m_doc.SetReference(entry);
 }
 
 void CCairnbookView::OnSaveSelected() {
-    if (!m_bControlsCreated)
-        return;
-    const std::vector<int> selected = m_pList->SelectedRows();
+    const std::vector<int> selected = m_pListFace->List().SelectedRows();
     if (selected.empty())
         return;
     for (const auto& entry : m_doc.Entries())
         entry->m_bSave = 0;
     for (int row : selected)
-        if (CWayEntry* entry = EntryOf(*m_pList, row))
+        if (CWayEntry* entry = m_pListFace->EntryAt(row))
             entry->m_bSave = 1;
     // Every mark comes back however the export ends, an exception included.
     struct Restore {
@@ -234,10 +202,8 @@ void CCairnbookView::OnSaveSelected() {
 
 std::string CCairnbookView::SelectedAsText() const {
     std::string text;
-    if (!m_bControlsCreated)
-        return text;
-    for (int row : m_pList->SelectedRows())
-        if (const CWayEntry* entry = EntryOf(*m_pList, row))
+    for (int row : m_pListFace->List().SelectedRows())
+        if (const CWayEntry* entry = m_pListFace->EntryAt(row))
             text += FormatClipboardLine(*entry);
     return text;
 }
@@ -260,37 +226,18 @@ void CCairnbookView::OnEditPaste() {
     if (text.empty())
         return;
     CAddRecorder recorder(m_doc);
-    const CPasteResult result = ParseClipboardText(m_doc, text);
-    // Overwritten waypoints count too: their rows must show the new values.
-    if (result.m_nAdded > 0 || result.m_nReplaced > 0) {
-        if (auto step = recorder.Finish("Paste")) {
-            m_doc.SetModifiedFlag();
-            Record(std::move(step));
-        }
-        FillList();
-        update();
-        ListChanged();
+    {
+        CCairnbookDoc::CChangeBatch batch(m_doc); // the windows follow once
+        ParseClipboardText(m_doc, text);
+    }
+    if (auto step = recorder.Finish("Paste")) {
+        m_doc.SetModifiedFlag();
+        Record(std::move(step));
     }
 }
 
 void CCairnbookView::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Delete && event->modifiers() == Qt::NoModifier &&
-        m_bControlsCreated)
+    if (event->key() == Qt::Key_Delete && event->modifiers() == Qt::NoModifier)
         OnDeleteKey();
     QWidget::keyPressEvent(event);
-}
-
-bool CCairnbookView::eventFilter(QObject* watched, QEvent* event) {
-    if (m_pFindEdit && watched == static_cast<QObject*>(m_pFindEdit) &&
-        event->type() == QEvent::KeyPress && FindKey(static_cast<QKeyEvent*>(event)))
-        return true;
-    // The Delete key acts the same when the list has the focus.
-    if (m_pList && watched == m_pList && event->type() == QEvent::KeyPress) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Delete && key->modifiers() == Qt::NoModifier) {
-            OnDeleteKey();
-            return true;
-        }
-    }
-    return QWidget::eventFilter(watched, event);
 }

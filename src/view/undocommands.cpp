@@ -3,33 +3,42 @@
 
 #include "cairnbookdoc.h"
 
-CDocCommand::CDocCommand(CCairnbookDoc& doc, const QString& text) : m_doc(doc) {
+#include <algorithm>
+
+CDocCommand::CDocCommand(CCairnbookDoc& doc, const QString& text, bool done)
+    : m_doc(doc), m_bDone(done) {
     setText(text);
 }
 
 void CDocCommand::redo() {
     if (std::exchange(m_bDone, false))
         return; // pushed right after the change itself
+    // Every window hears of the step once.
+    CCairnbookDoc::CChangeBatch batch(m_doc);
     Forward();
-    m_doc.UpdateAllViews();
 }
 
 void CDocCommand::undo() {
+    CCairnbookDoc::CChangeBatch batch(m_doc);
     Back();
-    m_doc.UpdateAllViews();
 }
 
 CAddCommand::CAddCommand(CCairnbookDoc& doc, const QString& text, std::size_t firstAdded,
                          std::vector<CReplaced> replaced)
-    : CDocCommand(doc, text), m_nFirst(firstAdded), m_nCount(doc.Entries().size() - firstAdded),
-      m_replaced(std::move(replaced)) {}
+    : CDocCommand(doc, text, true), m_nFirst(firstAdded),
+      m_nCount(doc.Entries().size() - firstAdded), m_replaced(std::move(replaced)) {}
+
+CAddCommand::CAddCommand(CCairnbookDoc& doc, const QString& text, std::unique_ptr<CWayEntry> entry)
+    : CDocCommand(doc, text, false), m_nFirst(doc.Entries().size()), m_nCount(1) {
+    m_taken.push_back(std::move(entry));
+}
 
 void CAddCommand::Forward() {
     for (auto& entry : m_taken)
         m_doc.InsertEntry(m_doc.Entries().size(), std::move(entry));
     m_taken.clear();
     for (const CReplaced& r : m_replaced)
-        m_doc.AssignEntry(*m_doc.Entries()[r.m_nIndex], r.m_after);
+        m_doc.AssignEntry(r.m_nIndex, r.m_after);
     if (m_fileAfter)
         m_doc.SetGpxFile(*m_fileAfter);
 }
@@ -38,34 +47,41 @@ void CAddCommand::Back() {
     for (std::size_t i = 0; i < m_nCount; ++i)
         m_taken.push_back(m_doc.TakeEntry(m_nFirst));
     for (auto it = m_replaced.rbegin(); it != m_replaced.rend(); ++it)
-        m_doc.AssignEntry(*m_doc.Entries()[it->m_nIndex], it->m_before);
+        m_doc.AssignEntry(it->m_nIndex, it->m_before);
     if (m_fileBefore)
         m_doc.SetGpxFile(*m_fileBefore);
 }
 
 CEditCommand::CEditCommand(CCairnbookDoc& doc, const QString& text, std::size_t index,
                            CWayEntry before, CWayEntry after)
-    : CDocCommand(doc, text), m_nIndex(index), m_before(std::move(before)),
+    : CDocCommand(doc, text, false), m_nIndex(index), m_before(std::move(before)),
       m_after(std::move(after)) {}
 
 void CEditCommand::Forward() {
-    m_doc.AssignEntry(*m_doc.Entries()[m_nIndex], m_after);
+    m_doc.AssignEntry(m_nIndex, m_after);
 }
 
 void CEditCommand::Back() {
-    m_doc.AssignEntry(*m_doc.Entries()[m_nIndex], m_before);
+    m_doc.AssignEntry(m_nIndex, m_before);
 }
 
-CDeleteCommand::CDeleteCommand(
-    CCairnbookDoc& doc, const QString& text,
-    std::vector<std::pair<std::size_t, std::unique_ptr<CWayEntry>>> removed,
-    const CWayEntry* reference)
-    : CDocCommand(doc, text), m_removed(std::move(removed)), m_pReference(reference) {}
+CDeleteCommand::CDeleteCommand(CCairnbookDoc& doc, const QString& text,
+                               std::vector<std::size_t> places)
+    : CDocCommand(doc, text, false) {
+    std::sort(places.begin(), places.end());
+    places.erase(std::unique(places.begin(), places.end()), places.end());
+    for (std::size_t place : places)
+        m_removed.emplace_back(place, nullptr);
+}
 
 void CDeleteCommand::Forward() {
+    const CWayEntry* reference = m_doc.Reference();
     // Highest place first, so the places still to go keep their numbers.
-    for (auto it = m_removed.rbegin(); it != m_removed.rend(); ++it)
+    for (auto it = m_removed.rbegin(); it != m_removed.rend(); ++it) {
         it->second = m_doc.TakeEntry(it->first);
+        if (it->second.get() == reference)
+            m_pReference = reference;
+    }
 }
 
 void CDeleteCommand::Back() {
@@ -73,7 +89,7 @@ void CDeleteCommand::Back() {
         CWayEntry* raw = entry.get();
         m_doc.InsertEntry(index, std::move(entry));
         if (raw == m_pReference)
-            m_doc.m_pReference = raw;
+            m_doc.SetReference(raw);
     }
 }
 

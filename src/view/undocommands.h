@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The steps of a document's undo history. Each is made after its change was
-// done, holds only what the change touched, and takes the document back or
-// forward exactly: the same entries, in the same order, with the same fields.
+// The steps of a document's undo history. Each holds only what its change
+// touches and takes the document back or forward exactly, through the
+// document's own operations: the same entries, in the same order, with the
+// same fields. A step is made by its first redo, except a paste's or a
+// merge's, which is recorded after the change it watched.
 #pragma once
 
 #include "gpxkeep.h"
@@ -18,7 +20,8 @@ class CCairnbookDoc;
 
 class CDocCommand : public QUndoCommand {
 public:
-    CDocCommand(CCairnbookDoc& doc, const QString& text);
+    // done: the change was made before the step was recorded.
+    CDocCommand(CCairnbookDoc& doc, const QString& text, bool done);
     void redo() final;
     void undo() final;
 
@@ -28,7 +31,7 @@ protected:
     CCairnbookDoc& m_doc;
 
 private:
-    bool m_bDone = true; // the change was made before the step was recorded
+    bool m_bDone;
 };
 
 // Entries that were appended, and entries the merge question overwrote: Add,
@@ -39,8 +42,11 @@ public:
         std::size_t m_nIndex;
         CWayEntry m_before, m_after;
     };
+    // Recorded after a paste or merge appended from firstAdded on.
     CAddCommand(CCairnbookDoc& doc, const QString& text, std::size_t firstAdded,
                 std::vector<CReplaced> replaced);
+    // Appends entry when first done.
+    CAddCommand(CCairnbookDoc& doc, const QString& text, std::unique_ptr<CWayEntry> entry);
     // A merge of a GPX file also changed what the document keeps of GPX files.
     void SetGpxFiles(std::shared_ptr<const CGpxFileKept> before,
                      std::shared_ptr<const CGpxFileKept> after) {
@@ -53,7 +59,7 @@ private:
     void Back() override;
     std::size_t m_nFirst;
     std::size_t m_nCount;
-    std::vector<std::unique_ptr<CWayEntry>> m_taken; // while undone
+    std::vector<std::unique_ptr<CWayEntry>> m_taken; // while not done
     std::vector<CReplaced> m_replaced;
     std::shared_ptr<const CGpxFileKept> m_fileBefore, m_fileAfter;
 };
@@ -74,16 +80,15 @@ private:
 // Entries taken out of the list: Delete and Cut. Kept here while done.
 class CDeleteCommand : public CDocCommand {
 public:
-    // removed: (index before the removal, entry), in list order.
-    CDeleteCommand(CCairnbookDoc& doc, const QString& text,
-                   std::vector<std::pair<std::size_t, std::unique_ptr<CWayEntry>>> removed,
-                   const CWayEntry* reference);
+    // places: where the entries stand, in any order.
+    CDeleteCommand(CCairnbookDoc& doc, const QString& text, std::vector<std::size_t> places);
 
 private:
     void Forward() override;
     void Back() override;
+    // (place before the removal, entry while removed), in list order.
     std::vector<std::pair<std::size_t, std::unique_ptr<CWayEntry>>> m_removed;
-    const CWayEntry* m_pReference; // one of the removed was the reference point
+    const CWayEntry* m_pReference = nullptr; // one of the removed was the reference point
 };
 
 // Watches a paste or a merge: what it appended and what the merge question

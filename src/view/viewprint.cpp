@@ -2,6 +2,7 @@
 #include "viewprint.h"
 
 #include "cairnbookview.h"
+#include "listface.h"
 #include "res/strings.h"
 #include "xheaderctrl.h"
 #include "xlistctrl.h"
@@ -150,9 +151,9 @@ EPrintResult RenderPages(CCairnbookView& view, QPrinter& printer, QWidget* progr
     if (!p.begin(&printer))
         return EPrintResult::failed;
     const double dpiScale = ScreenToPrinter(printer);
-    if (view.m_bMapMode || !view.m_pList)
+    if (view.IsMapMode())
         return RenderMap(view, printer, p);
-    CXListCtrl& list = *view.m_pList;
+    CXListCtrl& list = view.ListFace().List();
     std::vector<int> widths, titles;
     const QFontMetrics titleFont(list.Header()->font());
     for (int c = 0; c < list.GetColumnCount(); ++c) {

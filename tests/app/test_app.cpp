@@ -10,6 +10,7 @@
 #include "coordinate.h"
 #include "docmanager.h"
 #include "editwaypointdlg.h"
+#include "listface.h"
 #include "mainframe.h"
 #include "mapsource.h"
 #include "pixels.h"
@@ -86,7 +87,7 @@ TEST_F(App, OpeningTheSampleShowsItsRows) {
     CChildFrame* f = Open(kSample);
     ASSERT_NE(f, nullptr);
     EXPECT_EQ(MenuTitles(), QStringList({"&File", "&Edit", "&View", "&Window", "&Help"}));
-    CXListCtrl* list = f->View()->m_pList;
+    CXListCtrl* list = &f->View()->ListFace().List();
     ASSERT_EQ(list->GetItemCount(), 12);
     EXPECT_EQ(list->GetItemText(0, 1), "HOME");
     EXPECT_EQ(list->GetItemText(0, 3), QString::fromUtf8("N47° 36.373'"));
@@ -177,7 +178,7 @@ TEST_F(App, SecondWindowShowsRowsAndOnlyTheLastOneAsks) {
     auto* second = qobject_cast<CChildFrame*>(frame.MdiArea().activeSubWindow());
     ASSERT_NE(second, first);
     second->View()->repaint();
-    EXPECT_EQ(second->View()->m_pList->GetItemCount(), 12);
+    EXPECT_EQ(second->View()->ListFace().List().GetItemCount(), 12);
     EXPECT_EQ(first->windowTitle(), "sample.ckb:1[*]");
     EXPECT_EQ(second->windowTitle(), "sample.ckb:2[*]");
     frame.DocManager().RecordOf(first)->m_pDoc->SetModifiedFlag(true);
@@ -192,7 +193,7 @@ TEST_F(App, SecondWindowShowsRowsAndOnlyTheLastOneAsks) {
 void ExpectRowsMatchTheDocument(const CDocRecord& rec, const char* step) {
     const CCairnbookDoc& doc = *rec.m_pDoc;
     for (CChildFrame* f : rec.m_frames) {
-        CXListCtrl* list = f->View()->m_pList;
+        CXListCtrl* list = &f->View()->ListFace().List();
         ASSERT_EQ(list->GetItemCount(), static_cast<int>(doc.Entries().size())) << step;
         std::set<const CWayEntry*> seen;
         for (int r = 0; r < list->GetItemCount(); ++r) {
@@ -204,9 +205,9 @@ void ExpectRowsMatchTheDocument(const CDocRecord& rec, const char* step) {
 }
 
 void SelectOnly(CCairnbookView* view, int row) {
-    view->m_pList->clearSelection();
-    view->m_pList->SetItemSelected(row, true);
-    view->m_pList->SetSelectionMark(row);
+    view->ListFace().List().clearSelection();
+    view->ListFace().List().SetItemSelected(row, true);
+    view->ListFace().List().SetSelectionMark(row);
 }
 
 // A GPX document is saved as GPX; what its read skipped shows in the status bar.
@@ -322,10 +323,10 @@ CState StateOf(const CDocRecord& rec) {
     for (CChildFrame* f : rec.m_frames) {
         f->View()->repaint();
         QStringList names;
-        for (int r = 0; r < f->View()->m_pList->GetItemCount(); ++r)
-            names << f->View()->m_pList->GetItemText(r, 1) + "|" +
-                         f->View()->m_pList->GetItemText(r, 2) + "|" +
-                         QString::number(f->View()->m_pList->GetCheckState(r, 7));
+        for (int r = 0; r < f->View()->ListFace().List().GetItemCount(); ++r)
+            names << f->View()->ListFace().List().GetItemText(r, 1) + "|" +
+                         f->View()->ListFace().List().GetItemText(r, 2) + "|" +
+                         QString::number(f->View()->ListFace().List().GetCheckState(r, 7));
         state.rows.push_back(names);
     }
     return state;
@@ -367,20 +368,21 @@ TEST_F(App, UndoAndRedoEveryChange) {
          }},
         {"Edit HOME",
          [&] {
-             CXListCtrl& list = *one->m_pList;
+             CXListCtrl& list = one->ListFace().List();
              QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
                                list.visualRect(list.model()->index(0, 7)).center());
          }},
         {"Delete 3 Waypoints",
          [&] {
+             one->ListFace().List().clearSelection(); // undo and redo keep a selection
              for (int row : {1, 4, 9})
-                 one->m_pList->SetItemSelected(row, true);
+                 one->ListFace().List().SetItemSelected(row, true);
              one->OnCommand(res::ID_DELETE_WAYPOINT);
          }},
         {"Cut 1 Waypoint",
          [&] {
-             two->m_pList->clearSelection();
-             two->m_pList->SetItemSelected(2, true);
+             two->ListFace().List().clearSelection();
+             two->ListFace().List().SetItemSelected(2, true);
              two->OnCommand(res::ID_EDIT_CUT);
          }},
         {"Paste 2 Waypoints",
@@ -445,11 +447,11 @@ TEST_F(App, StatusBarSaysHowManyRowsTheListShows) {
     frame.DocManager().ActiveRecord()->m_frames[0]->View()->repaint();
     frame.UpdateCommandUI();
     EXPECT_EQ(frame.StatusMessage(), "Ready");
-    EXPECT_EQ(frame.DocManager().ActiveRecord()->m_frames[0]->View()->m_nRows, 2001);
-    EXPECT_TRUE(QSettings().value(CCairnbookView::kShowAllKey).toBool());
+    EXPECT_EQ(frame.DocManager().ActiveRecord()->m_frames[0]->View()->ListFace().Rows(), 2001);
+    EXPECT_TRUE(QSettings().value(CListFace::kShowAllKey).toBool());
     EXPECT_TRUE(frame.Action(res::ID_SHOW_ALL_WAYPOINTS)->isChecked());
     frame.OnCommand(res::ID_SHOW_ALL_WAYPOINTS);
-    EXPECT_FALSE(CCairnbookView::ShowAll());
+    EXPECT_FALSE(CListFace::ShowAll());
     Open(kSample);
     frame.UpdateCommandUI();
     EXPECT_EQ(frame.StatusMessage(), "Ready");
@@ -479,8 +481,8 @@ TEST_F(App, NotationChangeReachesEveryWindow) {
     frame.MdiArea().setActiveSubWindow(b);
     frame.OnCommand(res::ID_FORMAT_DEGDEC);
     a->View()->repaint();
-    EXPECT_EQ(a->View()->m_pList->GetItemText(0, 3), "N47.60621");
-    EXPECT_EQ(b->View()->m_pList->GetItemText(0, 3), "N47.60621");
+    EXPECT_EQ(a->View()->ListFace().List().GetItemText(0, 3), "N47.60621");
+    EXPECT_EQ(b->View()->ListFace().List().GetItemText(0, 3), "N47.60621");
     EXPECT_TRUE(frame.Action(res::ID_FORMAT_DEGDEC)->isChecked());
     EXPECT_FALSE(frame.Action(res::ID_FORMAT_DEGMIN)->isChecked());
 }
@@ -537,10 +539,10 @@ TEST_F(App, MenusStatusPromptsAndPosition) {
     EXPECT_EQ(merge->shortcut(), QKeySequence("Ctrl+M"));
     // Ctrl+D deletes the selected rows, through the window's own shortcut.
     CCairnbookView* view = qobject_cast<CChildFrame*>(frame.MdiArea().activeSubWindow())->View();
-    view->m_pList->setFocus();
-    view->m_pList->selectAll();
-    QTest::keyClick(view->m_pList, Qt::Key_D, Qt::ControlModifier);
-    EXPECT_EQ(view->m_pList->GetItemCount(), 0);
+    view->ListFace().List().setFocus();
+    view->ListFace().List().selectAll();
+    QTest::keyClick(&view->ListFace().List(), Qt::Key_D, Qt::ControlModifier);
+    EXPECT_EQ(view->ListFace().List().GetItemCount(), 0);
     frame.OnCommand(res::ID_EDIT_UNDO);
     // Each key a menu shows is that command's key, and none takes Select All.
     for (const res::CMenuItem& item : res::kMenuDocument) {
@@ -555,7 +557,7 @@ TEST_F(App, MenusStatusPromptsAndPosition) {
     EXPECT_TRUE(frame.Action(res::ID_VIEW_LIST)->isChecked());
     // The desktop's Close key closes the window, with no other key in the way.
     const auto windows = frame.MdiArea().subWindowList().size();
-    QTest::keyClick(view->m_pList, Qt::Key_W, Qt::ControlModifier);
+    QTest::keyClick(&view->ListFace().List(), Qt::Key_W, Qt::ControlModifier);
     QApplication::processEvents();
     EXPECT_EQ(frame.MdiArea().subWindowList().size(), windows - 1);
     frame.OnMapPosition(-1222500, 475000);
@@ -630,8 +632,8 @@ TEST_F(App, DroppedFilesOpen) {
     ASSERT_EQ(frame.MdiArea().subWindowList().size(), 1);
     auto* f = qobject_cast<CChildFrame*>(frame.MdiArea().subWindowList()[0]);
     f->View()->repaint();
-    EXPECT_EQ(f->View()->m_pList->GetItemCount(), 12); // read as WPT by its header
-    EXPECT_EQ(f->View()->m_pList->GetItemText(7, 6),
+    EXPECT_EQ(f->View()->ListFace().List().GetItemCount(), 12); // read as WPT by its header
+    EXPECT_EQ(f->View()->ListFace().List().GetItemText(7, 6),
               "Cross"); // WPT folds cache icons onto the first ones
 }
 

@@ -3,6 +3,8 @@
 #include "cairnbookview.h"
 #include "coordinate.h"
 #include "fileformat.h"
+#include "listface.h"
+#include "mapface.h"
 #include "pixels.h"
 #include "qtprompt.h"
 #include "res/resource.h"
@@ -39,47 +41,45 @@ protected:
     void Add(const std::string& name, double lat, double lon, double alt) {
         auto e = std::make_unique<CWayEntry>(name, "c", lat, lon, alt, 0, 1);
         doc.AddEntry(std::move(e));
-        doc.m_bListChanged = true;
     }
     void Paint() { view.repaint(); }
-    QString Cell(int row, int col) { return view.m_pList->GetItemText(row, col); }
+    QString Cell(int row, int col) { return view.ListFace().List().GetItemText(row, col); }
     CScriptedPrompt prompt;
     CCairnbookDoc doc{prompt};
     CCairnbookView view{doc};
 };
 
-TEST_F(View, RowsAreBuiltAtPaintFromTheDocument) {
+TEST_F(View, RowsFollowTheDocument) {
     Add("HOME", 47.5, -122.25, 100);
-    EXPECT_EQ(view.m_pList->GetItemCount(), 0);
-    Paint();
-    EXPECT_FALSE(doc.m_bListChanged);
-    ASSERT_EQ(view.m_nRows, 1);
+    ASSERT_EQ(view.ListFace().Rows(), 1);
     EXPECT_EQ(Cell(0, 0), "0");
     EXPECT_EQ(Cell(0, 1), "HOME");
     EXPECT_EQ(Cell(0, 3), QString::fromUtf8("N47° 30.000'"));
     EXPECT_EQ(Cell(0, 4), QString::fromUtf8("W122° 15.000'"));
     EXPECT_EQ(Cell(0, 5), "328");
     EXPECT_EQ(Cell(0, 6), "Cross");
-    EXPECT_EQ(view.m_pList->GetCheckState(0, 7), 0);
-    EXPECT_EQ(view.m_pList->GetCheckState(0, 8), 1);
+    EXPECT_EQ(view.ListFace().List().GetCheckState(0, 7), 0);
+    EXPECT_EQ(view.ListFace().List().GetCheckState(0, 8), 1);
     EXPECT_EQ(Cell(0, 10), "0.00");
     EXPECT_EQ(Cell(0, 11), "North");
-    EXPECT_EQ(reinterpret_cast<CWayEntry*>(view.m_pList->GetItemData(0)), doc.m_WayList[0].get());
+    EXPECT_EQ(reinterpret_cast<CWayEntry*>(view.ListFace().List().GetItemData(0)),
+              doc.m_WayList[0].get());
 }
 
 TEST_F(View, ColumnsTitlesAndWidths) {
     const char* titles[] = {"Index",         "Name",     "Comment",  "Latitude", "Longnitude",
                             "Altitude (ft)", "Icon",     "Geocache", "Visible",  "Additional Info",
                             "Distance (mi)", "Direction"};
-    ASSERT_EQ(view.m_pList->GetColumnCount(), 12);
+    ASSERT_EQ(view.ListFace().List().GetColumnCount(), 12);
     for (int c = 0; c < 12; ++c)
-        EXPECT_EQ(view.m_pList->model()->headerData(c, Qt::Horizontal).toString(), titles[c]);
+        EXPECT_EQ(view.ListFace().List().model()->headerData(c, Qt::Horizontal).toString(),
+                  titles[c]);
     const int w = 900;
-    EXPECT_EQ(view.m_pList->columnWidth(2), w * 20 / 100);
+    EXPECT_EQ(view.ListFace().List().columnWidth(2), w * 20 / 100);
     // No title is cut: each column holds its title and a sort triangle.
     for (int c = 0; c < 12; ++c)
-        EXPECT_GE(view.m_pList->columnWidth(c),
-                  view.m_pList->fontMetrics().horizontalAdvance(titles[c]) + 10)
+        EXPECT_GE(view.ListFace().List().columnWidth(c),
+                  view.ListFace().List().fontMetrics().horizontalAdvance(titles[c]) + 10)
             << titles[c];
 }
 
@@ -99,51 +99,54 @@ TEST_F(View, SaysHowManyWaypointsItShows) {
         for (int i = static_cast<int>(doc.Entries().size()); i < count; ++i)
             doc.AddEntry(std::make_unique<CWayEntry>("W" + std::to_string(i), "", 1, 2, 3, 0, 1));
         for (bool all : {false, true}) {
-            CCairnbookView::SetShowAll(all);
-            view.InvalidateRows();
-            Paint();
+            CListFace::SetShowAll(all);
+            view.FillList();
             const QString said = all ? QString() : QString(text);
             EXPECT_EQ(view.ShownText(), said) << count << " " << all;
-            EXPECT_EQ(view.m_pShownStrip->text(), said) << count << " " << all;
-            EXPECT_EQ(view.m_pShownStrip->isVisible(), !all && count > 2000);
-            EXPECT_EQ(view.m_nRows, all ? count : std::min(count, 2000));
+            EXPECT_EQ(view.ListFace().ShownStrip()->text(), said) << count << " " << all;
+            EXPECT_EQ(view.ListFace().ShownStrip()->isVisible(), !all && count > 2000);
+            EXPECT_EQ(view.ListFace().Rows(), all ? count : std::min(count, 2000));
         }
     }
     // Find searches the whole document; a hit beyond the rows offers to show them all.
-    CCairnbookView::SetShowAll(false);
-    view.InvalidateRows();
-    Paint();
-    view.m_fnShowAll = [] { CCairnbookView::SetShowAll(true); };
-    view.OnFind();
-    view.m_pFindEdit->setText("W5000");
-    QTest::keyClick(view.m_pFindEdit, Qt::Key_Return);
-    EXPECT_EQ(view.m_pFindStatus->text(), "W5000 is waypoint 5,001, beyond the rows shown.");
-    auto* offer = view.m_pFindBar->findChild<QPushButton*>("FindShowAll");
+    CListFace::SetShowAll(false);
+    view.FillList();
+    QObject::connect(&view, &CCairnbookView::ShowAllWanted, [] { CListFace::SetShowAll(true); });
+    view.ListFace().OpenFind();
+    view.ListFace().FindEdit()->setText("W5000");
+    QTest::keyClick(view.ListFace().FindEdit(), Qt::Key_Return);
+    EXPECT_EQ(view.ListFace().FindStatus()->text(),
+              "W5000 is waypoint 5,001, beyond the rows shown.");
+    auto* offer = view.ListFace().FindBar()->findChild<QPushButton*>("FindShowAll");
     ASSERT_TRUE(offer && offer->isVisible());
     offer->click();
-    EXPECT_TRUE(CCairnbookView::ShowAll());
-    EXPECT_EQ(view.m_nRows, 5412);
-    EXPECT_EQ(view.m_pList->SelectedRows(), std::vector<int>{5000});
+    EXPECT_TRUE(CListFace::ShowAll());
+    EXPECT_EQ(view.ListFace().Rows(), 5412);
+    EXPECT_EQ(view.ListFace().List().SelectedRows(), std::vector<int>{5000});
     EXPECT_FALSE(offer->isVisible());
-    CCairnbookView::SetShowAll(false);
+    CListFace::SetShowAll(false);
 }
 
 TEST_F(View, MetricToggleRewritesTitlesAndValues) {
     Add("REF", 10, 5, 100);
     Add("EAST", 10, 6, 100);
     Paint();
-    doc.m_pReference = doc.m_WayList[0].get();
+    doc.SetReference(doc.m_WayList[0].get());
     doc.ComputeDistances();
     view.RefreshRows();
     EXPECT_EQ(Cell(1, 10), "68.13");
     view.OnCommand(res::ID_METRIC);
-    EXPECT_EQ(view.m_pList->model()->headerData(5, Qt::Horizontal).toString(), "Altitude (m)");
-    EXPECT_EQ(view.m_pList->model()->headerData(10, Qt::Horizontal).toString(), "Distance (km)");
+    EXPECT_EQ(view.ListFace().List().model()->headerData(5, Qt::Horizontal).toString(),
+              "Altitude (m)");
+    EXPECT_EQ(view.ListFace().List().model()->headerData(10, Qt::Horizontal).toString(),
+              "Distance (km)");
     EXPECT_EQ(Cell(1, 10), "109.64");
     EXPECT_EQ(Cell(1, 5), "100");
     view.OnCommand(res::ID_METRIC);
-    EXPECT_EQ(view.m_pList->model()->headerData(5, Qt::Horizontal).toString(), "Altitude (ft)");
-    EXPECT_EQ(view.m_pList->model()->headerData(10, Qt::Horizontal).toString(), "Distance (mi)");
+    EXPECT_EQ(view.ListFace().List().model()->headerData(5, Qt::Horizontal).toString(),
+              "Altitude (ft)");
+    EXPECT_EQ(view.ListFace().List().model()->headerData(10, Qt::Horizontal).toString(),
+              "Distance (mi)");
     EXPECT_EQ(Cell(1, 5), "328");
 }
 
@@ -152,12 +155,13 @@ TEST_F(View, MetricToggledOnTheMapReachesTheList) {
     Paint();
     view.OnCommand(res::ID_VIEW_MAP);
     view.OnCommand(res::ID_METRIC);
-    EXPECT_EQ(Cell(0, 5), "328");             // the list is not shown meanwhile
     view.OnCommand(res::ID_FORMAT_DEGMINSEC); // rebuilds the rows, in metres
     view.OnCommand(res::ID_VIEW_LIST);
     EXPECT_EQ(Cell(0, 5), "100");
-    EXPECT_EQ(view.m_pList->model()->headerData(5, Qt::Horizontal).toString(), "Altitude (m)");
-    EXPECT_EQ(view.m_pList->model()->headerData(10, Qt::Horizontal).toString(), "Distance (km)");
+    EXPECT_EQ(view.ListFace().List().model()->headerData(5, Qt::Horizontal).toString(),
+              "Altitude (m)");
+    EXPECT_EQ(view.ListFace().List().model()->headerData(10, Qt::Horizontal).toString(),
+              "Distance (km)");
 }
 
 TEST_F(View, NotationCommandsRebuildRows) {
@@ -179,24 +183,24 @@ TEST_F(View, FacesAndTheStripButtons) {
     bool checked = false;
     view.UpdateCommand(res::ID_VIEW_LIST, checked);
     EXPECT_TRUE(checked);
-    EXPECT_FALSE(view.m_pHideButton->isVisible());
+    EXPECT_FALSE(view.MapFace().HideButton()->isVisible());
     view.OnCommand(res::ID_VIEW_MAP);
-    EXPECT_TRUE(view.m_bMapMode);
-    EXPECT_FALSE(view.m_pList->isVisible());
-    EXPECT_TRUE(view.m_pHideButton->isVisible());
-    EXPECT_TRUE(view.m_pResetButton->isVisible());
+    EXPECT_TRUE(view.IsMapMode());
+    EXPECT_FALSE(view.ListFace().List().isVisible());
+    EXPECT_TRUE(view.MapFace().HideButton()->isVisible());
+    EXPECT_TRUE(view.MapFace().ResetButton()->isVisible());
     const QImage face = view.grab().toImage();
     EXPECT_EQ(face.pixelColor(100, 100), QColor(150, 210, 255));
     // The menu command and the button act on the same flag.
     view.OnCommand(res::ID_HIDE_WAYPOINTS);
-    EXPECT_TRUE(view.m_bHideWaypoints);
-    EXPECT_EQ(view.m_pHideButton->Caption(), "Show Waypoints");
-    view.m_pHideButton->click();
-    EXPECT_FALSE(view.m_bHideWaypoints);
-    EXPECT_EQ(view.m_pHideButton->Caption(), "Hide Waypoints");
+    EXPECT_TRUE(view.MapFace().WaypointsHidden());
+    EXPECT_EQ(view.MapFace().HideButton()->Caption(), "Show Waypoints");
+    view.MapFace().HideButton()->click();
+    EXPECT_FALSE(view.MapFace().WaypointsHidden());
+    EXPECT_EQ(view.MapFace().HideButton()->Caption(), "Hide Waypoints");
     view.OnCommand(res::ID_VIEW_LIST);
-    EXPECT_TRUE(view.m_pList->isVisible());
-    EXPECT_FALSE(view.m_pHideButton->isVisible());
+    EXPECT_TRUE(view.ListFace().List().isVisible());
+    EXPECT_FALSE(view.MapFace().HideButton()->isVisible());
 }
 
 TEST_F(View, StripLayoutFollowsTheWidth) {
@@ -206,12 +210,12 @@ TEST_F(View, StripLayoutFollowsTheWidth) {
     } cases[] = {{600, 100, 292, 420}, {462, 50, 192, 284}, {362, 0, 92, 184}, {300, 0, 92, 184}};
     for (const auto& c : cases) {
         view.resize(c.width, 300);
-        EXPECT_EQ(view.m_rcClickBox.left(), c.clickLeft) << c.width;
-        EXPECT_EQ(view.m_rcModeBox.left(), c.modeLeft) << c.width;
-        EXPECT_EQ(view.m_pHideButton->geometry().left(), c.hideLeft) << c.width;
-        EXPECT_EQ(view.m_pHideButton->width(), 100);
-        EXPECT_EQ(view.m_pResetButton->geometry().left(), c.hideLeft + 102);
-        EXPECT_EQ(view.m_rcClickBox.bottom(), 300 - 1);
+        EXPECT_EQ(view.MapFace().ClickBox().left(), c.clickLeft) << c.width;
+        EXPECT_EQ(view.MapFace().ModeBox().left(), c.modeLeft) << c.width;
+        EXPECT_EQ(view.MapFace().HideButton()->geometry().left(), c.hideLeft) << c.width;
+        EXPECT_EQ(view.MapFace().HideButton()->width(), 100);
+        EXPECT_EQ(view.MapFace().ResetButton()->geometry().left(), c.hideLeft + 102);
+        EXPECT_EQ(view.MapFace().ClickBox().bottom(), 300 - 1);
     }
 }
 
@@ -232,13 +236,15 @@ TEST_F(View, FirstRowShowsItsNumberNotItsText) {
     Paint();
     ASSERT_EQ(Cell(0, 0), "0");
     for (bool selected : {false, true}) {
-        view.m_pList->clearSelection();
-        view.m_pList->SetItemSelected(0, selected);
-        view.m_pList->setFocus();
-        const QImage img = view.m_pList->viewport()->grab().toImage();
-        const QRect cell = view.m_pList->visualRect(view.m_pList->model()->index(0, 0));
+        view.ListFace().List().clearSelection();
+        view.ListFace().List().SetItemSelected(0, selected);
+        view.ListFace().List().setFocus();
+        const QImage img = view.ListFace().List().viewport()->grab().toImage();
+        const QRect cell =
+            view.ListFace().List().visualRect(view.ListFace().List().model()->index(0, 0));
         const int ink = CountInk(img, cell.adjusted(0, 1, -1, -1), 128); // inside the grid lines
-        const int one = InkOf("1", view.m_pList->font()), zero = InkOf("0", view.m_pList->font());
+        const int one = InkOf("1", view.ListFace().List().font()),
+                  zero = InkOf("0", view.ListFace().List().font());
         ASSERT_NE(one, zero);
         EXPECT_NEAR(ink, one, 2) << selected;
     }

@@ -121,10 +121,10 @@ TEST(Document, FindByNameFollowsRemovalAndRename) {
         doc.AddEntry(Make(n));
     CWayEntry* b = doc.FindByName("B");
     ASSERT_NE(b, nullptr);
-    doc.m_pReference = b;
+    doc.SetReference(b);
     doc.RemoveEntry(b);
     EXPECT_EQ(doc.FindByName("B"), nullptr);
-    EXPECT_EQ(doc.m_pReference, nullptr);
+    EXPECT_EQ(doc.Reference(), nullptr);
     CWayEntry* c = doc.FindByName("C");
     doc.RenameEntry(c, "Z");
     EXPECT_EQ(doc.FindByName("C"), nullptr);
@@ -198,8 +198,7 @@ TEST(Document, ComputeDistancesNeedsAReference) {
     doc.m_WayList[1]->m_dDistance = 99;
     doc.ComputeDistances();
     EXPECT_EQ(doc.m_WayList[1]->m_dDistance, 99);
-    doc.m_pReference = doc.m_WayList[0].get();
-    doc.ComputeDistances();
+    doc.SetReference(doc.m_WayList[0].get());
     EXPECT_NEAR(doc.m_WayList[1]->m_dDistance / kMetresPerMile, 69.0480, 1e-4);
     EXPECT_EQ(doc.m_WayList[1]->m_nDirection, 4);
     EXPECT_EQ(RowCellTexts(*doc.m_WayList[0], 0, false)[10], "0.00");
@@ -303,3 +302,93 @@ TEST(Document, NameIndexThroughTakeAndInsert) {
 }
 
 } // namespace
+
+// What each operation tells the windows, alone and folded in a batch.
+TEST(Document, OperationsTellWhatTheyChanged) {
+    using P = std::vector<std::size_t>;
+    struct Case {
+        const char* what;
+        std::function<void(CCairnbookDoc&)> act;
+        EDocChange kind;
+        P places;
+    };
+    const std::vector<Case> cases = {
+        {"append", [](CCairnbookDoc& d) { d.AddEntry(Make("N")); }, EDocChange::inserted, {4}},
+        {"insert",
+         [](CCairnbookDoc& d) { d.InsertEntry(1, Make("N")); },
+         EDocChange::inserted,
+         {1}},
+        {"take", [](CCairnbookDoc& d) { d.TakeEntry(2); }, EDocChange::removed, {2}},
+        {"assign",
+         [](CCairnbookDoc& d) { d.AssignEntry(3, *Make("Z")); },
+         EDocChange::changed,
+         {3}},
+        {"rename",
+         [](CCairnbookDoc& d) { d.RenameEntry(d.m_WayList[0].get(), "Q"); },
+         EDocChange::changed,
+         {0}},
+        {"reference",
+         [](CCairnbookDoc& d) { d.SetReference(d.m_WayList[1].get()); },
+         EDocChange::reference,
+         {}},
+        {"rising inserts in a batch",
+         [](CCairnbookDoc& d) {
+             CCairnbookDoc::CChangeBatch batch(d);
+             d.InsertEntry(0, Make("X"));
+             {
+                 CCairnbookDoc::CChangeBatch inner(d); // told with the outer one
+                 d.InsertEntry(2, Make("Y"));
+             }
+             d.AddEntry(Make("Z"));
+         },
+         EDocChange::inserted,
+         {0, 2, 6}},
+        {"removals from the highest in a batch",
+         [](CCairnbookDoc& d) {
+             CCairnbookDoc::CChangeBatch batch(d);
+             for (std::size_t i : {3, 1, 0})
+                 d.TakeEntry(i);
+         },
+         EDocChange::removed,
+         {0, 1, 3}},
+        {"changes in a batch",
+         [](CCairnbookDoc& d) {
+             CCairnbookDoc::CChangeBatch batch(d);
+             d.AssignEntry(2, *Make("C2"));
+             d.AssignEntry(0, *Make("A2"));
+         },
+         EDocChange::changed,
+         {0, 2}},
+        {"a mix in a batch",
+         [](CCairnbookDoc& d) {
+             CCairnbookDoc::CChangeBatch batch(d);
+             d.TakeEntry(0);
+             d.AddEntry(Make("N"));
+         },
+         EDocChange::reset,
+         {}},
+        {"removals from the lowest in a batch",
+         [](CCairnbookDoc& d) {
+             CCairnbookDoc::CChangeBatch batch(d);
+             d.TakeEntry(0);
+             d.TakeEntry(0);
+         },
+         EDocChange::reset,
+         {}},
+    };
+    for (const Case& c : cases) {
+        CScriptedPrompt prompt;
+        CCairnbookDoc doc(prompt);
+        for (const char* n : {"A", "B", "C", "D"})
+            doc.AddEntry(Make(n));
+        std::vector<CDocChange> told;
+        const int token = doc.Subscribe([&](const CDocChange& change) { told.push_back(change); });
+        c.act(doc);
+        ASSERT_EQ(told.size(), 1u) << c.what;
+        EXPECT_EQ(told[0].m_kind, c.kind) << c.what;
+        EXPECT_EQ(told[0].m_places, c.places) << c.what;
+        doc.Unsubscribe(token);
+        doc.AddEntry(Make("AFTER"));
+        EXPECT_EQ(told.size(), 1u) << c.what;
+    }
+}

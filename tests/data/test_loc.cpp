@@ -51,7 +51,6 @@ TEST_F(LocImport, OneGeocache) {
     EXPECT_EQ(e.m_bGeocache, 1);
     EXPECT_EQ(e.m_bVisible, 1);
     EXPECT_EQ(e.m_dAltitude, 0);
-    EXPECT_TRUE(doc.m_bListChanged);
 }
 
 // Text is decoded by the declaration, or as UTF-8 when it surely is, or

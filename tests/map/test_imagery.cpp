@@ -2,6 +2,7 @@
 #include "cairnbookdoc.h"
 #include "cairnbookview.h"
 #include "imageryserver.h"
+#include "mapface.h"
 #include "mapgeometry.h"
 #include "mapimage.h"
 #include "res/resource.h"
@@ -28,7 +29,7 @@ protected:
     }
     void TearDown() override { SetImageryHostOverride(QString()); }
     void Frame(int scale, double lon, double lat) {
-        view.MoveFrame(CMapFrame{scale, lon, lat});
+        view.MapFace().MoveFrame(CMapFrame{scale, lon, lat});
         view.repaint();
     }
     QString Query() const {
@@ -43,11 +44,11 @@ protected:
 TEST_F(Imagery, RequestLineAndPicturePlacement) {
     view.OnCommand(res::ID_MAP_AERIAL);
     Frame(16, -122.654321, 47.123456);
-    ASSERT_TRUE(WaitFor([&] { return view.m_pMapImage != nullptr; }));
+    ASSERT_TRUE(WaitFor([&] { return view.MapFace().HasPicture(); }));
     EXPECT_EQ(Query(),
               "GET /GetImageArea.ashx?t=1&s=16&lon=-122.6543&lat=47.1235&w=604&h=404 HTTP/1.1");
-    ASSERT_FALSE(view.m_pMapImage->IsNull());
-    EXPECT_EQ(view.m_nImageHalfWidth, 302);
+    ASSERT_FALSE(view.MapFace().PictureIsNull());
+    EXPECT_EQ(view.MapFace().PictureHalfSize().x(), 302);
     view.repaint();
     const QImage shown = view.grab().toImage();
     const QImage sent = CImageryServer::Render(1, 16, -122.6543, 47.1235, 604, 404);
@@ -65,7 +66,7 @@ TEST_F(Imagery, AutoMapThemesByLevel) {
     view.OnCommand(res::ID_MAP_AUTO);
     for (auto [scale, theme] : {std::pair{9, 4}, std::pair{11, 1}, std::pair{16, 2}}) {
         Frame(scale, 10.5, 20.5);
-        ASSERT_TRUE(WaitFor([&] { return view.m_pMapImage != nullptr; }));
+        ASSERT_TRUE(WaitFor([&] { return view.MapFace().HasPicture(); }));
         EXPECT_TRUE(Query().contains(QString("t=%1&s=%2&").arg(theme).arg(scale)))
             << qPrintable(Query());
     }
@@ -88,8 +89,8 @@ TEST_F(Imagery, BodiesThatAreNoPictureLeaveTheBackground) {
         server.m_mode = mode;
         server.m_requests.clear();
         Frame(15, 3.5, 4.5 + static_cast<int>(mode));
-        ASSERT_TRUE(WaitFor([&] { return view.m_pMapImage != nullptr; }));
-        EXPECT_TRUE(view.m_pMapImage->IsNull());
+        ASSERT_TRUE(WaitFor([&] { return view.MapFace().HasPicture(); }));
+        EXPECT_TRUE(view.MapFace().PictureIsNull());
         view.repaint();
         EXPECT_EQ(view.grab().toImage().pixelColor(50, 50), QColor(150, 210, 255));
         QTest::qWait(50);
@@ -105,11 +106,11 @@ TEST_F(Imagery, FailureWaitsBeforeAskingAgain) {
     const quint16 port = closed.serverPort();
     closed.close();
     SetImageryHostOverride(QString("127.0.0.1:%1").arg(port));
-    view.SetRetryPause(600);
+    view.MapFace().SetRetryPause(600);
     view.OnCommand(res::ID_MAP_AERIAL);
     Frame(15, 3.5, 4.5);
     ASSERT_TRUE(WaitFor([&] { return view.MapSettled(); }));
-    EXPECT_EQ(view.m_pMapImage, nullptr);
+    EXPECT_FALSE(view.MapFace().HasPicture());
     SetImageryHostOverride(server.Host());
     for (int i = 0; i < 5; ++i) { // resizing and moving inside the pause
         view.resize(600 + 10 * i, 400);
@@ -117,7 +118,7 @@ TEST_F(Imagery, FailureWaitsBeforeAskingAgain) {
     }
     EXPECT_EQ(view.grab().toImage().pixelColor(50, 50), QColor(150, 210, 255));
     EXPECT_TRUE(server.m_requests.isEmpty());
-    ASSERT_TRUE(WaitFor([&] { return view.m_pMapImage != nullptr; }, 3000));
+    ASSERT_TRUE(WaitFor([&] { return view.MapFace().HasPicture(); }, 3000));
     EXPECT_EQ(server.m_requests.size(), 1);
     Frame(15, 9.5, 4.5); // after an answer a new frame is asked at once
     QTest::qWait(100);
@@ -134,27 +135,27 @@ TEST_F(Imagery, SilentServerKeepsTheViewResponsiveAndANewFrameAbandonsIt) {
     EXPECT_FALSE(view.MapSettled());
     server.m_mode = CImageryServer::EMode::picture;
     Frame(15, 3.7, 4.5);
-    ASSERT_TRUE(WaitFor([&] { return view.m_pMapImage != nullptr; }));
+    ASSERT_TRUE(WaitFor([&] { return view.MapFace().HasPicture(); }));
     EXPECT_EQ(server.m_requests.size(), 2);
 }
 
 TEST_F(Imagery, SilenceIsAFailure) {
-    view.m_pDownload->SetLimits(CImageDownload::kMaxBody, 200);
+    view.MapFace().Download().SetLimits(CImageDownload::kMaxBody, 200);
     server.m_mode = CImageryServer::EMode::silent;
     view.OnCommand(res::ID_MAP_AERIAL);
     Frame(15, 3.5, 4.5);
     ASSERT_TRUE(WaitFor([&] { return view.MapSettled(); }, 3000));
-    EXPECT_EQ(view.m_pMapImage, nullptr);
+    EXPECT_FALSE(view.MapFace().HasPicture());
 }
 
 // Like a body that is no picture: not fetched again for the same frame.
 TEST_F(Imagery, OversizedBodyIsNotFetchedAgain) {
-    view.m_pDownload->SetLimits(100, 30000); // any picture is larger than 100 bytes
-    view.SetRetryPause(50);
+    view.MapFace().Download().SetLimits(100, 30000); // any picture is larger than 100 bytes
+    view.MapFace().SetRetryPause(50);
     view.OnCommand(res::ID_MAP_AERIAL);
     Frame(15, 3.6, 4.5);
-    ASSERT_TRUE(WaitFor([&] { return view.m_pMapImage != nullptr; }, 3000));
-    EXPECT_TRUE(view.m_pMapImage->IsNull());
+    ASSERT_TRUE(WaitFor([&] { return view.MapFace().HasPicture(); }, 3000));
+    EXPECT_TRUE(view.MapFace().PictureIsNull());
     QTest::qWait(200);
     view.repaint();
     EXPECT_EQ(server.m_requests.size(), 1);

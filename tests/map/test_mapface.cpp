@@ -5,7 +5,9 @@
 #include "coordinate.h"
 #include "editwaypointdlg.h"
 #include "imagelist.h"
+#include "listface.h"
 #include "mapdraw.h"
+#include "mapface.h"
 #include "mapgeometry.h"
 #include "mapsource.h"
 #include "pixels.h"
@@ -40,7 +42,6 @@ protected:
     void SetUp() override {
         g_nCoordFormat = 0;
         doc.AddEntry(std::make_unique<CWayEntry>("HOME", "my house", 47.5, -122.25, 0, 0, 1));
-        doc.m_bListChanged = true;
         view.resize(600, 400);
         view.OnInitialUpdate();
         view.show();
@@ -52,16 +53,29 @@ protected:
         view.repaint();
         return view.grab().toImage();
     }
-    QPoint Centre() const { return QPoint(view.Outer().Cx(), view.Outer().Cy()); }
+    void SetScale(int scale) {
+        CMapFrame f = view.MapFace().Frame();
+        f.m_nScale = scale;
+        view.MapFace().SetFrame(f);
+    }
+    void SetCentreLon(double lon) {
+        CMapFrame f = view.MapFace().Frame();
+        f.m_dCenterLon = lon;
+        view.MapFace().SetFrame(f);
+    }
+    QPoint Centre() const {
+        return QPoint(view.MapFace().Outer().Cx(), view.MapFace().Outer().Cy());
+    }
     CScriptedPrompt prompt;
     CCairnbookDoc doc{prompt};
     CCairnbookView view{doc};
 };
 
 TEST_F(MapFace, FirstPaintFitsTheFrameAroundTheWaypoints) {
-    EXPECT_DOUBLE_EQ(view.m_dCenterLat, 47.5);
-    EXPECT_DOUBLE_EQ(view.m_dCenterLon, -122.25);
-    EXPECT_EQ(view.m_nScale, FitScale(0.25, 0.25, view.Outer().Width(), 404));
+    EXPECT_DOUBLE_EQ(view.MapFace().Frame().m_dCenterLat, 47.5);
+    EXPECT_DOUBLE_EQ(view.MapFace().Frame().m_dCenterLon, -122.25);
+    EXPECT_EQ(view.MapFace().Frame().m_nScale,
+              FitScale(0.25, 0.25, view.MapFace().Outer().Width(), 404));
     const QImage img = Grab();
     EXPECT_EQ(img.pixelColor(30, 30), kSky);
     // Crosshair: black over its pink under-stroke at the centre pixel.
@@ -71,10 +85,10 @@ TEST_F(MapFace, FirstPaintFitsTheFrameAroundTheWaypoints) {
 
 TEST_F(MapFace, WaypointIconAndLabel) {
     // Move the centre away so the crosshair does not sit on the waypoint.
-    view.m_dCenterLon = -122.26;
+    SetCentreLon(-122.26);
     const QImage img = Grab();
     int x = 0, y = 0;
-    GeoToClient(view.Frame(), view.Outer(), 47.5, -122.25, x, y);
+    GeoToClient(view.MapFace().Frame(), view.MapFace().Outer(), 47.5, -122.25, x, y);
     EXPECT_GT(CountPixels(img, QRect(x - 8, y - 8, 16, 16), [](QColor c) { return c != kSky; }),
               30);
     EXPECT_GT(CountInk(img, QRect(x - 20, y - 20, 40, 11)), 10); // the label, above the icon
@@ -83,7 +97,8 @@ TEST_F(MapFace, WaypointIconAndLabel) {
     EXPECT_EQ(hidden.pixelColor(x, y), kSky);
     EXPECT_EQ(hidden.pixelColor(Centre() + QPoint(5, 0)), kSky); // no crosshair either
     // The strip stays: its boxes in the button face colour.
-    EXPECT_EQ(hidden.pixelColor(view.m_rcClickBox.center()), view.palette().button().color());
+    EXPECT_EQ(hidden.pixelColor(view.MapFace().ClickBox().center()),
+              view.palette().button().color());
 }
 
 // Names stand beside their icons where there is room, never over another
@@ -119,7 +134,7 @@ TEST(MapLabels, StandBesideTheirIconsWithoutOverlap) {
 
 TEST_F(MapFace, ScaleBarAndReadout) {
     const QImage img = Grab();
-    const int cy = view.Outer().Cy();
+    const int cy = view.MapFace().Outer().Cy();
     const int Y = 2 * cy - 50;
     EXPECT_EQ(img.pixelColor(60, Y + 4), QColor(Qt::black));       // the bar
     EXPECT_GT(CountInk(img, QRect(10, 2 * cy - 41, 100, 32)), 30); // the read-out text
@@ -130,7 +145,7 @@ TEST_F(MapFace, ScaleBarAndReadout) {
 TEST_F(MapFace, OverlayTextsFitTheirRectangles) {
     view.OnCommand(res::ID_MAP_ADD_WAYPOINT); // the longest items of both boxes
     view.OnCommand(res::ID_MAP_OFF);
-    const int cy = view.Outer().Cy(), B = view.Outer().B;
+    const int cy = view.MapFace().Outer().Cy(), B = view.MapFace().Outer().B;
     // The read-out's rectangle reaches into the strip: its text must end above.
     const QRect readout(10, 2 * cy - 41, 100, B - 26 - (2 * cy - 41) + 1);
     const QRect boxInside(1, 2 * cy - 54, 123, B - 26 - (2 * cy - 54) + 1);
@@ -147,8 +162,9 @@ TEST_F(MapFace, OverlayTextsFitTheirRectangles) {
     };
     for (int level : {8, 16, 20, 30})
         for (bool metric : {false, true}) {
-            view.m_nScale = level;
-            view.m_bMetric = metric;
+            SetScale(level);
+            if (view.IsMetric() != metric)
+                view.OnMetric();
             const QImage img = Grab();
             const std::string what = std::to_string(level) + (metric ? " km" : " miles");
             expectWhole(img, readout, what, true);
@@ -156,82 +172,83 @@ TEST_F(MapFace, OverlayTextsFitTheirRectangles) {
             for (const QRect& part : outside)
                 EXPECT_EQ(CountInk(img, part), 0) << what;
             EXPECT_EQ(CountInk(img, QRect(1, B - 24, 123, 1)), 0) << what; // below the strip's line
-            for (const QRect& box : {view.m_rcClickBox, view.m_rcModeBox})
+            for (const QRect& box : {view.MapFace().ClickBox(), view.MapFace().ModeBox()})
                 expectWhole(img, box.adjusted(6, 2, -7, -3), what + " box", false);
-            expectWhole(img, QRect(0, B - 21, view.m_rcClickBox.left() - 2, 20), what + " label",
-                        false);
+            expectWhole(img, QRect(0, B - 21, view.MapFace().ClickBox().left() - 2, 20),
+                        what + " label", false);
         }
 }
 
 TEST_F(MapFace, ClickInAModeBoxOpensItsMenuWithoutZooming) {
-    const int scale = view.m_nScale;
+    const int scale = view.MapFace().Frame().m_nScale;
     QTimer::singleShot(0, [] {
         QWidget* popup = QApplication::activePopupWidget();
         ASSERT_NE(popup, nullptr);
         EXPECT_EQ(qobject_cast<QMenu*>(popup)->title(), "Mapping Modes");
         popup->close();
     });
-    QTest::mouseClick(&view, Qt::LeftButton, {}, view.m_rcModeBox.center());
+    QTest::mouseClick(&view.MapFace(), Qt::LeftButton, {}, view.MapFace().ModeBox().center());
     QTest::qWait(20);
-    EXPECT_EQ(view.m_nScale, scale);
+    EXPECT_EQ(view.MapFace().Frame().m_nScale, scale);
     // Three pixels above the boxes: nothing at all.
-    QTest::mouseClick(&view, Qt::LeftButton, {}, QPoint(300, view.m_rcModeBox.top() - 3));
-    EXPECT_EQ(view.m_nScale, scale);
+    QTest::mouseClick(&view.MapFace(), Qt::LeftButton, {},
+                      QPoint(300, view.MapFace().ModeBox().top() - 3));
+    EXPECT_EQ(view.MapFace().Frame().m_nScale, scale);
     // On the map: zoom in.
-    QTest::mouseClick(&view, Qt::LeftButton, {}, QPoint(300, 100));
-    EXPECT_EQ(view.m_nScale, scale - 1);
+    QTest::mouseClick(&view.MapFace(), Qt::LeftButton, {}, QPoint(300, 100));
+    EXPECT_EQ(view.MapFace().Frame().m_nScale, scale - 1);
 }
 
 // A map centred on longitude 0 is a map like any other: a zoom there stays.
 TEST_F(MapFace, ZoomAtLongitudeZeroStays) {
-    view.MoveFrame(CMapFrame{12, 0.0, 51.4778});
+    view.MapFace().MoveFrame(CMapFrame{12, 0.0, 51.4778});
     view.OnCommand(res::ID_ZOOM_IN);
-    QTest::mouseClick(&view, Qt::LeftButton, {}, Centre());
-    const int zoomed = view.m_nScale;
+    QTest::mouseClick(&view.MapFace(), Qt::LeftButton, {}, Centre());
+    const int zoomed = view.MapFace().Frame().m_nScale;
     EXPECT_NE(zoomed, 12);
     Grab();
-    EXPECT_EQ(view.m_nScale, zoomed);
-    EXPECT_EQ(view.m_dCenterLon, 0.0);
+    EXPECT_EQ(view.MapFace().Frame().m_nScale, zoomed);
+    EXPECT_EQ(view.MapFace().Frame().m_dCenterLon, 0.0);
 }
 
 TEST_F(MapFace, RightClickZoomsTheOtherWay) {
-    view.m_nScale = 30;
-    const double lon = view.m_dCenterLon;
-    QTest::mouseClick(&view, Qt::RightButton, {}, Centre() + QPoint(50, 0));
-    EXPECT_EQ(view.m_nScale, 30);
-    EXPECT_GT(view.m_dCenterLon, lon);
+    SetScale(30);
+    const double lon = view.MapFace().Frame().m_dCenterLon;
+    QTest::mouseClick(&view.MapFace(), Qt::RightButton, {}, Centre() + QPoint(50, 0));
+    EXPECT_EQ(view.MapFace().Frame().m_nScale, 30);
+    EXPECT_GT(view.MapFace().Frame().m_dCenterLon, lon);
     view.OnCommand(res::ID_ZOOM_OUT);
-    view.m_nScale = 15;
-    QTest::mouseClick(&view, Qt::RightButton, {}, Centre());
-    EXPECT_EQ(view.m_nScale, 14);
+    SetScale(15);
+    QTest::mouseClick(&view.MapFace(), Qt::RightButton, {}, Centre());
+    EXPECT_EQ(view.MapFace().Frame().m_nScale, 14);
     view.OnCommand(res::ID_RECENTER);
-    QTest::mouseClick(&view, Qt::RightButton, {}, Centre());
-    EXPECT_EQ(view.m_nScale, 14);
+    QTest::mouseClick(&view.MapFace(), Qt::RightButton, {}, Centre());
+    EXPECT_EQ(view.MapFace().Frame().m_nScale, 14);
 }
 
 TEST_F(MapFace, MouseMoveReportsThePositionAndShowsTheComment) {
     int lon = 0, lat = 0;
-    view.m_fnMapPosition = [&](int lo, int la) {
+    QObject::connect(&view, &CCairnbookView::MapPosition, [&](int lo, int la) {
         lon = lo;
         lat = la;
-    };
-    QTest::mouseMove(&view, Centre());
+    });
+    QTest::mouseMove(&view.MapFace(), Centre());
     EXPECT_EQ(lon, -1222500);
     EXPECT_EQ(lat, 475000);
-    EXPECT_EQ(view.m_pHoverEntry, doc.m_WayList[0].get());
+    EXPECT_EQ(view.MapFace().Hovered(), doc.m_WayList[0].get());
     // The tip stands 8 right of and 16 below the waypoint, and stays while
     // the mouse is on its icon.
-    ASSERT_NE(view.m_pToolTip, nullptr);
-    const QLabel* tip = view.m_pToolTip->Label();
+    ASSERT_NE(view.MapFace().Tip(), nullptr);
+    const QLabel* tip = view.MapFace().Tip()->Label();
     EXPECT_TRUE(tip->isVisible());
     EXPECT_EQ(tip->text(), "my house");
     EXPECT_EQ(tip->pos(), view.mapToGlobal(Centre() + QPoint(8, 16)));
-    QTest::mouseMove(&view, Centre() + QPoint(5, 5));
+    QTest::mouseMove(&view.MapFace(), Centre() + QPoint(5, 5));
     QTest::qWait(50);
     EXPECT_TRUE(tip->isVisible());
     EXPECT_EQ(tip->pos(), view.mapToGlobal(Centre() + QPoint(8, 16)));
-    QTest::mouseMove(&view, QPoint(20, 20));
-    EXPECT_EQ(view.m_pHoverEntry, nullptr);
+    QTest::mouseMove(&view.MapFace(), QPoint(20, 20));
+    EXPECT_EQ(view.MapFace().Hovered(), nullptr);
     EXPECT_FALSE(tip->isVisible());
 }
 
@@ -246,9 +263,9 @@ TEST_F(MapFace, ClickModesAndThemesAreChecked) {
     EXPECT_FALSE(checked);
     view.OnCommand(res::ID_VIEW_LIST);
     view.OnCommand(res::ID_MAP_ADD_WAYPOINT); // ignored in the list face
-    EXPECT_EQ(view.m_nClickMode, res::ID_ZOOM_IN);
+    EXPECT_EQ(view.MapFace().ClickMode(), res::ID_ZOOM_IN);
     view.OnCommand(res::ID_ZOOM_OUT); // taken silently
-    EXPECT_EQ(view.m_nClickMode, res::ID_ZOOM_OUT);
+    EXPECT_EQ(view.MapFace().ClickMode(), res::ID_ZOOM_OUT);
     view.UpdateCommand(res::ID_ZOOM_OUT, checked);
     EXPECT_FALSE(checked); // checks show in the map face only
 }
@@ -257,20 +274,20 @@ TEST_F(MapFace, AddingOnTheMapPresetsTheClickedPosition) {
     view.OnCommand(res::ID_MAP_ADD_WAYPOINT);
     const QPoint at(150, 120);
     double lat = 0, lon = 0;
-    ClientToGeo(view.Frame(), view.Outer(), at.x(), at.y(), lat, lon);
+    ClientToGeo(view.MapFace().Frame(), view.MapFace().Outer(), at.x(), at.y(), lat, lon);
     QTimer::singleShot(0, [] {
         auto* dlg = qobject_cast<CEditWaypointDlg*>(QApplication::activeModalWidget());
         ASSERT_NE(dlg, nullptr);
         dlg->Edit(1001)->setText("ONMAP");
         dlg->accept();
     });
-    QTest::mouseClick(&view, Qt::LeftButton, {}, at);
+    QTest::mouseClick(&view.MapFace(), Qt::LeftButton, {}, at);
     ASSERT_EQ(doc.m_WayList.size(), 2u);
     EXPECT_EQ(doc.m_WayList[1]->m_strName, "ONMAP");
     EXPECT_NEAR(doc.m_WayList[1]->m_dLatitude, lat,
                 0.001 / 60 + 1e-9); // the text form rounds minutes
     EXPECT_NEAR(doc.m_WayList[1]->m_dLongitude, lon, 0.001 / 60 + 1e-9);
-    EXPECT_EQ(view.m_nRows, 2);
+    EXPECT_EQ(view.ListFace().Rows(), 2);
     EXPECT_TRUE(doc.IsModified());
 }
 
@@ -283,7 +300,6 @@ TEST_F(MapFace, PrintsTheMapAndTheList) {
                                          -122.24, 100, 1, 1);
     e->m_strAdditionalInfo = std::string(40, 'x') + " " + std::string(300, 'y') + " THE END";
     doc.AddEntry(std::move(e));
-    doc.m_bListChanged = true;
     CMapSource tiles = MapSourceFromArgument("http://127.0.0.1:1/{z}/{x}/{y}.png");
     tiles.m_strAttribution = "Attributed Tiles";
     CTileService::Instance().SetSource(tiles);
@@ -322,7 +338,6 @@ TEST_F(MapFace, PrintsTheMapAndTheList) {
 TEST_F(MapFace, PrintingManyPagesCanBeCancelled) {
     for (int i = 0; i < 400; ++i)
         doc.AddEntry(std::make_unique<CWayEntry>("W" + std::to_string(i), "", 47, -122, 0, 0, 1));
-    doc.m_bListChanged = true;
     view.OnCommand(res::ID_VIEW_LIST);
     view.repaint();
     CTempDir dir;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cairnbookdoc.h"
 #include "cairnbookview.h"
+#include "mapface.h"
 #include "mapgeometry.h"
 #include "mapimage.h"
 #include "mbtilesfile.h"
@@ -75,7 +76,7 @@ protected:
     void TearDown() override { service().SetSource(CurrentMapSource()); }
     static CTileService& service() { return CTileService::Instance(); }
     QImage Show(int level, double lat, double lon) {
-        view.SetFrame(CMapFrame{level, lon, lat});
+        view.MapFace().SetFrame(CMapFrame{level, lon, lat});
         view.OnMapSourceChanged();
         view.repaint();
         EXPECT_TRUE(WaitFor([this] {
@@ -103,7 +104,7 @@ TEST_F(Tiles, PixelsLandWhereTheirCoordinatesAre) {
             for (int level : levels) {
                 const double lon = 7.31 + lat / 10;
                 const CMapFrame frame{level, lon, lat};
-                const COuterRect r = view.Outer();
+                const COuterRect r = view.MapFace().Outer();
                 const int z = TileZoomFor(MetresPerPixel(level), lat, 19);
                 if (file) {
                     double lat0, lon0, lat1, lon1;
@@ -162,7 +163,7 @@ TEST_F(Tiles, FetchesPolitelyAndFallsBackOnTheCache) {
 TEST_F(Tiles, MissingTilesShowTheirParent) {
     const int level = 14, z = TileZoomFor(MetresPerPixel(level), 47, 19);
     const CMapFrame frame{level, 7, 47};
-    const COuterRect r = view.Outer();
+    const COuterRect r = view.MapFace().Outer();
     const int cx = int(MercatorX(7, z)) / kTileSize, cy = int(MercatorY(47, z)) / kTileSize;
     server.m_missing.insert(QString("%1/%2/%3").arg(z).arg(cx).arg(cy));
     const QImage shown = Show(level, 47, 7);
@@ -177,7 +178,7 @@ TEST_F(Tiles, MissingTilesShowTheirParent) {
     server.m_garbage.insert(QString("%1/%2/%3").arg(z).arg(cx + 1).arg(cy));
     server.m_nDelayMs = 3000;
     service().SetSource(TileSource(server.UrlTemplate("aerial")));
-    view.SetFrame(frame);
+    view.MapFace().SetFrame(frame);
     view.OnMapSourceChanged();
     view.repaint(); // paints at once while every tile is still coming
     EXPECT_FALSE(view.MapSettled());
@@ -193,7 +194,7 @@ TEST_F(Tiles, ServerBackAfterAnOutageFillsTheMap) {
     const quint16 port = server.Port();
     server.close();
     service().SetSource(TileSource(server.UrlTemplate("aerial")));
-    const COuterRect r = view.Outer();
+    const COuterRect r = view.MapFace().Outer();
     QImage shown = Show(11, -33.9, 151.2); // nowhere the disk cache has been
     EXPECT_EQ(shown.pixelColor(r.Cx(), r.Cy()), QColor(150, 210, 255));
     QTest::qWait(50);
@@ -217,13 +218,14 @@ TEST_F(Tiles, FileWithoutTheFramesZoomSettlesOnItsParents) {
     ASSERT_TRUE(WritePatternMbTiles(file, 9, 13, 47.2, -122.6, 47.8, -121.3));
     service().SetSource(MapSourceFromArgument(file));
     view.resize(900, 500);
-    view.SetFrame(CMapFrame{17, -121.95, 47.5});
+    view.MapFace().SetFrame(CMapFrame{17, -121.95, 47.5});
     view.OnMapSourceChanged();
     view.repaint();
     EXPECT_TRUE(WaitFor([this] { return view.MapSettled(); }, 3000));
     view.repaint();
-    EXPECT_NE(view.grab().toImage().pixelColor(view.Outer().Cx(), view.Outer().Cy()),
-              QColor(150, 210, 255));
+    EXPECT_NE(
+        view.grab().toImage().pixelColor(view.MapFace().Outer().Cx(), view.MapFace().Outer().Cy()),
+        QColor(150, 210, 255));
 }
 
 // Servers that misbehave get one request per tile of the frame (a redirect

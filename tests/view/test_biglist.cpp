@@ -7,6 +7,7 @@
 #include "cairnbookview.h"
 #include "clipboardtext.h"
 #include "editwaypointdlg.h"
+#include "listface.h"
 #include "res/resource.h"
 #include "test_helpers.h"
 #include "xlistctrl.h"
@@ -40,19 +41,18 @@ void Fill(CCairnbookDoc& doc) {
 // One document of 2,100 waypoints in a window that shows them all.
 struct CBigList {
     CBigList() {
-        CCairnbookView::SetShowAll(true);
+        CListFace::SetShowAll(true);
         doc.SetFileChooser(&chooser);
         Fill(doc);
-        doc.m_bListChanged = true;
-        view.m_bMetric = true; // whole metres stand unchanged through the edit dialog
         view.resize(900, 420);
         view.OnInitialUpdate();
+        view.OnMetric(); // whole metres stand unchanged through the edit dialog
         view.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&view));
         view.repaint();
     }
-    ~CBigList() { CCairnbookView::SetShowAll(false); }
-    CXListCtrl& List() { return *view.m_pList; }
+    ~CBigList() { CListFace::SetShowAll(false); }
+    CXListCtrl& List() { return view.ListFace().List(); }
     void Select(int row) {
         List().clearSelection();
         List().SetItemSelected(row, true);
@@ -177,7 +177,7 @@ TEST(BigList, EveryCommandActsOnRowsBeyondTheFirstTwoThousand) {
          [](CBigList& t, int row) {
              t.Select(row);
              t.view.OnCommand(res::ID_REFERENCE_POINT);
-             EXPECT_EQ(t.doc.m_pReference, t.doc.m_WayList[std::size_t(row)].get());
+             EXPECT_EQ(t.doc.Reference(), t.doc.m_WayList[std::size_t(row)].get());
              EXPECT_EQ(t.List().GetItemText(row, 10), "0.00");
              EXPECT_EQ(t.List().GetItemText(row + 1, 11), "South");
          },
@@ -190,7 +190,7 @@ TEST(BigList, EveryCommandActsOnRowsBeyondTheFirstTwoThousand) {
         for (int row : {5, 2050}) {
             SCOPED_TRACE(std::string(c.name) + " on row " + std::to_string(row));
             CBigList t;
-            ASSERT_EQ(t.view.m_nRows, kWaypoints);
+            ASSERT_EQ(t.view.ListFace().Rows(), kWaypoints);
             c.act(t, row);
             CScriptedPrompt prompt;
             CCairnbookDoc expected(prompt);

@@ -3,6 +3,7 @@
 #include "cairnbookview.h"
 #include "coordinate.h"
 #include "editwaypointdlg.h"
+#include "listface.h"
 #include "res/resource.h"
 #include "test_helpers.h"
 #include "xlistctrl.h"
@@ -25,15 +26,14 @@ protected:
         for (int i = 0; i < 10; ++i)
             doc.AddEntry(std::make_unique<CWayEntry>("WP" + std::to_string(i), "c", 45 - i * 0.1, 7,
                                                      100, 0, 1));
-        doc.m_bListChanged = true;
         view.resize(900, 420);
         view.OnInitialUpdate();
         view.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
         view.repaint();
-        ASSERT_EQ(view.m_nRows, 10);
+        ASSERT_EQ(view.ListFace().Rows(), 10);
     }
-    CXListCtrl& List() { return *view.m_pList; }
+    CXListCtrl& List() { return view.ListFace().List(); }
     void SelectOnlyRow(int row) {
         List().clearSelection();
         List().SetItemSelected(row, true);
@@ -59,7 +59,7 @@ protected:
 TEST_F(Commands, AddAppendsARow) {
     AnswerDialog("NEW");
     view.OnCommand(res::ID_ADD_WAYPOINT);
-    ASSERT_EQ(view.m_nRows, 11);
+    ASSERT_EQ(view.ListFace().Rows(), 11);
     EXPECT_EQ(List().GetItemText(10, 1), "NEW");
     EXPECT_EQ(List().GetItemText(10, 6), "Cross");
     EXPECT_EQ(List().GetItemText(10, 10), "0.00");
@@ -81,7 +81,7 @@ TEST_F(Commands, DeleteSelectedKeepsTheAnchorInRange) {
     List().SetItemSelected(5, true);
     List().SetSelectionMark(5);
     view.OnCommand(res::ID_DELETE_WAYPOINT);
-    EXPECT_EQ(view.m_nRows, 8);
+    EXPECT_EQ(view.ListFace().Rows(), 8);
     EXPECT_EQ(List().GetItemCount(), 8);
     EXPECT_EQ(doc.m_WayList.size(), 8u);
     EXPECT_EQ(List().SelectedRows(), std::vector<int>{5});
@@ -93,7 +93,7 @@ TEST_F(Commands, DeleteSelectedKeepsTheAnchorInRange) {
 TEST_F(Commands, DeletingEverythingLeavesNoSelection) {
     List().selectAll();
     view.OnCommand(res::ID_DELETE_WAYPOINT);
-    EXPECT_EQ(view.m_nRows, 0);
+    EXPECT_EQ(view.ListFace().Rows(), 0);
     EXPECT_TRUE(List().SelectedRows().empty());
     EXPECT_TRUE(doc.m_WayList.empty());
 }
@@ -101,7 +101,7 @@ TEST_F(Commands, DeletingEverythingLeavesNoSelection) {
 TEST_F(Commands, ReferencePointAndItsDeletion) {
     List().SetSelectionMark(0);
     view.OnCommand(res::ID_REFERENCE_POINT);
-    EXPECT_EQ(doc.m_pReference, doc.m_WayList[0].get());
+    EXPECT_EQ(doc.Reference(), doc.m_WayList[0].get());
     EXPECT_EQ(List().GetItemText(1, 10), "6.91");
     EXPECT_EQ(List().GetItemText(1, 11), "South");
     EXPECT_FALSE(doc.IsModified());
@@ -109,14 +109,14 @@ TEST_F(Commands, ReferencePointAndItsDeletion) {
     // several rows selected every one of them, as the menu does.
     List().setFocus();
     QTest::keyClick(&List(), Qt::Key_Delete);
-    EXPECT_EQ(doc.m_pReference, nullptr);
-    EXPECT_EQ(view.m_nRows, 9);
+    EXPECT_EQ(doc.Reference(), nullptr);
+    EXPECT_EQ(view.ListFace().Rows(), 9);
     EXPECT_EQ(List().GetItemText(0, 10), "6.91"); // the others keep their distances
     List().clearSelection();
     for (int r : {1, 3, 4})
         List().SetItemSelected(r, true);
     QTest::keyClick(&List(), Qt::Key_Delete);
-    EXPECT_EQ(view.m_nRows, 6);
+    EXPECT_EQ(view.ListFace().Rows(), 6);
     EXPECT_EQ(List().GetItemText(1, 1), "WP3");
 }
 
@@ -133,11 +133,11 @@ TEST_F(Commands, TwoWindowsShowDistancesInTheirOwnUnits) {
     miles.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&miles));
     miles.repaint();
-    miles.m_pList->SetSelectionMark(1);
+    miles.ListFace().List().SetSelectionMark(1);
     miles.OnCommand(res::ID_REFERENCE_POINT);
-    miles.m_pList->SetSelectionMark(0);
+    miles.ListFace().List().SetSelectionMark(0);
     miles.OnCommand(res::ID_REFERENCE_POINT);
-    EXPECT_EQ(miles.m_pList->GetItemText(1, 10), "6.91");
+    EXPECT_EQ(miles.ListFace().List().GetItemText(1, 10), "6.91");
     EXPECT_EQ(List().GetItemText(1, 10), "11.11");
 }
 
@@ -176,7 +176,7 @@ TEST_F(Commands, CopyCutAndPasteThroughTheClipboard) {
     ASSERT_EQ(doc.m_WayList.size(), 10u);
     EXPECT_EQ(doc.m_WayList.back()->m_strName, "CAF");
     EXPECT_EQ(doc.m_WayList.back()->m_strAdditionalInfo, "\u00B0");
-    EXPECT_EQ(view.m_nRows, 10);
+    EXPECT_EQ(view.ListFace().Rows(), 10);
     EXPECT_TRUE(doc.IsModified());
 }
 
@@ -185,21 +185,21 @@ TEST_F(Commands, CopyCutAndPasteThroughTheClipboard) {
 TEST_F(Commands, FindBarSelectsWhatItFinds) {
     doc.m_WayList[6]->m_strAdditionalInfo = "Hint: wp-lookalike";
     view.OnCommand(res::ID_EDIT_FIND);
-    ASSERT_NE(view.m_pFindBar, nullptr);
-    EXPECT_TRUE(view.m_pFindBar->isVisible());
+    ASSERT_NE(view.ListFace().FindBar(), nullptr);
+    EXPECT_TRUE(view.ListFace().FindBar()->isVisible());
     EXPECT_GT(List().geometry().top(), 0); // the bar stands above the list
-    QTest::keyClicks(view.m_pFindEdit, "wp3");
+    QTest::keyClicks(view.ListFace().FindEdit(), "wp3");
     EXPECT_EQ(List().SelectedRows(), std::vector<int>{3});
-    QTest::keyClicks(view.m_pFindEdit, "x"); // "wp3x": nothing
-    EXPECT_EQ(view.m_pFindStatus->text(), "Not found");
-    view.m_pFindEdit->setText("lookalike");
-    QTest::keyClick(view.m_pFindEdit, Qt::Key_Return);
+    QTest::keyClicks(view.ListFace().FindEdit(), "x"); // "wp3x": nothing
+    EXPECT_EQ(view.ListFace().FindStatus()->text(), "Not found");
+    view.ListFace().FindEdit()->setText("lookalike");
+    QTest::keyClick(view.ListFace().FindEdit(), Qt::Key_Return);
     EXPECT_EQ(List().SelectedRows(), std::vector<int>{6});
-    view.m_pFindEdit->setText("WP");
-    QTest::keyClick(view.m_pFindEdit, Qt::Key_F3, Qt::ShiftModifier);
+    view.ListFace().FindEdit()->setText("WP");
+    QTest::keyClick(view.ListFace().FindEdit(), Qt::Key_F3, Qt::ShiftModifier);
     EXPECT_EQ(List().SelectedRows(), std::vector<int>{5});
-    QTest::keyClick(view.m_pFindEdit, Qt::Key_Escape);
-    EXPECT_FALSE(view.m_pFindBar->isVisible());
+    QTest::keyClick(view.ListFace().FindEdit(), Qt::Key_Escape);
+    EXPECT_FALSE(view.ListFace().FindBar()->isVisible());
     EXPECT_EQ(List().geometry().top(), 0);
     // Find Next and Previous (F3, Shift+F3) go on with the last text, bar closed.
     view.OnCommand(res::ID_EDIT_FIND_NEXT);
@@ -207,7 +207,7 @@ TEST_F(Commands, FindBarSelectsWhatItFinds) {
     view.OnCommand(res::ID_EDIT_FIND_PREVIOUS);
     view.OnCommand(res::ID_EDIT_FIND_PREVIOUS);
     EXPECT_EQ(List().SelectedRows(), std::vector<int>{4});
-    EXPECT_FALSE(view.m_pFindBar->isVisible());
+    EXPECT_FALSE(view.ListFace().FindBar()->isVisible());
 }
 
 // Home and End reach the first and last row and select it, with Ctrl too;

@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The view's map face: frame, picture, drawing, mouse and the map commands.
+#include "mapface.h"
+
 #include "cairnbookdoc.h"
-#include "cairnbookview.h"
 #include "cellfont.h"
-#include "editwaypointdlg.h"
 #include "imagelist.h"
 #include "mapcursors.h"
 #include "mapdraw.h"
@@ -12,16 +11,16 @@
 #include "memdc.h"
 #include "prompt.h"
 #include "res/resource.h"
-#include "textcodec.h"
+#include "striplayout.h"
 #include "textline.h"
 #include "tilecompose.h"
 #include "tileservice.h"
 #include "trackingtip.h"
 #include "velbutton.h"
-#include "xlistctrl.h"
 
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QTimer>
 
@@ -49,6 +48,10 @@ QMenu* MakeMenu(QWidget* parent, const QString& title,
     return menu;
 }
 
+QString CurrentText(const QMenu* menu) {
+    return menu->defaultAction() ? menu->defaultAction()->text() : QString();
+}
+
 void SetDefault(QMenu* menu, int id) {
     for (QAction* a : menu->actions())
         if (a->data().toInt() == id)
@@ -57,8 +60,25 @@ void SetDefault(QMenu* menu, int id) {
 
 } // namespace
 
-void CCairnbookView::CreateMapMenus() {
-    auto command = [this](int id) { OnCommand(id); };
+CMapFace::CMapFace(CCairnbookDoc& doc, QWidget* parent)
+    : QWidget(parent), m_doc(doc), m_nClickMode(ID_ZOOM_IN), m_nTheme(ID_MAP_OFF) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    m_pHideButton = new CVelButton("Hide Waypoints\nShow Waypoints", this);
+    m_pResetButton = new CVelButton("Reset Map", this);
+    connect(m_pHideButton, &QPushButton::clicked, this, &CMapFace::ToggleWaypoints);
+    connect(m_pResetButton, &QPushButton::clicked, this, &CMapFace::ResetFrame);
+    CreateMenus();
+    Layout();
+}
+
+CMapFace::~CMapFace() {
+    if (CTileService* tiles = CTileService::Existing())
+        tiles->Forget(this);
+}
+
+void CMapFace::CreateMenus() {
+    auto command = [this](int id) { emit Command(id); };
     m_pClickMenu.reset(MakeMenu(this, "Map Click Mode",
                                 {{ID_ZOOM_IN, "Zoom In"},
                                  {ID_ZOOM_OUT, "Zoom Out"},
@@ -73,15 +93,17 @@ void CCairnbookView::CreateMapMenus() {
                                 {ID_MAP_URBAN, "Urban View"}},
                                command));
     SetDefault(m_pClickMenu.get(), m_nClickMode);
-    SetDefault(m_pModeMenu.get(), m_nMapTheme);
+    SetDefault(m_pModeMenu.get(), m_nTheme);
     m_pDownload = new CImageDownload(this);
-    connect(m_pDownload, &CImageDownload::Finished, this, &CCairnbookView::OnImageArrived);
+    connect(m_pDownload, &CImageDownload::Finished, this, &CMapFace::OnImageArrived);
     connect(m_pDownload, &CImageDownload::Problem, this, [this](const QString& text) {
-        m_doc.Prompt().Ask(CImageDownload::kCaption, FromQString(text), EPromptButtons::ok,
+        m_doc.Prompt().Ask(CImageDownload::kCaption, text.toStdString(), EPromptButtons::ok,
                            EPromptIcon::warning);
     });
-    connect(&CTileService::Instance(), &CTileService::TileArrived, this,
-            &CCairnbookView::OnTileArrived);
+    connect(&CTileService::Instance(), &CTileService::TileArrived, this, [this] {
+        if (isVisible() && m_nTheme != ID_MAP_OFF)
+            update();
+    });
     m_pRetry = new QTimer(this);
     m_pRetry->setSingleShot(true);
     m_pRetry->setInterval(kRetryMs);
@@ -89,59 +111,98 @@ void CCairnbookView::CreateMapMenus() {
         m_strFailed.clear();
         update();
     });
-    setMouseTracking(true);
 }
 
-COuterRect CCairnbookView::Outer() const {
-    // The view counts a two-pixel border around its client area, as its frame had one.
+void CMapFace::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    Layout();
+}
+
+void CMapFace::Layout() {
+    const CStripLayout strip = ComputeStripLayout(rect());
+    m_rcClickBox = strip.m_rcClickBox;
+    m_rcModeBox = strip.m_rcModeBox;
+    m_pHideButton->setGeometry(strip.m_rcHideButton);
+    m_pResetButton->setGeometry(strip.m_rcResetButton);
+}
+
+void CMapFace::showEvent(QShowEvent* event) {
+    UpdateCursor();
+    QWidget::showEvent(event);
+}
+
+COuterRect CMapFace::Outer() const {
     return COuterRect{-2, -2, width() + 2, height() + 2};
 }
 
-CMapFrame CCairnbookView::Frame() const {
-    return CMapFrame{m_nScale, m_dCenterLon, m_dCenterLat};
-}
-
-void CCairnbookView::SetFrame(const CMapFrame& frame) {
-    m_nScale = frame.m_nScale;
-    m_dCenterLon = frame.m_dCenterLon;
-    m_dCenterLat = frame.m_dCenterLat;
+void CMapFace::SetFrame(const CMapFrame& frame) {
+    m_frame = frame;
     m_bFramed = true;
 }
 
-void CCairnbookView::MoveFrame(const CMapFrame& frame) {
+void CMapFace::MoveFrame(const CMapFrame& frame) {
     SetFrame(frame);
-    DiscardMapImage();
+    DiscardPicture();
     update();
 }
 
-void CCairnbookView::DiscardMapImage() {
+void CMapFace::ResetFrame() {
+    m_bFramed = false;
+    DiscardPicture();
+    update();
+}
+
+void CMapFace::ToggleWaypoints() {
+    m_bHideWaypoints = !m_bHideWaypoints;
+    m_pHideButton->SetCheck(m_bHideWaypoints);
+    m_pHideButton->update();
+    update();
+}
+
+void CMapFace::SetMetric(bool metric) {
+    m_bMetric = metric;
+    update();
+}
+
+void CMapFace::Follow(const CDocChange& change) {
+    // Icons moved, came or went: the hover grid is filed anew at the next
+    // move, and a tip may speak of a waypoint that is gone.
+    m_hoverFrame.reset();
+    if (change.m_kind != EDocChange::reference && change.m_kind != EDocChange::changed)
+        HideTip();
+    update();
+}
+
+void CMapFace::DiscardPicture() {
     m_pMapImage.reset();
-    if (m_pDownload)
-        m_pDownload->Abandon();
+    m_pDownload->Abandon();
     m_strRequested.clear();
 }
 
-bool CCairnbookView::FetchMapImage() {
-    if (m_nMapTheme == ID_MAP_OFF || !m_pDownload)
-        return false;
+bool CMapFace::PictureIsNull() const {
+    return !m_pMapImage || m_pMapImage->IsNull();
+}
+
+void CMapFace::FetchPicture() {
+    if (m_nTheme == ID_MAP_OFF)
+        return;
     const COuterRect r = Outer();
-    const int t = ThemeCode(m_nMapTheme, m_nScale);
-    if (m_nScale > kMaxImageryScale || t == 0)
-        return false;
-    const QString path = QString::fromStdString(
-        ImageRequestPath(t, m_nScale, m_dCenterLon, m_dCenterLat, r.Width(), r.Height()));
+    const int t = ThemeCode(m_nTheme, m_frame.m_nScale);
+    if (m_frame.m_nScale > kMaxImageryScale || t == 0)
+        return;
+    const QString path = QString::fromStdString(ImageRequestPath(
+        t, m_frame.m_nScale, m_frame.m_dCenterLon, m_frame.m_dCenterLat, r.Width(), r.Height()));
     // After a failure nothing is asked until the pause is over, whatever the
     // frame: a refusing host would otherwise get a request per resize.
     if (m_pRetry->isActive() || (m_pDownload->InFlight() && path == m_strRequested))
-        return false; // waiting: for the pause after a failure, or for the answer
+        return; // waiting: for the pause after a failure, or for the answer
     m_strRequested = path;
     m_nRequestHalfWidth = r.Width() / 2;
     m_nRequestHalfHeight = r.Height() / 2;
-    m_pDownload->Get(ImageryHost(), path);
-    return false; // the picture comes later, and the view is repainted then
+    m_pDownload->Get(ImageryHost(), path); // the face is repainted when it comes
 }
 
-void CCairnbookView::OnImageArrived(bool ok, const QByteArray& body) {
+void CMapFace::OnImageArrived(bool ok, const QByteArray& body) {
     const QString path = m_strRequested;
     m_strRequested.clear();
     if (!ok) {
@@ -161,36 +222,32 @@ void CCairnbookView::OnImageArrived(bool ok, const QByteArray& body) {
     update();
 }
 
-void CCairnbookView::SetRetryPause(int ms) {
+void CMapFace::SetRetryPause(int ms) {
     m_pRetry->setInterval(ms);
 }
 
-void CCairnbookView::OnMapSourceChanged() {
-    DiscardMapImage();
+void CMapFace::OnMapSourceChanged() {
+    DiscardPicture();
     m_strTileFrame.clear();
     update();
 }
 
-void CCairnbookView::OnTileArrived() {
-    if (m_bMapMode && m_nMapTheme != ID_MAP_OFF)
-        update();
-}
-
-bool CCairnbookView::DrawTiles(QPainter& p, const COuterRect& r) {
+bool CMapFace::DrawTiles(QPainter& p, const COuterRect& r) {
     CTileService& tiles = CTileService::Instance();
     if (!tiles.Source().IsTiles())
         return false;
-    const int theme = ThemeCode(m_nMapTheme, m_nScale);
+    const int theme = ThemeCode(m_nTheme, m_frame.m_nScale);
     if (theme == 0) {
         tiles.Forget(this);
         return true;
     }
-    const int zoom = TileZoomFor(MetresPerPixel(m_nScale), m_dCenterLat, tiles.Source().m_nMaxZoom);
+    const int zoom = TileZoomFor(MetresPerPixel(m_frame.m_nScale), m_frame.m_dCenterLat,
+                                 tiles.Source().m_nMaxZoom);
     auto frameKey = [&] {
         return QString("%1 %2 %3 %4x%5 %6 %7 %8")
-            .arg(m_nScale)
-            .arg(m_dCenterLon, 0, 'g', 17)
-            .arg(m_dCenterLat, 0, 'g', 17)
+            .arg(m_frame.m_nScale)
+            .arg(m_frame.m_dCenterLon, 0, 'g', 17)
+            .arg(m_frame.m_dCenterLat, 0, 'g', 17)
             .arg(r.Width())
             .arg(r.Height())
             .arg(zoom)
@@ -199,7 +256,7 @@ bool CCairnbookView::DrawTiles(QPainter& p, const COuterRect& r) {
     };
     if (frameKey() != m_strTileFrame) {
         // Composed again only when the frame changed or a tile came.
-        const CFrameTileMap map = MapFrameToTiles(Frame(), r, zoom);
+        const CFrameTileMap map = MapFrameToTiles(m_frame, r, zoom);
         tiles.Want(this, theme, TilesOfFrame(map));
         m_tilePicture =
             ComposeFrame(map, [&tiles, theme](const CTileKey& k) { return tiles.Tile(theme, k); });
@@ -209,27 +266,30 @@ bool CCairnbookView::DrawTiles(QPainter& p, const COuterRect& r) {
     return true;
 }
 
-bool CCairnbookView::MapSettled() const {
-    if (!m_bMapMode || m_nMapTheme == ID_MAP_OFF)
+bool CMapFace::Settled() const {
+    if (m_nTheme == ID_MAP_OFF)
         return true;
     if (const CTileService* tiles = CTileService::Existing(); tiles && tiles->Source().IsTiles())
         return !tiles->Busy();
-    if (m_nScale > kMaxImageryScale)
+    if (m_frame.m_nScale > kMaxImageryScale)
         return true;
     return m_pMapImage != nullptr || !m_strFailed.isEmpty();
 }
 
-QString CCairnbookView::CurrentMenuText(const QMenu* menu) const {
-    return menu && menu->defaultAction() ? menu->defaultAction()->text() : QString();
+void CMapFace::paintEvent(QPaintEvent* event) {
+    QPainter p(this);
+    p.setBackground(kMapBackground);
+    CMemDC dc(p, event->rect());
+    Draw(dc.Painter(), event->rect());
 }
 
-void CCairnbookView::DrawMap(QPainter& p, const QRect& clip, bool forPrint) {
+void CMapFace::Draw(QPainter& p, const QRect& clip, bool forPrint) {
     const COuterRect r = Outer();
     p.setBackground(kMapBackground);
     if (!m_bFramed) {
         double maxLat, minLat, maxLon, minLon;
         m_doc.GetExtents(maxLat, minLat, maxLon, minLon);
-        CMapFrame f = Frame();
+        CMapFrame f = m_frame;
         FitFrame(f, r, maxLat, minLat, maxLon, minLon);
         SetFrame(f);
     }
@@ -237,7 +297,7 @@ void CCairnbookView::DrawMap(QPainter& p, const QRect& clip, bool forPrint) {
     p.fillRect(outer, kMapBackground);
     if (!DrawTiles(p, r)) {
         if (!m_pMapImage)
-            FetchMapImage();
+            FetchPicture();
         if (m_pMapImage)
             m_pMapImage->Render(p, r.Width() / 2 - m_nImageHalfWidth,
                                 r.Height() / 2 - m_nImageHalfHeight);
@@ -248,114 +308,106 @@ void CCairnbookView::DrawMap(QPainter& p, const QRect& clip, bool forPrint) {
         const QFont labelFont = FontOfCellHeight(12);
         if (!m_pLabelText || m_pLabelText->Font() != labelFont)
             m_pLabelText = std::make_unique<CTextLine>(labelFont);
-        DrawWaypoints(p, m_doc.Entries(), Frame(), r, clip.intersected(outer), *m_pIcons,
+        DrawWaypoints(p, m_doc.Entries(), m_frame, r, clip.intersected(outer), *m_pIcons,
                       *m_pLabelText);
     }
     CMapOverlay o;
     o.m_outer = r;
     o.m_rcClickBox = m_rcClickBox;
     o.m_rcModeBox = m_rcModeBox;
-    o.m_strClickMode = CurrentMenuText(m_pClickMenu.get());
-    o.m_strMapMode = CurrentMenuText(m_pModeMenu.get());
+    o.m_strClickMode = CurrentText(m_pClickMenu.get());
+    o.m_strMapMode = CurrentText(m_pModeMenu.get());
     for (const QMenu* menu : {m_pClickMenu.get(), m_pModeMenu.get()})
-        if (menu)
-            for (const QAction* a : menu->actions())
-                o.m_boxItems << a->text();
+        for (const QAction* a : menu->actions())
+            o.m_boxItems << a->text();
     o.m_boxFace = palette().button().color();
     o.m_bHideWaypoints = m_bHideWaypoints;
     o.m_bMetric = m_bMetric;
-    o.m_nScale = m_nScale;
+    o.m_nScale = m_frame.m_nScale;
     o.m_bForPrint = forPrint;
     if (const CTileService* tiles = CTileService::Existing();
-        tiles && tiles->Source().IsTiles() && m_nMapTheme != ID_MAP_OFF)
+        tiles && tiles->Source().IsTiles() && m_nTheme != ID_MAP_OFF)
         o.m_strAttribution = tiles->Source().m_strAttribution;
     DrawMapOverlay(p, o);
 }
 
-bool CCairnbookView::OnMapCommand(int id) {
+bool CMapFace::OnCommand(int id) {
     if (IsClickMode(id)) {
-        // Adding on the map only makes sense while the map is shown.
-        if (id == ID_MAP_ADD_WAYPOINT && !m_bMapMode)
-            return true;
         m_nClickMode = id;
-        if (m_pClickMenu)
-            SetDefault(m_pClickMenu.get(), id);
+        SetDefault(m_pClickMenu.get(), id);
         UpdateCursor();
         update(m_rcClickBox);
         return true;
     }
     if (IsTheme(id)) {
-        if (m_nMapTheme == id)
+        if (m_nTheme == id)
             return true;
-        DiscardMapImage();
+        DiscardPicture();
         update();
-        m_nMapTheme = id;
-        if (m_pModeMenu)
-            SetDefault(m_pModeMenu.get(), id);
+        m_nTheme = id;
+        SetDefault(m_pModeMenu.get(), id);
         return true;
     }
     return false;
 }
 
-bool CCairnbookView::UpdateMapCommand(int id, bool& checked) const {
+bool CMapFace::UpdateCommand(int id, bool& checked) const {
     if (IsClickMode(id)) {
-        checked = m_bMapMode && m_nClickMode == id;
+        checked = m_nClickMode == id;
         return true;
     }
     if (IsTheme(id)) {
-        checked = m_nMapTheme == id;
+        checked = m_nTheme == id;
         return true;
     }
     return false;
 }
 
-void CCairnbookView::UpdateCursor() {
-    const QCursor cursor = m_bMapMode ? MapCursor(m_nClickMode) : QCursor();
-    // Over the whole view in map mode, its buttons included.
+void CMapFace::UpdateCursor() {
+    const QCursor cursor = MapCursor(m_nClickMode);
+    // Over the whole face, its buttons included.
     for (QWidget* w : {static_cast<QWidget*>(this), static_cast<QWidget*>(m_pHideButton),
-                       static_cast<QWidget*>(m_pResetButton)}) {
-        if (!w)
-            continue;
-        if (m_bMapMode)
-            w->setCursor(cursor);
-        else
-            w->unsetCursor();
-    }
+                       static_cast<QWidget*>(m_pResetButton)})
+        w->setCursor(cursor);
 }
 
-void CCairnbookView::PopUpModeMenu(QMenu* menu, const QRect& box) {
+void CMapFace::PopUp(QMenu* menu, const QRect& box) {
     // The current item comes to lie over the box.
     menu->ensurePolished();
     const QAction* current = menu->defaultAction();
     const int itemTop = current ? menu->actionGeometry(const_cast<QAction*>(current)).top() : 0;
-    const QPoint at = mapToGlobal(QPoint(box.left() + 2, box.top() - itemTop));
-    menu->popup(at);
+    menu->popup(mapToGlobal(QPoint(box.left() + 2, box.top() - itemTop)));
 }
 
-void CCairnbookView::OnMapLeftClick(const QPoint& pt) {
+void CMapFace::LeftClick(const QPoint& pt) {
     if (m_rcClickBox.contains(pt)) {
-        PopUpModeMenu(m_pClickMenu.get(), m_rcClickBox);
+        PopUp(m_pClickMenu.get(), m_rcClickBox);
         return;
     }
     if (m_rcModeBox.contains(pt)) {
-        PopUpModeMenu(m_pModeMenu.get(), m_rcModeBox);
+        PopUp(m_pModeMenu.get(), m_rcModeBox);
         return;
     }
     if (pt.y() >= m_rcModeBox.top() - 3)
         return; // the bottom strip takes no map clicks
-    CMapFrame f = Frame();
+    CMapFrame f = m_frame;
     switch (m_nClickMode) {
     case ID_ZOOM_IN: ZoomInAt(f, Outer(), pt.x(), pt.y()); break;
     case ID_ZOOM_OUT: ZoomOutAt(f, Outer(), pt.x(), pt.y()); break;
     case ID_RECENTER: RecenterAt(f, Outer(), pt.x(), pt.y()); break;
-    case ID_MAP_ADD_WAYPOINT: AddWaypointAt(pt); return;
+    case ID_MAP_ADD_WAYPOINT: {
+        double lat = 0, lon = 0;
+        ClientToGeo(m_frame, Outer(), pt.x(), pt.y(), lat, lon);
+        emit AddRequested(lat, lon);
+        return;
+    }
     default: return;
     }
     MoveFrame(f);
 }
 
-void CCairnbookView::OnMapRightClick(const QPoint& pt) {
-    CMapFrame f = Frame();
+void CMapFace::RightClick(const QPoint& pt) {
+    CMapFrame f = m_frame;
     if (m_nClickMode == ID_ZOOM_IN)
         ZoomOutAt(f, Outer(), pt.x(), pt.y());
     else if (m_nClickMode == ID_ZOOM_OUT)
@@ -365,78 +417,57 @@ void CCairnbookView::OnMapRightClick(const QPoint& pt) {
     MoveFrame(f);
 }
 
-void CCairnbookView::AddWaypointAt(const QPoint& pt) {
-    double lat = 0, lon = 0;
-    ClientToGeo(Frame(), Outer(), pt.x(), pt.y(), lat, lon);
-    CEditWaypointDlg dlg(window());
-    dlg.m_dLatitude = lat;
-    dlg.m_dLongitude = lon;
-    dlg.m_bMetric = m_bMetric;
-    dlg.m_pDoc = &m_doc;
-    if (dlg.exec() != QDialog::Accepted)
-        return;
-    AddFromDialog(dlg);
-    update();
-}
-
-void CCairnbookView::OnMapMouseMove(const QPoint& pt) {
-    const CMapFrame f = Frame();
+void CMapFace::MouseMove(const QPoint& pt) {
     const COuterRect r = Outer();
     double lat = 0, lon = 0;
-    ClientToGeo(f, r, pt.x(), pt.y(), lat, lon);
-    if (m_fnMapPosition)
-        m_fnMapPosition(static_cast<int>(std::clamp(lon * 10000, -2.0e9, 2.0e9)),
-                        static_cast<int>(std::clamp(lat * 10000, -2.0e9, 2.0e9)));
-    CWayEntry* hovered = nullptr;
-    int hx = 0, hy = 0;
-    for (const auto& e : m_doc.Entries()) {
-        int x = 0, y = 0;
-        GeoToClient(f, r, e->m_dLatitude, e->m_dLongitude, x, y);
-        if (pt.x() >= x - 8 && pt.x() < x + 8 && pt.y() >= y - 8 && pt.y() < y + 8) {
-            hovered = e.get();
-            hx = x;
-            hy = y;
-            break;
-        }
+    ClientToGeo(m_frame, r, pt.x(), pt.y(), lat, lon);
+    emit PositionChanged(static_cast<int>(std::clamp(lon * 10000, -2.0e9, 2.0e9)),
+                         static_cast<int>(std::clamp(lat * 10000, -2.0e9, 2.0e9)));
+    const bool sameFrame = m_hoverFrame && m_hoverFrame->m_nScale == m_frame.m_nScale &&
+                           m_hoverFrame->m_dCenterLon == m_frame.m_dCenterLon &&
+                           m_hoverFrame->m_dCenterLat == m_frame.m_dCenterLat &&
+                           m_hoverSize == size();
+    if (!sameFrame) {
+        m_hover.Build(m_doc.Entries(), m_frame, r);
+        m_hoverFrame = m_frame;
+        m_hoverSize = size();
     }
+    const auto hit = m_hover.At(pt.x(), pt.y());
+    const CWayEntry* hovered = hit ? m_doc.Entries()[hit->m_nIndex].get() : nullptr;
     if (hovered && hovered != m_pHoverEntry) {
-        HideToolTip();
+        HideTip();
         m_pHoverEntry = hovered;
         if (!m_pToolTip)
             m_pToolTip = std::make_unique<CTrackingTip>(this);
         // 8 pixels right of and 16 below the waypoint, until the mouse leaves it.
-        m_pToolTip->ShowAt(mapToGlobal(QPoint(hx + 8, hy + 16)), ToQString(hovered->m_strComment));
-        m_bToolTipShown = true;
-    } else if (!hovered && m_bToolTipShown) {
-        HideToolTip();
+        m_pToolTip->ShowAt(mapToGlobal(QPoint(hit->m_nX + 8, hit->m_nY + 16)),
+                           QString::fromStdString(hovered->m_strComment));
+    } else if (!hovered && m_pHoverEntry) {
+        HideTip();
     }
 }
 
-void CCairnbookView::HideToolTip() {
+void CMapFace::HideTip() {
     if (m_pToolTip)
         m_pToolTip->Hide();
-    m_bToolTipShown = false;
     m_pHoverEntry = nullptr;
 }
 
-void CCairnbookView::leaveEvent(QEvent* event) {
-    HideToolTip(); // the mouse left every icon with the view
+void CMapFace::leaveEvent(QEvent* event) {
+    HideTip(); // the mouse left every icon with the face
     QWidget::leaveEvent(event);
 }
 
-void CCairnbookView::mousePressEvent(QMouseEvent* event) {
-    if (m_bMapMode && m_bControlsCreated) {
-        const QPoint pt = event->position().toPoint();
-        if (event->button() == Qt::LeftButton)
-            OnMapLeftClick(pt);
-        else if (event->button() == Qt::RightButton)
-            OnMapRightClick(pt);
-    }
+void CMapFace::mousePressEvent(QMouseEvent* event) {
+    const QPoint pt = event->position().toPoint();
+    if (event->button() == Qt::LeftButton)
+        LeftClick(pt);
+    else if (event->button() == Qt::RightButton)
+        RightClick(pt);
     QWidget::mousePressEvent(event);
 }
 
-void CCairnbookView::mouseMoveEvent(QMouseEvent* event) {
-    if (m_bMapMode && m_bControlsCreated)
-        OnMapMouseMove(event->position().toPoint());
+void CMapFace::mouseMoveEvent(QMouseEvent* event) {
+    MouseMove(event->position().toPoint());
     QWidget::mouseMoveEvent(event);
 }

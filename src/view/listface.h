@@ -1,0 +1,104 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A document window's list face: the report list of the document's
+// waypoints, the strip that says how many it leaves out, and the find bar.
+#pragma once
+
+#include "docchange.h"
+
+#include <QWidget>
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+class CCairnbookDoc;
+class CDocumentRows;
+class CWayEntry;
+class CXListCtrl;
+class QKeyEvent;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+class CListFace : public QWidget {
+    Q_OBJECT
+public:
+    CListFace(CCairnbookDoc& doc, QWidget* parent);
+    ~CListFace() override;
+
+    CXListCtrl& List() const { return *m_pList; }
+    // Columns in their shares of the face's width, none narrower than its title.
+    void FitColumns();
+    // Every row anew from the document; the header's order stays.
+    void Fill();
+    // Rows drawn anew in the current notation and unit.
+    void Refresh();
+    // Feet or metres: titles and values.
+    void SetMetric(bool metric);
+    // Exactly the rows a change of the document concerns.
+    void Follow(const CDocChange& change);
+
+    int Rows() const { return m_nRows; }
+    // The waypoint a row shows and its place in the document; null and -1
+    // for a row out of range.
+    CWayEntry* EntryAt(int row) const;
+    int PlaceOf(int row) const;
+    // The selection becomes this one row, with the mark and the focus on it.
+    void SelectOnly(int row);
+
+    // At most this many rows, unless View > Show All Waypoints is on.
+    static constexpr int kMaxRows = 2000;
+    // View > Show All Waypoints, for every window, remembered.
+    static bool ShowAll();
+    static void SetShowAll(bool on);
+    static constexpr const char* kShowAllKey = "View/ShowAllWaypoints";
+    // "2,000 of 5,412 waypoints shown" while the list holds fewer rows than
+    // the document has waypoints; empty otherwise.
+    QString ShownText() const;
+    // "5,412": counts the way the texts above write them.
+    static QString Grouped(std::size_t count);
+
+    // Edit > Find: the bar above the list.
+    void OpenFind();
+    void CloseFind();
+    // F3 and Shift+F3: the last text again, whether the bar is open or not.
+    void FindAgain(bool forward);
+    QWidget* FindBar() const { return m_pFindBar; }
+    QLineEdit* FindEdit() const { return m_pFindEdit; }
+    QLabel* FindStatus() const { return m_pFindStatus; }
+    QPushButton* FindShowAllButton() const { return m_pFindShowAll; }
+    QLabel* ShownStrip() const { return m_pShownStrip; }
+
+signals:
+    void EditRequested(int row);
+    void FlagClicked(int row, int column);
+    void DeleteKeyPressed();
+    // The find bar's offer to show a hit beyond the rows.
+    void ShowAllWanted();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void Layout();
+    void UpdateShownStrip();
+    void ApplyUnitTitles();
+    // The rows the list holds when it shows the document: at most kMaxRows.
+    int RowsForDocument() const;
+    bool FindKey(QKeyEvent* key);
+    void FindStep(bool forward, bool fromCurrent);
+
+    CCairnbookDoc& m_doc;
+    std::unique_ptr<CDocumentRows> m_pRows;
+    CXListCtrl* m_pList = nullptr;
+    int m_nRows = 0;
+    bool m_bMetric = false;
+    bool m_bTitlesMetric = false; // the unit the titles name
+    QLabel* m_pShownStrip = nullptr;
+    QWidget* m_pFindBar = nullptr;
+    QLineEdit* m_pFindEdit = nullptr;
+    QLabel* m_pFindStatus = nullptr;
+    QPushButton* m_pFindShowAll = nullptr;
+    static inline std::optional<bool> s_showAll; // read from the settings when first asked
+};
