@@ -15,8 +15,10 @@
 #include <QDir>
 #include <QFile>
 #include <QHash>
+#include <QMouseEvent>
 #include <QUndoStack>
 #include <benchmark/benchmark.h>
+#include <chrono>
 #include <malloc.h>
 #include <random>
 
@@ -122,6 +124,37 @@ void BM_UndoDelete1M(benchmark::State& state) {
     state.counters["bytes_per_100_steps"] = double(mallinfo2().uordblks - before);
 }
 BENCHMARK(BM_UndoDelete1M)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(20);
+
+// The mouse moved over a map of a million waypoints, all in view: one move
+// event to the map face, its hover look-up and tip included. The first move
+// of a frame files the waypoints (reported apart as file_ms).
+void BM_MapHover1M(benchmark::State& state) {
+    CQuietPrompt prompt;
+    CCairnbookDoc doc(prompt);
+    std::mt19937 rng(3);
+    std::uniform_real_distribution<double> lat(47.2, 47.4), lon(-122.2, -121.8);
+    for (int i = 0; i < 1'000'000; ++i)
+        doc.m_WayList.push_back(
+            std::make_unique<CWayEntry>("W" + std::to_string(i), "c", lat(rng), lon(rng), 0, 0, 1));
+    CCairnbookView view(doc);
+    view.resize(1000, 700);
+    view.OnInitialUpdate();
+    view.OnCommand(res::ID_VIEW_MAP);
+    view.MapFace().SetFrame(CMapFrame{16, -122.0, 47.3});
+    auto move = [&view](QPoint at) {
+        QMouseEvent event(QEvent::MouseMove, at, view.MapFace().mapToGlobal(at), Qt::NoButton,
+                          Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(&view.MapFace(), &event);
+    };
+    const auto start = std::chrono::steady_clock::now();
+    move(QPoint(500, 350));
+    state.counters["file_ms"] =
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    std::uniform_int_distribution<int> px(0, 999), py(0, 650);
+    for (auto _ : state)
+        move(QPoint(px(rng), py(rng)));
+}
+BENCHMARK(BM_MapHover1M)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "hovergrid.h"
 #include "mapgeometry.h"
+#include "wayentry.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
+#include <random>
 
 namespace {
 
@@ -107,3 +110,38 @@ TEST(MapGeometry, ThemesAndReadout) {
 }
 
 } // namespace
+
+// The grid finds what a look at every waypoint finds: the first in list order
+// whose icon box holds the point, crowded or alone, inside the view or at its
+// edges.
+TEST(HoverGrid, FindsWhatAScanOfEveryWaypointFinds) {
+    const CMapFrame frame{14, -122.0, 47.5};
+    std::mt19937 rng(11);
+    std::uniform_real_distribution<double> lat(47.45, 47.55), lon(-122.1, -121.9);
+    std::vector<std::unique_ptr<CWayEntry>> entries;
+    for (int i = 0; i < 3000; ++i)
+        entries.push_back(std::make_unique<CWayEntry>("W", "", lat(rng), lon(rng), 0, 0, 1));
+    for (int i = 0; i < 5; ++i) // a pile on one spot: the first of them wins
+        entries.push_back(std::make_unique<CWayEntry>("P", "", 47.5, -122.0, 0, 0, 1));
+    CHoverGrid grid;
+    grid.Build(entries, frame, kView);
+    std::uniform_int_distribution<int> px(0, 599), py(0, 399); // where the mouse can be
+    int hits = 0;
+    for (int i = 0; i < 4000; ++i) {
+        const int x = i == 0 ? kView.Cx() : px(rng), y = i == 0 ? kView.Cy() : py(rng);
+        std::optional<std::size_t> scanned;
+        for (std::size_t e = 0; e < entries.size() && !scanned; ++e) {
+            int ex = 0, ey = 0;
+            GeoToClient(frame, kView, entries[e]->m_dLatitude, entries[e]->m_dLongitude, ex, ey);
+            if (x >= ex - 8 && x < ex + 8 && y >= ey - 8 && y < ey + 8)
+                scanned = e;
+        }
+        const auto hit = grid.At(x, y);
+        ASSERT_EQ(hit.has_value(), scanned.has_value()) << x << "," << y;
+        if (hit) {
+            EXPECT_EQ(hit->m_nIndex, *scanned) << x << "," << y;
+            ++hits;
+        }
+    }
+    EXPECT_GT(hits, 1000); // the case is not one of empty space
+}

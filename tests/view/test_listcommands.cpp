@@ -141,6 +141,36 @@ TEST_F(Commands, TwoWindowsShowDistancesInTheirOwnUnits) {
     EXPECT_EQ(List().GetItemText(1, 10), "11.11");
 }
 
+// A change made in one window reaches another as exactly its rows: the other's
+// order, selection and mark stay on their waypoints.
+TEST_F(Commands, AnotherWindowKeepsItsOrderAndSelection) {
+    CCairnbookView other(doc);
+    other.resize(900, 420);
+    other.OnInitialUpdate();
+    CXListCtrl& list = other.ListFace().List();
+    list.SortByColumn(1, 1); // names falling: WP9 first
+    auto selectedNames = [&] {
+        QStringList names;
+        for (int row : list.SelectedRows())
+            names << list.GetItemText(row, 1);
+        return names;
+    };
+    list.SetItemSelected(list.RowOfItem(3), true);
+    list.SetItemSelected(list.RowOfItem(7), true);
+    list.SetSelectionMark(list.RowOfItem(7));
+    SelectOnlyRow(5);
+    view.OnCommand(res::ID_DELETE_WAYPOINT);
+    AnswerDialog("NEW");
+    view.OnCommand(res::ID_ADD_WAYPOINT);
+    for (int row = 0; row < list.GetItemCount(); ++row) // every row still shows its entry
+        EXPECT_EQ(list.GetItemText(row, 1).toStdString(),
+                  doc.Entries()[static_cast<std::size_t>(list.ItemOf(row))]->m_strName);
+    EXPECT_EQ(list.GetItemText(0, 1), "WP9");
+    EXPECT_EQ(list.GetItemText(list.GetItemCount() - 1, 1), "NEW"); // sorted into place
+    EXPECT_EQ(selectedNames(), QStringList({"WP7", "WP3"}));
+    EXPECT_EQ(list.GetItemText(list.GetSelectionMark(), 1), "WP7");
+}
+
 TEST_F(Commands, SaveSelectedWritesOnlyThoseAndRestoresTheMarks) {
     for (int r : {2, 4, 7})
         List().SetItemSelected(r, true);
