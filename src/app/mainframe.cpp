@@ -282,10 +282,7 @@ void CMainFrame::OnReloadMapSources() {
 
 void CMainFrame::ChooseMapSource(const CMapSource& source) {
     SetCurrentMapSource(source.m_strName);
-    CTileService::Instance().SetSource(source);
-    for (const auto& rec : m_pDocManager->Records())
-        for (CChildFrame* f : rec->m_frames)
-            f->View()->OnMapSourceChanged();
+    CTileService::Instance().SetSource(source); // every map follows
     QTimer::singleShot(0, this, &CMainFrame::BuildMenus); // the check mark moves
 }
 

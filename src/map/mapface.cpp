@@ -4,6 +4,7 @@
 #include "cairnbookdoc.h"
 #include "cellfont.h"
 #include "imagelist.h"
+#include "imagery.h"
 #include "mapcursors.h"
 #include "mapdraw.h"
 #include "mapgeometry.h"
@@ -13,7 +14,6 @@
 #include "res/resource.h"
 #include "striplayout.h"
 #include "textline.h"
-#include "tilecompose.h"
 #include "tileservice.h"
 #include "trackingtip.h"
 #include "velbutton.h"
@@ -72,10 +72,7 @@ CMapFace::CMapFace(CCairnbookDoc& doc, QWidget* parent)
     Layout();
 }
 
-CMapFace::~CMapFace() {
-    if (CTileService* tiles = CTileService::Existing())
-        tiles->Forget(this);
-}
+CMapFace::~CMapFace() = default;
 
 void CMapFace::CreateMenus() {
     auto command = [this](int id) { emit Command(id); };
@@ -94,23 +91,29 @@ void CMapFace::CreateMenus() {
                                command));
     SetDefault(m_pClickMenu.get(), m_nClickMode);
     SetDefault(m_pModeMenu.get(), m_nTheme);
-    m_pDownload = new CImageDownload(this);
-    connect(m_pDownload, &CImageDownload::Finished, this, &CMapFace::OnImageArrived);
-    connect(m_pDownload, &CImageDownload::Problem, this, [this](const QString& text) {
-        m_doc.Prompt().Ask(CImageDownload::kCaption, text.toStdString(), EPromptButtons::ok,
-                           EPromptIcon::warning);
+    UseCurrentSource();
+    // Another map source was chosen: the picture is asked of it anew.
+    connect(&CTileService::Instance(), &CTileService::SourceChanged, this, [this] {
+        UseCurrentSource();
+        update();
     });
-    connect(&CTileService::Instance(), &CTileService::TileArrived, this, [this] {
+}
+
+void CMapFace::UseCurrentSource() {
+    m_pImagery = CImagery::ForCurrentSource();
+    m_bDrawn = false;
+    connect(m_pImagery.get(), &CImagery::Changed, this, [this] {
         if (isVisible() && m_nTheme != ID_MAP_OFF)
             update();
     });
-    m_pRetry = new QTimer(this);
-    m_pRetry->setSingleShot(true);
-    m_pRetry->setInterval(kRetryMs);
-    connect(m_pRetry, &QTimer::timeout, this, [this] {
-        m_strFailed.clear();
-        update();
+    connect(m_pImagery.get(), &CImagery::Problem, this, [this](const QString& text) {
+        m_doc.Prompt().Ask(CImageDownload::kCaption, text.toStdString(), EPromptButtons::ok,
+                           EPromptIcon::warning);
     });
+}
+
+CAreaImagery* CMapFace::AreaImagery() const {
+    return dynamic_cast<CAreaImagery*>(m_pImagery.get());
 }
 
 void CMapFace::resizeEvent(QResizeEvent* event) {
@@ -138,6 +141,8 @@ COuterRect CMapFace::Outer() const {
 void CMapFace::SetFrame(const CMapFrame& frame) {
     m_frame = frame;
     m_bFramed = true;
+    m_bDrawn = false;
+    update();
 }
 
 void CMapFace::MoveFrame(const CMapFrame& frame) {
@@ -148,6 +153,7 @@ void CMapFace::MoveFrame(const CMapFrame& frame) {
 
 void CMapFace::ResetFrame() {
     m_bFramed = false;
+    m_bDrawn = false;
     DiscardPicture();
     update();
 }
@@ -174,106 +180,12 @@ void CMapFace::Follow(const CDocChange& change) {
 }
 
 void CMapFace::DiscardPicture() {
-    m_pMapImage.reset();
-    m_pDownload->Abandon();
-    m_strRequested.clear();
-}
-
-bool CMapFace::PictureIsNull() const {
-    return !m_pMapImage || m_pMapImage->IsNull();
-}
-
-void CMapFace::FetchPicture() {
-    if (m_nTheme == ID_MAP_OFF)
-        return;
-    const COuterRect r = Outer();
-    const int t = ThemeCode(m_nTheme, m_frame.m_nScale);
-    if (m_frame.m_nScale > kMaxImageryScale || t == 0)
-        return;
-    const QString path = QString::fromStdString(ImageRequestPath(
-        t, m_frame.m_nScale, m_frame.m_dCenterLon, m_frame.m_dCenterLat, r.Width(), r.Height()));
-    // After a failure nothing is asked until the pause is over, whatever the
-    // frame: a refusing host would otherwise get a request per resize.
-    if (m_pRetry->isActive() || (m_pDownload->InFlight() && path == m_strRequested))
-        return; // waiting: for the pause after a failure, or for the answer
-    m_strRequested = path;
-    m_nRequestHalfWidth = r.Width() / 2;
-    m_nRequestHalfHeight = r.Height() / 2;
-    m_pDownload->Get(ImageryHost(), path); // the face is repainted when it comes
-}
-
-void CMapFace::OnImageArrived(bool ok, const QByteArray& body) {
-    const QString path = m_strRequested;
-    m_strRequested.clear();
-    if (!ok) {
-        m_strFailed = path;
-        m_pRetry->start();
-        return;
-    }
-    m_strFailed.clear();
-    m_pRetry->stop(); // an answer lifts the pause
-    // A body that is no picture leaves an empty image: nothing is asked again
-    // until the frame changes.
-    m_pMapImage = std::make_unique<CMapImage>();
-    if (m_pMapImage->LoadFromMemory(body)) {
-        m_nImageHalfWidth = m_nRequestHalfWidth;
-        m_nImageHalfHeight = m_nRequestHalfHeight;
-    }
-    update();
-}
-
-void CMapFace::SetRetryPause(int ms) {
-    m_pRetry->setInterval(ms);
-}
-
-void CMapFace::OnMapSourceChanged() {
-    DiscardPicture();
-    m_strTileFrame.clear();
-    update();
-}
-
-bool CMapFace::DrawTiles(QPainter& p, const COuterRect& r) {
-    CTileService& tiles = CTileService::Instance();
-    if (!tiles.Source().IsTiles())
-        return false;
-    const int theme = ThemeCode(m_nTheme, m_frame.m_nScale);
-    if (theme == 0) {
-        tiles.Forget(this);
-        return true;
-    }
-    const int zoom = TileZoomFor(MetresPerPixel(m_frame.m_nScale), m_frame.m_dCenterLat,
-                                 tiles.Source().m_nMaxZoom);
-    auto frameKey = [&] {
-        return QString("%1 %2 %3 %4x%5 %6 %7 %8")
-            .arg(m_frame.m_nScale)
-            .arg(m_frame.m_dCenterLon, 0, 'g', 17)
-            .arg(m_frame.m_dCenterLat, 0, 'g', 17)
-            .arg(r.Width())
-            .arg(r.Height())
-            .arg(zoom)
-            .arg(theme)
-            .arg(tiles.Version());
-    };
-    if (frameKey() != m_strTileFrame) {
-        // Composed again only when the frame changed or a tile came.
-        const CFrameTileMap map = MapFrameToTiles(m_frame, r, zoom);
-        tiles.Want(this, theme, TilesOfFrame(map));
-        m_tilePicture =
-            ComposeFrame(map, [&tiles, theme](const CTileKey& k) { return tiles.Tile(theme, k); });
-        m_strTileFrame = frameKey();
-    }
-    p.drawImage(r.L, r.T, m_tilePicture);
-    return true;
+    m_pImagery->Discard();
 }
 
 bool CMapFace::Settled() const {
-    if (m_nTheme == ID_MAP_OFF)
-        return true;
-    if (const CTileService* tiles = CTileService::Existing(); tiles && tiles->Source().IsTiles())
-        return !tiles->Busy();
-    if (m_frame.m_nScale > kMaxImageryScale)
-        return true;
-    return m_pMapImage != nullptr || !m_strFailed.isEmpty();
+    // Until the frame was drawn, its picture was not even asked for.
+    return m_nTheme == ID_MAP_OFF || (m_bDrawn && m_pImagery->Settled(m_frame));
 }
 
 void CMapFace::paintEvent(QPaintEvent* event) {
@@ -295,13 +207,8 @@ void CMapFace::Draw(QPainter& p, const QRect& clip, bool forPrint) {
     }
     const QRect outer(QPoint(r.L, r.T), QPoint(r.R - 1, r.B - 1));
     p.fillRect(outer, kMapBackground);
-    if (!DrawTiles(p, r)) {
-        if (!m_pMapImage)
-            FetchPicture();
-        if (m_pMapImage)
-            m_pMapImage->Render(p, r.Width() / 2 - m_nImageHalfWidth,
-                                r.Height() / 2 - m_nImageHalfHeight);
-    }
+    m_pImagery->Draw(p, m_frame, r, m_nTheme);
+    m_bDrawn = true;
     if (!m_bHideWaypoints) {
         if (!m_pIcons)
             m_pIcons = std::make_unique<CImageList>(CImageList::FromResource());
@@ -325,9 +232,7 @@ void CMapFace::Draw(QPainter& p, const QRect& clip, bool forPrint) {
     o.m_bMetric = m_bMetric;
     o.m_nScale = m_frame.m_nScale;
     o.m_bForPrint = forPrint;
-    if (const CTileService* tiles = CTileService::Existing();
-        tiles && tiles->Source().IsTiles() && m_nTheme != ID_MAP_OFF)
-        o.m_strAttribution = tiles->Source().m_strAttribution;
+    o.m_strAttribution = m_pImagery->Attribution(m_nTheme);
     DrawMapOverlay(p, o);
 }
 
@@ -345,6 +250,7 @@ bool CMapFace::OnCommand(int id) {
         DiscardPicture();
         update();
         m_nTheme = id;
+        m_bDrawn = false;
         SetDefault(m_pModeMenu.get(), id);
         return true;
     }

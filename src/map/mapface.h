@@ -8,16 +8,15 @@
 #include "hovergrid.h"
 #include "mapgeometry.h"
 
-#include <QImage>
 #include <QWidget>
 
 #include <memory>
 #include <optional>
 
+class CAreaImagery;
 class CCairnbookDoc;
-class CImageDownload;
 class CImageList;
-class CMapImage;
+class CImagery;
 class CTextLine;
 class CTrackingTip;
 class CVelButton;
@@ -55,20 +54,12 @@ public:
 
     // Draws the map on any painter; on paper without its controls.
     void Draw(QPainter& p, const QRect& clip, bool forPrint = false);
-    // Another map source was chosen: the picture is asked anew.
-    void OnMapSourceChanged();
     // The document changed: the hovered waypoint may be gone, icons moved.
     void Follow(const CDocChange& change);
     // True once the map needs nothing more from the network for now.
     bool Settled() const;
-    // Whether the area service's picture has come, and whether it was one.
-    bool HasPicture() const { return m_pMapImage != nullptr; }
-    bool PictureIsNull() const;
-    QPoint PictureHalfSize() const { return {m_nImageHalfWidth, m_nImageHalfHeight}; }
-    CImageDownload& Download() const { return *m_pDownload; }
-    // The pause after a failed request; tests shorten it.
-    static constexpr int kRetryMs = 6000;
-    void SetRetryPause(int ms);
+    // The picture's source, when it is the area service; null for tiles.
+    CAreaImagery* AreaImagery() const;
 
     // Where the strip's boxes lie, and what they show.
     QRect ClickBox() const { return m_rcClickBox; }
@@ -100,12 +91,8 @@ protected:
 
 private:
     void CreateMenus();
+    void UseCurrentSource();
     void DiscardPicture();
-    void FetchPicture();
-    void OnImageArrived(bool ok, const QByteArray& body);
-    // The picture of a tile source for the current frame; false when the map
-    // takes its picture from the area service.
-    bool DrawTiles(QPainter& p, const COuterRect& r);
     void LeftClick(const QPoint& pt);
     void RightClick(const QPoint& pt);
     void MouseMove(const QPoint& pt);
@@ -115,6 +102,7 @@ private:
     CCairnbookDoc& m_doc;
     CMapFrame m_frame;
     bool m_bFramed = false; // a frame was fitted or set: any centre is a place, 0 too
+    bool m_bDrawn = false;  // the frame, source and theme were drawn since they changed
     int m_nClickMode;
     int m_nTheme;
     bool m_bHideWaypoints = false;
@@ -123,17 +111,7 @@ private:
     std::unique_ptr<QMenu> m_pClickMenu, m_pModeMenu;
     CVelButton* m_pHideButton = nullptr;
     CVelButton* m_pResetButton = nullptr;
-    // The area service's picture.
-    std::unique_ptr<CMapImage> m_pMapImage;
-    CImageDownload* m_pDownload = nullptr; // one request at a time
-    QTimer* m_pRetry = nullptr;
-    QString m_strRequested; // the request under way
-    QString m_strFailed;    // the request that failed, until its pause is over
-    int m_nImageHalfWidth = 0, m_nImageHalfHeight = 0;
-    int m_nRequestHalfWidth = 0, m_nRequestHalfHeight = 0;
-    // A tile source's picture, composed for m_strTileFrame.
-    QImage m_tilePicture;
-    QString m_strTileFrame; // frame, size, zoom, theme and tile version
+    std::unique_ptr<CImagery> m_pImagery;
     std::unique_ptr<CImageList> m_pIcons;
     std::unique_ptr<CTextLine> m_pLabelText;
     // Hovering.

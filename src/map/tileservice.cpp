@@ -61,10 +61,18 @@ CTileService::CTileService(QObject* parent)
     const qint64 limit = QSettings().value("Map/CacheMB", 512).toLongLong() << 20;
     cache->setMaximumCacheSize(std::max<qint64>(limit - kMaxBody, limit / 2));
     m_pNet->setCache(cache);
+    m_pFileReads = std::make_shared<CFileReads>();
+    m_filePool.setMaxThreadCount(1);
+    m_filePool.setExpiryTimeout(-1); // the reader's connection stays with its thread
     SetSource(CurrentMapSource());
 }
 
-CTileService::~CTileService() = default;
+CTileService::~CTileService() {
+    // The reader closes on its own thread; no answer outlives the service.
+    m_filePool.start([reads = m_pFileReads] { reads->m_pReader.reset(); });
+    m_filePool.waitForDone();
+    m_decodePool.waitForDone();
+}
 
 QByteArray CTileService::UserAgent() {
     return QByteArray("Cairnbook/") + res::kVersionNumber + " (+" + res::kProjectAddress + ")";
@@ -90,7 +98,8 @@ void CTileService::SetSource(const CMapSource& source) {
     m_perHost.clear();
     m_hostPausedUntil.clear();
     m_wants.remove(this); // parents asked for the old source's missing tiles
-    m_pMbTiles.reset();
+    m_filePool.start([reads = m_pFileReads] { reads->m_pReader.reset(); });
+    emit SourceChanged();
 }
 
 const QImage* CTileService::Tile(int theme, const CTileKey& key) const {
@@ -148,26 +157,19 @@ void CTileService::PauseHost(const QString& host) {
 }
 
 void CTileService::Pump() {
-    // Reading a tile may add its parent to the wants: a file answers at once,
-    // so the parents it added are read in another pass (no answer is coming
-    // that would pump again).
-    for (std::size_t asked = 0, before = 1; asked != before;) {
-        before = m_wants.value(this).size();
-        std::vector<CWanted> all; // a copy: the wants grow while it is read
-        for (const auto& wants : std::as_const(m_wants))
-            all.insert(all.end(), wants.begin(), wants.end());
-        for (const CWanted& w : all) {
-            if (m_inFlight.contains(w.packed) || !Pending(w.packed))
-                continue;
-            if (m_source.m_kind == CMapSource::EKind::mbtiles) {
-                ReadMbTiles(w);
-                continue;
-            }
-            if (m_perHost.value(HostOf(w)) >= kPerHost || HostPaused(w))
-                continue;
-            Start(w);
+    std::vector<CWanted> all; // a copy: a failure adds its parent to the wants
+    for (const auto& wants : std::as_const(m_wants))
+        all.insert(all.end(), wants.begin(), wants.end());
+    for (const CWanted& w : all) {
+        if (m_inFlight.contains(w.packed) || !Pending(w.packed))
+            continue;
+        if (m_source.m_kind == CMapSource::EKind::mbtiles) {
+            ReadMbTiles(w);
+            continue;
         }
-        asked = m_wants.value(this).size();
+        if (m_perHost.value(HostOf(w)) >= kPerHost || HostPaused(w))
+            continue;
+        Start(w);
     }
 }
 
@@ -241,7 +243,7 @@ void CTileService::Start(const CWanted& want) {
 void CTileService::Finished(QNetworkReply* reply, const CWanted& want, const QByteArray& body) {
     const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
     if (status.isValid() && reply->error() == QNetworkReply::NoError) {
-        Store(want, body, reply->url());
+        Decode(want, body, reply->url());
         return;
     }
     if (status.isValid()) {
@@ -282,15 +284,32 @@ void CTileService::Tell(const QString& text) {
     QTimer::singleShot(0, this, [this, text] { emit Problem(text); });
 }
 
-void CTileService::Store(const CWanted& want, const QByteArray& body, const QUrl& from) {
-    QImage image = Decoded(body);
-    if (image.isNull()) {
-        // The disk cache keeps pictures only.
-        if (!from.isEmpty() && m_pNet->cache())
-            m_pNet->cache()->remove(from);
-        Failed(want, true);
-        return;
-    }
+void CTileService::Decode(const CWanted& want, const QByteArray& body, const QUrl& from) {
+    m_inFlight.insert(want.packed);
+    const unsigned generation = m_nGeneration;
+    m_decodePool.start([this, want, body, from, generation] {
+        QImage image = Decoded(body);
+        QMetaObject::invokeMethod(
+            this,
+            [this, want, from, generation, image = std::move(image)]() mutable {
+                if (generation != m_nGeneration)
+                    return;
+                m_inFlight.remove(want.packed);
+                if (!image.isNull()) {
+                    Keep(want, std::move(image));
+                    return;
+                }
+                // The disk cache keeps pictures only.
+                if (m_pNet->cache())
+                    m_pNet->cache()->remove(from);
+                Failed(want, true);
+                Pump(); // its parent
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void CTileService::Keep(const CWanted& want, QImage image) {
     m_failedAt.remove(want.packed);
     m_tiles.insert(want.packed, new QImage(std::move(image)));
     ++m_nVersion;
@@ -320,16 +339,46 @@ void CTileService::Failed(const CWanted& want, bool final, bool askParent) {
 }
 
 void CTileService::ReadMbTiles(const CWanted& want) {
-    if (!m_pMbTiles)
-        m_pMbTiles = std::make_unique<CMbTilesReader>(m_source.m_strFile);
-    QByteArray data;
-    switch (m_pMbTiles->Tile(want.key.z, want.key.x, want.key.y, data)) {
-    case CMbTilesReader::EResult::found: Store(want, data, QUrl()); break;
-    case CMbTilesReader::EResult::missing: Failed(want, true); break; // a file does not change
+    m_inFlight.insert(want.packed);
+    const unsigned generation = m_nGeneration;
+    m_filePool.start([this, reads = m_pFileReads, file = m_source.m_strFile, want, generation] {
+        if (!reads->m_pReader || reads->m_strFile != file) {
+            reads->m_pReader = std::make_unique<CMbTilesReader>(file);
+            reads->m_strFile = file;
+        }
+        CFileAnswer answer;
+        QByteArray data;
+        const auto result = reads->m_pReader->Tile(want.key.z, want.key.x, want.key.y, data);
+        answer.result = static_cast<int>(result);
+        if (result == CMbTilesReader::EResult::found)
+            answer.image = Decoded(data);
+        else if (result == CMbTilesReader::EResult::failed)
+            answer.error = reads->m_pReader->Error();
+        QMetaObject::invokeMethod(
+            this, [this, want, generation, answer] { FileAnswered(want, generation, answer); },
+            Qt::QueuedConnection);
+    });
+}
+
+void CTileService::FileAnswered(const CWanted& want, unsigned generation,
+                                const CFileAnswer& answer) {
+    if (generation != m_nGeneration)
+        return;
+    m_inFlight.remove(want.packed);
+    switch (static_cast<CMbTilesReader::EResult>(answer.result)) {
+    case CMbTilesReader::EResult::found:
+        if (!answer.image.isNull()) {
+            Keep(want, answer.image);
+            return;
+        }
+        Failed(want, true); // a file does not change
+        break;
+    case CMbTilesReader::EResult::missing: Failed(want, true); break;
     case CMbTilesReader::EResult::failed:
         Tell(QString("The map source \"%1\" cannot be read: %2.")
-                 .arg(m_source.m_strName, m_pMbTiles->Error()));
+                 .arg(m_source.m_strName, answer.error));
         Failed(want, true, false);
         break;
     }
+    Pump(); // the parent a failure asked for
 }

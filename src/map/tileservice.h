@@ -2,10 +2,13 @@
 // The tiles of the current map source, shared by every map: a memory cache
 // of decoded tiles, fetching over the network (at most two requests per host,
 // a disk cache that honours the server's expiry and serves stale tiles when
-// the network is down) or reading an MBTiles file. Views say which tiles
-// their frames need and repaint when TileArrived says one came.
+// the network is down) or reading an MBTiles file. Files are read and tiles
+// decoded on threads of their own; the results come back to the GUI thread as
+// queued calls, so nothing here blocks a paint. Views say which tiles their
+// frames need and repaint when TileArrived says one came.
 #pragma once
 
+#include "imagery.h"
 #include "mapsource.h"
 #include "tilecompose.h"
 
@@ -15,6 +18,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QSet>
+#include <QThreadPool>
 
 #include <memory>
 #include <vector>
@@ -52,7 +56,7 @@ public:
     bool Busy() const;
 
     static constexpr int kPerHost = 2;
-    static constexpr int kRetryMs = 6000;
+    static constexpr int kRetryMs = kImageryRetryMs;
     static constexpr int kSilenceMs = 5000;   // no byte for this long: the tile failed
     static constexpr int kDeadlineMs = 20000; // a tile that takes longer failed too
     static constexpr int kMaxRedirects = 3;   // on the same host and scheme
@@ -65,6 +69,8 @@ public:
 
 signals:
     void TileArrived();
+    // Another source is used: maps take their pictures from it.
+    void SourceChanged();
     // Something the user should know about the map's source: a source that
     // cannot be used, a server that does not answer. Each said once.
     void Problem(const QString& text);
@@ -79,16 +85,24 @@ private:
     void Pump();
     void Start(const CWanted& want);
     void Finished(QNetworkReply* reply, const CWanted& want, const QByteArray& body);
-    // from: where a fetched body came from, to drop it from the disk cache
-    // when it is no picture.
-    void Store(const CWanted& want, const QByteArray& body, const QUrl& from);
     // final: an answer that is no tile, not asked again for this source;
     // otherwise no answer at all, asked again after the pause.
     // askParent: the tile is missing, so its parent stands in; a server that
     // misbehaves (too big, too slow, redirected in circles) is not asked more.
     void Failed(const CWanted& want, bool final, bool askParent = true);
     static constexpr qint64 kNever = -1;
+    // A body is decoded on a thread of the pool, then kept here; one that is
+    // no picture fails and leaves the disk cache (from: where it was fetched).
+    void Decode(const CWanted& want, const QByteArray& body, const QUrl& from);
+    void Keep(const CWanted& want, QImage image);
     void ReadMbTiles(const CWanted& want);
+    // The file thread's answer for one tile.
+    struct CFileAnswer {
+        int result = 0; // CMbTilesReader::EResult
+        QImage image;
+        QString error;
+    };
+    void FileAnswered(const CWanted& want, unsigned generation, const CFileAnswer& answer);
     bool Pending(std::uint64_t key) const;
     QUrl UrlOf(const CWanted& want) const;
     QString HostOf(const CWanted& want) const; // empty for a file
@@ -104,8 +118,16 @@ private:
     QSet<std::uint64_t> m_inFlight;
     QHash<QString, int> m_perHost;
     QHash<QString, qint64> m_hostPausedUntil;
-    std::unique_ptr<CMbTilesReader> m_pMbTiles; // the source's file, once read
-    QSet<QString> m_said;                       // problems told since the source was set
+    // The source's file, opened and used on the file thread only (a database
+    // connection belongs to the thread that made it): one thread that stays.
+    struct CFileReads {
+        QString m_strFile;
+        std::unique_ptr<CMbTilesReader> m_pReader;
+    };
+    std::shared_ptr<CFileReads> m_pFileReads;
+    QThreadPool m_filePool;
+    QThreadPool m_decodePool;
+    QSet<QString> m_said; // problems told since the source was set
     unsigned m_nGeneration = 0;
     int m_nSilenceMs = kSilenceMs;
     int m_nDeadlineMs = kDeadlineMs;

@@ -67,10 +67,6 @@ bool CCairnbookView::MapSettled() const {
     return !m_bMapMode || m_pMapFace->Settled();
 }
 
-void CCairnbookView::OnMapSourceChanged() {
-    m_pMapFace->OnMapSourceChanged();
-}
-
 void CCairnbookView::PaintContent(QPainter& p, const QRect& rect) {
     if (m_bMapMode)
         m_pMapFace->Draw(p, rect, true);

@@ -71,8 +71,6 @@ public:
     QString ShownText() const;
     // True once the map needs nothing more from the network for now.
     bool MapSettled() const;
-    // Another map source was chosen.
-    void OnMapSourceChanged();
     // Draws what this view shows onto paper: the map without its controls.
     void PaintContent(QPainter& p, const QRect& rect);
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cairnbookdoc.h"
 #include "cairnbookview.h"
+#include "imagery.h"
 #include "imageryserver.h"
 #include "mapface.h"
 #include "mapgeometry.h"
@@ -44,11 +45,11 @@ protected:
 TEST_F(Imagery, RequestLineAndPicturePlacement) {
     view.OnCommand(res::ID_MAP_AERIAL);
     Frame(16, -122.654321, 47.123456);
-    ASSERT_TRUE(WaitFor([&] { return view.MapFace().HasPicture(); }));
+    ASSERT_TRUE(WaitFor([&] { return view.MapFace().AreaImagery()->HasPicture(); }));
     EXPECT_EQ(Query(),
               "GET /GetImageArea.ashx?t=1&s=16&lon=-122.6543&lat=47.1235&w=604&h=404 HTTP/1.1");
-    ASSERT_FALSE(view.MapFace().PictureIsNull());
-    EXPECT_EQ(view.MapFace().PictureHalfSize().x(), 302);
+    ASSERT_FALSE(view.MapFace().AreaImagery()->PictureIsNull());
+    EXPECT_EQ(view.MapFace().AreaImagery()->PictureHalfSize().x(), 302);
     view.repaint();
     const QImage shown = view.grab().toImage();
     const QImage sent = CImageryServer::Render(1, 16, -122.6543, 47.1235, 604, 404);
@@ -66,7 +67,7 @@ TEST_F(Imagery, AutoMapThemesByLevel) {
     view.OnCommand(res::ID_MAP_AUTO);
     for (auto [scale, theme] : {std::pair{9, 4}, std::pair{11, 1}, std::pair{16, 2}}) {
         Frame(scale, 10.5, 20.5);
-        ASSERT_TRUE(WaitFor([&] { return view.MapFace().HasPicture(); }));
+        ASSERT_TRUE(WaitFor([&] { return view.MapFace().AreaImagery()->HasPicture(); }));
         EXPECT_TRUE(Query().contains(QString("t=%1&s=%2&").arg(theme).arg(scale)))
             << qPrintable(Query());
     }
@@ -89,8 +90,8 @@ TEST_F(Imagery, BodiesThatAreNoPictureLeaveTheBackground) {
         server.m_mode = mode;
         server.m_requests.clear();
         Frame(15, 3.5, 4.5 + static_cast<int>(mode));
-        ASSERT_TRUE(WaitFor([&] { return view.MapFace().HasPicture(); }));
-        EXPECT_TRUE(view.MapFace().PictureIsNull());
+        ASSERT_TRUE(WaitFor([&] { return view.MapFace().AreaImagery()->HasPicture(); }));
+        EXPECT_TRUE(view.MapFace().AreaImagery()->PictureIsNull());
         view.repaint();
         EXPECT_EQ(view.grab().toImage().pixelColor(50, 50), QColor(150, 210, 255));
         QTest::qWait(50);
@@ -106,11 +107,11 @@ TEST_F(Imagery, FailureWaitsBeforeAskingAgain) {
     const quint16 port = closed.serverPort();
     closed.close();
     SetImageryHostOverride(QString("127.0.0.1:%1").arg(port));
-    view.MapFace().SetRetryPause(600);
+    view.MapFace().AreaImagery()->SetRetryPause(600);
     view.OnCommand(res::ID_MAP_AERIAL);
     Frame(15, 3.5, 4.5);
     ASSERT_TRUE(WaitFor([&] { return view.MapSettled(); }));
-    EXPECT_FALSE(view.MapFace().HasPicture());
+    EXPECT_FALSE(view.MapFace().AreaImagery()->HasPicture());
     SetImageryHostOverride(server.Host());
     for (int i = 0; i < 5; ++i) { // resizing and moving inside the pause
         view.resize(600 + 10 * i, 400);
@@ -118,7 +119,7 @@ TEST_F(Imagery, FailureWaitsBeforeAskingAgain) {
     }
     EXPECT_EQ(view.grab().toImage().pixelColor(50, 50), QColor(150, 210, 255));
     EXPECT_TRUE(server.m_requests.isEmpty());
-    ASSERT_TRUE(WaitFor([&] { return view.MapFace().HasPicture(); }, 3000));
+    ASSERT_TRUE(WaitFor([&] { return view.MapFace().AreaImagery()->HasPicture(); }, 3000));
     EXPECT_EQ(server.m_requests.size(), 1);
     Frame(15, 9.5, 4.5); // after an answer a new frame is asked at once
     QTest::qWait(100);
@@ -135,27 +136,28 @@ TEST_F(Imagery, SilentServerKeepsTheViewResponsiveAndANewFrameAbandonsIt) {
     EXPECT_FALSE(view.MapSettled());
     server.m_mode = CImageryServer::EMode::picture;
     Frame(15, 3.7, 4.5);
-    ASSERT_TRUE(WaitFor([&] { return view.MapFace().HasPicture(); }));
+    ASSERT_TRUE(WaitFor([&] { return view.MapFace().AreaImagery()->HasPicture(); }));
     EXPECT_EQ(server.m_requests.size(), 2);
 }
 
 TEST_F(Imagery, SilenceIsAFailure) {
-    view.MapFace().Download().SetLimits(CImageDownload::kMaxBody, 200);
+    view.MapFace().AreaImagery()->Download().SetLimits(CImageDownload::kMaxBody, 200);
     server.m_mode = CImageryServer::EMode::silent;
     view.OnCommand(res::ID_MAP_AERIAL);
     Frame(15, 3.5, 4.5);
     ASSERT_TRUE(WaitFor([&] { return view.MapSettled(); }, 3000));
-    EXPECT_FALSE(view.MapFace().HasPicture());
+    EXPECT_FALSE(view.MapFace().AreaImagery()->HasPicture());
 }
 
 // Like a body that is no picture: not fetched again for the same frame.
 TEST_F(Imagery, OversizedBodyIsNotFetchedAgain) {
-    view.MapFace().Download().SetLimits(100, 30000); // any picture is larger than 100 bytes
-    view.MapFace().SetRetryPause(50);
+    view.MapFace().AreaImagery()->Download().SetLimits(
+        100, 30000); // any picture is larger than 100 bytes
+    view.MapFace().AreaImagery()->SetRetryPause(50);
     view.OnCommand(res::ID_MAP_AERIAL);
     Frame(15, 3.6, 4.5);
-    ASSERT_TRUE(WaitFor([&] { return view.MapFace().HasPicture(); }, 3000));
-    EXPECT_TRUE(view.MapFace().PictureIsNull());
+    ASSERT_TRUE(WaitFor([&] { return view.MapFace().AreaImagery()->HasPicture(); }, 3000));
+    EXPECT_TRUE(view.MapFace().AreaImagery()->PictureIsNull());
     QTest::qWait(200);
     view.repaint();
     EXPECT_EQ(server.m_requests.size(), 1);

@@ -77,7 +77,6 @@ protected:
     static CTileService& service() { return CTileService::Instance(); }
     QImage Show(int level, double lat, double lon) {
         view.MapFace().SetFrame(CMapFrame{level, lon, lat});
-        view.OnMapSourceChanged();
         view.repaint();
         EXPECT_TRUE(WaitFor([this] {
             view.repaint();
@@ -179,7 +178,6 @@ TEST_F(Tiles, MissingTilesShowTheirParent) {
     server.m_nDelayMs = 3000;
     service().SetSource(TileSource(server.UrlTemplate("aerial")));
     view.MapFace().SetFrame(frame);
-    view.OnMapSourceChanged();
     view.repaint(); // paints at once while every tile is still coming
     EXPECT_FALSE(view.MapSettled());
     EXPECT_EQ(view.grab().toImage().pixelColor(r.Cx(), r.Cy()), QColor(150, 210, 255));
@@ -219,7 +217,6 @@ TEST_F(Tiles, FileWithoutTheFramesZoomSettlesOnItsParents) {
     service().SetSource(MapSourceFromArgument(file));
     view.resize(900, 500);
     view.MapFace().SetFrame(CMapFrame{17, -121.95, 47.5});
-    view.OnMapSourceChanged();
     view.repaint();
     EXPECT_TRUE(WaitFor([this] { return view.MapSettled(); }, 3000));
     view.repaint();
