@@ -9,10 +9,9 @@
 #include "coordinate.h"
 #include "docmanager.h"
 #include "listface.h"
-#include "mapsource.h"
 #include "prompt.h"
 #include "res/commandtext.h"
-#include "res/menus.h"
+#include "res/resource.h"
 #include "res/strings.h"
 #include "textcodec.h"
 #include "tileservice.h"
@@ -22,16 +21,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFileInfo>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
-#include <QPainter>
-#include <QPainterPath>
-#include <QSettings>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -41,11 +35,6 @@ using namespace res;
 
 namespace {
 
-QString PromptPart(int id, int part) {
-    const char* text = CommandText(id);
-    return text ? QString::fromLatin1(text).section('\n', part, part) : QString();
-}
-
 bool IsDisplaySetting(int id) {
     return id == ID_VIEW_LIST || id == ID_VIEW_MAP || id == ID_HIDE_WAYPOINTS || id == ID_METRIC ||
            id == ID_FORMAT_DEGMIN || id == ID_FORMAT_DEGMINSEC || id == ID_FORMAT_DEGDEC;
@@ -53,25 +42,6 @@ bool IsDisplaySetting(int id) {
 
 // The commands the frame carries out by itself; every other one needs a
 // document window to act on.
-// A curved arrow, left for Undo and mirrored for Redo.
-QIcon UndoIcon(bool redo) {
-    QPixmap pixmap(16, 15);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    if (redo)
-        p.setTransform(QTransform(-1, 0, 0, 1, 16, 0));
-    p.setPen(QPen(QColor(0, 0, 128), 2));
-    QPainterPath arc;
-    arc.moveTo(4, 6);
-    arc.cubicTo(8, 1, 15, 4, 12, 12);
-    p.drawPath(arc);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0, 0, 128));
-    p.drawPolygon(QPolygonF({QPointF(1, 6), QPointF(7, 2), QPointF(7, 10)}));
-    return QIcon(pixmap);
-}
-
 bool NeedsNoDocument(int id) {
     return id == ID_FILE_NEW || id == ID_FILE_OPEN || id == ID_FILE_PRINT_SETUP ||
            id == ID_APP_EXIT || id == ID_APP_ABOUT || id == ID_HELP_TOPICS ||
@@ -119,124 +89,6 @@ CMainFrame::~CMainFrame() {
     delete m_pArea;
 }
 
-void CMainFrame::CreateActions() {
-    auto add = [this](int id, const QString& text) {
-        if (m_actions.contains(id))
-            return;
-        auto* action = new QAction(text, this);
-        action->setStatusTip(PromptPart(id, 0));
-        const QString tip = PromptPart(id, 1);
-        action->setToolTip(tip.isEmpty() ? PromptPart(id, 0) : tip);
-        connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
-        m_actions.insert(id, action);
-        addAction(action); // shortcuts work whichever menu is shown
-    };
-    for (const CMenuItem& item : kMenuDocument)
-        if (item.m_kind == EMenuKind::command)
-            add(item.m_nId, QString::fromLatin1(item.m_text));
-    const std::pair<int, const char*> toolbarOnly[] = {{ID_REFERENCE_POINT, "Reference Point"},
-                                                       {ID_ZOOM_IN, "Zoom In"},
-                                                       {ID_ZOOM_OUT, "Zoom Out"},
-                                                       {ID_RECENTER, "Recenter"},
-                                                       {ID_MAP_ADD_WAYPOINT, "Add a Waypoint"},
-                                                       {ID_NEXT_PANE, "Next Pane"},
-                                                       {ID_PREV_PANE, "Previous Pane"}};
-    for (const auto& [id, text] : toolbarOnly)
-        add(id, text);
-    QHash<int, QList<QKeySequence>> keys;
-    for (const CAccelerator& a : kAccelerators)
-        keys[a.m_nId].append(QKeySequence(QString::fromLatin1(a.m_keys)));
-    for (auto it = keys.begin(); it != keys.end(); ++it)
-        m_actions[it.key()]->setShortcuts(it.value());
-    for (int id : {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, ID_SHOW_ALL_WAYPOINTS})
-        m_actions[id]->setCheckable(true);
-}
-
-void CMainFrame::BuildMenus() {
-    QMenuBar* bar = menuBar();
-    // The old menus go once control returns to the event loop: this may run
-    // from one of their own items (a recent file).
-    for (QAction* a : bar->actions())
-        if (QMenu* menu = a->menu())
-            menu->deleteLater();
-    bar->clear();
-    m_bDocumentMenu = !m_pDocManager->Records().empty();
-    std::vector<QMenu*> stack;
-    auto items = m_bDocumentMenu ? std::begin(kMenuDocument) : std::begin(kMenuNoDocument);
-    auto end = m_bDocumentMenu ? std::end(kMenuDocument) : std::end(kMenuNoDocument);
-    for (; items != end; ++items) {
-        const CMenuItem& item = *items;
-        switch (item.m_kind) {
-        case EMenuKind::popup:
-            stack.push_back(stack.empty() ? bar->addMenu(item.m_text)
-                                          : stack.back()->addMenu(item.m_text));
-            break;
-        case EMenuKind::end: stack.pop_back(); break;
-        case EMenuKind::separator: stack.back()->addSeparator(); break;
-        case EMenuKind::recentFiles: FillRecentFiles(stack.back()); break;
-        case EMenuKind::mapSources: FillMapSources(stack.back()); break;
-        case EMenuKind::openWindows: FollowOpenWindows(stack.back()); break;
-        case EMenuKind::command: {
-            QAction* action = m_actions.value(item.m_nId);
-            stack.back()->addAction(action);
-            break;
-        }
-        }
-    }
-    UpdateCommandUI();
-}
-
-void CMainFrame::FillRecentFiles(QMenu* menu) {
-    const QStringList files = m_pDocManager->RecentFiles();
-    if (files.isEmpty()) {
-        menu->addAction("Recent File")->setEnabled(false);
-        return;
-    }
-    for (int i = 0; i < files.size(); ++i) {
-        QAction* a = menu->addAction(QString("&%1 %2").arg(i + 1).arg(files[i]));
-        a->setStatusTip(PromptPart(ID_FILE_MRU_FILE1, 0));
-        const QString path = files[i];
-        connect(a, &QAction::triggered, this,
-                [this, path] { m_pDocManager->OpenDocumentFile(path); });
-    }
-}
-
-void CMainFrame::FollowOpenWindows(QMenu* menu) {
-    QAction* separator = menu->addSeparator();
-    connect(menu, &QMenu::aboutToShow, this, [this, menu, separator] {
-        const QList<QAction*> actions = menu->actions();
-        for (qsizetype i = actions.indexOf(separator) + 1; i < actions.size(); ++i)
-            delete actions[i];
-        const QList<QMdiSubWindow*> windows = m_pArea->subWindowList();
-        separator->setVisible(!windows.isEmpty());
-        for (qsizetype i = 0; i < windows.size(); ++i) {
-            QMdiSubWindow* window = windows[i];
-            QAction* a = menu->addAction(QString("&%1 %2").arg(i + 1).arg(
-                window->windowTitle().replace("[*]", window->isWindowModified() ? "*" : "")));
-            a->setCheckable(true);
-            a->setChecked(window == m_pArea->activeSubWindow());
-            connect(a, &QAction::triggered, this, [this, window] {
-                if (m_pArea->subWindowList().contains(window))
-                    m_pArea->setActiveSubWindow(window);
-            });
-        }
-    });
-}
-
-void CMainFrame::FillMapSources(QMenu* menu) {
-    const QString current = CTileService::Instance().Source().m_strName;
-    for (const CMapSource& source : AllMapSources()) {
-        QAction* a = menu->addAction(source.m_strName);
-        a->setCheckable(true);
-        a->setChecked(source.m_strName == current);
-        connect(a, &QAction::triggered, this, [this, source] { ChooseMapSource(source); });
-    }
-    menu->addSeparator();
-    connect(menu->addAction(kOpenMbTiles), &QAction::triggered, this, &CMainFrame::OnOpenMbTiles);
-    connect(menu->addAction(kReloadMapSources), &QAction::triggered, this,
-            &CMainFrame::OnReloadMapSources);
-}
-
 void CMainFrame::ShowNotice(const QString& text) {
     auto show = [this, text] {
         // A notice that follows another at once (a source that cannot draw,
@@ -251,83 +103,6 @@ void CMainFrame::ShowNotice(const QString& text) {
         show();
     else
         QTimer::singleShot(0, this, show);
-}
-
-void CMainFrame::TellMapSourceProblems() {
-    QStringList problems;
-    AllMapSources(&problems);
-    for (const QString& problem : problems)
-        CTileService::Instance().Tell(problem);
-}
-
-void CMainFrame::OnReloadMapSources() {
-    TellMapSourceProblems();
-    // A changed definition of the current source takes effect at once; a
-    // source that is gone gives way to the default, which is then ticked.
-    const QString name = CTileService::Instance().Source().m_strName;
-    const std::vector<CMapSource> all = AllMapSources();
-    const auto same = std::find_if(all.begin(), all.end(),
-                                   [&](const CMapSource& s) { return s.m_strName == name; });
-    if (same != all.end()) {
-        ChooseMapSource(*same);
-    } else {
-        const CMapSource fallback = FallbackMapSource(name);
-        ChooseMapSource(fallback);
-        CTileService::Instance().Tell(
-            QString("The map source \"%1\" is no longer defined. Showing %2 instead.")
-                .arg(name, fallback.m_strName));
-    }
-    BuildMenus();
-}
-
-void CMainFrame::ChooseMapSource(const CMapSource& source) {
-    SetCurrentMapSource(source.m_strName);
-    CTileService::Instance().SetSource(source); // every map follows
-    QTimer::singleShot(0, this, &CMainFrame::BuildMenus); // the check mark moves
-}
-
-void CMainFrame::OnOpenMbTiles() {
-    const auto chosen = m_chooser.ChooseOpen(kOpenMbTiles, "MBTiles Files (*.mbtiles)|*.mbtiles||");
-    if (!chosen)
-        return;
-    // Kept with the user's own sources, so it stays in the list; added as
-    // text, so that what the user wrote in the file stays as it was.
-    QString name, error;
-    if (!AppendMbTilesSource(MapSourcesFile(), QString::fromStdString(chosen->m_strPath), name,
-                             error)) {
-        m_prompt.Ask(
-            kAppTitle,
-            FromQString(QString("%1 could not be written: %2").arg(MapSourcesFile(), error)),
-            EPromptButtons::ok, EPromptIcon::warning);
-        return;
-    }
-    ChooseMapSource(MapSourceFromArgument(name));
-}
-
-void CMainFrame::CreateToolBar() {
-    m_pToolBar = addToolBar("Standard");
-    m_pToolBar->setObjectName("ToolBar");
-    m_pToolBar->setIconSize(QSize(16, 15));
-    const QImage strip(":/res/toolbar.png");
-    int image = 0;
-    for (int id : kToolbar) {
-        if (id == 0) {
-            m_pToolBar->addSeparator();
-            continue;
-        }
-        if (id == ID_EDIT_UNDO || id == ID_EDIT_REDO) {
-            m_actions[id]->setIcon(UndoIcon(id == ID_EDIT_REDO));
-            m_pToolBar->addAction(m_actions[id]);
-            continue;
-        }
-        QImage icon = strip.copy(16 * image++, 0, 16, 15).convertToFormat(QImage::Format_ARGB32);
-        for (int y = 0; y < icon.height(); ++y)
-            for (int x = 0; x < icon.width(); ++x)
-                if ((icon.pixel(x, y) & 0xFFFFFF) == 0xC0C0C0)
-                    icon.setPixel(x, y, 0);
-        m_actions[id]->setIcon(QIcon(QPixmap::fromImage(icon)));
-        m_pToolBar->addAction(m_actions[id]);
-    }
 }
 
 void CMainFrame::CreateStatusBar() {
