@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gpxreader.h"
 
+#include "gpxreadstate.h"
+
 #include "charsets.h"
 #include "gpxsymbols.h"
 #include "gpxwriter.h"
@@ -17,15 +19,9 @@
 #include <string_view>
 #include <utility>
 
-namespace {
+using namespace gpxread;
 
-constexpr char kNsSeparator = '\x01';
-constexpr std::size_t kMaxText = 1 << 20; // one field of one waypoint
-// Attributes of one element: real files have a few (and a root with its
-// namespaces); expat holds every one of an element at once.
-constexpr std::size_t kMaxAttributes = 1000;
-
-enum class ENs { none, gpx, groundspeak, ours, other };
+namespace gpxread {
 
 ENs NamespaceOf(std::string_view uri) {
     // Some writers put https in the namespace; it is the same GPX.
@@ -48,181 +44,7 @@ bool StartsNoCase(std::string_view s, std::string_view prefix) {
            });
 }
 
-std::string_view Trim(std::string_view s) {
-    while (!s.empty() &&
-           (s.front() == ' ' || s.front() == '\t' || s.front() == '\n' || s.front() == '\r'))
-        s.remove_prefix(1);
-    while (!s.empty() &&
-           (s.back() == ' ' || s.back() == '\t' || s.back() == '\n' || s.back() == '\r'))
-        s.remove_suffix(1);
-    return s;
-}
-
-std::optional<double> Number(std::string_view text) {
-    text = Trim(text);
-    if (!text.empty() && text.front() == '+')
-        text.remove_prefix(1);
-    double value = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (ec != std::errc() || end != text.data() + text.size() || !std::isfinite(value))
-        return std::nullopt;
-    return value;
-}
-
-// The texts of one <wpt>, as UTF-8; a field is there once its element was.
-struct CWptTexts {
-    std::optional<std::string> name, cmt, desc, ele, sym, type;
-    std::optional<std::string> title, owner, cacheType, container, difficulty, terrain, hint;
-    std::optional<double> lat, lon;
-    bool cache = false; // a Groundspeak cache element
-    bool ours = false;  // our own extension: the texts are exact
-    int icon = -1;
-    int visible = 1;
-    int geocache = -1;
-    std::string kept;         // gpxkeep records
-    std::uint8_t present = 0; // the modelled elements it had
-};
-
-} // namespace
-
-struct CGpxReader::CState {
-    XML_Parser m_parser = nullptr;
-    Sink m_sink;
-    CGpxReport m_report;
-    std::string m_strError;
-    std::uint64_t m_nErrorOffset = 0;
-    int m_nDepth = 0;
-    bool m_bRootSeen = false;
-    int m_nWptDepth = 0;   // depth of the open <wpt>, 0 outside one
-    int m_nCacheDepth = 0; // depth of its open Groundspeak cache element
-    CWptTexts m_wpt;
-    std::size_t m_nSent = 0; // waypoints given to the sink
-    bool m_bCut = false;     // the field being captured was cut
-    std::optional<std::string>* m_pCapture = nullptr;
-    int m_nCaptureDepth = 0;
-    // What is kept as text: the element being written out, from its depth.
-    CGpxFileKept m_file;
-    bool m_bGpxNs = false; // the root is in a GPX namespace
-    bool m_bWptSeen = false;
-    std::vector<std::pair<std::string, std::string>> m_hints; // the file's URI, prefix
-    std::string m_strOut;
-    bool m_bOut = false;
-    int m_nOutDepth = 0;
-    gpxkeep::ERecord m_outKind = gpxkeep::kForeign;
-    std::string m_strOutLocal;
-    int m_nSkipDepth = 0; // depth of an element left out of what is kept
-    int m_nExtDepth = 0;  // depth of the waypoint's open 1.1 <extensions>
-    std::string m_lastUri, m_lastPrefix;
-    // Where the bytes fed so far stand, to count attributes before expat
-    // stores them: inside a start tag, inside a quoted value.
-    struct CTagScan {
-        bool m_bInTag = false, m_bAfterOpen = false, m_bStartTag = false;
-        char m_cQuote = 0;
-        std::size_t m_nAttributes = 0;
-        std::uint64_t m_nOffset = 0; // bytes fed before this chunk
-    } m_scan;
-    bool ScanTags(const char* data, std::size_t size);
-
-    void Fail(std::string text) {
-        if (m_strError.empty()) {
-            m_strError = std::move(text);
-            m_nErrorOffset = static_cast<std::uint64_t>(XML_GetCurrentByteIndex(m_parser));
-        }
-        XML_StopParser(m_parser, XML_FALSE);
-    }
-    void Start(std::string_view qname, const XML_Char** attributes);
-    void End(std::string_view qname);
-    // The name an element or attribute is written with.
-    void AppendName(std::string& out, std::string_view qname, bool element);
-    void AppendStart(std::string_view qname, const XML_Char** attributes);
-    enum { kOutWaypoint, kOutHead, kOutTail };
-    int m_nOutWhere = kOutWaypoint;
-    void BeginOut(int where, gpxkeep::ERecord kind, std::string_view local) {
-        m_nOutWhere = where;
-        m_bOut = true;
-        m_nOutDepth = m_nDepth;
-        m_outKind = kind;
-        m_strOutLocal = local;
-        m_strOut.clear();
-    }
-    void EndOut();
-    void Hint(std::string_view uri, std::string_view prefix) {
-        for (const auto& [u, p] : m_hints)
-            if (u == uri)
-                return;
-        m_hints.emplace_back(uri, prefix);
-    }
-    bool m_bOutOfMemory = false;
-    void Capture(std::optional<std::string>& field) {
-        field.emplace();
-        m_bCut = false;
-        m_pCapture = &field;
-        m_nCaptureDepth = m_nDepth;
-    }
-    std::optional<std::string>* WptField(std::string_view local);
-    std::optional<std::string>* CacheField(std::string_view local);
-    void OursAttributes(const XML_Char** attributes);
-    std::string Text(const std::optional<std::string>& utf8) {
-        return utf8 ? *utf8 : std::string();
-    }
-    std::unique_ptr<CWayEntry> MakeEntry();
-};
-
-namespace {
-
-using CField = std::optional<std::string> CWptTexts::*;
-struct CFieldName {
-    std::string_view name;
-    CField field;
-};
-
-constexpr CFieldName kWptFields[] = {{"name", &CWptTexts::name}, {"cmt", &CWptTexts::cmt},
-                                     {"desc", &CWptTexts::desc}, {"ele", &CWptTexts::ele},
-                                     {"sym", &CWptTexts::sym},   {"type", &CWptTexts::type}};
-constexpr CFieldName kCacheFields[] = {{"name", &CWptTexts::title},
-                                       {"owner", &CWptTexts::owner},
-                                       {"type", &CWptTexts::cacheType},
-                                       {"container", &CWptTexts::container},
-                                       {"difficulty", &CWptTexts::difficulty},
-                                       {"terrain", &CWptTexts::terrain},
-                                       {"encoded_hints", &CWptTexts::hint}};
-
-template <std::size_t N>
-std::optional<std::string>* FieldOf(CWptTexts& w, const CFieldName (&fields)[N],
-                                    std::string_view local) {
-    for (const CFieldName& f : fields)
-        if (f.name == local)
-            return &(w.*f.field);
-    return nullptr;
-}
-
-} // namespace
-
-std::optional<std::string>* CGpxReader::CState::WptField(std::string_view local) {
-    return FieldOf(m_wpt, kWptFields, local);
-}
-
-std::optional<std::string>* CGpxReader::CState::CacheField(std::string_view local) {
-    // Some listings name only the one who placed the cache.
-    if (local == "placed_by" && !m_wpt.owner)
-        return &m_wpt.owner;
-    return FieldOf(m_wpt, kCacheFields, local);
-}
-
-void CGpxReader::CState::OursAttributes(const XML_Char** attributes) {
-    m_wpt.ours = true;
-    for (const XML_Char** a = attributes; a[0] && a[1]; a += 2) {
-        const std::optional<double> v = Number(a[1]);
-        if (!v || *v < 0 || *v > 255)
-            continue;
-        if (std::string_view(a[0]) == "icon")
-            m_wpt.icon = static_cast<int>(*v);
-        else if (std::string_view(a[0]) == "visible")
-            m_wpt.visible = static_cast<int>(*v);
-        else if (std::string_view(a[0]) == "geocache")
-            m_wpt.geocache = static_cast<int>(*v);
-    }
-}
+} // namespace gpxread
 
 void CGpxReader::CState::AppendName(std::string& out, std::string_view qname, bool element) {
     const std::size_t cut = qname.find(kNsSeparator);
@@ -416,64 +238,6 @@ void CGpxReader::CState::End(std::string_view qname) {
             ++m_report.m_nNoPosition;
     }
     --m_nDepth;
-}
-
-std::unique_ptr<CWayEntry> CGpxReader::CState::MakeEntry() {
-    CWptTexts& w = m_wpt;
-    auto entry = std::make_unique<CWayEntry>();
-    entry->m_strName = Text(w.name);
-    entry->m_dLatitude = *w.lat;
-    entry->m_dLongitude = *w.lon;
-    entry->m_dAltitude = w.ele ? Number(*w.ele).value_or(0.0) : 0.0;
-    const std::string_view type = w.type ? Trim(*w.type) : std::string_view();
-    const std::string_view sym = w.sym ? Trim(*w.sym) : std::string_view();
-    entry->m_bGeocache = w.cache || StartsNoCase(type, "geocache") || StartsNoCase(sym, "geocache");
-    std::string_view cacheType = w.cacheType ? Trim(*w.cacheType) : std::string_view();
-    if (cacheType.empty() && StartsNoCase(type, "geocache|"))
-        cacheType = type.substr(9);
-    constexpr std::uint8_t kNone = 255;
-    entry->m_nIcon = IconOfCacheType(cacheType, IconOfSymbol(sym, kNone));
-    if (entry->m_nIcon == kNone) {
-        entry->m_nIcon = kUnknownSymbolIcon;
-        m_report.m_nUnknownSymbols += !sym.empty() && !w.ours;
-    }
-    if (w.ours) {
-        // Our own files carry every field exactly.
-        entry->m_strComment = Text(w.cmt);
-        entry->m_strAdditionalInfo = Text(w.desc);
-        if (w.icon >= 0)
-            entry->m_nIcon = static_cast<std::uint8_t>(w.icon);
-        entry->m_bVisible = static_cast<std::uint8_t>(w.visible);
-        if (w.geocache >= 0)
-            entry->m_bGeocache = static_cast<std::uint8_t>(w.geocache);
-        return entry;
-    }
-    // An empty element says nothing: it does not hide the other one.
-    auto said = [](const std::optional<std::string>& v) { return v && !Trim(*v).empty(); };
-    const std::optional<std::string>& about = said(w.cmt) ? w.cmt : said(w.desc) ? w.desc : w.title;
-    entry->m_strComment = CleanComment(Text(about));
-    std::string info = Text(said(w.desc) ? w.desc : w.cmt);
-    auto line = [&](std::string_view prefix, const std::optional<std::string>& value) {
-        if (!value || Trim(*value).empty())
-            return;
-        if (!info.empty())
-            info += "\r\n";
-        info += std::string(prefix) + Text(std::string(Trim(*value)));
-    };
-    if (w.cache) {
-        if (w.title && w.owner)
-            line("", *w.title + " by " + *w.owner);
-        else
-            line("", w.title ? w.title : w.owner);
-        line("", w.cacheType);
-        line("", w.container);
-        if (w.difficulty || w.terrain)
-            line("Difficulty ", std::string(Trim(w.difficulty.value_or("?"))) + ", terrain " +
-                                    std::string(Trim(w.terrain.value_or("?"))));
-        line("Hint: ", w.hint);
-    }
-    entry->m_strAdditionalInfo = std::move(info);
-    return entry;
 }
 
 namespace {
