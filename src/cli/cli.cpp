@@ -218,9 +218,12 @@ int List(CCairnbookDoc& doc, const CCliOptions& opt, std::ostream& out) {
                                      *opt.m_reference + "' in it");
         doc.SetReference(reference);
     }
+    CDistances distances;
+    distances.Measure(doc);
     int row = 0;
     for (const auto& entry : doc.Entries()) {
-        const auto cells = RowCellTexts(*entry, row, opt.m_bMetric);
+        const auto cells =
+            RowCellTexts(*entry, row, opt.m_bMetric, distances.At(static_cast<std::size_t>(row)));
         out << ++row;
         for (int c = 1; c < kColumnCount; ++c) {
             out << '\t';

@@ -88,7 +88,6 @@ void CCairnbookDoc::Tell(CDocChange change) {
 
 void CCairnbookDoc::SetReference(CWayEntry* entry) {
     m_pReference = entry;
-    ComputeDistances();
     Tell({EDocChange::reference, {}});
 }
 
@@ -244,16 +243,6 @@ int CCairnbookDoc::NumberEntries() {
         if (entry->m_bSave)
             entry->m_nNumber = ++count;
     return static_cast<int>(count);
-}
-
-void CCairnbookDoc::ComputeDistances() {
-    if (!m_pReference)
-        return;
-    for (const auto& entry : m_WayList) {
-        int direction = 0;
-        entry->m_dDistance = Distance(*m_pReference, *entry, true, direction) * 1000.0;
-        entry->m_nDirection = direction;
-    }
 }
 
 double CCairnbookDoc::Distance(const CWayEntry& reference, const CWayEntry& entry, bool metric,

@@ -95,9 +95,6 @@ public:
     // Renames through the document so that FindByName stays right.
     void RenameEntry(CWayEntry* entry, const std::string& name);
     int NumberEntries();
-    // Each entry's distance (in metres: every window shows it in its own
-    // unit) and direction from the reference point.
-    void ComputeDistances();
     static double Distance(const CWayEntry& reference, const CWayEntry& entry, bool metric,
                            int& direction);
     void GetExtents(double& maxLat, double& minLat, double& maxLon, double& minLon) const;

@@ -81,7 +81,8 @@ int DisplayAltitude(double metres, bool metric) {
     return SaturatingInt(metric ? metres : metres * kFeetPerMetre);
 }
 
-std::string RowCellText(const CWayEntry& entry, int index, int column, bool metric) {
+std::string RowCellText(const CWayEntry& entry, int index, int column, bool metric,
+                        const CLeg& leg) {
     switch (column) {
     case 0: return StrFormat("%d", index);
     case 1: return entry.m_strName;
@@ -91,15 +92,16 @@ std::string RowCellText(const CWayEntry& entry, int index, int column, bool metr
     case 5: return StrFormat("%d", DisplayAltitude(entry.m_dAltitude, metric));
     case 6: return IconName(entry.m_nIcon);
     case 9: return entry.m_strAdditionalInfo;
-    case 10: return StrFormat("%.2f", entry.m_dDistance / (metric ? 1000.0 : kMetresPerMile));
-    case 11: return DirectionName(entry.m_nDirection);
+    case 10: return StrFormat("%.2f", leg.m_dMetres / (metric ? 1000.0 : kMetresPerMile));
+    case 11: return DirectionName(leg.m_nDirection);
     default: return std::string(); // the two check boxes
     }
 }
 
-std::array<std::string, kColumnCount> RowCellTexts(const CWayEntry& entry, int index, bool metric) {
+std::array<std::string, kColumnCount> RowCellTexts(const CWayEntry& entry, int index, bool metric,
+                                                   const CLeg& leg) {
     std::array<std::string, kColumnCount> cells;
     for (int c = 0; c < kColumnCount; ++c)
-        cells[static_cast<std::size_t>(c)] = RowCellText(entry, index, c, metric);
+        cells[static_cast<std::size_t>(c)] = RowCellText(entry, index, c, metric, leg);
     return cells;
 }

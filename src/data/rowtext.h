@@ -3,6 +3,7 @@
 // the command-line tool.
 #pragma once
 
+#include "distances.h"
 #include "wayentry.h"
 
 #include <array>
@@ -21,7 +22,10 @@ int DisplayAltitude(double metres, bool metric);
 
 // One cell of RowCellTexts, made alone: a list of a million rows makes only
 // the cells it draws or sorts by.
-std::string RowCellText(const CWayEntry& entry, int index, int column, bool metric);
+std::string RowCellText(const CWayEntry& entry, int index, int column, bool metric,
+                        const CLeg& leg = {});
 // Cells 0..11 of a row: index, name, comment, latitude, longitude, altitude,
-// icon name, "" (geocache box), "" (visible box), additional info, distance, direction.
-std::array<std::string, kColumnCount> RowCellTexts(const CWayEntry& entry, int index, bool metric);
+// icon name, "" (geocache box), "" (visible box), additional info, and the
+// leg's distance and direction.
+std::array<std::string, kColumnCount> RowCellTexts(const CWayEntry& entry, int index, bool metric,
+                                                   const CLeg& leg = {});

@@ -43,13 +43,11 @@ public:
     static constexpr std::size_t kMaxComment = 30;
 
     std::uint32_t m_nNumber = 0;
-    std::int32_t m_nDirection = 0;
     std::string m_strName;
     std::string m_strComment;
     double m_dLatitude = 0.0;
     double m_dLongitude = 0.0;
     double m_dAltitude = 0.0;
-    double m_dDistance = 0.0; // metres from the reference point
     std::uint8_t m_nIcon = 0;
     std::uint8_t m_bGeocache = 0;
     std::uint8_t m_bVisible = 1;

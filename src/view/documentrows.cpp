@@ -26,7 +26,7 @@ void CDocumentRows::Cell(int item, int column, CCellData& cell) const {
     const CWayEntry* entry = Entry(item);
     if (!entry)
         return;
-    cell.m_strText = ToQString(RowCellText(*entry, item, column, m_bMetric));
+    cell.m_strText = ToQString(RowCellText(*entry, item, column, m_bMetric, Leg(item)));
     cell.m_nCheck = CheckState(item, column);
     if (column == 6)
         cell.m_nImage = entry->m_nIcon % kIconCount;
@@ -34,7 +34,7 @@ void CDocumentRows::Cell(int item, int column, CCellData& cell) const {
 
 std::string CDocumentRows::SortText(int item, int column) const {
     const CWayEntry* entry = Entry(item);
-    return entry ? RowCellText(*entry, item, column, m_bMetric) : std::string();
+    return entry ? RowCellText(*entry, item, column, m_bMetric, Leg(item)) : std::string();
 }
 
 int CDocumentRows::CheckState(int item, int column) const {

@@ -98,6 +98,9 @@ void CListFace::Fill() {
     // The list keeps only each row's place in the document; cells are made
     // from the waypoints as rows come into view.
     m_nRows = RowsForDocument();
+    // A new window measures; afterwards its distances follow the changes.
+    if (m_pRows->m_distances.Size() != m_doc.Entries().size())
+        m_pRows->m_distances.Measure(m_doc);
     m_pList->SetRowSource(m_pRows.get(), 0, m_nRows);
     // Row numbers of a list shown whole may need more than the column's share.
     const int numbers = m_pList->fontMetrics().horizontalAdvance(QString::number(m_nRows)) + 6;
@@ -121,6 +124,7 @@ void CListFace::SetMetric(bool metric) {
 }
 
 void CListFace::Follow(const CDocChange& change) {
+    m_pRows->m_distances.Follow(m_doc, change);
     const std::size_t all = m_doc.Entries().size();
     const auto count = change.m_places.size();
     switch (change.m_kind) {

@@ -132,8 +132,6 @@ TEST_F(View, MetricToggleRewritesTitlesAndValues) {
     Add("EAST", 10, 6, 100);
     Paint();
     doc.SetReference(doc.m_WayList[0].get());
-    doc.ComputeDistances();
-    view.RefreshRows();
     EXPECT_EQ(Cell(1, 10), "68.13");
     view.OnCommand(res::ID_METRIC);
     EXPECT_EQ(view.ListFace().List().model()->headerData(5, Qt::Horizontal).toString(),

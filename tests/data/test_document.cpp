@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cairnbookdoc.h"
 #include "coordinate.h"
+#include "distances.h"
 #include "finding.h"
 #include "geodesy.h"
 #include "rowtext.h"
@@ -43,21 +44,16 @@ TEST(WayEntry, SanitizeRemovesThenCuts) {
     EXPECT_EQ(e.m_strComment, "Caf ");
 }
 
-TEST(WayEntry, AssignmentKeepsComputedFieldsAndMark) {
+TEST(WayEntry, AssignmentKeepsTheSaveMark) {
     CWayEntry target("A", "", 1, 1, 1, 0, 1);
-    target.m_dDistance = 5;
-    target.m_nDirection = 3;
     target.m_bSave = 0;
     CWayEntry source("B", "new", 2, 2, 2, 1, 0);
-    source.m_dDistance = 9;
     source.m_nIcon = 44;
     source.m_strAdditionalInfo = "info";
     target = source;
     EXPECT_EQ(target.m_strName, "B");
     EXPECT_EQ(target.m_nIcon, 44);
     EXPECT_EQ(target.m_strAdditionalInfo, "info");
-    EXPECT_EQ(target.m_dDistance, 5);
-    EXPECT_EQ(target.m_nDirection, 3);
     EXPECT_EQ(target.m_bSave, 0);
 }
 
@@ -82,7 +78,6 @@ TEST(Document, MergeQuestionTextAndAnswers) {
     auto existing = Make("CACHE", 47.25, -122.5, "old");
     existing->m_dAltitude = 100;
     doc.AddEntry(std::move(existing));
-    doc.m_WayList[0]->m_dDistance = 7;
     auto incoming = Make("CACHE", 47.5, -122.5, "old");
     incoming->m_dAltitude = 100;
     incoming->m_strAdditionalInfo = "x";
@@ -99,7 +94,6 @@ TEST(Document, MergeQuestionTextAndAnswers) {
     prompt.m_answers = {EPromptAnswer::yes};
     EXPECT_EQ(doc.AddOrReconcile(std::move(incoming)), EAddResult::replaced);
     EXPECT_EQ(doc.m_WayList[0]->m_dLatitude, 47.5);
-    EXPECT_EQ(doc.m_WayList[0]->m_dDistance, 7); // kept by the replacement
 }
 
 TEST(Document, IconOnlyDifferenceAsksWithEmptyList) {
@@ -190,19 +184,36 @@ TEST(Document, CompassSectorsAreCentredOnTheirDirections) {
     EXPECT_EQ(dir, 0);
 }
 
-TEST(Document, ComputeDistancesNeedsAReference) {
+// A window's distances follow the document: measured from the reference
+// point when it is set, for new and moved waypoints, for all when the
+// reference point itself moves; kept when the reference point goes.
+TEST(Distances, FollowTheDocumentsChanges) {
     CScriptedPrompt prompt;
     CCairnbookDoc doc(prompt);
     doc.AddEntry(Make("A", 45));
     doc.AddEntry(Make("B", 44));
-    doc.m_WayList[1]->m_dDistance = 99;
-    doc.ComputeDistances();
-    EXPECT_EQ(doc.m_WayList[1]->m_dDistance, 99);
+    CDistances d;
+    doc.Subscribe([&](const CDocChange& c) { d.Follow(doc, c); });
+    d.Measure(doc);
+    auto miles = [&](std::size_t i) { return d.At(i).m_dMetres / kMetresPerMile; };
+    EXPECT_EQ(miles(1), 0); // no reference point: nothing measured
     doc.SetReference(doc.m_WayList[0].get());
-    EXPECT_NEAR(doc.m_WayList[1]->m_dDistance / kMetresPerMile, 69.0480, 1e-4);
-    EXPECT_EQ(doc.m_WayList[1]->m_nDirection, 4);
-    EXPECT_EQ(RowCellTexts(*doc.m_WayList[0], 0, false)[10], "0.00");
-    EXPECT_EQ(RowCellTexts(*doc.m_WayList[0], 0, false)[11], "North");
+    EXPECT_NEAR(miles(1), 69.0480, 1e-4);
+    EXPECT_EQ(d.At(1).m_nDirection, 4);
+    EXPECT_EQ(RowCellTexts(*doc.m_WayList[0], 0, false, d.At(0))[10], "0.00");
+    EXPECT_EQ(RowCellTexts(*doc.m_WayList[0], 0, false, d.At(0))[11], "North");
+    doc.InsertEntry(1, Make("C", 46));
+    EXPECT_NEAR(miles(1), 69.05, 0.1);
+    EXPECT_EQ(d.At(1).m_nDirection, 0);
+    EXPECT_NEAR(miles(2), 69.0480, 1e-4);
+    doc.AssignEntry(2, *Make("B", 43)); // moved
+    EXPECT_NEAR(miles(2), 138.1, 0.1);
+    doc.AssignEntry(0, *Make("A", 44)); // the reference point itself moved
+    EXPECT_NEAR(miles(1), 138.1, 0.1);
+    EXPECT_NEAR(miles(2), 69.0, 0.1);
+    doc.TakeEntry(0);
+    EXPECT_NEAR(miles(1), 69.0, 0.1); // its old legs stay
+    EXPECT_NEAR(d.At(0).m_dMetres / kMetresPerMile, 138.1, 0.1);
 }
 
 TEST(Document, ExtentsWidenSmallBoxes) {
@@ -241,8 +252,7 @@ TEST(RowTexts, CellsOfARow) {
     EXPECT_EQ(RowCellTexts(e, 0, true)[5], "0");
     e.m_nIcon = 50;
     EXPECT_EQ(RowCellTexts(e, 0, true)[6], "50");
-    e.m_nDirection = 9;
-    EXPECT_EQ(RowCellTexts(e, 0, true)[11], "");
+    EXPECT_EQ(RowCellTexts(e, 0, true, CLeg{0, 9})[11], "");
 }
 
 } // namespace
