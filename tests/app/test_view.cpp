@@ -12,6 +12,7 @@
 #include "test_helpers.h"
 #include "textcodec.h"
 #include "velbutton.h"
+#include "viewfixture.h"
 #include "xlistctrl.h"
 
 #include <QApplication>
@@ -27,26 +28,17 @@
 
 namespace {
 
-class View : public ::testing::Test {
+class View : public CViewTest {
 protected:
     void SetUp() override {
-        g_nCoordFormat = 0;
         doc.OnNewDocument();
-        view.resize(900, 420);
-        view.OnInitialUpdate();
-        view.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+        ShowView(900, 420);
     }
-    void TearDown() override { g_nCoordFormat = 0; }
     void Add(const std::string& name, double lat, double lon, double alt) {
         auto e = std::make_unique<CWayEntry>(name, "c", lat, lon, alt, 0, 1);
         doc.AddEntry(std::move(e));
     }
     void Paint() { view.repaint(); }
-    QString Cell(int row, int col) { return view.ListFace().List().GetItemText(row, col); }
-    CScriptedPrompt prompt;
-    CCairnbookDoc doc{prompt};
-    CCairnbookView view{doc};
 };
 
 TEST_F(View, RowsFollowTheDocument) {
@@ -58,28 +50,25 @@ TEST_F(View, RowsFollowTheDocument) {
     EXPECT_EQ(Cell(0, 4), QString::fromUtf8("W122° 15.000'"));
     EXPECT_EQ(Cell(0, 5), "328");
     EXPECT_EQ(Cell(0, 6), "Cross");
-    EXPECT_EQ(view.ListFace().List().GetCheckState(0, 7), 0);
-    EXPECT_EQ(view.ListFace().List().GetCheckState(0, 8), 1);
+    EXPECT_EQ(List().GetCheckState(0, 7), 0);
+    EXPECT_EQ(List().GetCheckState(0, 8), 1);
     EXPECT_EQ(Cell(0, 10), "0.00");
     EXPECT_EQ(Cell(0, 11), "North");
-    EXPECT_EQ(reinterpret_cast<CWayEntry*>(view.ListFace().List().GetItemData(0)),
-              doc.m_WayList[0].get());
+    EXPECT_EQ(reinterpret_cast<CWayEntry*>(List().GetItemData(0)), doc.m_WayList[0].get());
 }
 
 TEST_F(View, ColumnsTitlesAndWidths) {
     const char* titles[] = {"Index",         "Name",     "Comment",  "Latitude", "Longnitude",
                             "Altitude (ft)", "Icon",     "Geocache", "Visible",  "Additional Info",
                             "Distance (mi)", "Direction"};
-    ASSERT_EQ(view.ListFace().List().GetColumnCount(), 12);
+    ASSERT_EQ(List().GetColumnCount(), 12);
     for (int c = 0; c < 12; ++c)
-        EXPECT_EQ(view.ListFace().List().model()->headerData(c, Qt::Horizontal).toString(),
-                  titles[c]);
+        EXPECT_EQ(List().model()->headerData(c, Qt::Horizontal).toString(), titles[c]);
     const int w = 900;
-    EXPECT_EQ(view.ListFace().List().columnWidth(2), w * 20 / 100);
+    EXPECT_EQ(List().columnWidth(2), w * 20 / 100);
     // No title is cut: each column holds its title and a sort triangle.
     for (int c = 0; c < 12; ++c)
-        EXPECT_GE(view.ListFace().List().columnWidth(c),
-                  view.ListFace().List().fontMetrics().horizontalAdvance(titles[c]) + 10)
+        EXPECT_GE(List().columnWidth(c), List().fontMetrics().horizontalAdvance(titles[c]) + 10)
             << titles[c];
 }
 
@@ -122,7 +111,7 @@ TEST_F(View, SaysHowManyWaypointsItShows) {
     offer->click();
     EXPECT_TRUE(CListFace::ShowAll());
     EXPECT_EQ(view.ListFace().Rows(), 5412);
-    EXPECT_EQ(view.ListFace().List().SelectedRows(), std::vector<int>{5000});
+    EXPECT_EQ(List().SelectedRows(), std::vector<int>{5000});
     EXPECT_FALSE(offer->isVisible());
     CListFace::SetShowAll(false);
 }
@@ -134,17 +123,13 @@ TEST_F(View, MetricToggleRewritesTitlesAndValues) {
     doc.SetReference(doc.m_WayList[0].get());
     EXPECT_EQ(Cell(1, 10), "68.13");
     view.OnCommand(res::ID_METRIC);
-    EXPECT_EQ(view.ListFace().List().model()->headerData(5, Qt::Horizontal).toString(),
-              "Altitude (m)");
-    EXPECT_EQ(view.ListFace().List().model()->headerData(10, Qt::Horizontal).toString(),
-              "Distance (km)");
+    EXPECT_EQ(List().model()->headerData(5, Qt::Horizontal).toString(), "Altitude (m)");
+    EXPECT_EQ(List().model()->headerData(10, Qt::Horizontal).toString(), "Distance (km)");
     EXPECT_EQ(Cell(1, 10), "109.64");
     EXPECT_EQ(Cell(1, 5), "100");
     view.OnCommand(res::ID_METRIC);
-    EXPECT_EQ(view.ListFace().List().model()->headerData(5, Qt::Horizontal).toString(),
-              "Altitude (ft)");
-    EXPECT_EQ(view.ListFace().List().model()->headerData(10, Qt::Horizontal).toString(),
-              "Distance (mi)");
+    EXPECT_EQ(List().model()->headerData(5, Qt::Horizontal).toString(), "Altitude (ft)");
+    EXPECT_EQ(List().model()->headerData(10, Qt::Horizontal).toString(), "Distance (mi)");
     EXPECT_EQ(Cell(1, 5), "328");
 }
 
@@ -156,10 +141,8 @@ TEST_F(View, MetricToggledOnTheMapReachesTheList) {
     view.OnCommand(res::ID_FORMAT_DEGMINSEC); // rebuilds the rows, in metres
     view.OnCommand(res::ID_VIEW_LIST);
     EXPECT_EQ(Cell(0, 5), "100");
-    EXPECT_EQ(view.ListFace().List().model()->headerData(5, Qt::Horizontal).toString(),
-              "Altitude (m)");
-    EXPECT_EQ(view.ListFace().List().model()->headerData(10, Qt::Horizontal).toString(),
-              "Distance (km)");
+    EXPECT_EQ(List().model()->headerData(5, Qt::Horizontal).toString(), "Altitude (m)");
+    EXPECT_EQ(List().model()->headerData(10, Qt::Horizontal).toString(), "Distance (km)");
 }
 
 TEST_F(View, NotationCommandsRebuildRows) {
@@ -181,24 +164,24 @@ TEST_F(View, FacesAndTheStripButtons) {
     bool checked = false;
     view.UpdateCommand(res::ID_VIEW_LIST, checked);
     EXPECT_TRUE(checked);
-    EXPECT_FALSE(view.MapFace().HideButton()->isVisible());
+    EXPECT_FALSE(Map().HideButton()->isVisible());
     view.OnCommand(res::ID_VIEW_MAP);
     EXPECT_TRUE(view.IsMapMode());
-    EXPECT_FALSE(view.ListFace().List().isVisible());
-    EXPECT_TRUE(view.MapFace().HideButton()->isVisible());
-    EXPECT_TRUE(view.MapFace().ResetButton()->isVisible());
+    EXPECT_FALSE(List().isVisible());
+    EXPECT_TRUE(Map().HideButton()->isVisible());
+    EXPECT_TRUE(Map().ResetButton()->isVisible());
     const QImage face = view.grab().toImage();
     EXPECT_EQ(face.pixelColor(100, 100), QColor(150, 210, 255));
     // The menu command and the button act on the same flag.
     view.OnCommand(res::ID_HIDE_WAYPOINTS);
-    EXPECT_TRUE(view.MapFace().WaypointsHidden());
-    EXPECT_EQ(view.MapFace().HideButton()->Caption(), "Show Waypoints");
-    view.MapFace().HideButton()->click();
-    EXPECT_FALSE(view.MapFace().WaypointsHidden());
-    EXPECT_EQ(view.MapFace().HideButton()->Caption(), "Hide Waypoints");
+    EXPECT_TRUE(Map().WaypointsHidden());
+    EXPECT_EQ(Map().HideButton()->Caption(), "Show Waypoints");
+    Map().HideButton()->click();
+    EXPECT_FALSE(Map().WaypointsHidden());
+    EXPECT_EQ(Map().HideButton()->Caption(), "Hide Waypoints");
     view.OnCommand(res::ID_VIEW_LIST);
-    EXPECT_TRUE(view.ListFace().List().isVisible());
-    EXPECT_FALSE(view.MapFace().HideButton()->isVisible());
+    EXPECT_TRUE(List().isVisible());
+    EXPECT_FALSE(Map().HideButton()->isVisible());
 }
 
 TEST_F(View, StripLayoutFollowsTheWidth) {
@@ -208,12 +191,12 @@ TEST_F(View, StripLayoutFollowsTheWidth) {
     } cases[] = {{600, 100, 292, 420}, {462, 50, 192, 284}, {362, 0, 92, 184}, {300, 0, 92, 184}};
     for (const auto& c : cases) {
         view.resize(c.width, 300);
-        EXPECT_EQ(view.MapFace().ClickBox().left(), c.clickLeft) << c.width;
-        EXPECT_EQ(view.MapFace().ModeBox().left(), c.modeLeft) << c.width;
-        EXPECT_EQ(view.MapFace().HideButton()->geometry().left(), c.hideLeft) << c.width;
-        EXPECT_EQ(view.MapFace().HideButton()->width(), 100);
-        EXPECT_EQ(view.MapFace().ResetButton()->geometry().left(), c.hideLeft + 102);
-        EXPECT_EQ(view.MapFace().ClickBox().bottom(), 300 - 1);
+        EXPECT_EQ(Map().ClickBox().left(), c.clickLeft) << c.width;
+        EXPECT_EQ(Map().ModeBox().left(), c.modeLeft) << c.width;
+        EXPECT_EQ(Map().HideButton()->geometry().left(), c.hideLeft) << c.width;
+        EXPECT_EQ(Map().HideButton()->width(), 100);
+        EXPECT_EQ(Map().ResetButton()->geometry().left(), c.hideLeft + 102);
+        EXPECT_EQ(Map().ClickBox().bottom(), 300 - 1);
     }
 }
 
@@ -234,15 +217,13 @@ TEST_F(View, FirstRowShowsItsNumberNotItsText) {
     Paint();
     ASSERT_EQ(Cell(0, 0), "0");
     for (bool selected : {false, true}) {
-        view.ListFace().List().clearSelection();
-        view.ListFace().List().SetItemSelected(0, selected);
-        view.ListFace().List().setFocus();
-        const QImage img = view.ListFace().List().viewport()->grab().toImage();
-        const QRect cell =
-            view.ListFace().List().visualRect(view.ListFace().List().model()->index(0, 0));
+        List().clearSelection();
+        List().SetItemSelected(0, selected);
+        List().setFocus();
+        const QImage img = List().viewport()->grab().toImage();
+        const QRect cell = List().visualRect(List().model()->index(0, 0));
         const int ink = CountInk(img, cell.adjusted(0, 1, -1, -1), 128); // inside the grid lines
-        const int one = InkOf("1", view.ListFace().List().font()),
-                  zero = InkOf("0", view.ListFace().List().font());
+        const int one = InkOf("1", List().font()), zero = InkOf("0", List().font());
         ASSERT_NE(one, zero);
         EXPECT_NEAR(ink, one, 2) << selected;
     }

@@ -8,6 +8,7 @@
 #include "mapimage.h"
 #include "res/resource.h"
 #include "test_helpers.h"
+#include "viewfixture.h"
 #include "waitfor.h"
 
 #include <QElapsedTimer>
@@ -17,39 +18,35 @@
 
 namespace {
 
-class Imagery : public ::testing::Test {
+class Imagery : public CViewTest {
 protected:
     void SetUp() override {
         ASSERT_TRUE(server.Listen());
         SetImageryHostOverride(server.Host());
-        view.resize(600, 400);
-        view.OnInitialUpdate();
-        view.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
-        view.OnCommand(res::ID_VIEW_MAP);
+        ShowView(600, 400, true);
     }
-    void TearDown() override { SetImageryHostOverride(QString()); }
+    void TearDown() override {
+        SetImageryHostOverride(QString());
+        CViewTest::TearDown();
+    }
     void Frame(int scale, double lon, double lat) {
-        view.MapFace().MoveFrame(CMapFrame{scale, lon, lat});
+        Map().MoveFrame(CMapFrame{scale, lon, lat});
         view.repaint();
     }
     QString Query() const {
         return server.m_requests.isEmpty() ? QString() : server.m_requests.back();
     }
-    CScriptedPrompt prompt;
-    CCairnbookDoc doc{prompt};
-    CCairnbookView view{doc};
     CImageryServer server;
 };
 
 TEST_F(Imagery, RequestLineAndPicturePlacement) {
     view.OnCommand(res::ID_MAP_AERIAL);
     Frame(16, -122.654321, 47.123456);
-    ASSERT_TRUE(WaitFor([&] { return view.MapFace().AreaImagery()->HasPicture(); }));
+    ASSERT_TRUE(WaitFor([&] { return Map().AreaImagery()->HasPicture(); }));
     EXPECT_EQ(Query(),
               "GET /GetImageArea.ashx?t=1&s=16&lon=-122.6543&lat=47.1235&w=604&h=404 HTTP/1.1");
-    ASSERT_FALSE(view.MapFace().AreaImagery()->PictureIsNull());
-    EXPECT_EQ(view.MapFace().AreaImagery()->PictureHalfSize().x(), 302);
+    ASSERT_FALSE(Map().AreaImagery()->PictureIsNull());
+    EXPECT_EQ(Map().AreaImagery()->PictureHalfSize().x(), 302);
     view.repaint();
     const QImage shown = view.grab().toImage();
     const QImage sent = CImageryServer::Render(1, 16, -122.6543, 47.1235, 604, 404);
@@ -67,7 +64,7 @@ TEST_F(Imagery, AutoMapThemesByLevel) {
     view.OnCommand(res::ID_MAP_AUTO);
     for (auto [scale, theme] : {std::pair{9, 4}, std::pair{11, 1}, std::pair{16, 2}}) {
         Frame(scale, 10.5, 20.5);
-        ASSERT_TRUE(WaitFor([&] { return view.MapFace().AreaImagery()->HasPicture(); }));
+        ASSERT_TRUE(WaitFor([&] { return Map().AreaImagery()->HasPicture(); }));
         EXPECT_TRUE(Query().contains(QString("t=%1&s=%2&").arg(theme).arg(scale)))
             << qPrintable(Query());
     }
@@ -90,8 +87,8 @@ TEST_F(Imagery, BodiesThatAreNoPictureLeaveTheBackground) {
         server.m_mode = mode;
         server.m_requests.clear();
         Frame(15, 3.5, 4.5 + static_cast<int>(mode));
-        ASSERT_TRUE(WaitFor([&] { return view.MapFace().AreaImagery()->HasPicture(); }));
-        EXPECT_TRUE(view.MapFace().AreaImagery()->PictureIsNull());
+        ASSERT_TRUE(WaitFor([&] { return Map().AreaImagery()->HasPicture(); }));
+        EXPECT_TRUE(Map().AreaImagery()->PictureIsNull());
         view.repaint();
         EXPECT_EQ(view.grab().toImage().pixelColor(50, 50), QColor(150, 210, 255));
         QTest::qWait(50);
@@ -107,11 +104,11 @@ TEST_F(Imagery, FailureWaitsBeforeAskingAgain) {
     const quint16 port = closed.serverPort();
     closed.close();
     SetImageryHostOverride(QString("127.0.0.1:%1").arg(port));
-    view.MapFace().AreaImagery()->SetRetryPause(600);
+    Map().AreaImagery()->SetRetryPause(600);
     view.OnCommand(res::ID_MAP_AERIAL);
     Frame(15, 3.5, 4.5);
     ASSERT_TRUE(WaitFor([&] { return view.MapSettled(); }));
-    EXPECT_FALSE(view.MapFace().AreaImagery()->HasPicture());
+    EXPECT_FALSE(Map().AreaImagery()->HasPicture());
     SetImageryHostOverride(server.Host());
     for (int i = 0; i < 5; ++i) { // resizing and moving inside the pause
         view.resize(600 + 10 * i, 400);
@@ -119,7 +116,7 @@ TEST_F(Imagery, FailureWaitsBeforeAskingAgain) {
     }
     EXPECT_EQ(view.grab().toImage().pixelColor(50, 50), QColor(150, 210, 255));
     EXPECT_TRUE(server.m_requests.isEmpty());
-    ASSERT_TRUE(WaitFor([&] { return view.MapFace().AreaImagery()->HasPicture(); }, 3000));
+    ASSERT_TRUE(WaitFor([&] { return Map().AreaImagery()->HasPicture(); }, 3000));
     EXPECT_EQ(server.m_requests.size(), 1);
     Frame(15, 9.5, 4.5); // after an answer a new frame is asked at once
     QTest::qWait(100);
@@ -136,28 +133,27 @@ TEST_F(Imagery, SilentServerKeepsTheViewResponsiveAndANewFrameAbandonsIt) {
     EXPECT_FALSE(view.MapSettled());
     server.m_mode = CImageryServer::EMode::picture;
     Frame(15, 3.7, 4.5);
-    ASSERT_TRUE(WaitFor([&] { return view.MapFace().AreaImagery()->HasPicture(); }));
+    ASSERT_TRUE(WaitFor([&] { return Map().AreaImagery()->HasPicture(); }));
     EXPECT_EQ(server.m_requests.size(), 2);
 }
 
 TEST_F(Imagery, SilenceIsAFailure) {
-    view.MapFace().AreaImagery()->Download().SetLimits(CImageDownload::kMaxBody, 200);
+    Map().AreaImagery()->Download().SetLimits(CImageDownload::kMaxBody, 200);
     server.m_mode = CImageryServer::EMode::silent;
     view.OnCommand(res::ID_MAP_AERIAL);
     Frame(15, 3.5, 4.5);
     ASSERT_TRUE(WaitFor([&] { return view.MapSettled(); }, 3000));
-    EXPECT_FALSE(view.MapFace().AreaImagery()->HasPicture());
+    EXPECT_FALSE(Map().AreaImagery()->HasPicture());
 }
 
 // Like a body that is no picture: not fetched again for the same frame.
 TEST_F(Imagery, OversizedBodyIsNotFetchedAgain) {
-    view.MapFace().AreaImagery()->Download().SetLimits(
-        100, 30000); // any picture is larger than 100 bytes
-    view.MapFace().AreaImagery()->SetRetryPause(50);
+    Map().AreaImagery()->Download().SetLimits(100, 30000); // any picture is larger than 100 bytes
+    Map().AreaImagery()->SetRetryPause(50);
     view.OnCommand(res::ID_MAP_AERIAL);
     Frame(15, 3.6, 4.5);
-    ASSERT_TRUE(WaitFor([&] { return view.MapFace().AreaImagery()->HasPicture(); }, 3000));
-    EXPECT_TRUE(view.MapFace().AreaImagery()->PictureIsNull());
+    ASSERT_TRUE(WaitFor([&] { return Map().AreaImagery()->HasPicture(); }, 3000));
+    EXPECT_TRUE(Map().AreaImagery()->PictureIsNull());
     QTest::qWait(200);
     view.repaint();
     EXPECT_EQ(server.m_requests.size(), 1);

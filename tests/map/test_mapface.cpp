@@ -16,6 +16,7 @@
 #include "textline.h"
 #include "tileservice.h"
 #include "trackingtip.h"
+#include "viewfixture.h"
 #include "viewprint.h"
 #include "xlistctrl.h"
 
@@ -37,45 +38,30 @@ namespace {
 
 const QColor kSky(150, 210, 255);
 
-class MapFace : public ::testing::Test {
+class MapFace : public CViewTest {
 protected:
     void SetUp() override {
-        g_nCoordFormat = 0;
         doc.AddEntry(std::make_unique<CWayEntry>("HOME", "my house", 47.5, -122.25, 0, 0, 1));
-        view.resize(600, 400);
-        view.OnInitialUpdate();
-        view.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
-        view.OnCommand(res::ID_VIEW_MAP);
+        ShowView(600, 400, true);
         view.repaint();
-    }
-    QImage Grab() {
-        view.repaint();
-        return view.grab().toImage();
     }
     void SetScale(int scale) {
-        CMapFrame f = view.MapFace().Frame();
+        CMapFrame f = Map().Frame();
         f.m_nScale = scale;
-        view.MapFace().SetFrame(f);
+        Map().SetFrame(f);
     }
     void SetCentreLon(double lon) {
-        CMapFrame f = view.MapFace().Frame();
+        CMapFrame f = Map().Frame();
         f.m_dCenterLon = lon;
-        view.MapFace().SetFrame(f);
+        Map().SetFrame(f);
     }
-    QPoint Centre() const {
-        return QPoint(view.MapFace().Outer().Cx(), view.MapFace().Outer().Cy());
-    }
-    CScriptedPrompt prompt;
-    CCairnbookDoc doc{prompt};
-    CCairnbookView view{doc};
+    QPoint Centre() const { return QPoint(Map().Outer().Cx(), Map().Outer().Cy()); }
 };
 
 TEST_F(MapFace, FirstPaintFitsTheFrameAroundTheWaypoints) {
-    EXPECT_DOUBLE_EQ(view.MapFace().Frame().m_dCenterLat, 47.5);
-    EXPECT_DOUBLE_EQ(view.MapFace().Frame().m_dCenterLon, -122.25);
-    EXPECT_EQ(view.MapFace().Frame().m_nScale,
-              FitScale(0.25, 0.25, view.MapFace().Outer().Width(), 404));
+    EXPECT_DOUBLE_EQ(Map().Frame().m_dCenterLat, 47.5);
+    EXPECT_DOUBLE_EQ(Map().Frame().m_dCenterLon, -122.25);
+    EXPECT_EQ(Map().Frame().m_nScale, FitScale(0.25, 0.25, Map().Outer().Width(), 404));
     const QImage img = Grab();
     EXPECT_EQ(img.pixelColor(30, 30), kSky);
     // Crosshair: black over its pink under-stroke at the centre pixel.
@@ -88,7 +74,7 @@ TEST_F(MapFace, WaypointIconAndLabel) {
     SetCentreLon(-122.26);
     const QImage img = Grab();
     int x = 0, y = 0;
-    GeoToClient(view.MapFace().Frame(), view.MapFace().Outer(), 47.5, -122.25, x, y);
+    GeoToClient(Map().Frame(), Map().Outer(), 47.5, -122.25, x, y);
     EXPECT_GT(CountPixels(img, QRect(x - 8, y - 8, 16, 16), [](QColor c) { return c != kSky; }),
               30);
     EXPECT_GT(CountInk(img, QRect(x - 20, y - 20, 40, 11)), 10); // the label, above the icon
@@ -97,8 +83,7 @@ TEST_F(MapFace, WaypointIconAndLabel) {
     EXPECT_EQ(hidden.pixelColor(x, y), kSky);
     EXPECT_EQ(hidden.pixelColor(Centre() + QPoint(5, 0)), kSky); // no crosshair either
     // The strip stays: its boxes in the button face colour.
-    EXPECT_EQ(hidden.pixelColor(view.MapFace().ClickBox().center()),
-              view.palette().button().color());
+    EXPECT_EQ(hidden.pixelColor(Map().ClickBox().center()), view.palette().button().color());
 }
 
 // Names stand beside their icons where there is room, never over another
@@ -134,7 +119,7 @@ TEST(MapLabels, StandBesideTheirIconsWithoutOverlap) {
 
 TEST_F(MapFace, ScaleBarAndReadout) {
     const QImage img = Grab();
-    const int cy = view.MapFace().Outer().Cy();
+    const int cy = Map().Outer().Cy();
     const int Y = 2 * cy - 50;
     EXPECT_EQ(img.pixelColor(60, Y + 4), QColor(Qt::black));       // the bar
     EXPECT_GT(CountInk(img, QRect(10, 2 * cy - 41, 100, 32)), 30); // the read-out text
@@ -145,7 +130,7 @@ TEST_F(MapFace, ScaleBarAndReadout) {
 TEST_F(MapFace, OverlayTextsFitTheirRectangles) {
     view.OnCommand(res::ID_MAP_ADD_WAYPOINT); // the longest items of both boxes
     view.OnCommand(res::ID_MAP_OFF);
-    const int cy = view.MapFace().Outer().Cy(), B = view.MapFace().Outer().B;
+    const int cy = Map().Outer().Cy(), B = Map().Outer().B;
     // The read-out's rectangle reaches into the strip: its text must end above.
     const QRect readout(10, 2 * cy - 41, 100, B - 26 - (2 * cy - 41) + 1);
     const QRect boxInside(1, 2 * cy - 54, 123, B - 26 - (2 * cy - 54) + 1);
@@ -172,58 +157,57 @@ TEST_F(MapFace, OverlayTextsFitTheirRectangles) {
             for (const QRect& part : outside)
                 EXPECT_EQ(CountInk(img, part), 0) << what;
             EXPECT_EQ(CountInk(img, QRect(1, B - 24, 123, 1)), 0) << what; // below the strip's line
-            for (const QRect& box : {view.MapFace().ClickBox(), view.MapFace().ModeBox()})
+            for (const QRect& box : {Map().ClickBox(), Map().ModeBox()})
                 expectWhole(img, box.adjusted(6, 2, -7, -3), what + " box", false);
-            expectWhole(img, QRect(0, B - 21, view.MapFace().ClickBox().left() - 2, 20),
-                        what + " label", false);
+            expectWhole(img, QRect(0, B - 21, Map().ClickBox().left() - 2, 20), what + " label",
+                        false);
         }
 }
 
 TEST_F(MapFace, ClickInAModeBoxOpensItsMenuWithoutZooming) {
-    const int scale = view.MapFace().Frame().m_nScale;
+    const int scale = Map().Frame().m_nScale;
     QTimer::singleShot(0, [] {
         QWidget* popup = QApplication::activePopupWidget();
         ASSERT_NE(popup, nullptr);
         EXPECT_EQ(qobject_cast<QMenu*>(popup)->title(), "Mapping Modes");
         popup->close();
     });
-    QTest::mouseClick(&view.MapFace(), Qt::LeftButton, {}, view.MapFace().ModeBox().center());
+    QTest::mouseClick(&Map(), Qt::LeftButton, {}, Map().ModeBox().center());
     QTest::qWait(20);
-    EXPECT_EQ(view.MapFace().Frame().m_nScale, scale);
+    EXPECT_EQ(Map().Frame().m_nScale, scale);
     // Three pixels above the boxes: nothing at all.
-    QTest::mouseClick(&view.MapFace(), Qt::LeftButton, {},
-                      QPoint(300, view.MapFace().ModeBox().top() - 3));
-    EXPECT_EQ(view.MapFace().Frame().m_nScale, scale);
+    QTest::mouseClick(&Map(), Qt::LeftButton, {}, QPoint(300, Map().ModeBox().top() - 3));
+    EXPECT_EQ(Map().Frame().m_nScale, scale);
     // On the map: zoom in.
-    QTest::mouseClick(&view.MapFace(), Qt::LeftButton, {}, QPoint(300, 100));
-    EXPECT_EQ(view.MapFace().Frame().m_nScale, scale - 1);
+    QTest::mouseClick(&Map(), Qt::LeftButton, {}, QPoint(300, 100));
+    EXPECT_EQ(Map().Frame().m_nScale, scale - 1);
 }
 
 // A map centred on longitude 0 is a map like any other: a zoom there stays.
 TEST_F(MapFace, ZoomAtLongitudeZeroStays) {
-    view.MapFace().MoveFrame(CMapFrame{12, 0.0, 51.4778});
+    Map().MoveFrame(CMapFrame{12, 0.0, 51.4778});
     view.OnCommand(res::ID_ZOOM_IN);
-    QTest::mouseClick(&view.MapFace(), Qt::LeftButton, {}, Centre());
-    const int zoomed = view.MapFace().Frame().m_nScale;
+    QTest::mouseClick(&Map(), Qt::LeftButton, {}, Centre());
+    const int zoomed = Map().Frame().m_nScale;
     EXPECT_NE(zoomed, 12);
     Grab();
-    EXPECT_EQ(view.MapFace().Frame().m_nScale, zoomed);
-    EXPECT_EQ(view.MapFace().Frame().m_dCenterLon, 0.0);
+    EXPECT_EQ(Map().Frame().m_nScale, zoomed);
+    EXPECT_EQ(Map().Frame().m_dCenterLon, 0.0);
 }
 
 TEST_F(MapFace, RightClickZoomsTheOtherWay) {
     SetScale(30);
-    const double lon = view.MapFace().Frame().m_dCenterLon;
-    QTest::mouseClick(&view.MapFace(), Qt::RightButton, {}, Centre() + QPoint(50, 0));
-    EXPECT_EQ(view.MapFace().Frame().m_nScale, 30);
-    EXPECT_GT(view.MapFace().Frame().m_dCenterLon, lon);
+    const double lon = Map().Frame().m_dCenterLon;
+    QTest::mouseClick(&Map(), Qt::RightButton, {}, Centre() + QPoint(50, 0));
+    EXPECT_EQ(Map().Frame().m_nScale, 30);
+    EXPECT_GT(Map().Frame().m_dCenterLon, lon);
     view.OnCommand(res::ID_ZOOM_OUT);
     SetScale(15);
-    QTest::mouseClick(&view.MapFace(), Qt::RightButton, {}, Centre());
-    EXPECT_EQ(view.MapFace().Frame().m_nScale, 14);
+    QTest::mouseClick(&Map(), Qt::RightButton, {}, Centre());
+    EXPECT_EQ(Map().Frame().m_nScale, 14);
     view.OnCommand(res::ID_RECENTER);
-    QTest::mouseClick(&view.MapFace(), Qt::RightButton, {}, Centre());
-    EXPECT_EQ(view.MapFace().Frame().m_nScale, 14);
+    QTest::mouseClick(&Map(), Qt::RightButton, {}, Centre());
+    EXPECT_EQ(Map().Frame().m_nScale, 14);
 }
 
 TEST_F(MapFace, MouseMoveReportsThePositionAndShowsTheComment) {
@@ -232,23 +216,23 @@ TEST_F(MapFace, MouseMoveReportsThePositionAndShowsTheComment) {
         lon = lo;
         lat = la;
     });
-    QTest::mouseMove(&view.MapFace(), Centre());
+    QTest::mouseMove(&Map(), Centre());
     EXPECT_EQ(lon, -1222500);
     EXPECT_EQ(lat, 475000);
-    EXPECT_EQ(view.MapFace().Hovered(), doc.m_WayList[0].get());
+    EXPECT_EQ(Map().Hovered(), doc.m_WayList[0].get());
     // The tip stands 8 right of and 16 below the waypoint, and stays while
     // the mouse is on its icon.
-    ASSERT_NE(view.MapFace().Tip(), nullptr);
-    const QLabel* tip = view.MapFace().Tip()->Label();
+    ASSERT_NE(Map().Tip(), nullptr);
+    const QLabel* tip = Map().Tip()->Label();
     EXPECT_TRUE(tip->isVisible());
     EXPECT_EQ(tip->text(), "my house");
     EXPECT_EQ(tip->pos(), view.mapToGlobal(Centre() + QPoint(8, 16)));
-    QTest::mouseMove(&view.MapFace(), Centre() + QPoint(5, 5));
+    QTest::mouseMove(&Map(), Centre() + QPoint(5, 5));
     QTest::qWait(50);
     EXPECT_TRUE(tip->isVisible());
     EXPECT_EQ(tip->pos(), view.mapToGlobal(Centre() + QPoint(8, 16)));
-    QTest::mouseMove(&view.MapFace(), QPoint(20, 20));
-    EXPECT_EQ(view.MapFace().Hovered(), nullptr);
+    QTest::mouseMove(&Map(), QPoint(20, 20));
+    EXPECT_EQ(Map().Hovered(), nullptr);
     EXPECT_FALSE(tip->isVisible());
 }
 
@@ -263,9 +247,9 @@ TEST_F(MapFace, ClickModesAndThemesAreChecked) {
     EXPECT_FALSE(checked);
     view.OnCommand(res::ID_VIEW_LIST);
     view.OnCommand(res::ID_MAP_ADD_WAYPOINT); // ignored in the list face
-    EXPECT_EQ(view.MapFace().ClickMode(), res::ID_ZOOM_IN);
+    EXPECT_EQ(Map().ClickMode(), res::ID_ZOOM_IN);
     view.OnCommand(res::ID_ZOOM_OUT); // taken silently
-    EXPECT_EQ(view.MapFace().ClickMode(), res::ID_ZOOM_OUT);
+    EXPECT_EQ(Map().ClickMode(), res::ID_ZOOM_OUT);
     view.UpdateCommand(res::ID_ZOOM_OUT, checked);
     EXPECT_FALSE(checked); // checks show in the map face only
 }
@@ -274,14 +258,14 @@ TEST_F(MapFace, AddingOnTheMapPresetsTheClickedPosition) {
     view.OnCommand(res::ID_MAP_ADD_WAYPOINT);
     const QPoint at(150, 120);
     double lat = 0, lon = 0;
-    ClientToGeo(view.MapFace().Frame(), view.MapFace().Outer(), at.x(), at.y(), lat, lon);
+    ClientToGeo(Map().Frame(), Map().Outer(), at.x(), at.y(), lat, lon);
     QTimer::singleShot(0, [] {
         auto* dlg = qobject_cast<CEditWaypointDlg*>(QApplication::activeModalWidget());
         ASSERT_NE(dlg, nullptr);
         dlg->Edit(1001)->setText("ONMAP");
         dlg->accept();
     });
-    QTest::mouseClick(&view.MapFace(), Qt::LeftButton, {}, at);
+    QTest::mouseClick(&Map(), Qt::LeftButton, {}, at);
     ASSERT_EQ(doc.m_WayList.size(), 2u);
     EXPECT_EQ(doc.m_WayList[1]->m_strName, "ONMAP");
     EXPECT_NEAR(doc.m_WayList[1]->m_dLatitude, lat,

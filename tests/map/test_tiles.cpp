@@ -11,6 +11,7 @@
 #include "tilepattern.h"
 #include "tileserver.h"
 #include "tileservice.h"
+#include "viewfixture.h"
 #include "waitfor.h"
 
 #include <QElapsedTimer>
@@ -60,23 +61,22 @@ QString PeakMemory() {
     return out;
 }
 
-class Tiles : public ::testing::Test {
+class Tiles : public CViewTest {
 protected:
     void SetUp() override {
         ASSERT_TRUE(server.Listen());
-        view.resize(600, 400);
-        view.OnInitialUpdate();
-        view.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
-        view.OnCommand(res::ID_VIEW_MAP);
+        ShowView(600, 400, true);
         view.OnCommand(res::ID_MAP_AERIAL);
         view.OnHideWaypoints(); // nothing over the picture but the strip
         service().SetSource(TileSource(server.UrlTemplate("aerial")));
     }
-    void TearDown() override { service().SetSource(CurrentMapSource()); }
+    void TearDown() override {
+        service().SetSource(CurrentMapSource());
+        CViewTest::TearDown();
+    }
     static CTileService& service() { return CTileService::Instance(); }
     QImage Show(int level, double lat, double lon) {
-        view.MapFace().SetFrame(CMapFrame{level, lon, lat});
+        Map().SetFrame(CMapFrame{level, lon, lat});
         view.repaint();
         EXPECT_TRUE(WaitFor([this] {
             view.repaint();
@@ -85,9 +85,6 @@ protected:
         view.repaint();
         return view.grab().toImage();
     }
-    CScriptedPrompt prompt;
-    CCairnbookDoc doc{prompt};
-    CCairnbookView view{doc};
     CTileServer server;
     CTempDir dir;
 };
@@ -103,7 +100,7 @@ TEST_F(Tiles, PixelsLandWhereTheirCoordinatesAre) {
             for (int level : levels) {
                 const double lon = 7.31 + lat / 10;
                 const CMapFrame frame{level, lon, lat};
-                const COuterRect r = view.MapFace().Outer();
+                const COuterRect r = Map().Outer();
                 const int z = TileZoomFor(MetresPerPixel(level), lat, 19);
                 if (file) {
                     double lat0, lon0, lat1, lon1;
@@ -162,7 +159,7 @@ TEST_F(Tiles, FetchesPolitelyAndFallsBackOnTheCache) {
 TEST_F(Tiles, MissingTilesShowTheirParent) {
     const int level = 14, z = TileZoomFor(MetresPerPixel(level), 47, 19);
     const CMapFrame frame{level, 7, 47};
-    const COuterRect r = view.MapFace().Outer();
+    const COuterRect r = Map().Outer();
     const int cx = int(MercatorX(7, z)) / kTileSize, cy = int(MercatorY(47, z)) / kTileSize;
     server.m_missing.insert(QString("%1/%2/%3").arg(z).arg(cx).arg(cy));
     const QImage shown = Show(level, 47, 7);
@@ -177,7 +174,7 @@ TEST_F(Tiles, MissingTilesShowTheirParent) {
     server.m_garbage.insert(QString("%1/%2/%3").arg(z).arg(cx + 1).arg(cy));
     server.m_nDelayMs = 3000;
     service().SetSource(TileSource(server.UrlTemplate("aerial")));
-    view.MapFace().SetFrame(frame);
+    Map().SetFrame(frame);
     view.repaint(); // paints at once while every tile is still coming
     EXPECT_FALSE(view.MapSettled());
     EXPECT_EQ(view.grab().toImage().pixelColor(r.Cx(), r.Cy()), QColor(150, 210, 255));
@@ -192,7 +189,7 @@ TEST_F(Tiles, ServerBackAfterAnOutageFillsTheMap) {
     const quint16 port = server.Port();
     server.close();
     service().SetSource(TileSource(server.UrlTemplate("aerial")));
-    const COuterRect r = view.MapFace().Outer();
+    const COuterRect r = Map().Outer();
     QImage shown = Show(11, -33.9, 151.2); // nowhere the disk cache has been
     EXPECT_EQ(shown.pixelColor(r.Cx(), r.Cy()), QColor(150, 210, 255));
     QTest::qWait(50);
@@ -216,13 +213,12 @@ TEST_F(Tiles, FileWithoutTheFramesZoomSettlesOnItsParents) {
     ASSERT_TRUE(WritePatternMbTiles(file, 9, 13, 47.2, -122.6, 47.8, -121.3));
     service().SetSource(MapSourceFromArgument(file));
     view.resize(900, 500);
-    view.MapFace().SetFrame(CMapFrame{17, -121.95, 47.5});
+    Map().SetFrame(CMapFrame{17, -121.95, 47.5});
     view.repaint();
     EXPECT_TRUE(WaitFor([this] { return view.MapSettled(); }, 3000));
     view.repaint();
-    EXPECT_NE(
-        view.grab().toImage().pixelColor(view.MapFace().Outer().Cx(), view.MapFace().Outer().Cy()),
-        QColor(150, 210, 255));
+    EXPECT_NE(view.grab().toImage().pixelColor(Map().Outer().Cx(), Map().Outer().Cy()),
+              QColor(150, 210, 255));
 }
 
 // Servers that misbehave get one request per tile of the frame (a redirect

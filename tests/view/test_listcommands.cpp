@@ -6,6 +6,7 @@
 #include "listface.h"
 #include "res/resource.h"
 #include "test_helpers.h"
+#include "viewfixture.h"
 #include "xlistctrl.h"
 
 #include <QApplication>
@@ -18,22 +19,16 @@
 
 namespace {
 
-class Commands : public ::testing::Test {
+class Commands : public CViewTest {
 protected:
     void SetUp() override {
-        g_nCoordFormat = 0;
         doc.SetFileChooser(&chooser);
         for (int i = 0; i < 10; ++i)
             doc.AddEntry(std::make_unique<CWayEntry>("WP" + std::to_string(i), "c", 45 - i * 0.1, 7,
                                                      100, 0, 1));
-        view.resize(900, 420);
-        view.OnInitialUpdate();
-        view.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
-        view.repaint();
+        ShowView(900, 420);
         ASSERT_EQ(view.ListFace().Rows(), 10);
     }
-    CXListCtrl& List() { return view.ListFace().List(); }
     void SelectOnlyRow(int row) {
         List().clearSelection();
         List().SetItemSelected(row, true);
@@ -49,11 +44,7 @@ protected:
             dlg->accept();
         });
     }
-    CScriptedPrompt prompt;
-    CScriptedChooser chooser;
     CTempDir dir;
-    CCairnbookDoc doc{prompt};
-    CCairnbookView view{doc};
 };
 
 TEST_F(Commands, AddAppendsARow) {
