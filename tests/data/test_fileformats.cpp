@@ -336,3 +336,49 @@ TEST_F(Files, OutOfMemoryOnMergeIsTold) {
     EXPECT_TRUE(WIFEXITED(status)) << "the child crashed";
     EXPECT_EQ(WEXITSTATUS(status), 0);
 }
+
+// The samples, read and written through every format: what each holds, what
+// each conversion keeps, and what must come out byte for byte.
+TEST(Samples, GoldenFiles) {
+    const std::string samples = std::string(CAIRNBOOK_SAMPLES) + "/";
+    struct Case {
+        const char* file;
+        std::size_t count;
+        const char *first, *last;
+        const char* via;    // written with this extension...
+        bool keepsAll;      // ...and read back as it was
+        const char* golden; // the written file's bytes, when a sample has them
+    };
+    const Case cases[] = {
+        {"sample.ckb", 12, "HOME", "RANGER", "ckb", true, "sample.ckb"},
+        {"sample.ckb", 12, "HOME", "RANGER", "wpt", false, "sample.wpt"},
+        {"sample.ckb", 12, "HOME", "RANGER", "gpx", true, nullptr},
+        {"sample.wpt", 12, "HOME", "RANGER", "wpt", true, "sample.wpt"},
+        {"sample.wpt", 12, "HOME", "RANGER", "ckb", true, nullptr},
+        {"caches.gpx", 9, "GC1M2QK", "GC9MLLE", "gpx", true, nullptr},
+        {"caches.gpx", 9, "GC1M2QK", "GC9MLLE", "ckb", false, nullptr},
+        {"sample.loc", 4, "GC1M2QK", "GC4TTRE", "gpx", true, nullptr},
+    };
+    CTempDir dir;
+    for (const Case& c : cases) {
+        const std::string what = std::string(c.file) + " via " + c.via;
+        CScriptedPrompt prompt;
+        prompt.m_answers.assign(8, EPromptAnswer::ok); // every Save Warning
+        CCairnbookDoc doc(prompt);
+        doc.LoadFile(samples + c.file);
+        ASSERT_EQ(doc.Entries().size(), c.count) << what;
+        EXPECT_EQ(doc.Entries().front()->m_strName, c.first) << what;
+        EXPECT_EQ(doc.Entries().back()->m_strName, c.last) << what;
+        const std::string via = dir.Path(std::string("via.") + c.via);
+        ASSERT_EQ(doc.SaveFile(via), ESaveResult::saved) << what;
+        if (c.golden) {
+            EXPECT_EQ(ReadBytes(via), ReadBytes(samples + c.golden)) << what;
+        }
+        CCairnbookDoc back(prompt);
+        back.LoadFile(via);
+        ASSERT_EQ(back.Entries().size(), c.count) << what;
+        if (c.keepsAll) {
+            EXPECT_EQ(StateBytes(back), StateBytes(doc)) << what;
+        }
+    }
+}
