@@ -60,7 +60,7 @@ void CCairnbookView::RefreshRows() {
 }
 
 QString CCairnbookView::ShownText() const {
-    return m_bMapMode ? QString() : m_pListFace->ShownText();
+    return m_pListFace->ShownText();
 }
 
 bool CCairnbookView::MapSettled() const {

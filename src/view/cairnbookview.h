@@ -67,7 +67,7 @@ public:
     void OnEditPaste();
     std::string SelectedAsText() const;
 
-    // "2,000 of 5,412 waypoints shown" in list face; empty otherwise.
+    // "2,000 of 5,412 waypoints shown" while the list leaves some out.
     QString ShownText() const;
     // True once the map needs nothing more from the network for now.
     bool MapSettled() const;

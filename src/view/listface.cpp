@@ -134,8 +134,10 @@ void CListFace::Follow(const CDocChange& change) {
         m_pList->Resort();
         return;
     case EDocChange::inserted:
-        // Rows follow one by one only while the list shows every waypoint.
-        if (RowsForDocument() == static_cast<int>(all) && m_nRows + count == all) {
+        // Rows follow one by one only while the list shows every waypoint, and
+        // only a few: each new row is looked for among all the rows.
+        if (RowsForDocument() == static_cast<int>(all) && m_nRows + count == all &&
+            count <= kFewRows) {
             m_pList->InsertItems(change.m_places);
             m_nRows = static_cast<int>(all);
             m_pList->Resort();

@@ -46,6 +46,8 @@ public:
     // The selection becomes this one row, with the mark and the focus on it.
     void SelectOnly(int row);
 
+    // More new waypoints than this at once fill the list anew.
+    static constexpr std::size_t kFewRows = 64;
     // At most this many rows, unless View > Show All Waypoints is on.
     static constexpr int kMaxRows = 2000;
     // View > Show All Waypoints, for every window, remembered.
