@@ -6,6 +6,7 @@
 #include "cairnbookview.h"
 #include "listface.h"
 #include "prompt.h"
+#include "res/resource.h"
 #include "xlistctrl.h"
 
 #include <QApplication>
@@ -13,6 +14,7 @@
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QUndoStack>
 #include <benchmark/benchmark.h>
 
 #include <malloc.h>
@@ -75,7 +77,7 @@ struct CBigWindow {
     ~CBigWindow() { CListFace::SetShowAll(false); }
     void PaintList() {
         QApplication::processEvents();
-        view.repaint(); // rows are made at the view's first paint
+        view.repaint();
         view.ListFace().List().viewport()->render(&page);
     }
     CQuietPrompt prompt;
@@ -128,6 +130,31 @@ void BM_SelectAllThenSort(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_SelectAllThenSort)->Unit(benchmark::kMillisecond)->Iterations(2);
+
+// One row deleted from a list of a million sorted rows and the deletion
+// undone, while a second window on the document follows both changes.
+void BM_DeleteAndUndoInTwoWindows(benchmark::State& state) {
+    CBigWindow window;
+    CCairnbookView other(window.doc);
+    other.resize(1200, 800);
+    other.OnInitialUpdate();
+    QUndoStack stack;
+    window.view.SetUndoStack(&stack);
+    CXListCtrl& list = window.view.ListFace().List();
+    list.SortByColumn(1, 0);
+    int row = 1234;
+    for (auto _ : state) {
+        list.clearSelection();
+        list.SetItemSelected(row, true);
+        list.SetSelectionMark(row);
+        window.view.OnCommand(res::ID_DELETE_WAYPOINT);
+        stack.undo();
+        row = (row + 7919) % kWaypoints;
+    }
+    if (other.ListFace().Rows() != kWaypoints || list.GetItemCount() != kWaypoints)
+        state.SkipWithError("a window lost a row");
+}
+BENCHMARK(BM_DeleteAndUndoInTwoWindows)->Unit(benchmark::kMillisecond)->Iterations(10);
 
 // The only hit is the last waypoint: Find goes through the whole document.
 void BM_FindFirstToLast(benchmark::State& state) {

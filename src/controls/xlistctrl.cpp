@@ -101,9 +101,37 @@ void CXListCtrl::AppendItems(int first, int count) {
 }
 
 void CXListCtrl::InsertItems(const std::vector<std::size_t>& places) {
-    for (const int row : m_pModel->InsertItems(places))
+    if (m_pModel->HoldsRows())
+        return;
+    m_pModel->ShiftItems(places);
+    for (const std::size_t place : places) {
+        const int item = static_cast<int>(place);
+        const int row = RowForNewItem(item);
+        m_pModel->InsertItemRow(row, item);
         if (m_nSelectionMark >= row)
             ++m_nSelectionMark;
+    }
+}
+
+int CXListCtrl::RowForNewItem(int item) const {
+    // The rows stand in the header's order: a look at a few of them finds
+    // where the new one goes, as a sort would put it.
+    const bool sorted = m_nSortState != 2 && m_nSortColumn >= 0;
+    std::string keyText, rowText;
+    const CSortCell key = sorted ? m_pModel->SortKey(item, m_nSortColumn, keyText) : CSortCell();
+    int lo = 0, hi = GetItemCount();
+    while (lo < hi) {
+        const int mid = lo + (hi - lo) / 2;
+        const bool after =
+            sorted ? CompareRows(m_pModel->SortKey(m_pModel->ItemOf(mid), m_nSortColumn, rowText),
+                                 key, m_nSortState) > 0
+                   : m_pModel->ItemOf(mid) > item;
+        if (after)
+            hi = mid;
+        else
+            lo = mid + 1;
+    }
+    return lo;
 }
 
 void CXListCtrl::RemoveItems(const std::vector<std::size_t>& places) {

@@ -118,6 +118,8 @@ protected:
 
 private:
     bool ValidCell(int row, int column) const;
+    // Where a row for a new item goes in the current order.
+    int RowForNewItem(int item) const;
     // Changes one cell and redraws it; false for a row or column out of range.
     bool EditCell(int row, int column, const std::function<void(CCellData&)>& change);
     void OnColumnClick(int column);

@@ -119,16 +119,13 @@ void CXListModel::RemoveRows(const std::vector<int>& rows) {
             m_held.m_rows.erase(m_held.m_rows.begin() + *it);
 }
 
-std::vector<int> CXListModel::InsertItems(const std::vector<std::size_t>& places) {
-    std::vector<int> rows;
-    if (HoldsRows() || places.empty())
-        return rows;
+void CXListModel::ShiftItems(const std::vector<std::size_t>& places) {
+    if (HoldsRows() || places.empty() || m_order.empty())
+        return;
     // Each shown item's new number: the numbers the new places leave free,
     // in order.
-    const std::size_t known =
-        m_order.empty()
-            ? 0
-            : static_cast<std::size_t>(*std::max_element(m_order.begin(), m_order.end())) + 1;
+    const auto known =
+        static_cast<std::size_t>(*std::max_element(m_order.begin(), m_order.end())) + 1;
     std::vector<int> renumbered(known);
     for (std::size_t n = 0, old = 0, p = 0; old < known; ++n) {
         if (p < places.size() && places[p] == n)
@@ -138,17 +135,17 @@ std::vector<int> CXListModel::InsertItems(const std::vector<std::size_t>& places
     }
     for (int& item : m_order)
         item = renumbered[static_cast<std::size_t>(item)];
-    for (const std::size_t place : places) {
-        const int item = static_cast<int>(place);
-        const auto at = std::find_if(m_order.begin(), m_order.end(),
-                                     [item](int shown) { return shown > item; });
-        const int row = static_cast<int>(at - m_order.begin());
-        beginInsertRows({}, row, row);
-        m_order.insert(at, item);
-        endInsertRows();
-        rows.push_back(row);
-    }
-    return rows;
+}
+
+void CXListModel::InsertItemRow(int row, int item) {
+    beginInsertRows({}, row, row);
+    m_order.insert(m_order.begin() + row, item);
+    endInsertRows();
+}
+
+CSortCell CXListModel::SortKey(int item, int column, std::string& text) const {
+    text = m_pSource->SortText(item, column);
+    return CSortCell(text, m_pSource->CheckState(item, column), m_pSource->InsertIndex(item));
 }
 
 void CXListModel::Clear() {

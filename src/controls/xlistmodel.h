@@ -96,10 +96,12 @@ public:
     // numbered one lower. rows ascending.
     void RemoveRows(const std::vector<int>& rows);
     // The source gained items at these places (ascending, as numbered after
-    // the gain): the items already shown are numbered anew, and each new one
-    // gets a row before the first row of a later item. The new rows, each
-    // as numbered when it came.
-    std::vector<int> InsertItems(const std::vector<std::size_t>& places);
+    // the gain): the items already shown are numbered anew.
+    void ShiftItems(const std::vector<std::size_t>& places);
+    // A row for item, placed at row.
+    void InsertItemRow(int row, int item);
+    // The sort key of item's cell in column, its text kept in text.
+    CSortCell SortKey(int item, int column, std::string& text) const;
     void Clear();
     // Made anew on each call; the reference holds until the next.
     const CCellData& CellAt(int row, int column) const;

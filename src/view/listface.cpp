@@ -135,12 +135,11 @@ void CListFace::Follow(const CDocChange& change) {
         return;
     case EDocChange::inserted:
         // Rows follow one by one only while the list shows every waypoint, and
-        // only a few: each new row is looked for among all the rows.
+        // only a few: each new row moves the rows after it.
         if (RowsForDocument() == static_cast<int>(all) && m_nRows + count == all &&
             count <= kFewRows) {
-            m_pList->InsertItems(change.m_places);
+            m_pList->InsertItems(change.m_places); // each sorted into its place
             m_nRows = static_cast<int>(all);
-            m_pList->Resort();
             UpdateShownStrip();
             return;
         }

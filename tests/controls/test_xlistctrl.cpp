@@ -6,6 +6,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <numeric>
 
 namespace {
 
@@ -189,8 +190,9 @@ public:
     std::vector<int> ids;
 };
 
-// Random sorts, deletions and appends: every row keeps showing the item the
-// same steps give on a plain vector, ties in the order they stood, and the
+// Random sorts, deletions, appends, and items gained and lost at any place:
+// every row keeps showing the item the same steps give on a plain vector,
+// ties in the order they stood, a new item where a sort puts it, and the
 // anchor stays on its item.
 TEST_F(List, SourceRowsFollowRandomStepsExactly) {
     CIds source;
@@ -207,17 +209,59 @@ TEST_F(List, SourceRowsFollowRandomStepsExactly) {
     append(40);
     EXPECT_FALSE(list.SetItemText(0, 1, "x")); // the source's cells are its own
     std::srand(7);
-    for (int step = 0; step < 300; ++step) {
-        const int what = std::rand() % 3;
-        if (what == 0) {
-            const int state = std::rand() % 3;
+    int state = 2;
+    // k ascending distinct places among n + k.
+    auto places = [](std::size_t n, std::size_t k) {
+        std::vector<std::size_t> p(n + k);
+        std::iota(p.begin(), p.end(), std::size_t(0));
+        for (std::size_t i = 0; i < k; ++i)
+            std::swap(p[i], p[i + std::size_t(std::rand()) % (p.size() - i)]);
+        p.resize(k);
+        std::sort(p.begin(), p.end());
+        return p;
+    };
+    for (int step = 0; step < 400; ++step) {
+        const int what = std::rand() % 5;
+        auto sortShown = [&] {
+            std::stable_sort(shown.begin(), shown.end(), [state](int a, int b) {
+                return state == 0 ? a % 13 < b % 13 : a % 13 > b % 13;
+            });
+        };
+        if (what == 3) { // gained at places, into a list in its order
+            if (state != 2) {
+                list.SortByColumn(1, state);
+                sortShown();
+            }
+            const auto at = places(source.ids.size(), 1 + std::rand() % 3);
+            for (std::size_t place : at) {
+                const int id = next++;
+                source.ids.insert(source.ids.begin() + std::ptrdiff_t(place), id);
+                auto after = std::find_if(shown.begin(), shown.end(), [&](int row) {
+                    return state == 0 ? row % 13 > id % 13 : row % 13 < id % 13;
+                });
+                if (state != 2)
+                    shown.insert(after, id);
+            }
+            if (state == 2)
+                shown = source.ids;
+            list.InsertItems(at);
+        } else if (what == 4 && !shown.empty()) { // lost from places
+            std::vector<std::size_t> at;
+            for (std::size_t i = 0; i < source.ids.size(); ++i)
+                if (std::rand() % 10 == 0)
+                    at.push_back(i);
+            for (auto it = at.rbegin(); it != at.rend(); ++it) {
+                std::erase(shown, source.ids[*it]);
+                source.ids.erase(source.ids.begin() + std::ptrdiff_t(*it));
+            }
+            list.RemoveItems(at);
+        } else if (what == 0) {
+            state = std::rand() % 3;
             list.SortByColumn(1, state);
             if (state == 2)
                 shown = source.ids;
             else
-                std::stable_sort(shown.begin(), shown.end(), [state](int a, int b) {
-                    return state == 0 ? a % 13 < b % 13 : a % 13 > b % 13;
-                });
+                sortShown();
         } else if (what == 1 && !shown.empty()) {
             std::vector<int> rows;
             for (int r = 0; r < int(shown.size()); ++r)
