@@ -201,13 +201,12 @@ void CDocManager::FrameClosed(CChildFrame* frame) {
         return;
     std::erase(rec->m_frames, frame);
     if (rec->m_frames.empty()) {
-        // The document goes with its last window, once that window's view
-        // (which listens to the document to its end) is gone.
+        // The document goes with its last window, once that window is gone.
         auto it = std::find_if(m_records.begin(), m_records.end(),
                                [rec](const auto& r) { return r.get() == rec; });
         std::shared_ptr<CDocRecord> dying(std::move(*it));
         m_records.erase(it);
-        connect(frame->View(), &QObject::destroyed, this, [dying] {});
+        connect(frame, &QObject::destroyed, this, [dying] {});
     } else {
         UpdateTitles(*rec);
     }

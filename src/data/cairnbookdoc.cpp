@@ -50,13 +50,25 @@ bool CCairnbookDoc::OnNewDocument() {
     return true;
 }
 
-int CCairnbookDoc::Subscribe(ChangeListener listener) {
-    m_listeners.emplace_back(++m_nNextToken, std::move(listener));
-    return m_nNextToken;
+CDocSubscription CCairnbookDoc::Subscribe(ChangeListener listener) {
+    const int token = ++m_pListeners->m_nNextToken;
+    m_pListeners->m_list.emplace_back(token, std::move(listener));
+    return CDocSubscription(m_pListeners, token);
 }
 
-void CCairnbookDoc::Unsubscribe(int token) {
-    std::erase_if(m_listeners, [token](const auto& l) { return l.first == token; });
+CDocSubscription& CDocSubscription::operator=(CDocSubscription&& other) noexcept {
+    if (this != &other) {
+        End();
+        m_listeners = std::move(other.m_listeners);
+        m_nToken = std::exchange(other.m_nToken, 0);
+    }
+    return *this;
+}
+
+void CDocSubscription::End() {
+    if (const auto listeners = m_listeners.lock())
+        std::erase_if(listeners->m_list, [this](const auto& l) { return l.first == m_nToken; });
+    m_listeners.reset();
 }
 
 CCairnbookDoc::CChangeBatch::CChangeBatch(CCairnbookDoc& doc) : m_doc(doc) {
@@ -81,7 +93,7 @@ void CCairnbookDoc::Tell(CDocChange change) {
         return;
     }
     // A listener may subscribe or leave while it is told.
-    const auto listeners = m_listeners;
+    const auto listeners = m_pListeners->m_list;
     for (const auto& [token, listener] : listeners)
         listener(change);
 }
@@ -122,7 +134,7 @@ EAddResult CCairnbookDoc::AddOrReconcile(std::unique_ptr<CWayEntry> entry) {
     m_WayList.push_back(std::move(entry));
     CWayEntry* existing = m_byName.FindOrInsert(raw);
     if (!existing) {
-        if (!m_listeners.empty())
+        if (!m_pListeners->m_list.empty())
             Tell({EDocChange::inserted, {m_WayList.size() - 1}});
         return EAddResult::added;
     }
@@ -134,7 +146,7 @@ EAddResult CCairnbookDoc::AddOrReconcile(std::unique_ptr<CWayEntry> entry) {
         if (m_fnBeforeReplace)
             m_fnBeforeReplace(*existing);
         *existing = *entry; // same name, so the index stays right
-        if (!m_listeners.empty())
+        if (!m_pListeners->m_list.empty())
             Tell({EDocChange::changed, {static_cast<std::size_t>(IndexOf(existing))}});
         return EAddResult::replaced;
     }

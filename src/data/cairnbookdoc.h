@@ -18,6 +18,31 @@
 
 class CArchive;
 class CArchiveException;
+
+// The document's subscribers, shared with the subscriptions.
+struct CDocListeners {
+    std::vector<std::pair<int, std::function<void(const CDocChange&)>>> m_list;
+    int m_nNextToken = 0;
+};
+
+// One subscription to a document's changes, ended when destroyed or
+// replaced; harmless when the document went first.
+class CDocSubscription {
+public:
+    CDocSubscription() = default;
+    CDocSubscription(std::weak_ptr<CDocListeners> listeners, int token)
+        : m_listeners(std::move(listeners)), m_nToken(token) {}
+    CDocSubscription(CDocSubscription&& other) noexcept { *this = std::move(other); }
+    CDocSubscription& operator=(CDocSubscription&& other) noexcept;
+    CDocSubscription(const CDocSubscription&) = delete;
+    CDocSubscription& operator=(const CDocSubscription&) = delete;
+    ~CDocSubscription() { End(); }
+
+private:
+    void End();
+    std::weak_ptr<CDocListeners> m_listeners;
+    int m_nToken = 0;
+};
 class CPrompt;
 class CFileChooser;
 
@@ -39,6 +64,9 @@ public:
     void ImportLoc(CArchive& ar);
     // Reads a whole GPX file; on a failure nothing has been added.
     void ImportGpx(CArchive& ar);
+    // Reads every GPX file of a zip archive, refusing hostile archives before
+    // any is read.
+    void ImportZip(CArchive& ar);
     // What the last read left out or changed, for the user: the program's
     // status bar, the command line's standard error. Taking them clears them.
     std::vector<std::string> TakeNotices() { return std::exchange(m_notices, {}); }
@@ -73,10 +101,10 @@ public:
     const CWayEntry* Reference() const { return m_pReference; }
 
     // Every operation above tells each subscriber what it changed, once, after
-    // the change; the token takes the subscription back.
+    // the change, for as long as the returned subscription lives (which may
+    // outlive the document: a window that goes after it).
     using ChangeListener = std::function<void(const CDocChange&)>;
-    int Subscribe(ChangeListener listener);
-    void Unsubscribe(int token);
+    [[nodiscard]] CDocSubscription Subscribe(ChangeListener listener);
     // While one lives, the document's changes are told as one when it ends:
     // a read, a merge, a paste, an undo step.
     class CChangeBatch {
@@ -136,8 +164,7 @@ private:
     CPrompt& m_prompt;
     CFileChooser* m_pChooser = nullptr;
     CWayEntry* m_pReference = nullptr;
-    std::vector<std::pair<int, ChangeListener>> m_listeners;
-    int m_nNextToken = 0;
+    std::shared_ptr<CDocListeners> m_pListeners = std::make_shared<CDocListeners>();
     int m_nBatches = 0;
     std::optional<CDocChange> m_pending; // what the open batches changed so far
     bool m_bModified = false;

@@ -16,7 +16,7 @@ CCairnbookView::CCairnbookView(CCairnbookDoc& doc, QWidget* parent)
       m_pMapFace(new CMapFace(doc, this)) {
     setFocusPolicy(Qt::StrongFocus);
     m_pMapFace->hide();
-    m_nSubscription = m_doc.Subscribe([this](const CDocChange& change) { Follow(change); });
+    m_subscription = m_doc.Subscribe([this](const CDocChange& change) { Follow(change); });
     connect(m_pListFace, &CListFace::EditRequested, this, &CCairnbookView::OnEditRow);
     connect(m_pListFace, &CListFace::FlagClicked, this, &CCairnbookView::OnListClick);
     connect(m_pListFace, &CListFace::DeleteKeyPressed, this, &CCairnbookView::OnDeleteKey);
@@ -26,9 +26,7 @@ CCairnbookView::CCairnbookView(CCairnbookDoc& doc, QWidget* parent)
     connect(m_pMapFace, &CMapFace::Command, this, &CCairnbookView::OnCommand);
 }
 
-CCairnbookView::~CCairnbookView() {
-    m_doc.Unsubscribe(m_nSubscription);
-}
+CCairnbookView::~CCairnbookView() = default;
 
 void CCairnbookView::OnInitialUpdate() {
     // The window has its first size now.

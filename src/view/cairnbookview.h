@@ -4,6 +4,8 @@
 // that change the document through its undo history.
 #pragma once
 
+#include "cairnbookdoc.h"
+
 #include <QWidget>
 
 #include <memory>
@@ -98,6 +100,6 @@ private:
     CMapFace* m_pMapFace;
     bool m_bMapMode = false;
     bool m_bMetric = false;
-    int m_nSubscription = 0;
+    CDocSubscription m_subscription;    // may outlive the document
     QString m_strDeleteVerb = "Delete"; // "Cut" while a cut deletes
 };

@@ -193,7 +193,7 @@ TEST(Distances, FollowTheDocumentsChanges) {
     doc.AddEntry(Make("A", 45));
     doc.AddEntry(Make("B", 44));
     CDistances d;
-    doc.Subscribe([&](const CDocChange& c) { d.Follow(doc, c); });
+    const auto listening = doc.Subscribe([&](const CDocChange& c) { d.Follow(doc, c); });
     d.Measure(doc);
     auto miles = [&](std::size_t i) { return d.At(i).m_dMetres / kMetresPerMile; };
     EXPECT_EQ(miles(1), 0); // no reference point: nothing measured
@@ -392,12 +392,12 @@ TEST(Document, OperationsTellWhatTheyChanged) {
         for (const char* n : {"A", "B", "C", "D"})
             doc.AddEntry(Make(n));
         std::vector<CDocChange> told;
-        const int token = doc.Subscribe([&](const CDocChange& change) { told.push_back(change); });
+        auto listening = doc.Subscribe([&](const CDocChange& change) { told.push_back(change); });
         c.act(doc);
         ASSERT_EQ(told.size(), 1u) << c.what;
         EXPECT_EQ(told[0].m_kind, c.kind) << c.what;
         EXPECT_EQ(told[0].m_places, c.places) << c.what;
-        doc.Unsubscribe(token);
+        listening = {};
         doc.AddEntry(Make("AFTER"));
         EXPECT_EQ(told.size(), 1u) << c.what;
     }

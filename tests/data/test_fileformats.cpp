@@ -209,7 +209,7 @@ TEST_F(Files, MergeFailuresKeepWhatWasRead) {
     CCairnbookDoc doc(prompt);
     doc.SetFileChooser(&chooser);
     std::vector<EDocChange> told;
-    doc.Subscribe([&](const CDocChange& c) { told.push_back(c.m_kind); });
+    const auto listening = doc.Subscribe([&](const CDocChange& c) { told.push_back(c.m_kind); });
     chooser.m_next = CChosenFile{dir.Path("nowhere.ckb"), 1};
     doc.OnFileMerge();
     EXPECT_EQ(chooser.m_strTitle, "Merge");
