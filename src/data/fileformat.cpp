@@ -13,10 +13,12 @@
 const CFileFormat& WptFormat();
 const CFileFormat& LocFormat();
 const CFileFormat& GpxFormat();
+const CFileFormat& ZipFormat();
 
 const std::vector<const CFileFormat*>& FileFormats() {
     static const std::vector<const CFileFormat*> formats = {&NativeFormat(), &WptFormat(),
-                                                            &LocFormat(), &GpxFormat()};
+                                                            &LocFormat(), &GpxFormat(),
+                                                            &ZipFormat()};
     return formats;
 }
 

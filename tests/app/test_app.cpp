@@ -157,7 +157,7 @@ TEST_F(App, SecondWindowShowsRowsAndOnlyTheLastOneAsks) {
 TEST_F(App, GpxDocumentsStayGpx) {
     chooser.m_next.reset();
     frame.OnCommand(res::ID_FILE_OPEN);
-    EXPECT_NE(chooser.m_strFilter.find("All readable files (*.ckb *.wpt *.loc *.gpx)"),
+    EXPECT_NE(chooser.m_strFilter.find("All readable files (*.ckb *.wpt *.loc *.gpx *.zip)"),
               std::string::npos);
     const std::string gpx = dir.Path("walk.gpx");
     WriteBytes(gpx, "<gpx xmlns=\"http://www.topografix.com/GPX/1/1\"><wpt lat=\"1\" lon=\"2\">"

@@ -230,7 +230,8 @@ namespace {
 TEST(FileDialogs, EachFilterShowsItsPatternOnce) {
     EXPECT_EQ(ToQtFilters(MergeFilter()),
               QStringList({"Cairnbook (*.ckb)", "WPT Files (*.wpt)", "TopoGrafix Data File (*.loc)",
-                           "GPX Files (*.gpx)", "Text Files (*.txt)", "All Files (*.*)"}));
+                           "GPX Files (*.gpx)", "Zip Files of GPX Files (*.zip)",
+                           "Text Files (*.txt)", "All Files (*.*)"}));
     EXPECT_EQ(ToQtFilters("MBTiles Files (*.mbtiles)|*.mbtiles;*.db||"),
               QStringList({"MBTiles Files (*.mbtiles *.db)"}));
 }

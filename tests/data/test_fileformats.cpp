@@ -286,7 +286,8 @@ TEST_F(Files, ExportOfMarkedEntriesOnly) {
 // the list's, and a name's extension (not its last letters) chooses.
 TEST(Formats, OneListGivesFiltersTableAndNames) {
     EXPECT_EQ(MergeFilter(), "Cairnbook (.ckb)|*.ckb|WPT Files (.wpt)|*.wpt|TopoGrafix Data File "
-                             "(.loc)|*.loc|GPX Files (*.gpx)|*.gpx|Text Files (.txt)|*.txt|All "
+                             "(.loc)|*.loc|GPX Files (*.gpx)|*.gpx|Zip Files of GPX Files "
+                             "(*.zip)|*.zip|Text Files (.txt)|*.txt|All "
                              "Files|*.*||");
     EXPECT_EQ(ExportFilter(),
               "WPT Files (.wpt)|*.wpt|Cairnbook (.ckb)|*.ckb|GPX Files (*.gpx)|*.gpx||");

@@ -1,0 +1,111 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "archiveexception.h"
+#include "cairnbookdoc.h"
+#include "test_helpers.h"
+
+#include <zip.h>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct CPart {
+    std::string name;
+    std::string bytes;
+    bool encrypted = false;
+};
+
+// Writes a zip of the parts, deflated; false when libzip cannot (AES).
+bool MakeZip(const std::string& path, const std::vector<CPart>& parts) {
+    int error = 0;
+    zip_t* z = zip_open(path.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &error);
+    if (!z)
+        return false;
+    bool ok = true;
+    for (const CPart& p : parts) {
+        zip_source_t* s = zip_source_buffer(z, p.bytes.data(), p.bytes.size(), 0);
+        const zip_int64_t i = s ? zip_file_add(z, p.name.c_str(), s, ZIP_FL_OVERWRITE) : -1;
+        ok = ok && i >= 0 &&
+             (!p.encrypted ||
+              zip_file_set_encryption(z, zip_uint64_t(i), ZIP_EM_AES_256, "secret") == 0);
+    }
+    return zip_close(z) == 0 && ok;
+}
+
+std::string Gpx(const std::vector<std::string>& names, const std::string& extra = "") {
+    std::string gpx = "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n"
+                      "<gpx version=\"1.0\" creator=\"test\" "
+                      "xmlns=\"http://www.topografix.com/GPX/1/0\">\n";
+    for (const std::string& n : names)
+        gpx += "<wpt lat=\"47.5\" lon=\"-122.25\"><name>" + n + "</name>" + extra + "</wpt>\n";
+    return gpx + "</gpx>\n";
+}
+
+// Archives as pocket queries come and as attackers make them: what opens,
+// in which order, and what is refused with which words.
+TEST(Zip, PocketQueriesOpenAndHostileArchivesAreRefused) {
+    const std::string caches = Gpx({"GCV272", "GC1234"});
+    const std::string wpts = Gpx({"AAV272", "PKV272"});
+    const std::string spaces(20 << 20, ' ');
+    struct Case {
+        const char* what;
+        std::string file;
+        std::vector<CPart> parts;
+        std::vector<std::string> names; // read, in order; empty: refused
+        std::string said;               // in the notice, or in the failure
+    };
+    const Case cases[] = {
+        {"a pocket query, waypoints listed first",
+         "pq.zip",
+         {{"12345-wpts.gpx", wpts}, {"readme.txt", "hello"}, {"12345.gpx", caches}},
+         {"GCV272", "GC1234", "AAV272", "PKV272"},
+         "1 member of the archive is no GPX file and was skipped: readme.txt"},
+        {"named as GPX", "renamed.gpx", {{"12345.gpx", caches}}, {"GCV272", "GC1234"}, ""},
+        {"a zip bomb",
+         "bomb.zip",
+         {{"big.gpx", Gpx({"A"}, "<desc>" + spaces + "</desc>")}},
+         {},
+         "big.gpx would inflate to"},
+        {"a nested zip",
+         "nested.zip",
+         {{"12345.gpx", caches}, {"inner.zip", "PK\x03\x04 x"}},
+         {},
+         "inner.zip is itself a zip archive"},
+        {"an encrypted member",
+         "secret.zip",
+         {{"12345.gpx", caches, true}},
+         {},
+         "12345.gpx is encrypted"},
+        {"no GPX at all", "none.zip", {{"readme.txt", "hello"}}, {}, "it holds no GPX file"},
+    };
+    CTempDir dir;
+    for (const Case& c : cases) {
+        const std::string path = dir.Path(c.file);
+        if (!MakeZip(path, c.parts)) {
+            ASSERT_TRUE(c.parts.front().encrypted) << c.what;
+            continue; // a libzip without AES writes no encrypted member
+        }
+        CScriptedPrompt prompt;
+        CCairnbookDoc doc(prompt);
+        std::string failure;
+        try {
+            doc.LoadFile(path);
+        } catch (const CArchiveException& e) {
+            failure = e.what();
+        }
+        std::vector<std::string> names;
+        for (const auto& e : doc.Entries())
+            names.push_back(e->m_strName);
+        EXPECT_EQ(names, c.names) << c.what;
+        const std::vector<std::string> notices = doc.TakeNotices();
+        const std::string told = c.names.empty()   ? failure
+                                 : notices.empty() ? std::string()
+                                                   : notices.front();
+        EXPECT_NE(told.find(c.said), std::string::npos) << c.what << ": " << told;
+        if (!c.names.empty()) {
+            EXPECT_EQ(failure, "") << c.what;
+        }
+    }
+}
+
+} // namespace
