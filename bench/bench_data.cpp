@@ -5,6 +5,10 @@
 #include "prompt.h"
 
 #include <benchmark/benchmark.h>
+#include <zip.h>
+
+#include <chrono>
+#include <random>
 
 #include <cstdio>
 #include <filesystem>
@@ -229,6 +233,82 @@ const std::string& GpxFile() {
     out << "</gpx>\n";
     return path;
 }
+
+// A pocket query as it arrives: caches with listings and logs in words (so
+// the file packs about as real ones do), and the zip that carries it, about
+// 100 MB. Returns the GPX file's path; the zip is beside it.
+constexpr int kPocketQueryCaches = 290'000;
+
+const std::string& WordyGpxFile() {
+    static const std::string path = BenchPath("cairnbook-bench-pq.gpx");
+    static const std::string zip = path + ".zip";
+    if (std::filesystem::exists(zip))
+        return path;
+    static const char* const words[] = {
+        "the",   "cache",  "is",    "under", "a",      "stump", "near", "old",     "bridge",
+        "trail", "muggle", "found", "quick", "thanks", "for",   "nice", "walk",    "log",
+        "full",  "needs",  "maint", "rain",  "forest", "view",  "hill", "parking", "TFTC",
+        "north", "south",  "creek", "rock",  "tree",   "fence", "sign", "gate",    "path"};
+    std::mt19937 rng(1);
+    std::uniform_int_distribution<std::size_t> pick(0, std::size(words) - 1);
+    auto text = [&](int n) {
+        std::string t;
+        for (int k = 0; k < n; ++k)
+            (t += words[pick(rng)]) += ' ';
+        return t;
+    };
+    {
+        std::ofstream out(path, std::ios::binary);
+        out << "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<gpx version=\"1.0\" "
+               "creator=\"bench\" xmlns=\"http://www.topografix.com/GPX/1/0\" "
+               "xmlns:groundspeak=\"http://www.groundspeak.com/cache/1/0/1\">\n";
+        for (int i = 0; i < kPocketQueryCaches; ++i) {
+            char wpt[512];
+            std::snprintf(wpt, sizeof wpt,
+                          "<wpt lat=\"%.6f\" lon=\"%.6f\"><name>GC%06X</name><sym>Geocache</sym>"
+                          "<type>Geocache|Traditional Cache</type><groundspeak:cache id=\"%d\" "
+                          "available=\"True\" archived=\"False\"><groundspeak:name>Cache %d"
+                          "</groundspeak:name><groundspeak:difficulty>%d</groundspeak:difficulty>",
+                          40 + pick(rng) * 1e-3 + i * 1e-6, -120 - i * 1e-5, i, i, i, 1 + i % 5);
+            out << wpt << "<groundspeak:long_description html=\"True\">" << text(150)
+                << "</groundspeak:long_description><groundspeak:logs>";
+            for (int k = 0; k < 3; ++k)
+                out << "<groundspeak:log id=\"" << i * 3 + k << "\"><groundspeak:text>" << text(40)
+                    << "</groundspeak:text></groundspeak:log>";
+            out << "</groundspeak:logs></groundspeak:cache></wpt>\n";
+        }
+        out << "</gpx>\n";
+    }
+    int error = 0;
+    zip_t* z = zip_open(zip.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &error);
+    zip_file_add(z, "12345.gpx", zip_source_file(z, path.c_str(), 0, -1), ZIP_FL_OVERWRITE);
+    zip_close(z);
+    return path;
+}
+
+// Opening the pocket query's zip, and its GPX file unpacked: the zip may
+// take at most 1.5 times as long (zip_over_gpx).
+void BM_OpenPocketQueryZip(benchmark::State& state) {
+    const std::string gpx = WordyGpxFile(), zip = gpx + ".zip";
+    CQuietPrompt prompt;
+    double gpxSeconds = 0, zipSeconds = 0;
+    for (auto _ : state) {
+        for (const std::string& path : {gpx, zip}) {
+            const auto start = std::chrono::steady_clock::now();
+            CCairnbookDoc doc(prompt);
+            doc.LoadFile(path);
+            const double s =
+                std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+            (path == zip ? zipSeconds : gpxSeconds) += s;
+            if (doc.m_WayList.size() != std::size_t(kPocketQueryCaches))
+                state.SkipWithError("not every cache was read");
+        }
+    }
+    state.counters["zip_MB"] = double(std::filesystem::file_size(zip)) / 1e6;
+    state.counters["gpx_MB"] = double(std::filesystem::file_size(gpx)) / 1e6;
+    state.counters["zip_over_gpx"] = zipSeconds / gpxSeconds;
+}
+BENCHMARK(BM_OpenPocketQueryZip)->Unit(benchmark::kMillisecond)->Iterations(2);
 
 std::size_t TextBytes(const CCairnbookDoc& doc, bool kept) {
     std::size_t n = 0;
