@@ -93,6 +93,8 @@ private:
     // Records the change of the entry that row shows to after.
     void RecordEdit(int row, const CWayEntry& after);
     void DeleteRows(const std::vector<int>& rows, const QString& verb);
+    // Asks whether the waypoints of the caches at places go too; adds them.
+    void AddChildrenIfWanted(std::vector<std::size_t>& places);
 
     CCairnbookDoc& m_doc;
     QUndoStack* m_pUndoStack = nullptr;

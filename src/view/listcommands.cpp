@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The commands that change waypoints from the list: add, edit, flags, delete,
 // reference point, save selected, and the clipboard.
+#include "cacheties.h"
 #include "cairnbookdoc.h"
 #include "cairnbookview.h"
 #include "clipboardtext.h"
@@ -21,6 +22,7 @@
 #include <QUndoStack>
 
 #include <algorithm>
+#include <unordered_set>
 
 using namespace res;
 
@@ -155,9 +157,35 @@ void CCairnbookView::DeleteRows(const std::vector<int>& rows, const QString& ver
             places.push_back(static_cast<std::size_t>(m_pListFace->PlaceOf(row)));
     if (places.empty())
         return;
+    AddChildrenIfWanted(places);
     const QString text = verb + " " + Waypoints(places.size());
     Record(std::make_unique<CDeleteCommand>(m_doc, text, std::move(places)));
     m_doc.SetModifiedFlag();
+}
+
+void CCairnbookView::AddChildrenIfWanted(std::vector<std::size_t>& places) {
+    // The waypoints of a deleted cache (its parking, its stages) may go with it.
+    const auto& entries = m_doc.Entries();
+    const CCacheTies ties(entries);
+    const std::unordered_set<std::size_t> going(places.begin(), places.end());
+    std::vector<std::size_t> children;
+    std::string list;
+    for (std::size_t place : places) {
+        std::string names;
+        for (std::size_t child : ties.ChildrenOf(place))
+            if (!going.contains(child)) {
+                children.push_back(child);
+                names += (names.empty() ? "" : ", ") + entries[child]->m_strName;
+            }
+        if (!names.empty())
+            list += "\n" + entries[place]->m_strName + ": " + names;
+    }
+    if (children.empty())
+        return;
+    const std::string text = "Delete the waypoints that belong to the deleted caches too?\n" + list;
+    if (m_doc.Prompt().Ask(kAppTitle, text, EPromptButtons::yesNo, EPromptIcon::question) ==
+        EPromptAnswer::yes)
+        places.insert(places.end(), children.begin(), children.end());
 }
 
 void CCairnbookView::OnDeleteWaypoint() {

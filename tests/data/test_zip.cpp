@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "archiveexception.h"
+#include "cacheties.h"
 #include "cairnbookdoc.h"
 #include "test_helpers.h"
 
@@ -44,7 +45,7 @@ std::string Gpx(const std::vector<std::string>& names, const std::string& extra 
 // Archives as pocket queries come and as attackers make them: what opens,
 // in which order, and what is refused with which words.
 TEST(Zip, PocketQueriesOpenAndHostileArchivesAreRefused) {
-    const std::string caches = Gpx({"GCV272", "GC1234"});
+    const std::string caches = Gpx({"GCV272", "GC1234"}, "<sym>Geocache</sym>");
     const std::string wpts = Gpx({"AAV272", "PKV272"});
     const std::string spaces(20 << 20, ' ');
     struct Case {
@@ -105,7 +106,41 @@ TEST(Zip, PocketQueriesOpenAndHostileArchivesAreRefused) {
         if (!c.names.empty()) {
             EXPECT_EQ(failure, "") << c.what;
         }
+        const CCacheTies ties(doc.Entries());
+        for (std::size_t i = 0; i < names.size(); ++i) // AAV272 and PKV272: GCV272's
+            EXPECT_EQ(ties.ParentOf(i),
+                      names[i].starts_with("GC") ? std::nullopt : std::optional<std::size_t>(0))
+                << c.what << " " << names[i];
     }
+}
+
+// A waypoint belongs to the cache its file names, else to the cache of its
+// code after the prefix; caches belong to none, and a missing cache ties
+// nothing.
+TEST(CacheTies, WaypointsBelongToTheirCache) {
+    const std::string gsak = "<gsak:wptExtension xmlns:gsak=\"http://www.gsak.net/xmlv1/6\">"
+                             "<gsak:Parent>GC1234</gsak:Parent></gsak:wptExtension>";
+    CTempDir dir;
+    std::string gpx = Gpx({"GCV272", "GC1234"}, "<sym>Geocache</sym>") +
+                      Gpx({"AAV272", "S11234", "PKZZZZ", "GC"}) + Gpx({"XXV272"}, gsak);
+    // One file: the three documents' waypoints in one <gpx>.
+    for (const char* cut : {"</gpx>\n<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<gpx "
+                            "version=\"1.0\" creator=\"test\" "
+                            "xmlns=\"http://www.topografix.com/GPX/1/0\">\n"})
+        for (std::size_t at; (at = gpx.find(cut)) != std::string::npos;)
+            gpx.erase(at, std::string(cut).size());
+    WriteBytes(dir.Path("ties.gpx"), gpx);
+    CScriptedPrompt prompt;
+    CCairnbookDoc doc(prompt);
+    doc.LoadFile(dir.Path("ties.gpx"));
+    ASSERT_EQ(doc.Entries().size(), 7u);
+    const CCacheTies ties(doc.Entries());
+    const std::optional<std::size_t> none;
+    const std::vector<std::optional<std::size_t>> parents = {none, none, 0, 1, none, none, 1};
+    for (std::size_t i = 0; i < parents.size(); ++i)
+        EXPECT_EQ(ties.ParentOf(i), parents[i]) << doc.Entries()[i]->m_strName;
+    EXPECT_EQ(ties.ChildrenOf(1), (std::vector<std::size_t>{3, 6}));
+    EXPECT_EQ(FileParent(*doc.Entries()[6]), "GC1234");
 }
 
 } // namespace

@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QTest>
 #include <QTimer>
+#include <QUndoStack>
 #include <gtest/gtest.h>
 
 namespace {
@@ -160,6 +161,34 @@ TEST_F(Commands, AnotherWindowKeepsItsOrderAndSelection) {
     EXPECT_EQ(list.GetItemText(list.GetItemCount() - 1, 1), "NEW"); // sorted into place
     EXPECT_EQ(selectedNames(), QStringList({"WP7", "WP3"}));
     EXPECT_EQ(list.GetItemText(list.GetSelectionMark(), 1), "WP7");
+}
+
+// Deleting a cache asks whether its waypoints go too; either way it is one
+// step that undo takes back whole.
+class CacheDelete : public CViewTest {};
+
+TEST_F(CacheDelete, AsksWhetherTheCachesWaypointsGoToo) {
+    for (const char* name : {"GCV272", "AAV272", "WP1", "PKV272"})
+        doc.AddEntry(std::make_unique<CWayEntry>(name, "", 47, 7, 0, name[0] == 'G', 1));
+    QUndoStack stack;
+    view.SetUndoStack(&stack);
+    ShowView(900, 420);
+    for (EPromptAnswer answer : {EPromptAnswer::no, EPromptAnswer::yes}) {
+        prompt.m_answers = {answer};
+        prompt.m_asked.clear();
+        List().clearSelection();
+        List().SetItemSelected(0, true);
+        view.OnCommand(res::ID_DELETE_WAYPOINT);
+        ASSERT_EQ(prompt.m_asked.size(), 1u);
+        EXPECT_NE(prompt.m_asked[0].m_strText.find("GCV272: AAV272, PKV272"), std::string::npos);
+        const std::size_t left = answer == EPromptAnswer::yes ? 1 : 3;
+        EXPECT_EQ(doc.Entries().size(), left);
+        EXPECT_EQ(view.ListFace().Rows(), int(left));
+        EXPECT_EQ(stack.undoText(),
+                  answer == EPromptAnswer::yes ? "Delete 3 Waypoints" : "Delete 1 Waypoint");
+        stack.undo();
+        EXPECT_EQ(doc.Entries().size(), 4u);
+    }
 }
 
 TEST_F(Commands, SaveSelectedWritesOnlyThoseAndRestoresTheMarks) {
