@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "imagelist.h"
 
+#include "cachestatus.h"
+
+#include <QPainter>
+
 #include <QFile>
 
 CImageList::CImageList(const QImage& strip, int width, QColor mask) {
@@ -22,4 +26,54 @@ CImageList::CImageList(const QImage& strip, int width, QColor mask) {
 CImageList CImageList::FromResource() {
     return CImageList(QImage(QStringLiteral(":/res/waypoint-icons.png")), 16,
                       QColor(192, 192, 192));
+}
+
+void CImageList::Draw(QPainter& p, int x, int y, int index, EIconLook look) const {
+    if (index < 0 || index >= Count())
+        return;
+    const auto i = static_cast<std::size_t>(index);
+    if (look == EIconLook::disabled || look == EIconLook::archived) {
+        if (m_grey.empty())
+            m_grey.resize(m_images.size());
+        if (m_grey[i].isNull()) {
+            // Grey by lightness, kept light: the icon reads as out of use.
+            QImage image = m_images[i].toImage().convertToFormat(QImage::Format_ARGB32);
+            for (int py = 0; py < image.height(); ++py)
+                for (int px = 0; px < image.width(); ++px) {
+                    const QRgb c = image.pixel(px, py);
+                    const int g = 128 + qGray(c) / 2;
+                    image.setPixel(px, py, qRgba(g, g, g, qAlpha(c)));
+                }
+            m_grey[i] = QPixmap::fromImage(image);
+        }
+        p.drawPixmap(x, y, m_grey[i]);
+    } else {
+        p.drawPixmap(x, y, m_images[i]);
+    }
+    const int w = m_size.width(), h = m_size.height();
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    if (look == EIconLook::found) {
+        const QPolygonF tick({QPointF(x + w - 8.5, y + h - 4.5), QPointF(x + w - 6, y + h - 2),
+                              QPointF(x + w - 1, y + h - 8)});
+        p.setPen(QPen(Qt::white, 3.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.drawPolyline(tick);
+        p.setPen(QPen(QColor(0, 150, 0), 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.drawPolyline(tick);
+    } else if (look == EIconLook::archived) {
+        p.setPen(QPen(QColor(210, 0, 0), 2, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(x + 2, y + 2), QPointF(x + w - 2, y + h - 2));
+        p.drawLine(QPointF(x + w - 2, y + 2), QPointF(x + 2, y + h - 2));
+    }
+    p.restore();
+}
+
+EIconLook IconLook(const CWayEntry& entry) {
+    const CCacheState state = CacheStateOf(entry);
+    switch (state.m_status) {
+    case ECacheStatus::archived: return EIconLook::archived;
+    case ECacheStatus::disabled: return EIconLook::disabled;
+    case ECacheStatus::available: break;
+    }
+    return state.m_bFound ? EIconLook::found : EIconLook::plain;
 }

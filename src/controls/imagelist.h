@@ -4,7 +4,22 @@
 
 #include <QImage>
 #include <QPixmap>
+#include <cstdint>
 #include <vector>
+
+class QPainter;
+
+// How a waypoint's icon shows its cache's state.
+enum class EIconLook : std::uint8_t {
+    plain,
+    found,    // a green tick over its lower right
+    disabled, // grey
+    archived  // grey, crossed out in red
+};
+
+class CWayEntry;
+// The look of a waypoint's icon, from its cache's state.
+EIconLook IconLook(const CWayEntry& entry);
 
 class CImageList {
 public:
@@ -18,8 +33,11 @@ public:
     QSize ImageSize() const { return m_size; }
     const QPixmap& Image(int index) const { return m_images[static_cast<std::size_t>(index)]; }
     bool IsNull() const { return m_images.empty(); }
+    // Draws image index at (x, y) with look.
+    void Draw(QPainter& p, int x, int y, int index, EIconLook look) const;
 
 private:
     std::vector<QPixmap> m_images;
+    mutable std::vector<QPixmap> m_grey; // made when first asked
     QSize m_size;
 };

@@ -9,6 +9,7 @@
 #include <QColor>
 #include <QString>
 
+#include "imagelist.h"
 #include "listcompare.h"
 
 #include <string>
@@ -16,6 +17,7 @@
 
 struct CCellData {
     int m_nImage = -1;
+    EIconLook m_look = EIconLook::plain; // how the image shows
     QColor m_textColor;
     QColor m_backColor;
     int m_nCheck = -1; // -1 no check box, 0 unchecked, 1 checked

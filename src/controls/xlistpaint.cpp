@@ -110,7 +110,7 @@ int CXListCtrl::DrawCellImage(QPainter& p, const CCellData& cell, int row, const
     const int top = (rect.top() + rect.bottom() + 1) / 2 - size.height() / 2;
     p.save();
     p.setClipRect(rect);
-    p.drawPixmap(left.left(), top, m_images.Image(image));
+    m_images.Draw(p, left.left(), top, image, cell.m_look);
     p.restore();
     if (m_bGridLines) {
         p.setPen(Qt::black);

@@ -88,6 +88,7 @@ private:
 struct CPlaced {
     int x, y;
     int icon;
+    EIconLook look;
     QString name;
     int width; // of the name
 };
@@ -124,7 +125,7 @@ void DrawWaypoints(QPainter& p, const std::vector<std::unique_ptr<CWayEntry>>& e
         GeoToClient(frame, outer, e->m_dLatitude, e->m_dLongitude, x, y);
         if (!reach.contains(x, y))
             continue;
-        CPlaced w{x, y, e->m_nIcon, QString::fromStdString(e->m_strName), 0};
+        CPlaced w{x, y, e->m_nIcon, IconLook(*e), QString::fromStdString(e->m_strName), 0};
         w.width = static_cast<int>(text.Width(w.name) + 0.5);
         placed.push_back(std::move(w));
     }
@@ -152,8 +153,8 @@ void DrawWaypoints(QPainter& p, const std::vector<std::unique_ptr<CWayEntry>>& e
             p.setPen(Qt::black);
             text.Draw(p, label[k]->left(), label[k]->top() + text.Ascent(), w.name);
         }
-        if (showIcon[k] && w.icon < icons.Count())
-            p.drawPixmap(w.x - 8, w.y - 8, icons.Image(w.icon));
+        if (showIcon[k])
+            icons.Draw(p, w.x - 8, w.y - 8, w.icon, w.look);
     }
 }
 

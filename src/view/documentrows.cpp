@@ -28,8 +28,10 @@ void CDocumentRows::Cell(int item, int column, CCellData& cell) const {
         return;
     cell.m_strText = ToQString(RowCellText(*entry, item, column, m_bMetric, Leg(item)));
     cell.m_nCheck = CheckState(item, column);
-    if (column == 6)
+    if (column == 6) {
         cell.m_nImage = entry->m_nIcon % kIconCount;
+        cell.m_look = IconLook(*entry);
+    }
 }
 
 std::string CDocumentRows::SortText(int item, int column) const {

@@ -2,7 +2,9 @@
 #include "cairnbookdoc.h"
 #include "cairnbookview.h"
 #include "coordinate.h"
+#include "documentrows.h"
 #include "fileformat.h"
+#include "imagelist.h"
 #include "listface.h"
 #include "mapface.h"
 #include "pixels.h"
@@ -271,6 +273,49 @@ TEST(FileDialogs, StartInTheLastFolderUsed) {
     answer(false);
     chooser.ChooseSave("Save As", SaveAsFilter(), "Cairnbook1.ckb");
     EXPECT_EQ(seen, QDir(QString::fromStdString(dir.Path(""))).absolutePath());
+}
+
+} // namespace
+
+namespace {
+
+// A found cache's icon carries a green tick, a disabled one is grey, an
+// archived one grey and crossed out in red; the list's rows (and with them
+// printouts) and the map draw them so.
+TEST(Looks, CacheStatesShowOnTheirIcons) {
+    const CImageList icons = CImageList::FromResource();
+    auto drawn = [&](EIconLook look) {
+        QImage img(16, 16, QImage::Format_ARGB32);
+        img.fill(Qt::white);
+        QPainter p(&img);
+        icons.Draw(p, 0, 0, 0, look); // the house
+        return img;
+    };
+    auto isGreen = [](QColor c) { return c.green() > 110 && c.red() < 40 && c.blue() < 40; };
+    auto isRed = [](QColor c) { return c.red() > 170 && c.green() < 60 && c.blue() < 60; };
+    const QImage plain = drawn(EIconLook::plain), found = drawn(EIconLook::found),
+                 grey = drawn(EIconLook::disabled), crossed = drawn(EIconLook::archived);
+    EXPECT_EQ(CountPixels(plain, plain.rect(), isGreen), 0);
+    EXPECT_GT(CountPixels(found, found.rect(), isGreen), 5);
+    EXPECT_GT(CountPixels(plain, plain.rect(), [](QColor c) { return c.hsvSaturation() > 80; }),
+              20);
+    EXPECT_EQ(CountPixels(grey, grey.rect(), [](QColor c) { return c.hsvSaturation() > 20; }), 0);
+    EXPECT_TRUE(isRed(crossed.pixelColor(4, 4)) && isRed(crossed.pixelColor(11, 4)));
+    // Which rows show which look.
+    CScriptedPrompt prompt;
+    CCairnbookDoc doc(prompt);
+    doc.LoadFile(std::string(CAIRNBOOK_SAMPLES) + "/caches.gpx");
+    const CDocumentRows rows(doc);
+    for (int i = 0; i < int(doc.Entries().size()); ++i) {
+        CCellData cell;
+        rows.Cell(i, 6, cell);
+        const std::string& n = doc.Entries()[std::size_t(i)]->m_strName;
+        EXPECT_EQ(cell.m_look, n == "GC2B7XA"   ? EIconLook::found
+                               : n == "GC4TTRE" ? EIconLook::disabled
+                               : n == "GC5VRTL" ? EIconLook::archived
+                                                : EIconLook::plain)
+            << n;
+    }
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "archiveexception.h"
+#include "cachestatus.h"
 #include "cacheties.h"
 #include "cairnbookdoc.h"
 #include "test_helpers.h"
@@ -141,6 +142,29 @@ TEST(CacheTies, WaypointsBelongToTheirCache) {
         EXPECT_EQ(ties.ParentOf(i), parents[i]) << doc.Entries()[i]->m_strName;
     EXPECT_EQ(ties.ChildrenOf(1), (std::vector<std::size_t>{3, 6}));
     EXPECT_EQ(FileParent(*doc.Entries()[6]), "GC1234");
+}
+
+} // namespace
+
+namespace {
+
+// The sample listing's caches as their listings say: found, disabled,
+// archived, the others available.
+TEST(CacheStatus, ReadFromTheListing) {
+    CScriptedPrompt prompt;
+    CCairnbookDoc doc(prompt);
+    doc.LoadFile(std::string(CAIRNBOOK_SAMPLES) + "/caches.gpx");
+    for (const auto& e : doc.Entries()) {
+        const CCacheState s = CacheStateOf(*e);
+        const std::string& n = e->m_strName;
+        EXPECT_EQ(s.m_bFound, n == "GC2B7XA") << n;
+        EXPECT_EQ(s.m_status, n == "GC4TTRE"   ? ECacheStatus::disabled
+                              : n == "GC5VRTL" ? ECacheStatus::archived
+                                               : ECacheStatus::available)
+            << n;
+    }
+    CWayEntry plain("WP", "", 1, 2, 3, 0, 1); // no listing at all
+    EXPECT_EQ(CacheStateOf(plain).m_status, ECacheStatus::available);
 }
 
 } // namespace

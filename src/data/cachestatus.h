@@ -1,0 +1,17 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A geocache's state as its GPX listing says it: available, temporarily
+// disabled or archived, and whether the one who asked for the file found it.
+#pragma once
+
+class CWayEntry;
+
+enum class ECacheStatus { available, disabled, archived };
+
+struct CCacheState {
+    ECacheStatus m_status = ECacheStatus::available;
+    bool m_bFound = false;
+};
+
+// From what the waypoint's GPX file held; a waypoint without a listing is
+// available and not found.
+CCacheState CacheStateOf(const CWayEntry& entry);
