@@ -2,6 +2,8 @@
 #include "cli.h"
 
 #include "archiveexception.h"
+#include "cachelisting.h"
+#include "cacheties.h"
 #include "cairnbookdoc.h"
 #include "coordinate.h"
 #include "fileformat.h"
@@ -22,10 +24,13 @@ namespace {
 const char* const kUsage =
     "usage: cairnbook-cli --help | --version\n"
     "       cairnbook-cli list FILE [--notation 0|1|2] [--metric] [--reference NAME]\n"
-    "                          [--on-conflict keep|replace]\n"
+    "                          [--details] [--on-conflict keep|replace]\n"
     "       cairnbook-cli convert IN OUT [--yes] [--on-conflict keep|replace]\n"
     "       cairnbook-cli merge DOC IN... -o OUT [--yes] [--on-conflict keep|replace]\n"
-    "Every command also takes --notation for the coordinates of the questions it prints.\n";
+    "Every command also takes --notation for the coordinates of the questions it prints.\n"
+    "--details adds the columns type, container, difficulty, terrain, status (available,\n"
+    "disabled or archived), found (the date of the find, \"yes\" without one) and parent\n"
+    "(the cache a waypoint belongs to), empty where a waypoint has no listing.\n";
 
 std::string Usage() {
     return kUsage + FormatHelp();
@@ -50,6 +55,7 @@ struct CCliOptions {
     std::optional<std::string> m_reference;
     int m_nNotation = 0;
     bool m_bMetric = false;
+    bool m_bDetails = false;
     bool m_bYes = false;
     bool m_bReplace = false;
 };
@@ -164,6 +170,8 @@ CCliOptions ParseArgs(const std::vector<std::string>& args) {
             opt.m_nNotation = v[0] - '0';
         } else if (a == "--metric") {
             opt.m_bMetric = true;
+        } else if (a == "--details") {
+            opt.m_bDetails = true;
         } else if (a == "--yes") {
             opt.m_bYes = true;
         } else if (a == "--reference") {
@@ -194,8 +202,8 @@ void CheckArity(const CCliOptions& opt) {
         throw CUsageError{"merge takes a document, at least one input file and -o OUT"};
     if (opt.m_strCommand != "merge" && opt.m_output)
         throw CUsageError{"-o belongs to merge"};
-    if (opt.m_strCommand != "list" && (opt.m_reference || opt.m_bMetric))
-        throw CUsageError{"--reference and --metric belong to list"};
+    if (opt.m_strCommand != "list" && (opt.m_reference || opt.m_bMetric || opt.m_bDetails))
+        throw CUsageError{"--reference, --metric and --details belong to list"};
     const std::string* out = opt.m_strCommand == "convert" ? &opt.m_files[1]
                              : opt.m_strCommand == "merge" ? &*opt.m_output
                                                            : nullptr;
@@ -209,6 +217,23 @@ void CheckArity(const CCliOptions& opt) {
                               WrittenExtensions()};
 }
 
+// The listing's columns of --details.
+void AppendDetails(std::ostream& out, const CCairnbookDoc& doc, const CCacheTies& ties,
+                   std::size_t place) {
+    const CWayEntry& e = *doc.Entries()[place];
+    const CCacheListing l = ListingOf(e);
+    const bool cache = l.m_bPresent || e.m_bGeocache == 1;
+    const char* status = !cache                                         ? ""
+                         : l.m_state.m_status == ECacheStatus::archived ? "archived"
+                         : l.m_state.m_status == ECacheStatus::disabled ? "disabled"
+                                                                        : "available";
+    const auto parent = ties.ParentOf(place);
+    for (const std::string& cell :
+         {l.m_strType, l.m_strContainer, l.m_strDifficulty, l.m_strTerrain, std::string(status),
+          l.FoundDate(), parent ? doc.Entries()[*parent]->m_strName : std::string()})
+        out << '\t' << EscapeCell(cell);
+}
+
 int List(CCairnbookDoc& doc, const CCliOptions& opt, std::ostream& out) {
     if (opt.m_reference) {
         CWayEntry* reference = doc.FindByName(*opt.m_reference);
@@ -220,6 +245,8 @@ int List(CCairnbookDoc& doc, const CCliOptions& opt, std::ostream& out) {
     }
     CDistances distances;
     distances.Measure(doc);
+    const std::optional<CCacheTies> ties =
+        opt.m_bDetails ? std::optional<CCacheTies>(doc.Entries()) : std::nullopt;
     int row = 0;
     for (const auto& entry : doc.Entries()) {
         const auto cells =
@@ -234,6 +261,8 @@ int List(CCairnbookDoc& doc, const CCliOptions& opt, std::ostream& out) {
             else
                 out << EscapeCell(cells[static_cast<std::size_t>(c)]);
         }
+        if (ties)
+            AppendDetails(out, doc, *ties, static_cast<std::size_t>(row - 1));
         out << '\n';
     }
     return kExitOk;

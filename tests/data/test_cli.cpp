@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <map>
 #include <sstream>
 
 namespace {
@@ -72,6 +73,41 @@ TEST(Cli, ReferenceDistancesAtThreeLatitudes) {
     }
 }
 
+// --details: the listing's columns, the cache's state and the cache a
+// waypoint belongs to.
+TEST(Cli, DetailsOfTheListings) {
+    CTempDir dir;
+    std::string gpx = ReadBytes(std::string(CAIRNBOOK_SAMPLES) + "/caches.gpx");
+    gpx.insert(gpx.find("  <trk>"), "  <wpt lat=\"47.6\" lon=\"-121.8\"><name>PK1M2QK</name>"
+                                    "<sym>Parking Area</sym></wpt>\n");
+    WriteBytes(dir.Path("pq.gpx"), gpx);
+    const CRun r = Cli({"list", dir.Path("pq.gpx"), "--details"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    std::map<std::string, std::string> details; // name: the seven columns
+    std::istringstream lines(r.out);
+    for (std::string line; std::getline(lines, line);) {
+        std::vector<std::string> cells;
+        for (std::size_t at = 0;; ++at) {
+            const std::size_t tab = line.find('\t', at);
+            cells.push_back(line.substr(at, tab - at));
+            if (tab == std::string::npos)
+                break;
+            at = tab;
+        }
+        ASSERT_EQ(cells.size(), 19u) << line;
+        std::string seven;
+        for (std::size_t c = 12; c < 19; ++c)
+            seven += cells[c] + (c < 18 ? "|" : "");
+        details[cells[1]] = seven;
+    }
+    EXPECT_EQ(details["GC1M2QK"], "Traditional Cache|Small|2|1.5|available||");
+    EXPECT_EQ(details["GC2B7XA"], "Multi-cache|Regular|3|2|available|2024-06-01|");
+    EXPECT_EQ(details["GC4TTRE"].substr(0, details["GC4TTRE"].find("|disabled")),
+              "Letterbox Hybrid|Small|2|3");
+    EXPECT_NE(details["GC5VRTL"].find("|archived|"), std::string::npos);
+    EXPECT_EQ(details["PK1M2QK"], "||||||GC1M2QK");
+}
+
 TEST(Cli, UsageErrors) {
     for (const auto& args :
          std::vector<std::vector<std::string>>{{},
@@ -83,7 +119,8 @@ TEST(Cli, UsageErrors) {
                                                {"convert", kSample},
                                                {"list", kSample, "--on-conflict", "maybe"},
                                                {"convert", kSample, "out.LOC"},
-                                               {"merge", kSample, kSample, "-o", "x.loc"}}) {
+                                               {"merge", kSample, kSample, "-o", "x.loc"},
+                                               {"convert", kSample, "out.ckb", "--details"}}) {
         const CRun r = Cli(args);
         EXPECT_EQ(r.code, 2) << (args.empty() ? "" : args[0]);
         EXPECT_NE(r.err.find("usage:"), std::string::npos);

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "archiveexception.h"
+#include "cachelisting.h"
 #include "cachestatus.h"
 #include "cacheties.h"
 #include "cairnbookdoc.h"
@@ -165,6 +166,18 @@ TEST(CacheStatus, ReadFromTheListing) {
     }
     CWayEntry plain("WP", "", 1, 2, 3, 0, 1); // no listing at all
     EXPECT_EQ(CacheStateOf(plain).m_status, ECacheStatus::available);
+    EXPECT_FALSE(ListingOf(plain).m_bPresent);
+    const CCacheListing l = ListingOf(*doc.Entries()[1]); // GC2B7XA
+    ASSERT_TRUE(l.m_bPresent);
+    EXPECT_EQ(l.m_strName + "|" + l.m_strOwner + "|" + l.m_strType + "|" + l.m_strContainer + "|" +
+                  l.m_strDifficulty + "|" + l.m_strTerrain + "|" + l.m_strHint,
+              "The Five Bridges|kayakKat|Multi-cache|Regular|3|2|Count the rivets");
+    EXPECT_FALSE(l.m_bShortHtml);
+    EXPECT_TRUE(l.m_bLongHtml);
+    EXPECT_EQ(l.m_strLong, "<p>Bring a pen & something to trade.</p>");
+    ASSERT_EQ(l.m_logs.size(), 1u);
+    EXPECT_EQ(l.m_logs[0].m_strType + "|" + l.m_logs[0].m_strFinder, "Found it|Rover");
+    EXPECT_EQ(l.FoundDate(), "2024-06-01");
 }
 
 } // namespace
