@@ -124,6 +124,7 @@ inline constexpr CMenuItem kMenuDocument[] = {
     Cmd(ID_FORMAT_DEGDEC, "Deg.DDDD"),
     End(),
     Cmd(ID_SHOW_ALL_WAYPOINTS, "Show &All Waypoints"),
+    Cmd(ID_VIEW_LISTING, "&Listing"),
     Sep(),
     Cmd(ID_VIEW_TOOLBAR, "&Toolbar"),
     Cmd(ID_VIEW_STATUS_BAR, "&Status Bar"),

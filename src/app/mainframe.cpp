@@ -37,7 +37,8 @@ namespace {
 
 bool IsDisplaySetting(int id) {
     return id == ID_VIEW_LIST || id == ID_VIEW_MAP || id == ID_HIDE_WAYPOINTS || id == ID_METRIC ||
-           id == ID_FORMAT_DEGMIN || id == ID_FORMAT_DEGMINSEC || id == ID_FORMAT_DEGDEC;
+           id == ID_FORMAT_DEGMIN || id == ID_FORMAT_DEGMINSEC || id == ID_FORMAT_DEGDEC ||
+           id == ID_VIEW_LISTING;
 }
 
 // The commands the frame carries out by itself; every other one needs a

@@ -4,18 +4,40 @@
 #include "cairnbookdoc.h"
 #include "coordinate.h"
 #include "listface.h"
+#include "listingpane.h"
 #include "mapface.h"
 #include "res/resource.h"
+#include "xlistctrl.h"
 
+#include <QItemSelectionModel>
 #include <QPainter>
+#include <QSettings>
+#include <QSplitter>
 
 using namespace res;
 
 CCairnbookView::CCairnbookView(CCairnbookDoc& doc, QWidget* parent)
-    : QWidget(parent), m_doc(doc), m_pListFace(new CListFace(doc, this)),
+    : QWidget(parent), m_doc(doc), m_pSplitter(new QSplitter(this)),
+      m_pListFace(new CListFace(doc, m_pSplitter)), m_pListing(new CListingPane(doc, m_pSplitter)),
       m_pMapFace(new CMapFace(doc, this)) {
     setFocusPolicy(Qt::StrongFocus);
     m_pMapFace->hide();
+    m_pSplitter->setChildrenCollapsible(false);
+    m_pSplitter->addWidget(m_pListFace);
+    m_pSplitter->addWidget(m_pListing);
+    m_pSplitter->setStretchFactor(0, 3);
+    m_pSplitter->setStretchFactor(1, 2);
+    const QSettings settings;
+    m_pSplitter->restoreState(settings.value(kListingSplitKey).toByteArray());
+    m_pListing->setVisible(settings.value(kListingKey, false).toBool());
+    connect(m_pSplitter, &QSplitter::splitterMoved, this,
+            [this] { QSettings().setValue(kListingSplitKey, m_pSplitter->saveState()); });
+    connect(m_pListFace->List().selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            &CCairnbookView::ShowCurrentListing);
+    connect(m_pListing, &CListingPane::SelectPlace, this, [this](std::size_t place) {
+        if (const int row = m_pListFace->List().RowOfItem(static_cast<int>(place)); row >= 0)
+            m_pListFace->SelectOnly(row);
+    });
     m_subscription = m_doc.Subscribe([this](const CDocChange& change) { Follow(change); });
     connect(m_pListFace, &CListFace::EditRequested, this, &CCairnbookView::OnEditRow);
     connect(m_pListFace, &CListFace::FlagClicked, this, &CCairnbookView::OnListClick);
@@ -30,21 +52,44 @@ CCairnbookView::~CCairnbookView() = default;
 
 void CCairnbookView::OnInitialUpdate() {
     // The window has its first size now.
-    m_pListFace->setGeometry(rect());
+    m_pSplitter->setGeometry(rect());
     m_pMapFace->setGeometry(rect());
     m_pMapFace->Layout();
-    m_pListFace->FitColumns();
+    // The splitter places its panes later; the list takes the whole width or
+    // its share beside the listing.
+    const QList<int> sizes = m_pSplitter->sizes();
+    m_pListFace->FitColumns(m_pListing->isHidden() || sizes.value(0) <= 0 ? width()
+                                                                          : sizes.value(0));
     FillList();
 }
 
 void CCairnbookView::Follow(const CDocChange& change) {
     m_pListFace->Follow(change);
     m_pMapFace->Follow(change);
+    if (!m_pListing->isHidden())
+        ShowCurrentListing();
+}
+
+void CCairnbookView::ShowCurrentListing() {
+    if (m_pListing->isHidden())
+        return;
+    const int place = m_pListFace->PlaceOf(m_pListFace->List().currentIndex().row());
+    m_pListing->Show(place >= 0 ? std::optional<std::size_t>(place) : std::nullopt);
+}
+
+void CCairnbookView::OnViewListing() {
+    const bool shown = m_pListing->isHidden();
+    m_pListing->setVisible(shown);
+    // A pane never shown yet, or shown at no width, takes two fifths.
+    if (shown && m_pSplitter->sizes().value(1) <= 0)
+        m_pSplitter->setSizes({width() * 3 / 5, width() - width() * 3 / 5});
+    QSettings().setValue(kListingKey, shown);
+    ShowCurrentListing();
 }
 
 void CCairnbookView::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    m_pListFace->setGeometry(rect());
+    m_pSplitter->setGeometry(rect());
     m_pMapFace->setGeometry(rect());
     m_pMapFace->Layout();
 }
@@ -76,6 +121,7 @@ bool CCairnbookView::OnCommand(int id) {
     case ID_VIEW_MAP: OnViewMap(); return true;
     case ID_HIDE_WAYPOINTS: OnHideWaypoints(); return true;
     case ID_METRIC: OnMetric(); return true;
+    case ID_VIEW_LISTING: OnViewListing(); return true;
     case ID_FORMAT_DEGMIN: OnNotation(0); return true;
     case ID_FORMAT_DEGMINSEC: OnNotation(1); return true;
     case ID_FORMAT_DEGDEC: OnNotation(2); return true;
@@ -91,6 +137,7 @@ bool CCairnbookView::UpdateCommand(int id, bool& checked) const {
     case ID_VIEW_MAP: checked = m_bMapMode; return true;
     case ID_HIDE_WAYPOINTS: checked = m_pMapFace->WaypointsHidden(); return true;
     case ID_METRIC: checked = m_bMetric; return true;
+    case ID_VIEW_LISTING: checked = !m_pListing->isHidden(); return true;
     case ID_FORMAT_DEGMIN: checked = g_nCoordFormat == 0; return true;
     case ID_FORMAT_DEGMINSEC: checked = g_nCoordFormat == 1; return true;
     case ID_FORMAT_DEGDEC: checked = g_nCoordFormat == 2; return true;
@@ -112,14 +159,14 @@ void CCairnbookView::OnViewList() {
     m_bMapMode = false;
     m_pMapFace->HideTip();
     m_pMapFace->hide();
-    m_pListFace->show();
+    m_pSplitter->show();
 }
 
 void CCairnbookView::OnViewMap() {
     if (m_bMapMode)
         return;
     m_bMapMode = true;
-    m_pListFace->hide();
+    m_pSplitter->hide();
     m_pMapFace->show();
 }
 

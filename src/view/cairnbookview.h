@@ -16,7 +16,9 @@ class CCairnbookDoc;
 class CDocCommand;
 class CEditWaypointDlg;
 class CListFace;
+class CListingPane;
 class CMapFace;
+class QSplitter;
 class CWayEntry;
 class QUndoStack;
 struct CDocChange;
@@ -30,6 +32,7 @@ public:
     CCairnbookDoc& GetDocument() const { return m_doc; }
     CListFace& ListFace() const { return *m_pListFace; }
     CMapFace& MapFace() const { return *m_pMapFace; }
+    CListingPane& ListingPane() const { return *m_pListing; }
     // The document's undo history; without one, changes are made unrecorded.
     void SetUndoStack(QUndoStack* stack) { m_pUndoStack = stack; }
     // Makes the step's change (unless it was made already) and records it.
@@ -53,6 +56,10 @@ public:
     void OnResetMap();
     void OnMetric();
     void OnNotation(int notation);
+    // View > Listing: the pane beside the list, shown or not, remembered.
+    void OnViewListing();
+    static constexpr const char* kListingKey = "View/Listing";
+    static constexpr const char* kListingSplitKey = "View/ListingSplit";
 
     // List commands.
     void OnAddWaypoint();
@@ -90,6 +97,8 @@ private:
     bool OnListCommand(int id);
     void Follow(const CDocChange& change);
     void AddWaypointAt(double lat, double lon);
+    // The listing pane follows the list's current row.
+    void ShowCurrentListing();
     // Records the change of the entry that row shows to after.
     void RecordEdit(int row, const CWayEntry& after);
     void DeleteRows(const std::vector<int>& rows, const QString& verb);
@@ -98,7 +107,9 @@ private:
 
     CCairnbookDoc& m_doc;
     QUndoStack* m_pUndoStack = nullptr;
+    QSplitter* m_pSplitter; // the list face and the listing pane
     CListFace* m_pListFace;
+    CListingPane* m_pListing;
     CMapFace* m_pMapFace;
     bool m_bMapMode = false;
     bool m_bMetric = false;

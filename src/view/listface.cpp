@@ -35,7 +35,7 @@ CListFace::CListFace(CCairnbookDoc& doc, QWidget* parent)
     m_pList->setObjectName("Main control list");
     for (int c = 0; c < kColumnCount; ++c)
         m_pList->InsertColumn(res::kColumnTitles[c], ColumnAlignment(c), 0);
-    FitColumns();
+    FitColumns(width());
     m_pList->installEventFilter(this);
     setFocusProxy(m_pList);
     // The strip below the list that says how many waypoints it leaves out.
@@ -52,8 +52,7 @@ CListFace::CListFace(CCairnbookDoc& doc, QWidget* parent)
             [this](int row, int) { emit EditRequested(row); });
 }
 
-void CListFace::FitColumns() {
-    const int w = width();
+void CListFace::FitColumns(int w) {
     for (int c = 0; c < kColumnCount; ++c) {
         int columnWidth = w * kColumnPercent[c] / 100;
         if (c == 8)

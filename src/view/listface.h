@@ -27,8 +27,8 @@ public:
     ~CListFace() override;
 
     CXListCtrl& List() const { return *m_pList; }
-    // Columns in their shares of the face's width, none narrower than its title.
-    void FitColumns();
+    // Columns in their shares of width w, none narrower than its title.
+    void FitColumns(int w);
     // Every row anew from the document; the header's order stays.
     void Fill();
     // Rows drawn anew in the current notation and unit.

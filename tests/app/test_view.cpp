@@ -6,6 +6,7 @@
 #include "fileformat.h"
 #include "imagelist.h"
 #include "listface.h"
+#include "listingpane.h"
 #include "mapface.h"
 #include "pixels.h"
 #include "qtprompt.h"
@@ -24,8 +25,10 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QSettings>
 #include <QTest>
 #include <QTimer>
+#include <QUrl>
 #include <gtest/gtest.h>
 
 namespace {
@@ -316,6 +319,49 @@ TEST(Looks, CacheStatesShowOnTheirIcons) {
                                                 : EIconLook::plain)
             << n;
     }
+}
+
+} // namespace
+
+namespace {
+
+class Listing : public CViewTest {};
+
+// View > Listing shows the current row's listing beside the list: the hint
+// behind a link, the cache's waypoints as links that select them.
+TEST_F(Listing, ShowsTheCurrentRowsListing) {
+    std::string gpx = ReadBytes(std::string(CAIRNBOOK_SAMPLES) + "/caches.gpx");
+    gpx.insert(gpx.find("  <trk>"), "  <wpt lat=\"47.6\" lon=\"-121.8\"><name>PK1M2QK</name>"
+                                    "<cmt>Parking</cmt><sym>Parking Area</sym></wpt>\n");
+    CTempDir dir;
+    WriteBytes(dir.Path("pq.gpx"), gpx);
+    doc.LoadFile(dir.Path("pq.gpx"));
+    QSettings().remove(CCairnbookView::kListingKey);
+    ShowView(1200, 500);
+    CListingPane& pane = view.ListingPane();
+    EXPECT_TRUE(pane.isHidden());
+    view.OnCommand(res::ID_VIEW_LISTING);
+    EXPECT_TRUE(pane.isVisible());
+    EXPECT_TRUE(QSettings().value(CCairnbookView::kListingKey).toBool());
+    List().setCurrentIndex(List().model()->index(1, 1)); // GC2B7XA
+    QString text = pane.toPlainText();
+    for (const char* said : {"The Five Bridges", "GC2B7XA by kayakKat", "Multi-cache, Regular",
+                             "difficulty 3, terrain 2", "found 2024-06-01", "Show hint",
+                             "Bring a pen & something to trade.", "Found it by Rover"})
+        EXPECT_TRUE(text.contains(said)) << said << "\n" << qPrintable(text);
+    EXPECT_FALSE(text.contains("Count the rivets"));
+    emit pane.anchorClicked(QUrl("cairnbook:hint"));
+    EXPECT_TRUE(pane.toPlainText().contains("Hint: Count the rivets"));
+    if (const char* keep = std::getenv("CAIRNBOOK_SCREENSHOTS"))
+        view.grab().save(QString::fromLocal8Bit(keep) + "/listing.png");
+    List().setCurrentIndex(List().model()->index(0, 1)); // GC1M2QK, with its parking
+    EXPECT_TRUE(pane.toPlainText().contains("PK1M2QK Parking"));
+    EXPECT_FALSE(pane.toPlainText().contains("Count the rivets"));
+    emit pane.anchorClicked(QUrl("cairnbook:select:9"));
+    EXPECT_EQ(List().SelectedRows(), std::vector<int>{9});
+    EXPECT_TRUE(pane.toPlainText().contains("Belongs to GC1M2QK"));
+    view.OnCommand(res::ID_VIEW_LISTING);
+    EXPECT_TRUE(pane.isHidden());
 }
 
 } // namespace

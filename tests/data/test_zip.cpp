@@ -4,6 +4,7 @@
 #include "cachestatus.h"
 #include "cacheties.h"
 #include "cairnbookdoc.h"
+#include "listinghtml.h"
 #include "test_helpers.h"
 
 #include <zip.h>
@@ -178,6 +179,28 @@ TEST(CacheStatus, ReadFromTheListing) {
     ASSERT_EQ(l.m_logs.size(), 1u);
     EXPECT_EQ(l.m_logs[0].m_strType + "|" + l.m_logs[0].m_strFinder, "Found it|Rover");
     EXPECT_EQ(l.FoundDate(), "2024-06-01");
+}
+
+} // namespace
+
+namespace {
+
+// Descriptions from files run nothing and fetch nothing.
+TEST(ListingHtml, DescriptionsAreMadeSafe) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"<p onclick=\"x()\">Hi <b>there</b></p>", "<p>Hi <b>there</b></p>"},
+        {"a<script>alert(1)</script>b<SCRIPT src=x></SCRIPT>c", "abc"},
+        {"<style>p{}</style><iframe src=\"http://e.org\"></iframe>x", "x"},
+        {"<img src=\"https://e.org/a.jpg\" onerror=\"x()\">",
+         "<a href=\"https://e.org/a.jpg\">[image: https://e.org/a.jpg]</a>"},
+        {"<img src=\"file:///etc/passwd\">", ""},
+        {"<a href=\"javascript:x()\">go</a> <a href='http://e.org'>e</a>",
+         "<a>go</a> <a href=\"http://e.org\">e</a>"},
+        {"<br/>unfinished <b", "<br/>unfinished "},
+    };
+    for (const auto& [in, out] : cases)
+        EXPECT_EQ(SafeHtml(in), out) << in;
+    EXPECT_EQ(Rot13("Count the rivets!"), "Pbhag gur evirgf!");
 }
 
 } // namespace
