@@ -2,7 +2,10 @@
 // Opening big files, name look-up, LOC and GPX import, with gpsbabel timed
 // beside each import on the same file.
 #include "cairnbookdoc.h"
+#include "distances.h"
+#include "gpxkeep.h"
 #include "prompt.h"
+#include "waypointfilter.h"
 
 #include <benchmark/benchmark.h>
 #include <zip.h>
@@ -309,6 +312,44 @@ void BM_OpenPocketQueryZip(benchmark::State& state) {
     state.counters["zip_over_gpx"] = zipSeconds / gpxSeconds;
 }
 BENCHMARK(BM_OpenPocketQueryZip)->Unit(benchmark::kMillisecond)->Iterations(2);
+
+// A window's filter over 1,000,000 caches with their listings: by type,
+// difficulty and distance from the reference point (measured beforehand,
+// as a window holds its distances).
+void BM_Filter1M(benchmark::State& state) {
+    CQuietPrompt prompt;
+    CCairnbookDoc doc(prompt);
+    static const char* const types[] = {"Traditional Cache", "Multi-cache", "Unknown Cache",
+                                        "Virtual Cache"};
+    for (int i = 0; i < 1'000'000; ++i) {
+        auto e = std::make_unique<CWayEntry>(Name(i), "A cache", 47 + (i % 1000) * 1e-3,
+                                             -122 + (i / 1000) * 1e-3, 0, 1, 1);
+        gpxkeep::Begin(e->m_strKept, 10);
+        gpxkeep::AddRecord(
+            e->m_strKept, gpxkeep::kForeign, "",
+            std::string("<groundspeak:cache id=\"1\" available=\"True\" archived=\"False\">"
+                        "<groundspeak:name>A cache</groundspeak:name><groundspeak:type>") +
+                types[i % 4] +
+                "</groundspeak:type><groundspeak:container>Small"
+                "</groundspeak:container><groundspeak:difficulty>" +
+                std::to_string(1 + i % 5) + "</groundspeak:difficulty><groundspeak:terrain>" +
+                std::to_string(1 + i % 3) + "</groundspeak:terrain></groundspeak:cache>");
+        gpxkeep::Finish(e->m_strKept, *e, gpxkeep::kName);
+        doc.m_WayList.push_back(std::move(e));
+    }
+    doc.SetReference(doc.m_WayList[500'500].get());
+    CDistances distances;
+    distances.Measure(doc);
+    CWaypointFilter filter;
+    filter.m_types = {"Traditional Cache", "multi-cache"};
+    filter.m_difficulty = std::pair(2.0, 4.0);
+    filter.m_withinMetres = 20'000;
+    std::size_t matched = 0;
+    for (auto _ : state)
+        matched = MatchingPlaces(doc, filter, distances).size();
+    state.counters["matched"] = double(matched);
+}
+BENCHMARK(BM_Filter1M)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 std::size_t TextBytes(const CCairnbookDoc& doc, bool kept) {
     std::size_t n = 0;

@@ -7,11 +7,14 @@
 #include "cairnbookdoc.h"
 #include "coordinate.h"
 #include "fileformat.h"
+#include "geodesy.h"
 #include "numtext.h"
 #include "prompt.h"
 #include "res/strings.h"
 #include "rowtext.h"
+#include "waypointfilter.h"
 
+#include <cstring>
 #include <exception>
 #include <filesystem>
 #include <optional>
@@ -27,6 +30,10 @@ const char* const kUsage =
     "                          [--details] [--on-conflict keep|replace]\n"
     "       cairnbook-cli convert IN OUT [--yes] [--on-conflict keep|replace]\n"
     "       cairnbook-cli merge DOC IN... -o OUT [--yes] [--on-conflict keep|replace]\n"
+    "Filters select the rows of list and what convert and merge write:\n"
+    "       [--type NAME]... [--container NAME]... [--difficulty MIN-MAX] [--terrain MIN-MAX]\n"
+    "       [--status available|disabled|archived] [--found yes|no] [--text TEXT]\n"
+    "       [--within DISTANCE[km|mi|m] --reference NAME]  (plain: miles, km with --metric)\n"
     "Every command also takes --notation for the coordinates of the questions it prints.\n"
     "--details adds the columns type, container, difficulty, terrain, status (available,\n"
     "disabled or archived), found (the date of the find, \"yes\" without one) and parent\n"
@@ -56,6 +63,8 @@ struct CCliOptions {
     int m_nNotation = 0;
     bool m_bMetric = false;
     bool m_bDetails = false;
+    CWaypointFilter m_filter;
+    std::optional<std::string> m_within; // as given, read once the unit is known
     bool m_bYes = false;
     bool m_bReplace = false;
 };
@@ -172,6 +181,31 @@ CCliOptions ParseArgs(const std::vector<std::string>& args) {
             opt.m_bMetric = true;
         } else if (a == "--details") {
             opt.m_bDetails = true;
+        } else if (a == "--type") {
+            opt.m_filter.m_types.push_back(NeedValue(args, i));
+        } else if (a == "--container") {
+            opt.m_filter.m_containers.push_back(NeedValue(args, i));
+        } else if (a == "--difficulty" || a == "--terrain") {
+            const auto range = ParseRange(NeedValue(args, i));
+            if (!range)
+                throw CUsageError{a + " takes MIN-MAX, such as 1.5-3"};
+            (a == "--difficulty" ? opt.m_filter.m_difficulty : opt.m_filter.m_terrain) = range;
+        } else if (a == "--status") {
+            const std::string v = NeedValue(args, i);
+            if (v != "available" && v != "disabled" && v != "archived")
+                throw CUsageError{"--status takes available, disabled or archived"};
+            opt.m_filter.m_status = v == "available"  ? ECacheStatus::available
+                                    : v == "disabled" ? ECacheStatus::disabled
+                                                      : ECacheStatus::archived;
+        } else if (a == "--found") {
+            const std::string v = NeedValue(args, i);
+            if (v != "yes" && v != "no")
+                throw CUsageError{"--found takes yes or no"};
+            opt.m_filter.m_found = v == "yes";
+        } else if (a == "--text") {
+            opt.m_filter.m_strText = NeedValue(args, i);
+        } else if (a == "--within") {
+            opt.m_within = NeedValue(args, i);
         } else if (a == "--yes") {
             opt.m_bYes = true;
         } else if (a == "--reference") {
@@ -189,6 +223,22 @@ CCliOptions ParseArgs(const std::vector<std::string>& args) {
             opt.m_files.push_back(a);
         }
     }
+    if (opt.m_within) {
+        // A plain number is in the unit the list shows.
+        std::string v = *opt.m_within;
+        double unit = opt.m_bMetric ? 1000.0 : kMetresPerMile;
+        for (const auto& [suffix, metres] :
+             {std::pair<const char*, double>{"km", 1000.0}, {"mi", kMetresPerMile}, {"m", 1.0}})
+            if (v.size() > std::strlen(suffix) && v.ends_with(suffix)) {
+                v.resize(v.size() - std::strlen(suffix));
+                unit = metres;
+                break;
+            }
+        const auto range = ParseRange(v);
+        if (!range || range->first != range->second || range->first < 0)
+            throw CUsageError{"--within takes a distance, such as 5, 2.5km or 800m"};
+        opt.m_filter.m_withinMetres = range->first * unit;
+    }
     return opt;
 }
 
@@ -202,8 +252,10 @@ void CheckArity(const CCliOptions& opt) {
         throw CUsageError{"merge takes a document, at least one input file and -o OUT"};
     if (opt.m_strCommand != "merge" && opt.m_output)
         throw CUsageError{"-o belongs to merge"};
-    if (opt.m_strCommand != "list" && (opt.m_reference || opt.m_bMetric || opt.m_bDetails))
-        throw CUsageError{"--reference, --metric and --details belong to list"};
+    if (opt.m_strCommand != "list" && (opt.m_bDetails || (opt.m_reference && !opt.m_within)))
+        throw CUsageError{"--details and --reference (but with --within) belong to list"};
+    if (opt.m_within && !opt.m_reference)
+        throw CUsageError{"--within needs --reference NAME"};
     const std::string* out = opt.m_strCommand == "convert" ? &opt.m_files[1]
                              : opt.m_strCommand == "merge" ? &*opt.m_output
                                                            : nullptr;
@@ -234,21 +286,29 @@ void AppendDetails(std::ostream& out, const CCairnbookDoc& doc, const CCacheTies
         out << '\t' << EscapeCell(cell);
 }
 
+void SetReference(CCairnbookDoc& doc, const CCliOptions& opt) {
+    if (!opt.m_reference)
+        return;
+    CWayEntry* reference = doc.FindByName(*opt.m_reference);
+    // The command line is right; the file lacks the waypoint: a data error.
+    if (!reference)
+        throw std::runtime_error(opt.m_files.front() + ": no waypoint named '" + *opt.m_reference +
+                                 "' in it");
+    doc.SetReference(reference);
+}
+
 int List(CCairnbookDoc& doc, const CCliOptions& opt, std::ostream& out) {
-    if (opt.m_reference) {
-        CWayEntry* reference = doc.FindByName(*opt.m_reference);
-        // The command line is right; the file lacks the waypoint: a data error.
-        if (!reference)
-            throw std::runtime_error(opt.m_files.front() + ": no waypoint named '" +
-                                     *opt.m_reference + "' in it");
-        doc.SetReference(reference);
-    }
+    SetReference(doc, opt);
     CDistances distances;
     distances.Measure(doc);
     const std::optional<CCacheTies> ties =
         opt.m_bDetails ? std::optional<CCacheTies>(doc.Entries()) : std::nullopt;
     int row = 0;
     for (const auto& entry : doc.Entries()) {
+        if (!opt.m_filter.Matches(*entry, distances.At(static_cast<std::size_t>(row)))) {
+            ++row; // the row keeps its number: the document's place
+            continue;
+        }
         const auto cells =
             RowCellTexts(*entry, row, opt.m_bMetric, distances.At(static_cast<std::size_t>(row)));
         out << ++row;
@@ -273,7 +333,15 @@ void PrintNotices(CCairnbookDoc& doc, const std::string& path, std::ostream& err
         err << "cairnbook-cli: " << PrintableName(path) << ": " << PrintableText(notice) << "\n";
 }
 
-int Save(CCairnbookDoc& doc, const std::string& path, std::ostream& err) {
+int Save(CCairnbookDoc& doc, const CCliOptions& opt, const std::string& path, std::ostream& err) {
+    // Only what the filter selects is written: the rest are unmarked.
+    if (!opt.m_filter.Empty()) {
+        SetReference(doc, opt);
+        CDistances distances;
+        distances.Measure(doc);
+        for (std::size_t i = 0; i < doc.Entries().size(); ++i)
+            doc.Entries()[i]->m_bSave = opt.m_filter.Matches(*doc.Entries()[i], distances.At(i));
+    }
     if (doc.SaveFile(path) == ESaveResult::cancelled) {
         err << "cairnbook-cli: " << PrintableName(path)
             << " was not written (answer with --yes to write it)\n";
@@ -291,12 +359,12 @@ int Run(const CCliOptions& opt, std::ostream& out, std::ostream& err) {
     if (opt.m_strCommand == "list")
         return List(doc, opt, out);
     if (opt.m_strCommand == "convert")
-        return Save(doc, opt.m_files[1], err);
+        return Save(doc, opt, opt.m_files[1], err);
     for (std::size_t i = 1; i < opt.m_files.size(); ++i) {
         doc.MergeFile(opt.m_files[i]);
         PrintNotices(doc, opt.m_files[i], err);
     }
-    return Save(doc, *opt.m_output, err);
+    return Save(doc, opt, *opt.m_output, err);
 }
 
 } // namespace

@@ -25,6 +25,13 @@ CRun Cli(std::vector<std::string> args) {
 
 const std::string kSample = std::string(CAIRNBOOK_SAMPLES) + "/sample.ckb";
 
+// The exit code of list FILE with options.
+int ListExitCode(const std::string& file, const std::vector<std::string>& options) {
+    std::vector<std::string> args = {"list", file};
+    args.insert(args.end(), options.begin(), options.end());
+    return Cli(args).code;
+}
+
 TEST(Cli, ListsEveryWaypointAsOneLine) {
     const CRun r = Cli({"list", kSample});
     ASSERT_EQ(r.code, 0) << r.err;
@@ -106,6 +113,50 @@ TEST(Cli, DetailsOfTheListings) {
               "Letterbox Hybrid|Small|2|3");
     EXPECT_NE(details["GC5VRTL"].find("|archived|"), std::string::npos);
     EXPECT_EQ(details["PK1M2QK"], "||||||GC1M2QK");
+}
+
+// Each criterion alone and combined selects the same waypoints in list and
+// in what convert writes.
+TEST(Cli, FiltersSelectRows) {
+    const std::string listing = std::string(CAIRNBOOK_SAMPLES) + "/caches.gpx";
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+        {{"--type", "traditional cache"}, "GC1M2QK GC9MLLE"},
+        {{"--type", "Virtual Cache", "--type", "Webcam Cache"}, "GC5VRTL GC7WBCM"},
+        {{"--container", "regular"}, "GC2B7XA GC9MLLE"},
+        {{"--difficulty", "2-3", "--terrain", "1.5-3"}, "GC1M2QK GC2B7XA GC4TTRE"},
+        {{"--status", "archived"}, "GC5VRTL"},
+        {{"--status", "disabled"}, "GC4TTRE"},
+        {{"--found", "yes"}, "GC2B7XA"},
+        {{"--within", "5", "--reference", "GC1M2QK"}, "GC1M2QK GC9MLLE"},
+        {{"--within", "6.5km", "--reference", "GC1M2QK", "--difficulty", "2"}, "GC1M2QK"},
+        {{"--text", "BRIDGES"}, "GC2B7XA"},
+        {{"--text", "rivets"}, "GC2B7XA"}, // in the listing's hint
+    };
+    CTempDir dir;
+    for (const auto& [filter, names] : cases) {
+        auto run = [&](std::vector<std::string> args) {
+            args.insert(args.end(), filter.begin(), filter.end());
+            return Cli(args);
+        };
+        const CRun listed = run({"list", listing});
+        ASSERT_EQ(listed.code, 0) << listed.err;
+        const CRun converted = run({"convert", listing, dir.Path("out.gpx")});
+        ASSERT_EQ(converted.code, 0) << converted.err;
+        for (const std::string& out : {listed.out, Cli({"list", dir.Path("out.gpx")}).out}) {
+            std::string got;
+            std::istringstream lines(out);
+            for (std::string line; std::getline(lines, line);)
+                got += (got.empty() ? "" : " ") + line.substr(line.find('\t') + 1, 7);
+            EXPECT_EQ(got, names) << filter.front() << " " << filter.back();
+        }
+    }
+    for (const auto& bad :
+         std::vector<std::vector<std::string>>{{"--difficulty", "3-2"},
+                                               {"--status", "gone"},
+                                               {"--found", "maybe"},
+                                               {"--within", "5"},
+                                               {"--within", "far", "--reference", "GC1M2QK"}})
+        EXPECT_EQ(ListExitCode(listing, bad), 2) << bad.front();
 }
 
 TEST(Cli, UsageErrors) {
