@@ -43,6 +43,7 @@ inline constexpr CCommandText kCommandTexts[] = {
     {ID_VIEW_MAP, "Switch to Map View\nMap View"},
     {ID_HIDE_WAYPOINTS, "Hide waypoints on the map\nHide Waypoints"},
     {ID_METRIC, "Display values in Metric\nMetric"},
+    {ID_VIEW_FILTER, "Show only the waypoints that match a filter\nFilter"},
     {ID_VIEW_LISTING, "Show the selected waypoint's listing beside the list\nListing"},
     {ID_SHOW_ALL_WAYPOINTS,
      "List every waypoint of a document, not only the first 2,000\nShow All Waypoints"},

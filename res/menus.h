@@ -125,6 +125,7 @@ inline constexpr CMenuItem kMenuDocument[] = {
     End(),
     Cmd(ID_SHOW_ALL_WAYPOINTS, "Show &All Waypoints"),
     Cmd(ID_VIEW_LISTING, "&Listing"),
+    Cmd(ID_VIEW_FILTER, "&Filter\tCtrl+Shift+F"),
     Sep(),
     Cmd(ID_VIEW_TOOLBAR, "&Toolbar"),
     Cmd(ID_VIEW_STATUS_BAR, "&Status Bar"),
@@ -179,6 +180,7 @@ struct CAccelerator {
     int m_nId;
 };
 inline constexpr CAccelerator kAccelerators[] = {{"Ctrl+C", ID_EDIT_COPY},
+                                                 {"Ctrl+Shift+F", ID_VIEW_FILTER},
                                                  {"Ctrl+Ins", ID_EDIT_COPY},
                                                  {"Ctrl+V", ID_EDIT_PASTE},
                                                  {"Shift+Ins", ID_EDIT_PASTE},

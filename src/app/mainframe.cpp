@@ -38,7 +38,7 @@ namespace {
 bool IsDisplaySetting(int id) {
     return id == ID_VIEW_LIST || id == ID_VIEW_MAP || id == ID_HIDE_WAYPOINTS || id == ID_METRIC ||
            id == ID_FORMAT_DEGMIN || id == ID_FORMAT_DEGMINSEC || id == ID_FORMAT_DEGDEC ||
-           id == ID_VIEW_LISTING;
+           id == ID_VIEW_LISTING || id == ID_VIEW_FILTER;
 }
 
 // The commands the frame carries out by itself; every other one needs a

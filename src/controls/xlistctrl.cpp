@@ -96,6 +96,11 @@ void CXListCtrl::SetRowSource(const CRowSource* source, int first, int count) {
     m_nSelectionMark = -1;
 }
 
+void CXListCtrl::SetRowItems(const CRowSource* source, std::vector<int> items) {
+    m_pModel->SetSourceItems(source, std::move(items));
+    m_nSelectionMark = -1;
+}
+
 void CXListCtrl::AppendItems(int first, int count) {
     m_pModel->AppendItems(first, count);
 }

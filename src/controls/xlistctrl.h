@@ -33,6 +33,8 @@ public:
     // list then holds only their order. Null goes back to rows held here.
     // The items must outlive the rows.
     void SetRowSource(const CRowSource* source, int first, int count);
+    // Rows from source for these items only (a filter's), in this order.
+    void SetRowItems(const CRowSource* source, std::vector<int> items);
     // Rows for items the source gained, at the end.
     void AppendItems(int first, int count);
     // Rows for items the source gained at these places (ascending, numbered

@@ -84,6 +84,14 @@ void CXListModel::SetSource(const CRowSource* source, int first, int count) {
     endResetModel();
 }
 
+void CXListModel::SetSourceItems(const CRowSource* source, std::vector<int> items) {
+    beginResetModel();
+    m_held.m_rows.clear();
+    m_pSource = source ? source : &m_held;
+    m_order = source ? std::move(items) : std::vector<int>();
+    endResetModel();
+}
+
 void CXListModel::AppendItems(int first, int count) {
     if (HoldsRows() || count <= 0)
         return;

@@ -90,6 +90,8 @@ public:
     // Rows read from source: one per item first..first+count-1, in that order.
     // Null goes back to rows held here, none yet.
     void SetSource(const CRowSource* source, int first, int count);
+    // Rows read from source for these items, in this order.
+    void SetSourceItems(const CRowSource* source, std::vector<int> items);
     // Rows for items the source gained, at the end.
     void AppendItems(int first, int count);
     int ItemOf(int row) const { return m_order[static_cast<std::size_t>(row)]; }

@@ -16,7 +16,8 @@ int CHoverGrid::CellOf(int x, int y) const {
 }
 
 void CHoverGrid::Build(const std::vector<std::unique_ptr<CWayEntry>>& entries,
-                       const CMapFrame& frame, const COuterRect& outer) {
+                       const CMapFrame& frame, const COuterRect& outer,
+                       const std::vector<char>* shown) {
     m_outer = outer;
     m_nColumns = std::max(0, outer.Width() + 2 * kHalfIcon) / kCell + 1;
     m_nRows = std::max(0, outer.Height() + 2 * kHalfIcon) / kCell + 1;
@@ -26,6 +27,8 @@ void CHoverGrid::Build(const std::vector<std::unique_ptr<CWayEntry>>& entries,
     std::vector<int> xs(entries.size()), ys(entries.size());
     m_start.assign(cells + 1, 0);
     for (std::size_t i = 0; i < entries.size(); ++i) {
+        if (shown && (i >= shown->size() || !(*shown)[i]))
+            continue;
         GeoToClient(frame, outer, entries[i]->m_dLatitude, entries[i]->m_dLongitude, xs[i], ys[i]);
         cellOf[i] = CellOf(xs[i], ys[i]);
         if (cellOf[i] >= 0)

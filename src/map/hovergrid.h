@@ -15,9 +15,10 @@ class CWayEntry;
 
 class CHoverGrid {
 public:
-    // Files the entries as the frame shows them within outer.
+    // Files the entries as the frame shows them within outer; shown: per
+    // entry, whether it is on the map (null: all).
     void Build(const std::vector<std::unique_ptr<CWayEntry>>& entries, const CMapFrame& frame,
-               const COuterRect& outer);
+               const COuterRect& outer, const std::vector<char>* shown = nullptr);
     struct CHit {
         std::size_t m_nIndex; // in the entries
         int m_nX, m_nY;       // the icon's centre

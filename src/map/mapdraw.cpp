@@ -116,11 +116,14 @@ std::optional<QRect> PlaceLabel(const CPlaced& w, int height, const CCoverage& l
 
 void DrawWaypoints(QPainter& p, const std::vector<std::unique_ptr<CWayEntry>>& entries,
                    const CMapFrame& frame, const COuterRect& outer, const QRect& clip,
-                   const CImageList& icons, CTextLine& text) {
+                   const CImageList& icons, CTextLine& text, const std::vector<char>* shown) {
     const QRect reach = clip.adjusted(-160, -30, 160, 30); // labels stand beside their point
     std::vector<CPlaced> placed;
     placed.reserve(std::min<std::size_t>(entries.size(), 65536));
-    for (const auto& e : entries) {
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        if (shown && (i >= shown->size() || !(*shown)[i]))
+            continue;
+        const auto& e = entries[i];
         int x = 0, y = 0;
         GeoToClient(frame, outer, e->m_dLatitude, e->m_dLongitude, x, y);
         if (!reach.contains(x, y))

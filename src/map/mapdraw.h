@@ -25,9 +25,11 @@ inline const QColor kMapBackground{150, 210, 255};
 // entirely under later labels are not drawn at all, which keeps a paint of
 // a hundred thousand waypoints fast.
 // labels draws the names in the label font, FontOfCellHeight(12).
+// shown: per entry, whether it is drawn (a filter's); null draws them all.
 void DrawWaypoints(QPainter& p, const std::vector<std::unique_ptr<CWayEntry>>& entries,
                    const CMapFrame& frame, const COuterRect& outer, const QRect& clip,
-                   const CImageList& icons, CTextLine& labels);
+                   const CImageList& icons, CTextLine& labels,
+                   const std::vector<char>* shown = nullptr);
 
 struct CMapOverlay {
     COuterRect m_outer;

@@ -165,6 +165,13 @@ void CMapFace::ToggleWaypoints() {
     update();
 }
 
+void CMapFace::SetShown(std::vector<char> shown) {
+    m_shown = std::move(shown);
+    m_hoverFrame.reset();
+    HideTip();
+    update();
+}
+
 void CMapFace::SetMetric(bool metric) {
     m_bMetric = metric;
     update();
@@ -216,7 +223,7 @@ void CMapFace::Draw(QPainter& p, const QRect& clip, bool forPrint) {
         if (!m_pLabelText || m_pLabelText->Font() != labelFont)
             m_pLabelText = std::make_unique<CTextLine>(labelFont);
         DrawWaypoints(p, m_doc.Entries(), m_frame, r, clip.intersected(outer), *m_pIcons,
-                      *m_pLabelText);
+                      *m_pLabelText, m_shown.empty() ? nullptr : &m_shown);
     }
     CMapOverlay o;
     o.m_outer = r;
@@ -334,7 +341,7 @@ void CMapFace::MouseMove(const QPoint& pt) {
                            m_hoverFrame->m_dCenterLat == m_frame.m_dCenterLat &&
                            m_hoverSize == size();
     if (!sameFrame) {
-        m_hover.Build(m_doc.Entries(), m_frame, r);
+        m_hover.Build(m_doc.Entries(), m_frame, r, m_shown.empty() ? nullptr : &m_shown);
         m_hoverFrame = m_frame;
         m_hoverSize = size();
     }

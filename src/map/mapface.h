@@ -12,6 +12,7 @@
 
 #include <memory>
 #include <optional>
+#include <vector>
 
 class CAreaImagery;
 class CCairnbookDoc;
@@ -51,6 +52,10 @@ public:
     bool WaypointsHidden() const { return m_bHideWaypoints; }
     void ToggleWaypoints();
     void SetMetric(bool metric);
+    // Per waypoint, whether the map draws it (a filter's); empty: all.
+    void SetShown(std::vector<char> shown);
+    // What SetShown was given.
+    const std::vector<char>& Shown() const { return m_shown; }
 
     // Draws the map on any painter; on paper without its controls.
     void Draw(QPainter& p, const QRect& clip, bool forPrint = false);
@@ -112,6 +117,7 @@ private:
     CVelButton* m_pHideButton = nullptr;
     CVelButton* m_pResetButton = nullptr;
     std::unique_ptr<CImagery> m_pImagery;
+    std::vector<char> m_shown;
     std::unique_ptr<CImageList> m_pIcons;
     std::unique_ptr<CTextLine> m_pLabelText;
     // Hovering.

@@ -43,6 +43,14 @@ CCairnbookView::CCairnbookView(CCairnbookDoc& doc, QWidget* parent)
     connect(m_pListFace, &CListFace::FlagClicked, this, &CCairnbookView::OnListClick);
     connect(m_pListFace, &CListFace::DeleteKeyPressed, this, &CCairnbookView::OnDeleteKey);
     connect(m_pListFace, &CListFace::ShowAllWanted, this, &CCairnbookView::ShowAllWanted);
+    // The map draws what the list's filter lets through.
+    connect(m_pListFace, &CListFace::FilterChanged, this, [this] {
+        std::vector<char> shown;
+        if (m_pListFace->Filtered())
+            for (std::size_t i = 0; i < m_doc.Entries().size(); ++i)
+                shown.push_back(m_pListFace->Matches(i) ? 1 : 0);
+        m_pMapFace->SetShown(std::move(shown));
+    });
     connect(m_pMapFace, &CMapFace::PositionChanged, this, &CCairnbookView::MapPosition);
     connect(m_pMapFace, &CMapFace::AddRequested, this, &CCairnbookView::AddWaypointAt);
     connect(m_pMapFace, &CMapFace::Command, this, &CCairnbookView::OnCommand);
@@ -122,6 +130,10 @@ bool CCairnbookView::OnCommand(int id) {
     case ID_HIDE_WAYPOINTS: OnHideWaypoints(); return true;
     case ID_METRIC: OnMetric(); return true;
     case ID_VIEW_LISTING: OnViewListing(); return true;
+    case ID_VIEW_FILTER:
+        OnViewList(); // the bar stands above the list
+        m_pListFace->ToggleFilterBar();
+        return true;
     case ID_FORMAT_DEGMIN: OnNotation(0); return true;
     case ID_FORMAT_DEGMINSEC: OnNotation(1); return true;
     case ID_FORMAT_DEGDEC: OnNotation(2); return true;
@@ -138,6 +150,9 @@ bool CCairnbookView::UpdateCommand(int id, bool& checked) const {
     case ID_HIDE_WAYPOINTS: checked = m_pMapFace->WaypointsHidden(); return true;
     case ID_METRIC: checked = m_bMetric; return true;
     case ID_VIEW_LISTING: checked = !m_pListing->isHidden(); return true;
+    case ID_VIEW_FILTER:
+        checked = m_pListFace->FilterBar() && !m_pListFace->FilterBar()->isHidden();
+        return true;
     case ID_FORMAT_DEGMIN: checked = g_nCoordFormat == 0; return true;
     case ID_FORMAT_DEGMINSEC: checked = g_nCoordFormat == 1; return true;
     case ID_FORMAT_DEGDEC: checked = g_nCoordFormat == 2; return true;

@@ -77,11 +77,12 @@ void CListFace::Layout() {
     // The find bar, while it is open, takes the top of the list's place, and
     // the strip that says how many rows are shown its bottom.
     QRect list = r;
-    if (m_pFindBar && !m_pFindBar->isHidden()) {
-        const int h = m_pFindBar->sizeHint().height();
-        m_pFindBar->setGeometry(r.left(), r.top(), r.width(), h);
-        list.setTop(r.top() + h);
-    }
+    for (QWidget* bar : {m_pFindBar, m_pFilterBar})
+        if (bar && !bar->isHidden()) {
+            const int h = bar->sizeHint().height();
+            bar->setGeometry(r.left(), list.top(), r.width(), h);
+            list.setTop(list.top() + h);
+        }
     if (!m_pShownStrip->isHidden()) {
         const int h = m_pShownStrip->fontMetrics().height() + 6;
         list.setBottom(r.bottom() - h);
@@ -94,13 +95,29 @@ void CListFace::Fill() {
     CWaitCursor wait;
     m_pList->SetRedraw(false);
     ApplyUnitTitles();
-    // The list keeps only each row's place in the document; cells are made
-    // from the waypoints as rows come into view.
-    m_nRows = RowsForDocument();
     // A new window measures; afterwards its distances follow the changes.
     if (m_pRows->m_distances.Size() != m_doc.Entries().size())
         m_pRows->m_distances.Measure(m_doc);
-    m_pList->SetRowSource(m_pRows.get(), 0, m_nRows);
+    // The list keeps only each row's place in the document; cells are made
+    // from the waypoints as rows come into view.
+    if (Filtered()) {
+        const std::vector<std::size_t> places =
+            MatchingPlaces(m_doc, m_filter, m_pRows->m_distances);
+        m_matching.assign(m_doc.Entries().size(), 0);
+        for (std::size_t place : places)
+            m_matching[place] = 1;
+        m_nMatching = places.size();
+        const std::size_t limit = ShowAll() ? places.size() : std::size_t(kMaxRows);
+        std::vector<int> items;
+        for (std::size_t i = 0; i < places.size() && i < limit; ++i)
+            items.push_back(static_cast<int>(places[i]));
+        m_nRows = static_cast<int>(items.size());
+        m_pList->SetRowItems(m_pRows.get(), std::move(items));
+    } else {
+        m_matching.clear();
+        m_nRows = RowsForDocument();
+        m_pList->SetRowSource(m_pRows.get(), 0, m_nRows);
+    }
     // Row numbers of a list shown whole may need more than the column's share.
     const int numbers = m_pList->fontMetrics().horizontalAdvance(QString::number(m_nRows)) + 6;
     if (m_pList->columnWidth(0) < numbers)
@@ -124,6 +141,11 @@ void CListFace::SetMetric(bool metric) {
 
 void CListFace::Follow(const CDocChange& change) {
     m_pRows->m_distances.Follow(m_doc, change);
+    if (Filtered()) { // what matches may change with any change
+        Fill();
+        emit FilterChanged();
+        return;
+    }
     const std::size_t all = m_doc.Entries().size();
     const auto count = change.m_places.size();
     switch (change.m_kind) {
@@ -186,8 +208,22 @@ void CListFace::SetShowAll(bool on) {
     QSettings().setValue(kShowAllKey, on);
 }
 
+void CListFace::SetFilter(CWaypointFilter filter) {
+    m_filter = std::move(filter);
+    Fill();
+    emit FilterChanged();
+}
+
+bool CListFace::Matches(std::size_t place) const {
+    return !Filtered() || (place < m_matching.size() && m_matching[place]);
+}
+
 QString CListFace::ShownText() const {
     const std::size_t all = m_doc.Entries().size();
+    if (Filtered())
+        return QString("%1 of %2 waypoints match the filter")
+            .arg(Grouped(m_nMatching))
+            .arg(Grouped(all));
     // Only the limit leaves waypoints out.
     if (static_cast<std::size_t>(m_nRows) >= all || ShowAll() || m_nRows < kMaxRows)
         return QString();

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "docchange.h"
+#include "waypointfilter.h"
 
 #include <QWidget>
 
@@ -60,6 +61,17 @@ public:
     // "5,412": counts the way the texts above write them.
     static QString Grouped(std::size_t count);
 
+    // The filter: the list holds only the waypoints that match it (a filter
+    // never changes the document); an empty one shows them all.
+    void SetFilter(CWaypointFilter filter);
+    const CWaypointFilter& Filter() const { return m_filter; }
+    bool Filtered() const { return !m_filter.Empty(); }
+    // Which places the list shows now: whether place matches.
+    bool Matches(std::size_t place) const;
+    // View > Filter: the filter bar above the list.
+    void ToggleFilterBar();
+    QWidget* FilterBar() const { return m_pFilterBar; }
+
     // Edit > Find: the bar above the list.
     void OpenFind();
     void CloseFind();
@@ -77,6 +89,8 @@ signals:
     void DeleteKeyPressed();
     // The find bar's offer to show a hit beyond the rows.
     void ShowAllWanted();
+    // The filter changed: what the list shows is another set.
+    void FilterChanged();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -89,6 +103,9 @@ private:
     // The rows the list holds when it shows the document: at most kMaxRows.
     int RowsForDocument() const;
     bool FindKey(QKeyEvent* key);
+    void CreateFilterBar();
+    // The filter the bar's fields say.
+    CWaypointFilter FilterOfBar() const;
     void FindStep(bool forward, bool fromCurrent);
 
     CCairnbookDoc& m_doc;
@@ -102,5 +119,9 @@ private:
     QLineEdit* m_pFindEdit = nullptr;
     QLabel* m_pFindStatus = nullptr;
     QPushButton* m_pFindShowAll = nullptr;
+    CWaypointFilter m_filter;
+    std::vector<char> m_matching; // per place, while filtered
+    std::size_t m_nMatching = 0;
+    QWidget* m_pFilterBar = nullptr;
     static inline std::optional<bool> s_showAll; // read from the settings when first asked
 };

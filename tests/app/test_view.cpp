@@ -19,16 +19,20 @@
 #include "xlistctrl.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPainter>
 #include <QPushButton>
 #include <QSettings>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 #include <QUrl>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -362,6 +366,78 @@ TEST_F(Listing, ShowsTheCurrentRowsListing) {
     EXPECT_TRUE(pane.toPlainText().contains("Belongs to GC1M2QK"));
     view.OnCommand(res::ID_VIEW_LISTING);
     EXPECT_TRUE(pane.isHidden());
+}
+
+} // namespace
+
+namespace {
+
+class Filter : public CViewTest {};
+
+// The filter bar's criteria, each alone: the list holds and Select All and
+// Copy take only the matching rows, the map draws only them, and the strip
+// says how many match; Clear Filter shows every waypoint again.
+TEST_F(Filter, OnlyMatchingWaypointsAreListedSelectedAndDrawn) {
+    doc.LoadFile(std::string(CAIRNBOOK_SAMPLES) + "/caches.gpx");
+    doc.SetReference(doc.Entries()[0].get()); // GC1M2QK
+    ShowView(1200, 420);
+    view.OnCommand(res::ID_VIEW_FILTER);
+    QWidget* bar = view.ListFace().FilterBar();
+    ASSERT_TRUE(bar && bar->isVisible());
+    auto type = [bar](const char* name) {
+        for (QAction* a : bar->findChild<QToolButton*>("FilterTypes")->menu()->actions())
+            if (a->text() == name)
+                a->trigger();
+    };
+    auto typed = [bar](const char* field, const char* text) {
+        QTest::keyClicks(bar->findChild<QLineEdit*>(field), text);
+    };
+    auto chosen = [bar](const char* box, int index) {
+        bar->findChild<QComboBox*>(box)->setCurrentIndex(index);
+    };
+    const std::vector<std::pair<std::function<void()>, QString>> cases = {
+        {[&] { type("Traditional Cache"); }, "GC1M2QK GC9MLLE"},
+        {[&] { type("Virtual Cache"), type("Webcam Cache"); }, "GC5VRTL GC7WBCM"},
+        {[&] { typed("FilterDifficulty", "2-3"), typed("FilterTerrain", "1.5-3"); },
+         "GC1M2QK GC2B7XA GC4TTRE"},
+        {[&] { chosen("FilterStatus", 3); }, "GC5VRTL"},
+        {[&] { chosen("FilterFound", 1); }, "GC2B7XA"},
+        {[&] { typed("FilterWithin", "5"); }, "GC1M2QK GC9MLLE"},
+        {[&] { typed("FilterText", "rivets"); }, "GC2B7XA"},
+    };
+    for (const auto& [apply, names] : cases) {
+        bar->findChild<QPushButton*>("ClearFilter")->click();
+        apply();
+        QStringList rows;
+        for (int r = 0; r < List().GetItemCount(); ++r)
+            rows << Cell(r, 1);
+        EXPECT_EQ(rows.join(' '), names);
+        EXPECT_EQ(view.ShownText(), QString("%1 of 9 waypoints match the filter").arg(rows.size()));
+        QStringList drawn;
+        for (std::size_t i = 0; i < Map().Shown().size(); ++i)
+            if (Map().Shown()[i])
+                drawn << QString::fromStdString(doc.Entries()[i]->m_strName);
+        EXPECT_EQ(drawn.join(' '), names);
+        List().selectAll();
+        EXPECT_EQ(int(List().SelectedRows().size()), rows.size()) << qPrintable(names);
+        const QString copied = QString::fromStdString(view.SelectedAsText());
+        for (const auto& e : doc.Entries()) {
+            const QString name = QString::fromStdString(e->m_strName);
+            EXPECT_EQ(copied.startsWith(name + "\t") || copied.contains("\n" + name + "\t"),
+                      rows.contains(name))
+                << qPrintable(name);
+        }
+    }
+    if (const char* keep = std::getenv("CAIRNBOOK_SCREENSHOTS")) {
+        view.grab().save(QString::fromLocal8Bit(keep) + "/filtered-list.png");
+        view.OnCommand(res::ID_VIEW_MAP);
+        Grab().save(QString::fromLocal8Bit(keep) + "/filtered-map.png");
+        view.OnCommand(res::ID_VIEW_LIST);
+    }
+    bar->findChild<QPushButton*>("ClearFilter")->click();
+    EXPECT_EQ(List().GetItemCount(), 9);
+    EXPECT_EQ(view.ShownText(), "");
+    EXPECT_TRUE(Map().Shown().empty());
 }
 
 } // namespace
