@@ -8,10 +8,13 @@
 
 #include <QComboBox>
 #include <QHBoxLayout>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QSettings>
+#include <QSignalBlocker>
 #include <QToolButton>
 
 namespace {
@@ -56,6 +59,7 @@ void CListFace::CreateFilterBar() {
     connect(menu, &QMenu::triggered, this, apply);
     for (QLineEdit* edit : {Field(m_pFilterBar, "FilterDifficulty", "Difficulty 1-5", 110),
                             Field(m_pFilterBar, "FilterTerrain", "Terrain 1-5", 110),
+                            Field(m_pFilterBar, "FilterContainer", "Container", 100),
                             Field(m_pFilterBar, "FilterWithin", "Within", 90)}) {
         layout->addWidget(edit);
         connect(edit, &QLineEdit::textEdited, this, apply);
@@ -72,15 +76,77 @@ void CListFace::CreateFilterBar() {
     auto* clear = new QPushButton("Clear Filter", m_pFilterBar);
     clear->setObjectName("ClearFilter");
     layout->addWidget(clear);
-    connect(clear, &QPushButton::clicked, this, [this, menu] {
-        for (QAction* a : menu->actions())
-            a->setChecked(false);
-        for (QLineEdit* edit : m_pFilterBar->findChildren<QLineEdit*>())
-            edit->clear();
-        for (QComboBox* box : m_pFilterBar->findChildren<QComboBox*>())
-            box->setCurrentIndex(0);
+    connect(clear, &QPushButton::clicked, this, [this] {
+        LoadFilterFields(QVariantMap());
         SetFilter(CWaypointFilter());
     });
+    // Filters kept by name, for every window.
+    auto* saved = new QComboBox(m_pFilterBar);
+    saved->setObjectName("SavedFilters");
+    layout->addWidget(saved);
+    auto* save = new QPushButton("Save Filter...", m_pFilterBar);
+    save->setObjectName("SaveFilter");
+    layout->addWidget(save);
+    connect(save, &QPushButton::clicked, this, [this] {
+        bool ok = false;
+        const QString name = QInputDialog::getText(
+            this, "Save Filter", "Name of the filter:", QLineEdit::Normal, QString(), &ok);
+        if (ok && !name.trimmed().isEmpty())
+            SaveFilterAs(name.trimmed());
+    });
+    connect(saved, &QComboBox::activated, this, [this, saved](int index) {
+        if (index > 0)
+            UseSavedFilter(saved->itemText(index));
+    });
+    FillSavedFilters();
+}
+
+void CListFace::FillSavedFilters() {
+    auto* saved = m_pFilterBar->findChild<QComboBox*>("SavedFilters");
+    saved->clear();
+    saved->addItem("Saved Filters");
+    QSettings settings;
+    settings.beginGroup(kFiltersGroup);
+    saved->addItems(settings.childKeys());
+}
+
+QVariantMap CListFace::FilterFields() const {
+    QVariantMap fields;
+    QStringList types;
+    for (const QAction* a : m_pFilterBar->findChild<QToolButton*>("FilterTypes")->menu()->actions())
+        if (a->isChecked())
+            types << a->text();
+    fields["types"] = types;
+    for (const QLineEdit* edit : m_pFilterBar->findChildren<QLineEdit*>())
+        fields[edit->objectName()] = edit->text();
+    for (const QComboBox* box : m_pFilterBar->findChildren<QComboBox*>())
+        if (box->objectName() != "SavedFilters")
+            fields[box->objectName()] = box->currentIndex();
+    return fields;
+}
+
+void CListFace::LoadFilterFields(const QVariantMap& fields) {
+    const QStringList types = fields.value("types").toStringList();
+    for (QAction* a : m_pFilterBar->findChild<QToolButton*>("FilterTypes")->menu()->actions())
+        a->setChecked(types.contains(a->text()));
+    for (QLineEdit* edit : m_pFilterBar->findChildren<QLineEdit*>())
+        edit->setText(fields.value(edit->objectName()).toString());
+    for (QComboBox* box : m_pFilterBar->findChildren<QComboBox*>()) {
+        const QSignalBlocker quiet(box); // one filter at the end, not one per field
+        box->setCurrentIndex(fields.value(box->objectName(), 0).toInt());
+    }
+}
+
+void CListFace::SaveFilterAs(const QString& name) {
+    QSettings().setValue(QString(kFiltersGroup) + "/" + name, FilterFields());
+    FillSavedFilters();
+}
+
+void CListFace::UseSavedFilter(const QString& name) {
+    if (!m_pFilterBar || m_pFilterBar->isHidden())
+        ToggleFilterBar();
+    LoadFilterFields(QSettings().value(QString(kFiltersGroup) + "/" + name).toMap());
+    SetFilter(FilterOfBar());
 }
 
 CWaypointFilter CListFace::FilterOfBar() const {
@@ -94,6 +160,8 @@ CWaypointFilter CListFace::FilterOfBar() const {
         return FromQString(m_pFilterBar->findChild<QLineEdit*>(name)->text().trimmed());
     };
     f.m_difficulty = ParseRange(text("FilterDifficulty"));
+    if (const std::string container = text("FilterContainer"); !container.empty())
+        f.m_containers.push_back(container);
     f.m_terrain = ParseRange(text("FilterTerrain"));
     if (const auto within = ParseRange(text("FilterWithin")))
         f.m_withinMetres = within->second * (m_bMetric ? 1000.0 : kMetresPerMile);

@@ -6,6 +6,7 @@
 #include "docchange.h"
 #include "waypointfilter.h"
 
+#include <QVariantMap>
 #include <QWidget>
 
 #include <memory>
@@ -71,6 +72,10 @@ public:
     // View > Filter: the filter bar above the list.
     void ToggleFilterBar();
     QWidget* FilterBar() const { return m_pFilterBar; }
+    // Filters kept by name in the settings, offered in the bar's drop-down.
+    void SaveFilterAs(const QString& name);
+    void UseSavedFilter(const QString& name);
+    static constexpr const char* kFiltersGroup = "Filters";
 
     // Edit > Find: the bar above the list.
     void OpenFind();
@@ -106,6 +111,10 @@ private:
     void CreateFilterBar();
     // The filter the bar's fields say.
     CWaypointFilter FilterOfBar() const;
+    // The bar's fields by name, as a saved filter keeps them.
+    QVariantMap FilterFields() const;
+    void LoadFilterFields(const QVariantMap& fields);
+    void FillSavedFilters();
     void FindStep(bool forward, bool fromCurrent);
 
     CCairnbookDoc& m_doc;
