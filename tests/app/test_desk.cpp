@@ -189,6 +189,15 @@ TEST_F(Filter, OnlyMatchingWaypointsAreListedSelectedAndDrawn) {
         Grab().save(QString::fromLocal8Bit(keep) + "/filtered-map.png");
         view.OnCommand(res::ID_VIEW_LIST);
     }
+    // Export Selected writes what Select All took: the matching waypoints.
+    CTempDir dir;
+    doc.SetFileChooser(&chooser);
+    chooser.m_next = CChosenFile{dir.Path("selected.gpx"), 3}; // keeps all: no question
+    view.OnCommand(res::ID_SAVE_SELECTED);
+    CCairnbookDoc exported(prompt);
+    exported.LoadFile(dir.Path("selected.gpx"));
+    ASSERT_EQ(exported.Entries().size(), 1u);
+    EXPECT_EQ(exported.Entries()[0]->m_strName, "GC2B7XA"); // the last case's one
     bar->findChild<QPushButton*>("ClearFilter")->click();
     EXPECT_EQ(List().GetItemCount(), 9);
     EXPECT_EQ(view.ShownText(), "");
