@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cachelisting.h"
 
-#include "gpxkeep.h"
 #include "wayentry.h"
 
 #include <expat.h>
@@ -103,23 +102,16 @@ std::string CCacheListing::FoundDate() const {
 CCacheListing ListingOf(const CWayEntry& entry) {
     CCacheListing listing;
     listing.m_state = CacheStateOf(entry);
-    if (entry.m_strKept.empty())
+    const std::string_view xml = KeptCacheElement(entry);
+    if (xml.empty())
         return listing;
-    for (const gpxkeep::CRecord& r : gpxkeep::Records(entry.m_strKept)) {
-        if (r.kind != gpxkeep::kForeign || !r.xml.starts_with('<'))
-            continue;
-        const std::string_view name = r.xml.substr(1, r.xml.find_first_of(" \t\r\n/>") - 1);
-        if (Local(name) != "cache")
-            continue;
-        XML_Parser parser = XML_ParserCreate("UTF-8");
-        CListingParse parse{listing, {}, {}, false};
-        XML_SetUserData(parser, &parse);
-        XML_SetElementHandler(parser, &CListingParse::Start, &CListingParse::End);
-        XML_SetCharacterDataHandler(parser, &CListingParse::Text);
-        listing.m_bPresent = XML_Parse(parser, r.xml.data(), static_cast<int>(r.xml.size()),
-                                       XML_TRUE) == XML_STATUS_OK;
-        XML_ParserFree(parser);
-        break;
-    }
+    XML_Parser parser = XML_ParserCreate("UTF-8");
+    CListingParse parse{listing, {}, {}, false};
+    XML_SetUserData(parser, &parse);
+    XML_SetElementHandler(parser, &CListingParse::Start, &CListingParse::End);
+    XML_SetCharacterDataHandler(parser, &CListingParse::Text);
+    listing.m_bPresent =
+        XML_Parse(parser, xml.data(), static_cast<int>(xml.size()), XML_TRUE) == XML_STATUS_OK;
+    XML_ParserFree(parser);
     return listing;
 }

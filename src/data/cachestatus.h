@@ -3,6 +3,8 @@
 // disabled or archived, and whether the one who asked for the file found it.
 #pragma once
 
+#include <string_view>
+
 class CWayEntry;
 
 enum class ECacheStatus { available, disabled, archived };
@@ -15,3 +17,7 @@ struct CCacheState {
 // From what the waypoint's GPX file held; a waypoint without a listing is
 // available and not found.
 CCacheState CacheStateOf(const CWayEntry& entry);
+
+// The cache element (a Groundspeak listing) the waypoint's GPX file held, as
+// kept; empty when none.
+std::string_view KeptCacheElement(const CWayEntry& entry);

@@ -3,31 +3,24 @@
 
 #include "gpxkeep.h"
 #include "wayentry.h"
+#include "xmlhead.h"
+
+#include <cctype>
 
 #include <string_view>
 
 namespace {
 
-// The text of the first element named Parent (any prefix, any case of its
-// first letter) in xml.
+// The code in a Parent element (any prefix, either case of its first letter).
 std::string ParentIn(std::string_view xml) {
-    for (std::size_t at = 0; (at = xml.find("arent>", at)) != std::string_view::npos; at += 6) {
-        if (at < 2 || (xml[at - 1] != 'P' && xml[at - 1] != 'p'))
-            continue;
-        const char before = xml[at - 2];
-        if (before != '<' && before != ':')
-            continue;
-        const std::size_t start = at + 6, end = xml.find('<', start);
-        if (end == std::string_view::npos)
-            return {};
-        std::string_view code = xml.substr(start, end - start);
-        while (!code.empty() && (code.front() == ' ' || code.front() == '\n'))
-            code.remove_prefix(1);
-        while (!code.empty() && (code.back() == ' ' || code.back() == '\n'))
-            code.remove_suffix(1);
-        return std::string(code);
-    }
-    return {};
+    std::string_view code = ElementText(xml, "Parent");
+    if (code.empty())
+        code = ElementText(xml, "parent");
+    while (!code.empty() && std::isspace(static_cast<unsigned char>(code.front())))
+        code.remove_prefix(1);
+    while (!code.empty() && std::isspace(static_cast<unsigned char>(code.back())))
+        code.remove_suffix(1);
+    return std::string(code);
 }
 
 } // namespace

@@ -6,6 +6,8 @@
 #include "cairnbookdoc.h"
 #include "gpxkeep.h"
 #include "gpxwriter.h"
+#include "utf8text.h"
+#include "xmlhead.h"
 
 #include <algorithm>
 #include <cctype>
@@ -18,39 +20,8 @@ std::string Escaped(std::string_view text) {
     return out;
 }
 
-std::string Lower(std::string_view s) {
-    std::string out(s);
-    std::transform(out.begin(), out.end(), out.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return out;
-}
-
-// The value of attribute name in a tag's text, as written.
-std::string AttributeOf(std::string_view tag, std::string_view name) {
-    const std::string lower = Lower(tag);
-    for (std::size_t at = 0; (at = lower.find(name, at)) != std::string::npos; ++at) {
-        std::size_t i = at + name.size();
-        if (at == 0 || !std::isspace(static_cast<unsigned char>(lower[at - 1])))
-            continue;
-        while (i < tag.size() && std::isspace(static_cast<unsigned char>(tag[i])))
-            ++i;
-        if (i >= tag.size() || tag[i] != '=')
-            continue;
-        ++i;
-        while (i < tag.size() && std::isspace(static_cast<unsigned char>(tag[i])))
-            ++i;
-        if (i < tag.size() && (tag[i] == '"' || tag[i] == '\'')) {
-            const std::size_t end = tag.find(tag[i], i + 1);
-            return std::string(tag.substr(i + 1, end == std::string_view::npos ? 0 : end - i - 1));
-        }
-        const std::size_t end = tag.find_first_of(" \t\r\n>", i);
-        return std::string(tag.substr(i, end == std::string_view::npos ? 0 : end - i));
-    }
-    return {};
-}
-
 bool SafeUrl(std::string_view url) {
-    const std::string l = Lower(url);
+    const std::string l = utf8::AsciiLower(url);
     return l.starts_with("http://") || l.starts_with("https://") || l.starts_with("mailto:");
 }
 
@@ -92,11 +63,11 @@ std::string SafeHtml(std::string_view html) {
         const bool closing = tag.size() > 1 && tag[1] == '/';
         const std::size_t from = closing ? 2 : 1;
         const std::string name =
-            Lower(tag.substr(from, tag.find_first_of(" \t\r\n/>", from) - from));
+            utf8::AsciiLower(tag.substr(from, tag.find_first_of(" \t\r\n/>", from) - from));
         at = close + 1;
         if (std::find(std::begin(dropped), std::end(dropped), name) != std::end(dropped)) {
             // The element and all it holds go.
-            const std::size_t end = Lower(html.substr(at)).find("</" + name);
+            const std::size_t end = utf8::AsciiLower(html.substr(at)).find("</" + name);
             at = end == std::string::npos ? html.size()
                                           : std::min(html.size(), html.find('>', at + end) + 1);
             continue;

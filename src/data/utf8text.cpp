@@ -132,4 +132,12 @@ bool ContainsNoCase(std::string_view text, std::string_view foldedNeedle) {
     return Folded(text).find(foldedNeedle) != std::string::npos;
 }
 
+std::string AsciiLower(std::string_view text) {
+    std::string out(text);
+    for (char& c : out)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return out;
+}
+
 } // namespace utf8

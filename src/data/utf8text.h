@@ -19,6 +19,8 @@ std::size_t Length(std::string_view text);
 std::string_view Prefix(std::string_view text, std::size_t n);
 // Malformed sequences become U+FFFD: what a reader hands on is well formed.
 std::string Valid(std::string_view text);
+// A-Z lowered, every other byte as it is: offsets into the text stay right.
+std::string AsciiLower(std::string_view text);
 // Lower case in Unicode's simple mapping: what case-insensitive finding compares.
 std::string Folded(std::string_view text);
 bool ContainsNoCase(std::string_view text, std::string_view foldedNeedle);

@@ -7,6 +7,7 @@
 #include "numtext.h"
 #include "utf8text.h"
 #include "wayentry.h"
+#include "xmlhead.h"
 
 #include <charconv>
 
@@ -19,41 +20,15 @@ struct CQuickFields {
     std::string_view type, container, difficulty, terrain, listing;
 };
 
-std::string_view ChildText(std::string_view xml, std::string_view local) {
-    for (std::size_t at = 0; (at = xml.find(local, at)) != std::string_view::npos;
-         at += local.size()) {
-        const std::size_t end = at + local.size();
-        if (at == 0 || end >= xml.size() || xml[end] != '>' ||
-            (xml[at - 1] != ':' && xml[at - 1] != '<'))
-            continue;
-        if (xml[at - 1] == ':' && (at < 2 || xml.rfind('<', at) == std::string_view::npos ||
-                                   xml[xml.rfind('<', at) + 1] == '/'))
-            continue; // a closing tag
-        const std::size_t stop = xml.find('<', end + 1);
-        return xml.substr(end + 1, stop == std::string_view::npos ? 0 : stop - end - 1);
-    }
-    return {};
-}
-
 CQuickFields QuickFields(const CWayEntry& e) {
     CQuickFields f;
-    if (e.m_strKept.empty())
-        return f;
-    std::size_t at = 0;
-    gpxkeep::CRecord r;
-    while (gpxkeep::NextRecord(e.m_strKept, at, r)) {
-        if (r.kind != gpxkeep::kForeign || r.xml.find("cache") > 20)
-            continue;
-        f.listing = r.xml;
-        // The cache's own type comes before its logs' types.
-        const std::size_t logs = r.xml.find("logs>");
-        const std::string_view head = r.xml.substr(0, logs);
-        f.type = ChildText(head, "type");
-        f.container = ChildText(head, "container");
-        f.difficulty = ChildText(head, "difficulty");
-        f.terrain = ChildText(head, "terrain");
-        break;
-    }
+    f.listing = KeptCacheElement(e);
+    // The cache's own type comes before its logs' types.
+    const std::string_view head = f.listing.substr(0, f.listing.find("logs>"));
+    f.type = ElementText(head, "type");
+    f.container = ElementText(head, "container");
+    f.difficulty = ElementText(head, "difficulty");
+    f.terrain = ElementText(head, "terrain");
     return f;
 }
 

@@ -79,18 +79,10 @@ private:
     std::uint64_t m_nPos = 0;
 };
 
-std::string Lower(std::string_view s) {
-    std::string out(s);
-    for (char& c : out)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return out;
-}
-
 // "12345.gpx" before "12345-wpts.gpx": the caches come first, their
 // waypoints after them, whatever order the archive lists them in.
 std::pair<std::string, bool> ReadingOrder(const std::string& name) {
-    std::string base = Lower(name);
+    std::string base = utf8::AsciiLower(name);
     if (const std::size_t dot = base.rfind('.'); dot != std::string::npos)
         base.erase(dot);
     const bool wpts = base.ends_with("-wpts");
@@ -154,7 +146,7 @@ public:
                                m.m_strName.c_str(), static_cast<unsigned long long>(m.m_nSize),
                                static_cast<unsigned long long>(m.m_nPacked)));
             const std::string head = Head(m);
-            if (Lower(m.m_strName).ends_with(".zip") || head.starts_with("PK\x03\x04"))
+            if (utf8::AsciiLower(m.m_strName).ends_with(".zip") || head.starts_with("PK\x03\x04"))
                 Fail(m.m_strName + " is itself a zip archive; archives inside archives are "
                                    "not read");
             m.m_bGpx = RootElement(head) == "gpx";
