@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli.h"
+#include "clioptions.h"
 
 #include "archiveexception.h"
 #include "cachelisting.h"
@@ -30,7 +31,13 @@ const char* const kUsage =
     "                          [--details] [--on-conflict keep|replace]\n"
     "       cairnbook-cli convert IN OUT [--yes] [--on-conflict keep|replace]\n"
     "       cairnbook-cli merge DOC IN... -o OUT [--yes] [--on-conflict keep|replace]\n"
-    "Filters select the rows of list and what convert and merge write:\n"
+    "       cairnbook-cli devices\n"
+    "       cairnbook-cli send FILE... [--device DIR] [--on-conflict keep|replace]\n"
+    "       cairnbook-cli receive DIR -o OUT [--visits] [--on-conflict keep|replace]\n"
+    "send writes the rows (the filter's, or all) and their caches' waypoints to the one\n"
+    "receiver found, or to DIR (a receiver's drive or any folder); receive reads the GPX\n"
+    "files of DIR into OUT, or with --visits marks OUT's caches found that DIR logged.\n"
+    "Filters select the rows of list and what convert, merge and send write:\n"
     "       [--type NAME]... [--container NAME]... [--difficulty MIN-MAX] [--terrain MIN-MAX]\n"
     "       [--status available|disabled|archived] [--found yes|no] [--text TEXT]\n"
     "       [--within DISTANCE[km|mi|m] --reference NAME]  (plain: miles, km with --metric)\n"
@@ -50,24 +57,6 @@ std::string WrittenExtensions() {
             out += " ." + f->Extension();
     return out;
 }
-
-struct CUsageError {
-    std::string m_strText;
-};
-
-struct CCliOptions {
-    std::string m_strCommand;
-    std::vector<std::string> m_files;
-    std::optional<std::string> m_output;
-    std::optional<std::string> m_reference;
-    int m_nNotation = 0;
-    bool m_bMetric = false;
-    bool m_bDetails = false;
-    CWaypointFilter m_filter;
-    std::optional<std::string> m_within; // as given, read once the unit is known
-    bool m_bYes = false;
-    bool m_bReplace = false;
-};
 
 // Text never reaches the terminal raw: controls (C0, DEL, C1) and bytes
 // that are no UTF-8 are escaped, so that no file or name can drive it.
@@ -168,7 +157,9 @@ CCliOptions ParseArgs(const std::vector<std::string>& args) {
         throw CUsageError{"no command given"};
     CCliOptions opt;
     opt.m_strCommand = args[0];
-    if (opt.m_strCommand != "list" && opt.m_strCommand != "convert" && opt.m_strCommand != "merge")
+    if (opt.m_strCommand != "list" && opt.m_strCommand != "convert" &&
+        opt.m_strCommand != "merge" && opt.m_strCommand != "devices" &&
+        opt.m_strCommand != "send" && opt.m_strCommand != "receive")
         throw CUsageError{"unknown command '" + opt.m_strCommand + "'"};
     for (std::size_t i = 1; i < args.size(); ++i) {
         const std::string& a = args[i];
@@ -215,6 +206,10 @@ CCliOptions ParseArgs(const std::vector<std::string>& args) {
             if (v != "keep" && v != "replace")
                 throw CUsageError{"--on-conflict takes keep or replace"};
             opt.m_bReplace = v == "replace";
+        } else if (a == "--device") {
+            opt.m_device = NeedValue(args, i);
+        } else if (a == "--visits") {
+            opt.m_bVisits = true;
         } else if (a == "-o") {
             opt.m_output = NeedValue(args, i);
         } else if (a.size() > 1 && a[0] == '-') {
@@ -250,15 +245,25 @@ void CheckArity(const CCliOptions& opt) {
         throw CUsageError{"convert takes an input and an output file"};
     if (opt.m_strCommand == "merge" && (n < 2 || !opt.m_output))
         throw CUsageError{"merge takes a document, at least one input file and -o OUT"};
-    if (opt.m_strCommand != "merge" && opt.m_output)
-        throw CUsageError{"-o belongs to merge"};
+    if (opt.m_strCommand == "devices" && n != 0)
+        throw CUsageError{"devices takes no file"};
+    if (opt.m_strCommand == "send" && n < 1)
+        throw CUsageError{"send takes at least one file"};
+    if (opt.m_strCommand == "receive" && (n != 1 || !opt.m_output))
+        throw CUsageError{"receive takes a folder and -o OUT"};
+    if (opt.m_strCommand != "merge" && opt.m_strCommand != "receive" && opt.m_output)
+        throw CUsageError{"-o belongs to merge and receive"};
+    if ((opt.m_strCommand != "send" && opt.m_device) ||
+        (opt.m_strCommand != "receive" && opt.m_bVisits))
+        throw CUsageError{"--device belongs to send, --visits to receive"};
     if (opt.m_strCommand != "list" && (opt.m_bDetails || (opt.m_reference && !opt.m_within)))
         throw CUsageError{"--details and --reference (but with --within) belong to list"};
     if (opt.m_within && !opt.m_reference)
         throw CUsageError{"--within needs --reference NAME"};
     const std::string* out = opt.m_strCommand == "convert" ? &opt.m_files[1]
-                             : opt.m_strCommand == "merge" ? &*opt.m_output
-                                                           : nullptr;
+                             : opt.m_strCommand == "merge" || opt.m_strCommand == "receive"
+                                 ? &*opt.m_output
+                                 : nullptr;
     if (out && !FormatForWriting(*out))
         throw CUsageError{*out + ": this format is read only; it cannot be written"};
     // Names of formats we do not know: native bytes under them would mislead.
@@ -328,19 +333,33 @@ int List(CCairnbookDoc& doc, const CCliOptions& opt, std::ostream& out) {
     return kExitOk;
 }
 
+} // namespace
+
 void PrintNotices(CCairnbookDoc& doc, const std::string& path, std::ostream& err) {
     for (const std::string& notice : doc.TakeNotices())
         err << "cairnbook-cli: " << PrintableName(path) << ": " << PrintableText(notice) << "\n";
 }
 
+std::vector<std::size_t> SelectedPlaces(CCairnbookDoc& doc, const CCliOptions& opt) {
+    if (!opt.m_filter.Empty())
+        SetReference(doc, opt);
+    CDistances distances;
+    if (!opt.m_filter.Empty())
+        distances.Measure(doc);
+    std::vector<std::size_t> places;
+    for (std::size_t i = 0; i < doc.Entries().size(); ++i)
+        if (opt.m_filter.Empty() || opt.m_filter.Matches(*doc.Entries()[i], distances.At(i)))
+            places.push_back(i);
+    return places;
+}
+
 int Save(CCairnbookDoc& doc, const CCliOptions& opt, const std::string& path, std::ostream& err) {
     // Only what the filter selects is written: the rest are unmarked.
     if (!opt.m_filter.Empty()) {
-        SetReference(doc, opt);
-        CDistances distances;
-        distances.Measure(doc);
-        for (std::size_t i = 0; i < doc.Entries().size(); ++i)
-            doc.Entries()[i]->m_bSave = opt.m_filter.Matches(*doc.Entries()[i], distances.At(i));
+        for (const auto& entry : doc.Entries())
+            entry->m_bSave = 0;
+        for (std::size_t place : SelectedPlaces(doc, opt))
+            doc.Entries()[place]->m_bSave = 1;
     }
     if (doc.SaveFile(path) == ESaveResult::cancelled) {
         err << "cairnbook-cli: " << PrintableName(path)
@@ -350,10 +369,16 @@ int Save(CCairnbookDoc& doc, const CCliOptions& opt, const std::string& path, st
     return kExitOk;
 }
 
+namespace {
+
 int Run(const CCliOptions& opt, std::ostream& out, std::ostream& err) {
     g_nCoordFormat = opt.m_nNotation;
+    if (opt.m_strCommand == "devices")
+        return Devices(out, err);
     CCliPrompt prompt(err, opt.m_bYes, opt.m_bReplace);
     CCairnbookDoc doc(prompt);
+    if (opt.m_strCommand == "receive")
+        return Receive(opt, doc, out, err);
     doc.LoadFile(opt.m_files[0]);
     PrintNotices(doc, opt.m_files[0], err);
     if (opt.m_strCommand == "list")
@@ -364,6 +389,8 @@ int Run(const CCliOptions& opt, std::ostream& out, std::ostream& err) {
         doc.MergeFile(opt.m_files[i]);
         PrintNotices(doc, opt.m_files[i], err);
     }
+    if (opt.m_strCommand == "send")
+        return Send(doc, opt, out);
     return Save(doc, opt, *opt.m_output, err);
 }
 

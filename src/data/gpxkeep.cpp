@@ -126,6 +126,30 @@ void Finish(std::string& kept, const CWayEntry& e, std::uint8_t present) {
         kept.clear();
 }
 
+std::string Replaced(std::string_view kept, const CWayEntry& e, int version, ERecord kind,
+                     std::string_view local, std::string_view old, std::string_view xml) {
+    std::string out;
+    if (kept.size() < kHeader) {
+        Begin(out, version);
+        AddRecord(out, kind, local, xml);
+        Finish(out, e, DefaultPresent(e));
+        return out;
+    }
+    out.assign(kept.substr(0, kHeader));
+    bool replaced = false;
+    CRecord r{};
+    for (std::size_t at = kHeader; NextRecord(kept, at, r);) {
+        const bool it = !old.empty() && r.xml.data() == old.data();
+        AddRecord(out, it ? kind : r.kind, it ? local : r.local, it ? xml : r.xml);
+        replaced = replaced || it;
+    }
+    if (!replaced)
+        AddRecord(out, kind, local, xml);
+    if (kind == kGpxChild)
+        out[kPresentAt] = static_cast<char>(out[kPresentAt] | ModelledField(local));
+    return out;
+}
+
 void SetReadName(std::string& kept, std::string_view name) {
     if (kept.size() >= kHeader)
         Put(kept, kNameAt, Hash(name));

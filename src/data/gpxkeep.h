@@ -48,6 +48,11 @@ void AddRecord(std::string& kept, ERecord kind, std::string_view local, std::str
 // text becomes empty when nothing beyond what the writer writes anyway was
 // kept.
 void Finish(std::string& kept, const CWayEntry& asRead, std::uint8_t present);
+// kept with the record whose XML is old (a view into kept) replaced by one
+// of kind, local and xml, or with that record added when old is empty; a
+// waypoint without kept text gets one as a file of version would give it.
+std::string Replaced(std::string_view kept, const CWayEntry& e, int version, ERecord kind,
+                     std::string_view local, std::string_view old, std::string_view xml);
 // After the waypoint was renamed on import (it had no name).
 void SetReadName(std::string& kept, std::string_view name);
 

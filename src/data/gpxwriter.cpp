@@ -74,26 +74,6 @@ std::string OursElement(const CWayEntry& e) {
            std::to_string(e.m_bVisible) + "\" geocache=\"" + std::to_string(e.m_bGeocache) + "\"/>";
 }
 
-// A modelled field: what was read while the user left it, else our own value.
-void Modelled(std::string& out, std::uint8_t field, const CWayEntry& e,
-              const std::vector<gpxkeep::CRecord>& records, bool changed, std::uint8_t present) {
-    if (changed) {
-        const bool none = (field == gpxkeep::kEle && !std::isfinite(e.m_dAltitude)) ||
-                          (field == gpxkeep::kType && e.m_bGeocache != 1);
-        if (!none)
-            Line(out, OwnElement(field, e));
-        return;
-    }
-    if (!(present & field))
-        return;
-    for (const gpxkeep::CRecord& r : records)
-        if (r.kind == gpxkeep::kGpxChild && ModelledField(r.local) == field) {
-            Line(out, r.xml);
-            return;
-        }
-    Line(out, OwnElement(field, e));
-}
-
 void KeptWaypoint(std::string& out, const CWayEntry& e, int version) {
     const std::vector<gpxkeep::CRecord> records = gpxkeep::Records(e.m_strKept);
     const int from = gpxkeep::Version(e.m_strKept);
@@ -108,14 +88,8 @@ void KeptWaypoint(std::string& out, const CWayEntry& e, int version) {
     for (const char* slot : version == 10 ? kOrder10 : kOrder11) {
         const std::string_view name(slot);
         if (const std::uint8_t field = ModelledField(name)) {
-            const bool changed = field == gpxkeep::kEle    ? c.altitude
-                                 : field == gpxkeep::kName ? c.name
-                                 : field == gpxkeep::kCmt  ? c.comment
-                                 : field == gpxkeep::kDesc ? c.info
-                                 : field == gpxkeep::kSym
-                                     ? c.icon
-                                     : c.geocache || (e.m_bGeocache == 1 && c.icon);
-            Modelled(out, field, e, records, changed, present);
+            if (std::string xml = ModelledElement(field, e, records, c, present); !xml.empty())
+                Line(out, xml);
             continue;
         }
         if (name == "link" && from == 10) {
@@ -247,6 +221,28 @@ std::string OwnElement(std::uint8_t field, const CWayEntry& e) {
         return element("type", kind.empty() ? "Geocache" : "Geocache|" + kind);
     }
     }
+}
+
+std::string ModelledElement(std::uint8_t field, const CWayEntry& e,
+                            const std::vector<gpxkeep::CRecord>& records,
+                            const gpxkeep::CChanges& c, std::uint8_t present) {
+    const bool changed = field == gpxkeep::kEle    ? c.altitude
+                         : field == gpxkeep::kName ? c.name
+                         : field == gpxkeep::kCmt  ? c.comment
+                         : field == gpxkeep::kDesc ? c.info
+                         : field == gpxkeep::kSym  ? c.icon
+                                                   : c.geocache || (e.m_bGeocache == 1 && c.icon);
+    if (changed) {
+        const bool none = (field == gpxkeep::kEle && !std::isfinite(e.m_dAltitude)) ||
+                          (field == gpxkeep::kType && e.m_bGeocache != 1);
+        return none ? std::string() : OwnElement(field, e);
+    }
+    if (!(present & field))
+        return {};
+    for (const gpxkeep::CRecord& r : records)
+        if (r.kind == gpxkeep::kGpxChild && ModelledField(r.local) == field)
+            return std::string(r.xml);
+    return OwnElement(field, e);
 }
 
 void WriteGpx(CArchive& ar, const std::vector<std::unique_ptr<CWayEntry>>& entries,

@@ -5,6 +5,7 @@
 // as 1.0; everything else as 1.1.
 #pragma once
 
+#include "gpxkeep.h"
 #include "wayentry.h"
 
 #include <cstdint>
@@ -14,7 +15,6 @@
 #include <vector>
 
 class CArchive;
-struct CGpxFileKept;
 
 void WriteGpx(CArchive& ar, const std::vector<std::unique_ptr<CWayEntry>>& entries,
               const CGpxFileKept& file);
@@ -25,3 +25,8 @@ void AppendEscaped(std::string& out, std::string_view text);
 std::uint8_t ModelledField(std::string_view local);
 // The element the writer makes of a modelled field, without indentation.
 std::string OwnElement(std::uint8_t field, const CWayEntry& e);
+// The element written for a modelled field of a waypoint a GPX file gave:
+// as read while the user left the field, else our own; empty for none.
+std::string ModelledElement(std::uint8_t field, const CWayEntry& e,
+                            const std::vector<gpxkeep::CRecord>& records,
+                            const gpxkeep::CChanges& changes, std::uint8_t present);

@@ -1,0 +1,45 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The command line's options as parsed, shared by its commands.
+#pragma once
+
+#include "waypointfilter.h"
+
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <vector>
+
+class CCairnbookDoc;
+
+struct CUsageError {
+    std::string m_strText;
+};
+
+struct CCliOptions {
+    std::string m_strCommand;
+    std::vector<std::string> m_files;
+    std::optional<std::string> m_output;
+    std::optional<std::string> m_reference;
+    int m_nNotation = 0;
+    bool m_bMetric = false;
+    bool m_bDetails = false;
+    CWaypointFilter m_filter;
+    std::optional<std::string> m_within; // as given, read once the unit is known
+    bool m_bYes = false;
+    bool m_bReplace = false;
+    bool m_bVisits = false;
+    std::optional<std::string> m_device;
+};
+
+// The receiver commands: devices, send and receive.
+int Devices(std::ostream& out, std::ostream& err);
+// Sends the rows of doc the filter selects (all without one).
+int Send(CCairnbookDoc& doc, const CCliOptions& opt, std::ostream& out);
+int Receive(const CCliOptions& opt, CCairnbookDoc& doc, std::ostream& out, std::ostream& err);
+// The rows of doc the filter selects.
+std::vector<std::size_t> SelectedPlaces(CCairnbookDoc& doc, const CCliOptions& opt);
+// Writes doc to path (the rows the filter selects); kExitDeclined when the
+// user's options declined a lossy format's question.
+int Save(CCairnbookDoc& doc, const CCliOptions& opt, const std::string& path, std::ostream& err);
+// What the last read left out or changed, on standard error.
+void PrintNotices(CCairnbookDoc& doc, const std::string& path, std::ostream& err);
