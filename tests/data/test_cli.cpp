@@ -171,7 +171,11 @@ TEST(Cli, UsageErrors) {
                                                {"list", kSample, "--on-conflict", "maybe"},
                                                {"convert", kSample, "out.LOC"},
                                                {"merge", kSample, kSample, "-o", "x.loc"},
-                                               {"convert", kSample, "out.ckb", "--details"}}) {
+                                               {"convert", kSample, "out.ckb", "--details"},
+                                               {"devices", kSample},
+                                               {"send", kSample, "--visits"},
+                                               {"receive", kSample},
+                                               {"list", kSample, "--device", "x"}}) {
         const CRun r = Cli(args);
         EXPECT_EQ(r.code, 2) << (args.empty() ? "" : args[0]);
         EXPECT_NE(r.err.find("usage:"), std::string::npos);
@@ -334,3 +338,45 @@ TEST(Cli, FileNamesAreEscaped) {
 }
 
 } // namespace
+
+// A receiver in a folder of CAIRNBOOK_DEVICE_ROOTS: listed, sent to with a
+// filter, read back, and its visits marking a document's caches found.
+TEST(Cli, DevicesSendAndReceive) {
+    CTempDir dir;
+    const std::string root = dir.Path("etrex");
+    std::filesystem::create_directories(root + "/Garmin");
+    WriteBytes(root + "/Garmin/GarminDevice.xml",
+               "<Device><Model><Description>eTrex 22x</Description></Model></Device>");
+    ASSERT_EQ(setenv("CAIRNBOOK_DEVICE_ROOTS", (root + ":" + dir.Path("none")).c_str(), 1), 0);
+    const CRun devices = Cli({"devices"});
+    EXPECT_EQ(devices.code, 0);
+    EXPECT_EQ(devices.out.rfind("eTrex 22x (internal memory)\t" + root + "/Garmin/GPX\t", 0), 0u)
+        << devices.out;
+    const std::string caches = std::string(CAIRNBOOK_SAMPLES) + "/caches.gpx";
+    for (const char* expected : {"caches.gpx", "caches-2.gpx"}) {
+        const CRun sent = Cli({"send", caches, "--type", "Multi-cache"});
+        EXPECT_EQ(sent.code, 0) << sent.err;
+        EXPECT_NE(sent.out.find(std::string("(1 cache) to eTrex 22x as ") + expected),
+                  std::string::npos)
+            << sent.out;
+    }
+    EXPECT_EQ(Cli({"send", caches, "--on-conflict", "replace"}).code, 0);
+    const CRun received = Cli({"receive", root, "-o", dir.Path("got.gpx")});
+    EXPECT_EQ(received.code, 0) << received.err;
+    CScriptedPrompt prompt;
+    CCairnbookDoc got(prompt);
+    got.LoadFile(dir.Path("got.gpx"));
+    EXPECT_EQ(got.Entries().size(), 9u); // caches.gpx replaced; caches-2.gpx holds one of them
+    WriteBytes(
+        root + "/Garmin/geocache_visits.txt",
+        "GC1M2QK,2024-06-01T10:00Z,Found it,\"nice\"\nGCNONE,2024-06-01T11:00Z,Found it,\"\"\n");
+    const CRun visits = Cli({"receive", root, "-o", dir.Path("got.gpx"), "--visits"});
+    EXPECT_EQ(visits.code, 0) << visits.err;
+    EXPECT_NE(visits.out.find("Marked 1 caches found"), std::string::npos) << visits.out;
+    EXPECT_NE(visits.out.find("Not in got.gpx: GCNONE"), std::string::npos);
+    EXPECT_NE(Cli({"list", dir.Path("got.gpx"), "--details", "--found", "yes"}).out.find("GC1M2QK"),
+              std::string::npos);
+    unsetenv("CAIRNBOOK_DEVICE_ROOTS");
+    EXPECT_EQ(Cli({"send", caches, "--device", dir.Path("plain")}).code, 0);
+    EXPECT_TRUE(std::filesystem::exists(dir.Path("plain/caches.gpx")));
+}
