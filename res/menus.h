@@ -9,7 +9,16 @@
 
 namespace res {
 
-enum class EMenuKind { command, separator, popup, end, recentFiles, mapSources, openWindows };
+enum class EMenuKind {
+    command,
+    separator,
+    popup,
+    end,
+    recentFiles,
+    mapSources,
+    openWindows,
+    devices
+};
 
 // A flat menu description: popups open with `popup` and close with `end`.
 struct CMenuItem {
@@ -42,6 +51,12 @@ constexpr CMenuItem MapSources() {
 // The open windows, the active one checked, as the desktop's Window menus list them.
 constexpr CMenuItem OpenWindows() {
     return {EMenuKind::openWindows, 0, nullptr};
+}
+
+// The receivers found, "Mount and Use" for drives not mounted, and "Choose
+// Folder..."; id tells whether they are sent to or received from.
+constexpr CMenuItem Devices(int id) {
+    return {EMenuKind::devices, id, nullptr};
 }
 
 // Menu 128: no document open.
@@ -77,6 +92,13 @@ inline constexpr CMenuItem kMenuDocument[] = {
     Cmd(ID_FILE_SAVE_AS, "Save &As...\tCtrl+Shift+S"),
     Cmd(ID_SAVE_SELECTED, "Save Selected As..."),
     Cmd(ID_EXPORT_DATA, "Export Data...\tCtrl+E"),
+    Sep(),
+    Popup("Sen&d to Device"),
+    Devices(ID_SEND_TO_DEVICE),
+    End(),
+    Popup("Rece&ive from Device"),
+    Devices(ID_RECEIVE_FROM_DEVICE),
+    End(),
     Sep(),
     Cmd(ID_FILE_PRINT, "&Print...\tCtrl+P"),
     Cmd(ID_FILE_PRINT_PREVIEW, "Print Pre&view"),
@@ -170,7 +192,9 @@ inline constexpr int kToolbar[] = {
     0,
     ID_FILE_PRINT,
     0,
-    ID_EDIT_UNDO, // drawn by the frame: the strip has no images for these two
+    ID_SEND_TO_DEVICE, // drawn by the frame, as Undo and Redo: the strip has no images for these
+    0,
+    ID_EDIT_UNDO,
     ID_EDIT_REDO,
 };
 

@@ -7,6 +7,7 @@
 #include "capslock.h"
 #include "childframe.h"
 #include "coordinate.h"
+#include "devicewatch.h"
 #include "docmanager.h"
 #include "listface.h"
 #include "prompt.h"
@@ -62,6 +63,7 @@ CMainFrame::CMainFrame(CPrompt& prompt, CFileChooser& chooser, QWidget* parent)
         connect(view, &CCairnbookView::MapPosition, this, &CMainFrame::OnMapPosition);
         connect(view, &CCairnbookView::ShowAllWanted, this, [this] { SetShowAllWaypoints(true); });
     };
+    m_pDevices = new CDeviceWatch(this);
     CreateActions();
     BuildMenus();
     CreateToolBar();

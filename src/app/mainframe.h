@@ -10,6 +10,8 @@
 #include <memory>
 
 class CCairnbookView;
+class CDeviceWatch;
+struct CReceiver;
 struct CMapSource;
 class CDocManager;
 class CPrompt;
@@ -54,6 +56,14 @@ public:
     void ChooseMapSource(const CMapSource& source);
     // Builds the menu bar anew from the tables (recent files and map sources included).
     void BuildMenus();
+    CDeviceWatch& Devices() const { return *m_pDevices; }
+    // Sends the active window's selected (or matching) waypoints and their
+    // caches' waypoints to receiver, asking first when the file's name is
+    // taken there; false when nothing was sent.
+    bool SendTo(const CReceiver& receiver);
+    // Reads receiver's GPX files into a new document or the active one, and
+    // marks the active document's caches found that it logged.
+    void ReceiveFrom(const CReceiver& receiver);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -70,6 +80,9 @@ private:
     void FillMapSources(QMenu* menu);
     // Lists the open windows each time the menu opens.
     void FollowOpenWindows(QMenu* menu);
+    // The receivers, drives to mount and Choose Folder..., each time the menu opens.
+    void FollowDevices(QMenu* menu, bool send);
+    void MarkVisited(const CReceiver& receiver);
     void OnOpenMbTiles();
     void OnReloadMapSources();
     // Groups of map-sources.ini that define no source, told once.
@@ -92,6 +105,7 @@ private:
     CPrompt& m_prompt;
     CFileChooser& m_chooser;
     QHash<int, QAction*> m_actions;
+    CDeviceWatch* m_pDevices;
     QToolBar* m_pToolBar = nullptr;
     QLabel* m_pPosition = nullptr;
     QLabel* m_pCaps = nullptr;

@@ -16,6 +16,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QToolBar>
+#include <QToolButton>
 
 using namespace res;
 
@@ -45,6 +46,24 @@ QIcon UndoIcon(bool redo) {
     return QIcon(pixmap);
 }
 
+// A hand-held receiver: a grey case with its screen, and an arrow into it.
+QIcon DeviceIcon() {
+    QPixmap pixmap(16, 15);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(64, 64, 64), 1));
+    p.setBrush(QColor(192, 192, 192));
+    p.drawRoundedRect(QRectF(6.5, 0.5, 8, 14), 2, 2);
+    p.setBrush(QColor(0, 128, 0));
+    p.drawRect(QRectF(8.5, 2.5, 4, 5));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 0, 128));
+    p.drawRect(QRectF(0, 9, 4, 2));
+    p.drawPolygon(QPolygonF({QPointF(3, 6.5), QPointF(7, 10), QPointF(3, 13.5)}));
+    return QIcon(pixmap);
+}
+
 } // namespace
 
 void CMainFrame::CreateActions() {
@@ -67,6 +86,7 @@ void CMainFrame::CreateActions() {
                                                        {ID_ZOOM_OUT, "Zoom Out"},
                                                        {ID_RECENTER, "Recenter"},
                                                        {ID_MAP_ADD_WAYPOINT, "Add a Waypoint"},
+                                                       {ID_SEND_TO_DEVICE, "Send to Device"},
                                                        {ID_NEXT_PANE, "Next Pane"},
                                                        {ID_PREV_PANE, "Previous Pane"}};
     for (const auto& [id, text] : toolbarOnly)
@@ -104,6 +124,9 @@ void CMainFrame::BuildMenus() {
         case EMenuKind::recentFiles: FillRecentFiles(stack.back()); break;
         case EMenuKind::mapSources: FillMapSources(stack.back()); break;
         case EMenuKind::openWindows: FollowOpenWindows(stack.back()); break;
+        case EMenuKind::devices:
+            FollowDevices(stack.back(), item.m_nId == ID_SEND_TO_DEVICE);
+            break;
         case EMenuKind::command: {
             QAction* action = m_actions.value(item.m_nId);
             stack.back()->addAction(action);
@@ -160,6 +183,18 @@ void CMainFrame::CreateToolBar() {
     for (int id : kToolbar) {
         if (id == 0) {
             m_pToolBar->addSeparator();
+            continue;
+        }
+        if (id == ID_SEND_TO_DEVICE) {
+            // A click opens the same list of receivers as the File menu's.
+            m_actions[id]->setIcon(DeviceIcon());
+            auto* menu = new QMenu(this);
+            FollowDevices(menu, true);
+            m_actions[id]->setMenu(menu);
+            m_pToolBar->addAction(m_actions[id]);
+            if (auto* button =
+                    qobject_cast<QToolButton*>(m_pToolBar->widgetForAction(m_actions[id])))
+                button->setPopupMode(QToolButton::InstantPopup);
             continue;
         }
         if (id == ID_EDIT_UNDO || id == ID_EDIT_REDO) {

@@ -83,8 +83,12 @@ ECommandResult CFileCommands::Merge(CCairnbookDoc& doc) {
     const auto chosen = m_pChooser->ChooseOpen(res::kMergeCaption, MergeFilter());
     if (!chosen)
         return ECommandResult::cancelled;
-    return Guard(false, chosen->m_strPath, [&] {
-        doc.MergeFile(chosen->m_strPath);
+    return MergePath(doc, chosen->m_strPath);
+}
+
+ECommandResult CFileCommands::MergePath(CCairnbookDoc& doc, const std::string& path) {
+    return Guard(false, path, [&] {
+        doc.MergeFile(path);
         return ECommandResult::done;
     });
 }

@@ -27,6 +27,8 @@ public:
     std::optional<std::string> ChooseSaveAs(const std::string& proposed);
     // Asks for a file and merges it into doc.
     ECommandResult Merge(CCairnbookDoc& doc);
+    // Merges path into doc (a receiver's file).
+    ECommandResult MergePath(CCairnbookDoc& doc, const std::string& path);
     // Asks where and writes doc's waypoints marked for saving.
     ECommandResult Export(CCairnbookDoc& doc);
 

@@ -40,4 +40,6 @@ public:
     virtual std::optional<CChosenFile> ChooseSave(const std::string& title,
                                                   const std::string& filter,
                                                   const std::string& proposed = {}) = 0;
+    // A folder (a receiver the program does not know); nothing when cancelled.
+    virtual std::optional<std::string> ChooseFolder(const std::string& title) = 0;
 };

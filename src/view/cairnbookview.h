@@ -75,6 +75,9 @@ public:
     void OnEditCut();
     void OnEditPaste();
     std::string SelectedAsText() const;
+    // The places of the selected rows; of every row that matches the filter
+    // (or of the whole document) when none is selected.
+    std::vector<std::size_t> PlacesToSend() const;
 
     // "2,000 of 5,412 waypoints shown" while the list leaves some out.
     QString ShownText() const;

@@ -22,6 +22,7 @@
 #include <QUndoStack>
 
 #include <algorithm>
+#include <numeric>
 #include <unordered_set>
 
 using namespace res;
@@ -206,6 +207,20 @@ void CCairnbookView::OnReferencePoint() {
     const int r = m_pListFace->List().GetSelectionMark();
     if (CWayEntry* entry = m_pListFace->EntryAt(r))
         m_doc.SetReference(entry);
+}
+
+std::vector<std::size_t> CCairnbookView::PlacesToSend() const {
+    std::vector<std::size_t> places;
+    for (int row : m_pListFace->List().SelectedRows())
+        if (const int place = m_pListFace->PlaceOf(row); place >= 0)
+            places.push_back(static_cast<std::size_t>(place));
+    if (!places.empty())
+        return places;
+    if (m_pListFace->Filtered())
+        return m_pListFace->AllMatching();
+    places.resize(m_doc.Entries().size());
+    std::iota(places.begin(), places.end(), std::size_t(0));
+    return places;
 }
 
 void CCairnbookView::OnSaveSelected() {

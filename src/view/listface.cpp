@@ -273,3 +273,11 @@ bool CListFace::eventFilter(QObject* watched, QEvent* event) {
     }
     return QWidget::eventFilter(watched, event);
 }
+
+std::vector<std::size_t> CListFace::AllMatching() const {
+    std::vector<std::size_t> places;
+    for (std::size_t i = 0; i < m_matching.size() && i < m_doc.Entries().size(); ++i)
+        if (m_matching[i])
+            places.push_back(i);
+    return places;
+}

@@ -67,6 +67,8 @@ public:
     void SetFilter(CWaypointFilter filter);
     const CWaypointFilter& Filter() const { return m_filter; }
     bool Filtered() const { return !m_filter.Empty(); }
+    // Every waypoint that matches it, listed or not (beyond the first 2,000).
+    std::vector<std::size_t> AllMatching() const;
     // Which places the list shows now: whether place matches.
     bool Matches(std::size_t place) const;
     // View > Filter: the filter bar above the list.

@@ -118,3 +118,17 @@ std::optional<CChosenFile> CQtFileChooser::ChooseSave(const std::string& title,
                                                       QFileDialog::DontConfirmOverwrite);
     return Chosen(path, filters, selected);
 }
+
+std::optional<std::string> CQtFileChooser::ChooseFolder(const std::string& title) {
+    // Receivers are mounted under /media or /run/media: start where drives are.
+    QString start = "/run/media/" + qEnvironmentVariable("USER");
+    if (!QFileInfo(start).isDir())
+        start = QFileInfo("/media/" + qEnvironmentVariable("USER")).isDir()
+                    ? "/media/" + qEnvironmentVariable("USER")
+                    : StartFolder();
+    const QString folder =
+        QFileDialog::getExistingDirectory(m_pOwner, QString::fromStdString(title), start);
+    if (folder.isEmpty())
+        return std::nullopt;
+    return folder.toStdString();
+}

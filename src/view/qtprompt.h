@@ -28,6 +28,7 @@ public:
                                           const std::string& filter) override;
     std::optional<CChosenFile> ChooseSave(const std::string& title, const std::string& filter,
                                           const std::string& proposed = {}) override;
+    std::optional<std::string> ChooseFolder(const std::string& title) override;
 
 private:
     QWidget* m_pOwner;

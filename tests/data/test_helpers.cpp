@@ -49,6 +49,11 @@ std::optional<CChosenFile> CScriptedChooser::ChooseSave(const std::string& title
     return ChooseOpen(title, filter);
 }
 
+std::optional<std::string> CScriptedChooser::ChooseFolder(const std::string& title) {
+    m_strTitle = title;
+    return m_next ? std::optional<std::string>(m_next->m_strPath) : std::nullopt;
+}
+
 CTempDir::CTempDir() {
     std::random_device rd;
     m_path = std::filesystem::temp_directory_path() / ("cairnbook-test-" + std::to_string(rd()));

@@ -1,0 +1,206 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// File > Send to Device and Receive from Device: the receivers plugged in,
+// sending the window's waypoints to one, and reading back what it holds.
+#include "mainframe.h"
+
+#include "archiveexception.h"
+#include "cairnbookdoc.h"
+#include "cairnbookview.h"
+#include "devicewatch.h"
+#include "docmanager.h"
+#include "filecommands.h"
+#include "prompt.h"
+#include "res/strings.h"
+#include "sendfile.h"
+#include "textcodec.h"
+#include "undocommands.h"
+#include "visits.h"
+#include "waitcursor.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QUndoStack>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+namespace fs = std::filesystem;
+using namespace res;
+
+namespace {
+
+// "eTrex 32x" in messages; the folder's name for a plain folder.
+std::string Called(const CReceiver& r) {
+    return r.m_strModel.empty() ? r.m_strName : r.m_strModel;
+}
+
+} // namespace
+
+void CMainFrame::FollowDevices(QMenu* menu, bool send) {
+    connect(menu, &QMenu::aboutToShow, this, [this, menu, send] {
+        menu->clear();
+        const bool open = ActiveView() != nullptr;
+        for (const CReceiver& r : m_pDevices->Receivers()) {
+            QAction* a = menu->addAction(QString::fromStdString(r.m_strName));
+            a->setStatusTip(QString::fromStdString(r.m_strGpxFolder));
+            a->setEnabled(open || !send);
+            connect(a, &QAction::triggered, this,
+                    [this, r, send] { send ? (void)SendTo(r) : ReceiveFrom(r); });
+        }
+        for (const CDeviceWatch::CDrive& d : m_pDevices->Unmounted()) {
+            QAction* a = menu->addAction("Mount and Use " + d.m_strLabel);
+            a->setEnabled(open || !send);
+            connect(a, &QAction::triggered, this, [this, d, send] {
+                m_pDevices->Mount(d, [this, send](const QString& point, const QString& error) {
+                    if (!error.isEmpty()) {
+                        m_prompt.Ask(kAppTitle,
+                                     "The drive could not be mounted:\n" + FromQString(error),
+                                     EPromptButtons::ok, EPromptIcon::warning);
+                        return;
+                    }
+                    const CReceiver r = ReceiverAt(FromQString(point));
+                    send ? (void)SendTo(r) : ReceiveFrom(r);
+                });
+            });
+        }
+        if (menu->isEmpty())
+            menu->addAction("No receiver found")->setEnabled(false);
+        menu->addSeparator();
+        QAction* choose = menu->addAction("Choose Folder...");
+        choose->setEnabled(open || !send);
+        connect(choose, &QAction::triggered, this, [this, send] {
+            const auto folder =
+                m_chooser.ChooseFolder(send ? "Send to Folder" : "Receive from Folder");
+            if (folder)
+                send ? (void)SendTo(ReceiverAt(*folder)) : ReceiveFrom(ReceiverAt(*folder));
+        });
+    });
+}
+
+bool CMainFrame::SendTo(const CReceiver& receiver) {
+    CCairnbookView* view = ActiveView();
+    if (!view)
+        return false;
+    CCairnbookDoc& doc = view->GetDocument();
+    const std::string folder = receiver.m_strGpxFolder;
+    std::string name = SentFileName(doc.GetPathName());
+    std::error_code ec;
+    if (fs::exists(fs::path(folder) / name, ec)) {
+        const std::string other = KeepBothName(folder, name);
+        const EPromptAnswer answer =
+            m_prompt.Ask(kAppTitle,
+                         name + " is already on " + Called(receiver) +
+                             ".\nDo you want to replace it?\n\nYes replaces it; No keeps both, "
+                             "naming the new file " +
+                             other + ".",
+                         EPromptButtons::yesNoCancel, EPromptIcon::question);
+        if (answer == EPromptAnswer::cancel)
+            return false;
+        if (answer == EPromptAnswer::no)
+            name = other;
+    }
+    CSentCount count;
+    try {
+        CWaitCursor wait;
+        count = SendFile(doc, WithChildren(doc, view->PlacesToSend()),
+                         (fs::path(folder) / name).string());
+    } catch (const CArchiveException& e) {
+        m_prompt.Ask(kAppTitle,
+                     "Nothing was sent to " + Called(receiver) + ".\n\n" + e.what() +
+                         "\n\nIs the receiver still connected?",
+                     EPromptButtons::ok, EPromptIcon::error);
+        return false;
+    } catch (const std::bad_alloc&) {
+        m_prompt.Ask(kAppTitle, "Nothing was sent: there is not enough memory.", EPromptButtons::ok,
+                     EPromptIcon::error);
+        return false;
+    }
+    m_prompt.Ask(kAppTitle, SentMessage(count, Called(receiver)), EPromptButtons::ok,
+                 EPromptIcon::information);
+    return true;
+}
+
+void CMainFrame::ReceiveFrom(const CReceiver& receiver) {
+    const std::vector<std::string> files = GpxFilesIn(receiver.m_strGpxFolder);
+    std::error_code ec;
+    const bool visits = fs::exists(receiver.m_strVisitsFile, ec) && ActiveView();
+    if (files.empty() && !visits) {
+        m_prompt.Ask(kAppTitle,
+                     "There are no waypoints on " + Called(receiver) + " (" +
+                         receiver.m_strGpxFolder + ").",
+                     EPromptButtons::ok, EPromptIcon::information);
+        return;
+    }
+    if (visits)
+        MarkVisited(receiver);
+    if (files.empty())
+        return;
+    CDocRecord* rec = m_pDocManager->ActiveRecord();
+    if (rec) {
+        const EPromptAnswer answer =
+            m_prompt.Ask(kAppTitle,
+                         "Merge the waypoints of " + Called(receiver) +
+                             " into this document?\n\nNo opens them as a new document.",
+                         EPromptButtons::yesNoCancel, EPromptIcon::question);
+        if (answer == EPromptAnswer::cancel)
+            return;
+        if (answer == EPromptAnswer::no)
+            rec = nullptr;
+    }
+    if (!rec) {
+        m_pDocManager->OnFileNew();
+        rec = m_pDocManager->ActiveRecord();
+    }
+    if (!rec)
+        return;
+    CAddRecorder recorder(*rec->m_pDoc);
+    CFileCommands commands(m_prompt, &m_chooser);
+    for (const std::string& file : files)
+        if (commands.MergePath(*rec->m_pDoc, file) == ECommandResult::failed)
+            break;
+    if (auto step = recorder.Finish("Receive"))
+        rec->m_pUndo->push(step.release()); // done already: the push only records it
+    m_pDocManager->TellNotices(*rec->m_pDoc);
+    UpdateCommandUI();
+}
+
+void CMainFrame::MarkVisited(const CReceiver& receiver) {
+    CDocRecord* rec = m_pDocManager->ActiveRecord();
+    if (!rec)
+        return;
+    CCairnbookDoc& doc = *rec->m_pDoc;
+    std::ifstream in(receiver.m_strVisitsFile, std::ios::binary);
+    const CVisitMarks marks =
+        MarkVisits(doc, ReadVisits(std::string(std::istreambuf_iterator<char>(in), {})));
+    if (!marks.m_found.empty()) {
+        std::vector<CAddCommand::CReplaced> replaced;
+        {
+            CCairnbookDoc::CChangeBatch batch(doc);
+            for (const auto& [place, found] : marks.m_found) {
+                replaced.push_back({place, *doc.Entries()[place], found});
+                doc.AssignEntry(place, found);
+            }
+        }
+        rec->m_pUndo->push(new CAddCommand(
+            doc,
+            QString("Mark %1 Found")
+                .arg(marks.m_found.size() == 1 ? "1 Cache"
+                                               : QString("%1 Caches").arg(marks.m_found.size())),
+            doc.Entries().size(), std::move(replaced)));
+        doc.SetModifiedFlag();
+    }
+    std::string text = marks.m_found.size() == 1
+                           ? "1 cache of this document is now marked found."
+                           : std::to_string(marks.m_found.size()) +
+                                 " caches of this document are now marked found.";
+    if (marks.m_nAlready)
+        text += " " + std::to_string(marks.m_nAlready) + " were found already.";
+    if (!marks.m_missing.empty()) {
+        text += "\n\n" + Called(receiver) + " logged " + std::to_string(marks.m_missing.size()) +
+                " visits of caches that are not in this document:";
+        for (const CVisit& v : marks.m_missing)
+            text += "\n" + v.m_strCode + "  " + v.m_strTime.substr(0, 10) + "  " + v.m_strType;
+    }
+    m_prompt.Ask(kAppTitle, text, EPromptButtons::ok, EPromptIcon::information);
+}
