@@ -18,6 +18,7 @@
 #include <cstring>
 #include <exception>
 #include <filesystem>
+#include <numeric>
 #include <optional>
 #include <ostream>
 #include <stdexcept>
@@ -341,16 +342,15 @@ void PrintNotices(CCairnbookDoc& doc, const std::string& path, std::ostream& err
 }
 
 std::vector<std::size_t> SelectedPlaces(CCairnbookDoc& doc, const CCliOptions& opt) {
-    if (!opt.m_filter.Empty())
-        SetReference(doc, opt);
+    if (opt.m_filter.Empty()) {
+        std::vector<std::size_t> all(doc.Entries().size());
+        std::iota(all.begin(), all.end(), std::size_t(0));
+        return all;
+    }
+    SetReference(doc, opt);
     CDistances distances;
-    if (!opt.m_filter.Empty())
-        distances.Measure(doc);
-    std::vector<std::size_t> places;
-    for (std::size_t i = 0; i < doc.Entries().size(); ++i)
-        if (opt.m_filter.Empty() || opt.m_filter.Matches(*doc.Entries()[i], distances.At(i)))
-            places.push_back(i);
-    return places;
+    distances.Measure(doc);
+    return MatchingPlaces(doc, opt.m_filter, distances);
 }
 
 int Save(CCairnbookDoc& doc, const CCliOptions& opt, const std::string& path, std::ostream& err) {
