@@ -54,7 +54,7 @@ sanitize: deps
 # a crash, leak, 2 s timeout or 512 MB allocation fails the run, and the input
 # that did it is left in $(BUILD)-fuzz/artifacts.
 FUZZ_SECONDS ?= 60
-FUZZ_TARGETS := native wpt loc gpx zip clipboard coordinate mbtiles mapsources
+FUZZ_TARGETS := native wpt loc gpx zip clipboard coordinate device mbtiles mapsources
 fuzz: deps
 	CXX=clang++ cmake -S fuzz -B $(BUILD)-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(BUILD)-fuzz -j $(JOBS)
