@@ -10,8 +10,6 @@
 #include "wayentry.h"
 #include "xmlhead.h"
 
-#include <cmath>
-
 namespace {
 
 // The children of a GPX 1.0 <wpt>, in the schema's order.
@@ -63,8 +61,7 @@ std::string BuiltListing(const CWayEntry& e, const std::string& gs, std::uint64_
 void Waypoint(std::string& out, const CWayEntry& e, const std::string& gs, std::uint64_t fallbackId,
               CSentCount& count) {
     const std::vector<gpxkeep::CRecord> records = gpxkeep::Records(e.m_strKept);
-    const std::uint8_t present =
-        e.m_strKept.empty() ? std::uint8_t(0xFF) : gpxkeep::Present(e.m_strKept);
+    const std::uint8_t present = gpxkeep::Present(e.m_strKept);
     const gpxkeep::CChanges changes = gpxkeep::Changes(e.m_strKept, e);
     const std::string_view listing = KeptCacheElement(e);
     const bool cache = e.m_bGeocache == 1 || !listing.empty();
@@ -81,18 +78,15 @@ void Waypoint(std::string& out, const CWayEntry& e, const std::string& gs, std::
                      ? Element("sym", CacheStateOf(e).m_bFound ? "Geocache Found" : "Geocache")
                      : Element("type", kind.empty() ? "Geocache" : "Geocache|" + kind));
         } else if (field) {
-            const std::string xml =
-                e.m_strKept.empty() ? (field == gpxkeep::kEle && !std::isfinite(e.m_dAltitude)) ||
-                                              field == gpxkeep::kType
-                                          ? std::string()
-                                          : OwnElement(field, e)
-                                    : ModelledElement(field, e, records, changes, present);
+            // Without kept text every field counts as changed: our own values.
+            const std::string xml = ModelledElement(field, e, records, changes, present);
             if (!xml.empty())
                 Line(out, "    ", xml);
         } else {
+            bool linked = false; // 1.0 has one url: the first link's
             for (const gpxkeep::CRecord& r : records)
-                if (r.kind == gpxkeep::kGpxChild && r.local == "link" && name == "url")
-                    LinkAsUrl(out, r.xml);
+                if (r.kind == gpxkeep::kGpxChild && r.local == "link" && name == "url" && !linked)
+                    (LinkAsUrl(out, r.xml), linked = true);
                 else if (r.kind == gpxkeep::kGpxChild && r.local == name)
                     Line(out, "    ", r.xml);
         }
