@@ -37,9 +37,11 @@ void FormatCoordinate(double value, std::string& text, int kind) {
         double minutes = (value - degrees) * 60.0;
         if (minutes < 0)
             minutes = -minutes;
-        const char* format =
-            Trunc(minutes) >= 10 ? "%s%02d\u00B0 %02.03f'" : "%s%02d\u00B0 0%02.03f'";
-        text = StrFormat(format, letter, AbsInt(degrees), minutes);
+        text = letter;
+        AppendInt(text, AbsInt(degrees), 2);
+        text += Trunc(minutes) >= 10 ? "\u00B0 " : "\u00B0 0";
+        AppendFixed(text, minutes, 3);
+        text += '\'';
         break;
     }
     case 1: {
@@ -47,10 +49,18 @@ void FormatCoordinate(double value, std::string& text, int kind) {
         const double m = (value - degrees) * 60.0;
         const int wholeMinutes = AbsInt(Trunc(m));
         const int seconds = AbsInt(Trunc((std::fabs(m) - wholeMinutes) * 60.0));
-        text = StrFormat("%s%02d\u00B0 %02d' %02d", letter, AbsInt(degrees), wholeMinutes, seconds);
+        text = letter;
+        AppendInt(text, AbsInt(degrees), 2);
+        text += "\u00B0 ";
+        AppendInt(text, wholeMinutes, 2);
+        text += "' ";
+        AppendInt(text, seconds, 2);
         break;
     }
-    case 2: text = StrFormat("%s%2.5f", letter, std::fabs(value)); break;
+    case 2:
+        text = letter;
+        AppendFixed(text, std::fabs(value), 5);
+        break;
     default: break;
     }
 }

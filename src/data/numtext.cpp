@@ -89,6 +89,25 @@ std::string StrFormat(const char* format, ...) {
     return out;
 }
 
+void AppendFixed(std::string& out, double value, int precision) {
+    char buffer[400]; // DBL_MAX in fixed notation is 309 digits
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, precision);
+    out.append(buffer, result.ptr);
+}
+
+void AppendInt(std::string& out, long long value, int width) {
+    char buffer[24];
+    const bool negative = value < 0;
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    const int digits = int(result.ptr - buffer) - negative;
+    if (negative)
+        out += '-';
+    if (digits < width - negative)
+        out.append(std::size_t(width - negative - digits), '0');
+    out.append(buffer + negative, result.ptr);
+}
+
 int SaturatingInt(double value) {
     if (!(value == value))
         return 0;

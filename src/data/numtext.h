@@ -18,6 +18,11 @@ int AtoI(std::string_view text);
 int SaturatingInt(double value);
 // snprintf into a std::string, always in the "C" numeric notation.
 std::string StrFormat(const char* format, ...) __attribute__((format(printf, 1, 2)));
+// printf's "%.<precision>f" and "%0<width>d", appended: a list of a million
+// rows formats millions of numbers, and printf's parsing of its format is
+// most of the cost.
+void AppendFixed(std::string& out, double value, int precision);
+void AppendInt(std::string& out, long long value, int width = 0);
 // The shortest decimal text (no exponent) that reads back as the same double;
 // "0" for a value that is not finite.
 std::string ExactDecimal(double value);

@@ -84,15 +84,19 @@ int DisplayAltitude(double metres, bool metric) {
 std::string RowCellText(const CWayEntry& entry, int index, int column, bool metric,
                         const CLeg& leg) {
     switch (column) {
-    case 0: return StrFormat("%d", index);
+    case 0: return std::to_string(index);
     case 1: return entry.m_strName;
     case 2: return entry.m_strComment;
     case 3: return FormatCoordinate(entry.m_dLatitude, kLatitude);
     case 4: return FormatCoordinate(entry.m_dLongitude, kLongitude);
-    case 5: return StrFormat("%d", DisplayAltitude(entry.m_dAltitude, metric));
+    case 5: return std::to_string(DisplayAltitude(entry.m_dAltitude, metric));
     case 6: return IconName(entry.m_nIcon);
     case 9: return entry.m_strAdditionalInfo;
-    case 10: return StrFormat("%.2f", leg.m_dMetres / (metric ? 1000.0 : kMetresPerMile));
+    case 10: {
+        std::string text;
+        AppendFixed(text, leg.m_dMetres / (metric ? 1000.0 : kMetresPerMile), 2);
+        return text;
+    }
     case 11: return DirectionName(leg.m_nDirection);
     default: return std::string(); // the two check boxes
     }
