@@ -60,9 +60,29 @@ std::string WrittenExtensions() {
 }
 
 // Text never reaches the terminal raw: controls (C0, DEL, C1) and bytes
-// that are no UTF-8 are escaped, so that no file or name can drive it.
-void AppendPrintable(std::string& out, std::string_view utf8) {
+// that are no UTF-8 are escaped, so that no file or name can drive it. In a
+// cell, tab, CR, LF and backslash are written \t, \r, \n and \\.
+void AppendPrintable(std::string& out, std::string_view utf8, bool cell = false) {
     for (std::size_t i = 0; i < utf8.size();) {
+        // Runs of plain ASCII, most of any text, go in whole.
+        std::size_t run = i;
+        while (run < utf8.size() && static_cast<unsigned char>(utf8[run]) - 0x20u < 0x5Fu &&
+               !(cell && utf8[run] == '\\'))
+            ++run;
+        out.append(utf8.data() + i, run - i);
+        if ((i = run) == utf8.size())
+            break;
+        const char* escape = !cell             ? nullptr
+                             : utf8[i] == '\t' ? "\\t"
+                             : utf8[i] == '\r' ? "\\r"
+                             : utf8[i] == '\n' ? "\\n"
+                             : utf8[i] == '\\' ? "\\\\"
+                                               : nullptr;
+        if (escape) {
+            out += escape;
+            ++i;
+            continue;
+        }
         const auto b = static_cast<unsigned char>(utf8[i]);
         const std::size_t n = b < 0x80             ? 1
                               : (b & 0xE0) == 0xC0 ? 2
@@ -276,7 +296,7 @@ void CheckArity(const CCliOptions& opt) {
 }
 
 // The listing's columns of --details.
-void AppendDetails(std::ostream& out, const CCairnbookDoc& doc, const CCacheTies& ties,
+void AppendDetails(std::string& out, const CCairnbookDoc& doc, const CCacheTies& ties,
                    std::size_t place) {
     const CWayEntry& e = *doc.Entries()[place];
     const CCacheListing l = ListingOf(e);
@@ -288,8 +308,10 @@ void AppendDetails(std::ostream& out, const CCairnbookDoc& doc, const CCacheTies
     const auto parent = ties.ParentOf(place);
     for (const std::string& cell :
          {l.m_strType, l.m_strContainer, l.m_strDifficulty, l.m_strTerrain, std::string(status),
-          l.FoundDate(), parent ? doc.Entries()[*parent]->m_strName : std::string()})
-        out << '\t' << EscapeCell(cell);
+          l.FoundDate(), parent ? doc.Entries()[*parent]->m_strName : std::string()}) {
+        out += '\t';
+        AppendCell(out, cell);
+    }
 }
 
 void SetReference(CCairnbookDoc& doc, const CCliOptions& opt) {
@@ -305,10 +327,14 @@ void SetReference(CCairnbookDoc& doc, const CCliOptions& opt) {
 
 int List(CCairnbookDoc& doc, const CCliOptions& opt, std::ostream& out) {
     SetReference(doc, opt);
-    CDistances distances;
-    distances.Measure(doc);
+    CDistances distances; // without a reference point every leg is empty: none is stored
+    if (doc.Reference())
+        distances.Measure(doc);
     const std::optional<CCacheTies> ties =
         opt.m_bDetails ? std::optional<CCacheTies>(doc.Entries()) : std::nullopt;
+    // Lines are made in one buffer and written in large pieces: a stream's
+    // insertions, a dozen a line, cost more than making the line.
+    std::string lines;
     int row = 0;
     for (const auto& entry : doc.Entries()) {
         if (!opt.m_filter.Matches(*entry, distances.At(static_cast<std::size_t>(row)))) {
@@ -317,20 +343,25 @@ int List(CCairnbookDoc& doc, const CCliOptions& opt, std::ostream& out) {
         }
         const auto cells =
             RowCellTexts(*entry, row, opt.m_bMetric, distances.At(static_cast<std::size_t>(row)));
-        out << ++row;
+        AppendInt(lines, ++row);
         for (int c = 1; c < kColumnCount; ++c) {
-            out << '\t';
+            lines += '\t';
             if (c == 7)
-                out << (entry->m_bGeocache == 1 ? "1" : "0");
+                lines += entry->m_bGeocache == 1 ? '1' : '0';
             else if (c == 8)
-                out << (entry->m_bVisible == 1 ? "1" : "0");
+                lines += entry->m_bVisible == 1 ? '1' : '0';
             else
-                out << EscapeCell(cells[static_cast<std::size_t>(c)]);
+                AppendCell(lines, cells[static_cast<std::size_t>(c)]);
         }
         if (ties)
-            AppendDetails(out, doc, *ties, static_cast<std::size_t>(row - 1));
-        out << '\n';
+            AppendDetails(lines, doc, *ties, static_cast<std::size_t>(row - 1));
+        lines += '\n';
+        if (lines.size() > (1 << 16)) {
+            out.write(lines.data(), std::streamsize(lines.size()));
+            lines.clear();
+        }
     }
+    out.write(lines.data(), std::streamsize(lines.size()));
     return kExitOk;
 }
 
@@ -398,21 +429,12 @@ int Run(const CCliOptions& opt, std::ostream& out, std::ostream& err) {
 
 std::string EscapeCell(const std::string& text) {
     std::string out;
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char* escape = text[i] == '\t'   ? "\\t"
-                             : text[i] == '\r' ? "\\r"
-                             : text[i] == '\n' ? "\\n"
-                             : text[i] == '\\' ? "\\\\"
-                                               : nullptr;
-        if (!escape)
-            continue;
-        AppendPrintable(out, std::string_view(text).substr(start, i - start));
-        out += escape;
-        start = i + 1;
-    }
-    AppendPrintable(out, std::string_view(text).substr(start));
+    AppendCell(out, text);
     return out;
+}
+
+void AppendCell(std::string& out, std::string_view text) {
+    AppendPrintable(out, text, true);
 }
 
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {

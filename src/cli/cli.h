@@ -4,6 +4,7 @@
 
 #include <iosfwd>
 #include <string>
+#include <string_view>
 #include <vector>
 
 enum ECliExit { kExitOk = 0, kExitFile = 1, kExitUsage = 2, kExitDeclined = 3 };
@@ -13,3 +14,4 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
 
 // One cell of a listed row: UTF-8, with tab, CR, LF and backslash escaped.
 std::string EscapeCell(const std::string& text);
+void AppendCell(std::string& out, std::string_view text);
