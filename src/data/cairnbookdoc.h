@@ -131,6 +131,8 @@ public:
     int IndexOf(const CWayEntry* entry) const;
     // Makes room for n more entries.
     void Reserve(std::size_t n);
+    // A read about to add an entry of this name: its look-up's memory is fetched.
+    void PrefetchName(std::string_view name) const { m_byName.Prefetch(name); }
 
     bool IsModified() const { return m_bModified; }
     void SetModifiedFlag(bool modified = true) { m_bModified = modified; }

@@ -14,6 +14,7 @@
 #include "xmlhead.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <cstdint>
 #include <filesystem>
@@ -197,10 +198,27 @@ void CCairnbookDoc::ReadRecords(CArchive& ar, bool knowsLegacyHeader) {
     // Records are read one by one, so a damaged count ends in the end-of-file
     // failure; room is made only for as many records as the data can hold.
     Reserve(std::min<std::uint64_t>(count, ar.GetRemaining() / kMinRecordSize));
-    for (std::uint32_t i = 0; i < count; ++i) {
-        auto entry = std::make_unique<CWayEntry>();
-        entry->Serialize(ar, layout);
-        AddEntry(std::move(entry));
+    // In small batches whose name slots are fetched ahead: a million names
+    // land in random places of a large table, a cache miss each.
+    constexpr std::size_t kBatch = 16;
+    std::array<std::unique_ptr<CWayEntry>, kBatch> batch;
+    auto addBatch = [&](std::size_t n) {
+        for (std::size_t k = 0; k < n; ++k)
+            AddEntry(std::move(batch[k]));
+    };
+    for (std::uint32_t i = 0; i < count;) {
+        std::size_t n = 0;
+        try {
+            for (; n < kBatch && i < count; ++n, ++i) {
+                batch[n] = std::make_unique<CWayEntry>();
+                batch[n]->Serialize(ar, layout);
+                PrefetchName(batch[n]->m_strName);
+            }
+        } catch (...) {
+            addBatch(n); // what was read before the failure stays
+            throw;
+        }
+        addBatch(n);
     }
 }
 
