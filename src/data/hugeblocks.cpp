@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "hugeblocks.h"
 
+#include <cstdint>
 #include <cstdlib>
 #include <new>
 #include <sys/mman.h>
@@ -24,18 +25,41 @@ void FreeHugeBlock(void* block, std::size_t) {
     std::free(block);
 }
 #else
+namespace {
+
+// Large blocks take whole huge pages: a kernel maps a huge page only where
+// the mapping covers an aligned 2 MiB, which a plain mmap rarely starts on.
+std::size_t Mapped(std::size_t bytes) {
+    return bytes < kBlockSize ? bytes : (bytes + kBlockSize - 1) / kBlockSize * kBlockSize;
+}
+
+} // namespace
+
 void* AllocateHugeBlock(std::size_t bytes) {
-    void* p = mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-    if (p == MAP_FAILED)
+    const std::size_t size = Mapped(bytes);
+    if (size < kBlockSize) {
+        void* p = mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+        return p == MAP_FAILED ? nullptr : p;
+    }
+    // One huge page more than needed, then the unaligned ends given back.
+    void* raw = mmap(nullptr, size + kBlockSize, PROT_READ | PROT_WRITE,
+                     MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (raw == MAP_FAILED)
         return nullptr;
-    if (bytes >= kBlockSize)
-        madvise(p, bytes, MADV_HUGEPAGE); // a hint: without huge pages it still works
-    return p;
+    auto* begin = static_cast<char*>(raw);
+    char* start =
+        begin + (kBlockSize - reinterpret_cast<std::uintptr_t>(begin) % kBlockSize) % kBlockSize;
+    if (start > begin)
+        munmap(begin, std::size_t(start - begin));
+    if (char* end = begin + size + kBlockSize; end > start + size)
+        munmap(start + size, std::size_t(end - (start + size)));
+    madvise(start, size, MADV_HUGEPAGE); // a hint: without huge pages it still works
+    return start;
 }
 
 void FreeHugeBlock(void* block, std::size_t bytes) {
     if (block)
-        munmap(block, bytes);
+        munmap(block, Mapped(bytes));
 }
 #endif
 
