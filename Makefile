@@ -8,7 +8,7 @@ JOBS ?= $(shell nproc)
 PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-qpa-plugins libqt6sql6-sqlite libsqlite3-dev qt6-image-formats-plugins libqt6svg6 libgl-dev libgtest-dev libgmock-dev \
             libbenchmark-dev libgeographiclib-dev libexpat1-dev libzip-dev clang libclang-rt-14-dev libxml2-utils libx11-dev poppler-utils gpsbabel fonts-dejavu-core fonts-liberation fonts-wqy-microhei
 
-.PHONY: all deps configure build run test sanitize fuzz bench imagery-server tile-server clean
+.PHONY: all deps configure build run test sanitize fuzz bench bench-peers imagery-server tile-server clean
 
 all: build
 
@@ -68,6 +68,12 @@ fuzz: deps
 	    tail -n 40 $$log; echo "fuzz_$$t failed"; exit 1; fi; \
 	  echo "fuzz_$$t: $$(grep -m1 'stat::number_of_executed_units' $$log | sed 's/.*: *//') runs in $(FUZZ_SECONDS) s, no failure"; \
 	done
+
+# Ours beside gpsbabel on the benchmarks' files: CPU, wall and peak memory,
+# median and range of interleaved runs, and the ratios (RUNS=5).
+RUNS ?= 5
+bench-peers: build
+	python3 tools/bench_peers.py $(BUILD) $(RUNS)
 
 bench: build
 	./$(BUILD)/bench/bench_data
