@@ -20,6 +20,9 @@ constexpr std::size_t kMaxElement = 1 << 20;
 constexpr std::string_view kStart = "<waypoint>";
 constexpr std::string_view kEnd = "</waypoint>";
 constexpr std::uint8_t kLocIcon = 32;
+// Fewer bytes than any waypoint a site or tool writes: room made from the
+// file's size is never much too large.
+constexpr std::uint64_t kBytesPerWaypoint = 256;
 
 } // namespace
 
@@ -37,6 +40,9 @@ void CCairnbookDoc::ImportLoc(CArchive& ar) {
                           (*encoding == ELocEncoding::undeclared && cp1252::LooksLikeUtf8(raw));
         return utf8 ? utf8::Valid(raw) : DecodeBytes(*table, raw);
     };
+    Reserve(ar.GetRemaining() / kBytesPerWaypoint);
+    // A chunk's waypoints are added together, their name slots fetched ahead.
+    std::vector<std::unique_ptr<CWayEntry>> ready;
     for (;;) {
         const std::size_t got = ar.ReadRaw(chunk.data(), kChunk);
         text.append(chunk.data(), got);
@@ -63,8 +69,12 @@ void CCairnbookDoc::ImportLoc(CArchive& ar) {
             entry->m_strAdditionalInfo = decode(wp->m_description);
             entry->m_strComment = CleanComment(entry->m_strAdditionalInfo);
             entry->m_nIcon = kLocIcon;
-            AddEntry(std::move(entry));
+            PrefetchName(entry->m_strName);
+            ready.push_back(std::move(entry));
         }
+        for (auto& entry : ready)
+            AddEntry(std::move(entry));
+        ready.clear();
         if (got < kChunk)
             break;
         // Carry only what can still hold an element: an open one, or the few bytes

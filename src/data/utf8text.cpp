@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <cwctype>
 #include <locale.h>
 
@@ -59,20 +60,33 @@ void Append(std::string& out, char32_t cp) {
     }
 }
 
+std::size_t AsciiPrefix(std::string_view text) {
+    std::size_t i = 0;
+    for (std::uint64_t word; i + 8 <= text.size(); i += 8) {
+        std::memcpy(&word, text.data() + i, 8);
+        if (word & 0x8080808080808080ull)
+            break;
+    }
+    while (i < text.size() && !(text[i] & 0x80))
+        ++i;
+    return i;
+}
+
 bool IsAscii(std::string_view text) {
-    return std::all_of(text.begin(), text.end(), [](char c) { return (c & 0x80) == 0; });
+    return AsciiPrefix(text) == text.size();
 }
 
 std::size_t Length(std::string_view text) {
     // Every byte but a continuation byte starts a character (malformed ones count alone).
-    std::size_t n = 0;
-    for (std::size_t pos = 0; pos < text.size(); ++n)
+    std::size_t n = AsciiPrefix(text);
+    for (std::size_t pos = n; pos < text.size(); ++n)
         Decode(text, pos);
     return n;
 }
 
 std::string_view Prefix(std::string_view text, std::size_t n) {
-    std::size_t pos = 0;
+    std::size_t pos = std::min(AsciiPrefix(text.substr(0, n)), n); // a character a byte
+    n -= pos;
     for (; n > 0 && pos < text.size(); --n)
         Decode(text, pos);
     return text.substr(0, pos);

@@ -13,6 +13,9 @@ namespace utf8 {
 char32_t Decode(std::string_view text, std::size_t& pos);
 void Append(std::string& out, char32_t cp);
 bool IsAscii(std::string_view text);
+// How many bytes text starts with that are ASCII: eight at a time, since
+// most texts are ASCII and every per-character path starts by skipping it.
+std::size_t AsciiPrefix(std::string_view text);
 // Characters, not bytes.
 std::size_t Length(std::string_view text);
 // The first n characters.
