@@ -70,10 +70,12 @@ fuzz: deps
 	done
 
 # Ours beside gpsbabel on the benchmarks' files: CPU, wall and peak memory,
-# median and range of interleaved runs, and the ratios (RUNS=5).
+# median and range of interleaved runs, and the ratios (RUNS=5; CASES=LOC,
+# GPX or native for some of them).
 RUNS ?= 5
+CASES ?=
 bench-peers: build
-	python3 tools/bench_peers.py $(BUILD) $(RUNS)
+	python3 tools/bench_peers.py $(BUILD) $(RUNS) $(CASES)
 
 bench: build
 	./$(BUILD)/bench/bench_data

@@ -5,7 +5,8 @@
 Each case runs ours and the peer in interleaved pairs (so that a change of
 the machine's load touches both alike) and reports the CPU time (user +
 system), wall time and peak memory of each: median and range, and the ratio
-of the medians. Usage: bench_peers.py BUILD_DIR [RUNS]
+of the medians. Usage: bench_peers.py BUILD_DIR [RUNS] [WORD], WORD choosing
+the cases whose names hold it ("LOC", "GPX", "native").
 """
 import os
 import shutil
@@ -36,6 +37,7 @@ def summary(samples):
 def main():
     build = sys.argv[1] if len(sys.argv) > 1 else "build"
     runs = int(sys.argv[2]) if len(sys.argv) > 2 else 5
+    word = sys.argv[3] if len(sys.argv) > 3 else ""
     cli = os.path.join(build, "src/cli/cairnbook-cli")
     files = subprocess.run([os.path.join(build, "bench/bench_data"), "--write-files"],
                            check=True, capture_output=True, text=True).stdout.split()
@@ -55,6 +57,8 @@ def main():
     print("load average %.2f %.2f %.2f, %d runs each, CPU and wall in s, memory in MB"
           % (os.getloadavg() + (runs,)))
     for name, ours, theirs in cases:
+        if word not in name:
+            continue
         mine, other = [], []
         for _ in range(runs):
             mine.append(run(ours))
