@@ -116,6 +116,14 @@ bool CCairnbookApp::InitInstance(const CStartOptions& options) {
     m_pFrame = std::make_unique<CMainFrame>(*m_pPrompt, *m_pChooser);
     if (!options.m_size.isEmpty())
         m_pFrame->resize(options.m_size);
+    if (unattended) {
+        m_pFrame->DocManager().Progress().SetQuiet(true);
+    } else {
+        // The window first, then the files: a big one shows its progress over
+        // a window that is there and paints.
+        m_pFrame->show();
+        QApplication::processEvents();
+    }
     for (const QString& file : options.m_files)
         if (!m_pFrame->DocManager().OpenDocumentFile(file))
             ++m_nFailedOpens;

@@ -154,13 +154,14 @@ void CMainFrame::ReceiveFrom(const CReceiver& receiver) {
     }
     if (!rec)
         return;
+    const bool modified = rec->m_pDoc->IsModified();
     CAddRecorder recorder(*rec->m_pDoc);
-    CFileCommands commands(m_prompt, &m_chooser);
+    CFileCommands commands(m_prompt, &m_chooser, &m_pDocManager->Progress());
+    ECommandResult result = ECommandResult::done;
     for (const std::string& file : files)
-        if (commands.MergePath(*rec->m_pDoc, file) == ECommandResult::failed)
+        if ((result = commands.MergePath(*rec->m_pDoc, file)) != ECommandResult::done)
             break;
-    if (auto step = recorder.Finish("Receive"))
-        rec->m_pUndo->push(step.release()); // done already: the push only records it
+    KeepOrTakeBack(*rec, recorder.Finish("Receive"), result, modified);
     m_pDocManager->TellNotices(*rec->m_pDoc);
     UpdateCommandUI();
 }

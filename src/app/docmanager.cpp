@@ -25,7 +25,8 @@ QString Canonical(const QString& path) {
 } // namespace
 
 CDocManager::CDocManager(QMdiArea& area, CPrompt& prompt, CFileChooser& chooser)
-    : m_area(area), m_prompt(prompt), m_chooser(chooser), m_commands(prompt, &chooser) {}
+    : m_area(area), m_prompt(prompt), m_chooser(chooser), m_progress(area.window()),
+      m_commands(prompt, &chooser, &m_progress) {}
 
 CDocManager::~CDocManager() = default;
 
@@ -80,6 +81,7 @@ void CDocManager::UpdateTitles(CDocRecord& rec) {
 CChildFrame* CDocManager::OnFileNew() {
     auto doc = std::make_unique<CCairnbookDoc>(m_prompt);
     doc->SetFileChooser(&m_chooser);
+    doc->SetProgress(&m_progress);
     doc->OnNewDocument();
     CDocRecord& rec =
         NewRecord(std::move(doc), QString(res::kNewDocName) + QString::number(++m_nUntitled));
@@ -100,9 +102,11 @@ CChildFrame* CDocManager::OpenDocumentFile(const QString& path) {
             m_area.setActiveSubWindow(rec->m_frames.front());
             return rec->m_frames.front();
         }
-    std::unique_ptr<CCairnbookDoc> doc = m_commands.Open(canonical.toStdString());
+    ECommandResult result = ECommandResult::done;
+    std::unique_ptr<CCairnbookDoc> doc = m_commands.Open(canonical.toStdString(), &result);
     if (!doc) {
-        RemoveFromRecentFiles(canonical);
+        if (result == ECommandResult::failed) // a cancelled read says nothing of the file
+            RemoveFromRecentFiles(canonical);
         return nullptr;
     }
     TellNotices(*doc);

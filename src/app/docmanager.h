@@ -10,6 +10,7 @@
 #include <QUndoStack>
 
 #include "filecommands.h"
+#include "qtprogress.h"
 
 #include <functional>
 #include <memory>
@@ -51,6 +52,8 @@ public:
 
     CDocRecord* RecordOf(const CChildFrame* frame) const;
     CDocRecord* ActiveRecord() const;
+    // What long reads and writes of files show.
+    CQtProgress& Progress() { return m_progress; }
     const std::vector<std::unique_ptr<CDocRecord>>& Records() const { return m_records; }
 
     // Told of every new view, so the frame can hook it up.
@@ -83,6 +86,7 @@ private:
     QMdiArea& m_area;
     CPrompt& m_prompt;
     CFileChooser& m_chooser;
+    CQtProgress m_progress;
     CFileCommands m_commands;
     std::vector<std::unique_ptr<CDocRecord>> m_records;
     int m_nUntitled = 0;

@@ -141,10 +141,10 @@ void CMainFrame::OnCommand(int id) {
                     if (f->View() != view)
                         f->View()->FillList();
     } else if (CDocRecord* rec = m_pDocManager->ActiveRecord(); rec && id == ID_FILE_MERGE) {
+        const bool modified = rec->m_pDoc->IsModified();
         CAddRecorder recorder(*rec->m_pDoc);
-        rec->m_pDoc->OnFileMerge();
-        if (auto step = recorder.Finish("Merge"))
-            rec->m_pUndo->push(step.release()); // done already: the push only records it
+        const ECommandResult result = rec->m_pDoc->OnFileMerge();
+        KeepOrTakeBack(*rec, recorder.Finish("Merge"), result, modified);
         m_pDocManager->TellNotices(*rec->m_pDoc);
     } else if (rec && id == ID_EXPORT_DATA) {
         rec->m_pDoc->OnExportData();
@@ -152,6 +152,19 @@ void CMainFrame::OnCommand(int id) {
         OnFrameCommand(id);
     }
     UpdateCommandUI();
+}
+
+void CMainFrame::KeepOrTakeBack(CDocRecord& rec, std::unique_ptr<CDocCommand> step,
+                                ECommandResult result, bool modified) {
+    if (!step)
+        return;
+    if (result != ECommandResult::cancelled) {
+        rec.m_pUndo->push(step.release()); // done already: the push only records it
+        return;
+    }
+    // Stopped by the user: the document goes back to what it was.
+    step->undo();
+    rec.m_pDoc->SetModifiedFlag(modified);
 }
 
 bool CMainFrame::OnFrameCommand(int id) {

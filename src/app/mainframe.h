@@ -10,6 +10,9 @@
 #include <memory>
 
 class CCairnbookView;
+class CDocCommand;
+struct CDocRecord;
+enum class ECommandResult;
 class CDeviceWatch;
 struct CReceiver;
 struct CMapSource;
@@ -83,6 +86,9 @@ private:
     // The receivers, drives to mount and Choose Folder..., each time the menu opens.
     void FollowDevices(QMenu* menu, bool send);
     void MarkVisited(const CReceiver& receiver);
+    // A merge's step recorded, or taken back when the user stopped it.
+    void KeepOrTakeBack(CDocRecord& rec, std::unique_ptr<CDocCommand> step, ECommandResult result,
+                        bool modified);
     void OnOpenMbTiles();
     void OnReloadMapSources();
     // Groups of map-sources.ini that define no source, told once.

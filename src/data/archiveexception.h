@@ -11,7 +11,8 @@ public:
     enum Cause {
         endOfFile, // the data ends before what the layout asks for
         badFormat, // a value that no file of this layout can hold
-        fileError  // the system refused to open, read or write the file
+        fileError, // the system refused to open, read or write the file
+        cancelled  // the user stopped it
     };
 
     CArchiveException(Cause cause, std::string fileName, std::uint64_t offset, std::string reason);

@@ -2,6 +2,7 @@
 #include "bytestream.h"
 
 #include "archiveexception.h"
+#include "prompt.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -95,6 +96,15 @@ CFileSource::~CFileSource() {
         std::fclose(m_pFile);
 }
 
+void CProgressTeller::Tell(const std::string& path, std::uint64_t done, std::uint64_t total) {
+    if (!m_pProgress || done < m_nNext)
+        return;
+    m_nNext = done + kStep;
+    if (!m_pProgress->Step(path, m_bSaving, done, total))
+        throw CArchiveException(CArchiveException::cancelled, path, done,
+                                m_bSaving ? "saving was cancelled" : "reading was cancelled");
+}
+
 std::size_t CFileSource::Read(char* buffer, std::size_t n) {
     if (m_pStream) {
         const std::size_t count = m_pStream->Read(buffer, n);
@@ -108,5 +118,6 @@ std::size_t CFileSource::Read(char* buffer, std::size_t n) {
     m_nPos += count;
     if (m_nPos > m_nSize)
         m_nSize = m_nPos; // the file grew, or is not a regular file
+    m_progress.Tell(m_strPath, m_nPos, m_nSize);
     return count;
 }

@@ -8,6 +8,22 @@
 #include <string>
 #include <vector>
 
+class CProgress;
+
+// Tells progress of every step of bytes through a file, and stops the
+// transfer (CArchiveException::cancelled) when it says so.
+class CProgressTeller {
+public:
+    void Follow(CProgress* progress, bool saving) { m_pProgress = progress, m_bSaving = saving; }
+    void Tell(const std::string& path, std::uint64_t done, std::uint64_t total);
+    static constexpr std::uint64_t kStep = std::uint64_t(1) << 20;
+
+private:
+    CProgress* m_pProgress = nullptr;
+    bool m_bSaving = false;
+    std::uint64_t m_nNext = kStep;
+};
+
 class CByteSource {
 public:
     virtual ~CByteSource() = default;
@@ -48,9 +64,11 @@ public:
     std::uint64_t Remaining() const override { return m_nSize - m_nPos; }
     std::uint64_t Position() const override { return m_nPos; }
     std::uint64_t Size() const { return m_nSize; }
+    void SetProgress(CProgress* progress) { m_progress.Follow(progress, false); }
 
 private:
     void ReadStream(int fd);
+    CProgressTeller m_progress;
 
     std::string m_strPath;
     std::FILE* m_pFile = nullptr;
@@ -92,6 +110,11 @@ public:
     void Write(const char* data, std::size_t n) override;
     void Commit(); // throws CArchiveException when the file cannot be completed
     std::uint64_t Written() const { return m_nWritten; }
+    // expected: the bytes the whole file will have, as far as known (0: not).
+    void SetProgress(CProgress* progress, std::uint64_t expected) {
+        m_progress.Follow(progress, true);
+        m_nExpected = expected;
+    }
 
 private:
     void Open();
@@ -108,4 +131,6 @@ private:
     bool m_bDirect = false;  // the target is no regular file: written in place
     bool m_bUnnamed = false; // an O_TMPFILE file, named only when complete
     std::uint64_t m_nWritten = 0;
+    CProgressTeller m_progress;
+    std::uint64_t m_nExpected = 0;
 };

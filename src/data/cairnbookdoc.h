@@ -45,8 +45,10 @@ private:
 };
 class CPrompt;
 class CFileChooser;
+class CProgress;
 
 enum class EAddResult { added, identical, replaced, kept };
+enum class ECommandResult;
 enum class ESaveResult { saved, cancelled };
 
 class CCairnbookDoc {
@@ -80,7 +82,7 @@ public:
     // CArchiveException; entries read before a failure stay.
     void MergeFile(const std::string& path);
 
-    void OnFileMerge();
+    ECommandResult OnFileMerge();
     void OnExportData();
 
     // True when the entry was appended and the document owns it; otherwise it
@@ -140,6 +142,9 @@ public:
     void SetPathName(const std::string& path) { m_strPathName = path; }
     CPrompt& Prompt() { return m_prompt; }
     void SetFileChooser(CFileChooser* chooser) { m_pChooser = chooser; }
+    // Told how far LoadFile, MergeFile and SaveFile got, and asked whether to go on.
+    void SetProgress(CProgress* progress) { m_pProgress = progress; }
+    CProgress* Progress() const { return m_pProgress; }
     // The text of a failed open or save, as the user sees it.
     static std::string FailureReport(bool saving, const CArchiveException& e);
 
@@ -165,6 +170,7 @@ private:
 
     CPrompt& m_prompt;
     CFileChooser* m_pChooser = nullptr;
+    CProgress* m_pProgress = nullptr;
     CWayEntry* m_pReference = nullptr;
     std::shared_ptr<CDocListeners> m_pListeners = std::make_shared<CDocListeners>();
     int m_nBatches = 0;

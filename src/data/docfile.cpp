@@ -222,8 +222,23 @@ void CCairnbookDoc::ReadRecords(CArchive& ar, bool knowsLegacyHeader) {
     }
 }
 
+namespace {
+
+// Tells the progress that a read or write ended, whichever way.
+struct CProgressEnd {
+    CProgress* m_pProgress;
+    ~CProgressEnd() {
+        if (m_pProgress)
+            m_pProgress->Finished();
+    }
+};
+
+} // namespace
+
 void CCairnbookDoc::LoadFile(const std::string& path) {
+    const CProgressEnd end{m_pProgress};
     CFileSource source(path);
+    source.SetProgress(m_pProgress);
     // What a save killed at the wrong moment left beside the folder's files,
     // whatever this read finds.
     if (path != "-")
@@ -233,7 +248,14 @@ void CCairnbookDoc::LoadFile(const std::string& path) {
 }
 
 ESaveResult CCairnbookDoc::SaveFile(const std::string& path) {
+    const CProgressEnd end{m_pProgress};
     CSafeFileSink sink(path);
+    // The file it replaces, or the one it was read from, tells about how long it gets.
+    std::error_code ec;
+    std::uint64_t expected = std::filesystem::file_size(path, ec);
+    if (ec)
+        expected = std::filesystem::file_size(m_strPathName, ec);
+    sink.SetProgress(m_pProgress, ec ? 0 : expected);
     CArchive ar(sink, path);
     if (!Serialize(ar))
         return ESaveResult::cancelled;
@@ -243,7 +265,9 @@ ESaveResult CCairnbookDoc::SaveFile(const std::string& path) {
 }
 
 void CCairnbookDoc::MergeFile(const std::string& path) {
+    const CProgressEnd end{m_pProgress};
     CFileSource source(path);
+    source.SetProgress(m_pProgress);
     m_bModified = true;
     // Told after a failure too, so the entries read before it are shown.
     CChangeBatch batch(*this);
@@ -258,10 +282,10 @@ void CCairnbookDoc::MergeFile(const std::string& path) {
     }
 }
 
-void CCairnbookDoc::OnFileMerge() {
-    CFileCommands(m_prompt, m_pChooser).Merge(*this);
+ECommandResult CCairnbookDoc::OnFileMerge() {
+    return CFileCommands(m_prompt, m_pChooser, m_pProgress).Merge(*this);
 }
 
 void CCairnbookDoc::OnExportData() {
-    CFileCommands(m_prompt, m_pChooser).Export(*this);
+    CFileCommands(m_prompt, m_pChooser, m_pProgress).Export(*this);
 }

@@ -14,6 +14,8 @@ ECommandResult CFileCommands::Guard(bool saving, const std::string& path, F&& ru
     try {
         return run();
     } catch (const CArchiveException& e) {
+        if (e.m_cause == CArchiveException::cancelled)
+            return ECommandResult::cancelled; // the user knows
         m_prompt.Ask(res::kAppTitle, CCairnbookDoc::FailureReport(saving, e), EPromptButtons::ok,
                      EPromptIcon::warning);
     } catch (const std::bad_alloc&) {
@@ -31,11 +33,13 @@ void CFileCommands::Fail(bool saving, const std::string& path, const std::string
                  EPromptButtons::ok, EPromptIcon::warning);
 }
 
-std::unique_ptr<CCairnbookDoc> CFileCommands::Open(const std::string& path) {
+std::unique_ptr<CCairnbookDoc> CFileCommands::Open(const std::string& path,
+                                                   ECommandResult* outcome) {
     std::unique_ptr<CCairnbookDoc> doc;
     const ECommandResult result = Guard(false, path, [&] {
         doc = std::make_unique<CCairnbookDoc>(m_prompt);
         doc->SetFileChooser(m_pChooser);
+        doc->SetProgress(m_pProgress);
         doc->LoadFile(path);
         doc->SetPathName(path);
         doc->SetModifiedFlag(false);
@@ -43,6 +47,8 @@ std::unique_ptr<CCairnbookDoc> CFileCommands::Open(const std::string& path) {
     });
     if (result != ECommandResult::done)
         doc.reset();
+    if (outcome)
+        *outcome = result;
     return doc;
 }
 

@@ -11,15 +11,19 @@
 class CCairnbookDoc;
 class CPrompt;
 class CFileChooser;
+class CProgress;
 
+// cancelled: the user declined a question or stopped a long read or write;
+// nothing changed.
 enum class ECommandResult { done, cancelled, failed };
 
 class CFileCommands {
 public:
-    CFileCommands(CPrompt& prompt, CFileChooser* chooser) : m_prompt(prompt), m_pChooser(chooser) {}
+    CFileCommands(CPrompt& prompt, CFileChooser* chooser, CProgress* progress = nullptr)
+        : m_prompt(prompt), m_pChooser(chooser), m_pProgress(progress) {}
 
     // A new document read from path; nothing after telling why not.
-    std::unique_ptr<CCairnbookDoc> Open(const std::string& path);
+    std::unique_ptr<CCairnbookDoc> Open(const std::string& path, ECommandResult* result = nullptr);
     // Writes doc's waypoints marked for saving to path.
     ECommandResult Save(CCairnbookDoc& doc, const std::string& path);
     // Asks where, proposing proposed; a name without an extension takes the
@@ -38,4 +42,5 @@ private:
 
     CPrompt& m_prompt;
     CFileChooser* m_pChooser;
+    CProgress* m_pProgress;
 };

@@ -16,9 +16,8 @@ const CFileFormat& GpxFormat();
 const CFileFormat& ZipFormat();
 
 const std::vector<const CFileFormat*>& FileFormats() {
-    static const std::vector<const CFileFormat*> formats = {&NativeFormat(), &WptFormat(),
-                                                            &LocFormat(), &GpxFormat(),
-                                                            &ZipFormat()};
+    static const std::vector<const CFileFormat*> formats = {
+        &NativeFormat(), &WptFormat(), &LocFormat(), &GpxFormat(), &ZipFormat()};
     return formats;
 }
 

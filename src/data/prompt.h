@@ -3,6 +3,7 @@
 // dialogs, the command-line tool with its options, tests with scripted replies.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -23,6 +24,19 @@ public:
         (void)details;
         return Ask(caption, text, buttons, icon);
     }
+};
+
+// How far a long read or write of a file got: the program shows it with a
+// Cancel button, so that a big file never leaves a window without a sign of life.
+class CProgress {
+public:
+    virtual ~CProgress() = default;
+    // done of total bytes of path (total 0: not known); false when the user
+    // cancelled, and the read or write then stops with nothing changed.
+    virtual bool Step(const std::string& path, bool saving, std::uint64_t done,
+                      std::uint64_t total) = 0;
+    // The read or write ended, whichever way.
+    virtual void Finished() {}
 };
 
 struct CChosenFile {

@@ -3,6 +3,7 @@
 #include "archiveexception.h"
 #include "bytestream.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -191,6 +192,7 @@ void CSafeFileSink::Write(const char* data, std::size_t n) {
     if (std::fwrite(data, 1, n, m_pFile) != n)
         Fail("cannot write", errno);
     m_nWritten += n;
+    m_progress.Tell(m_strTarget, m_nWritten, std::max(m_nExpected, m_nWritten));
 }
 
 void CSafeFileSink::Commit() {

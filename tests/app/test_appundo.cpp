@@ -16,6 +16,7 @@
 #include "mainframe.h"
 #include "mapsource.h"
 #include "pixels.h"
+#include "qtprogress.h"
 #include "res/menus.h"
 #include "res/resource.h"
 #include "test_helpers.h"
@@ -195,3 +196,41 @@ TEST_F(App, UndoAndRedoEveryChange) {
 }
 
 } // namespace
+
+// A merge the user stops leaves the document as it was, with nothing to undo;
+// the progress dialog appears when a read takes a while, and its Cancel stops it.
+TEST_F(App, AStoppedMergeLeavesTheDocumentAsItWas) {
+    {
+        CCairnbookDoc big(prompt);
+        for (int i = 0; i < 40'000; ++i)
+            big.AddEntry(std::make_unique<CWayEntry>("M" + std::to_string(i), "merged waypoint", 47,
+                                                     -122, 0, 0, 1));
+        big.SaveFile(dir.Path("big.ckb"));
+    }
+    ASSERT_TRUE(Open(kSample));
+    CDocRecord& rec = *frame.DocManager().ActiveRecord();
+    const std::string before = StateBytes(*rec.m_pDoc);
+    struct CStop : CProgress {
+        bool Step(const std::string&, bool, std::uint64_t, std::uint64_t) override { return false; }
+    } stop;
+    rec.m_pDoc->SetProgress(&stop);
+    chooser.m_next = CChosenFile{dir.Path("big.ckb"), 1};
+    frame.OnCommand(res::ID_FILE_MERGE);
+    EXPECT_EQ(StateBytes(*rec.m_pDoc), before);
+    EXPECT_FALSE(rec.m_pDoc->IsModified());
+    EXPECT_FALSE(rec.m_pUndo->canUndo());
+    EXPECT_TRUE(prompt.m_asked.empty());
+    // The program's own progress: shown after a while, Cancel heard.
+    CQtProgress& progress = frame.DocManager().Progress();
+    EXPECT_TRUE(progress.Step(dir.Path("big.ckb"), false, 0, 3000));
+    QTest::qWait(CQtProgress::kShowAfterMs + 100);
+    EXPECT_TRUE(progress.Step(dir.Path("big.ckb"), false, 1000, 3000));
+    ASSERT_TRUE(progress.Dialog() && progress.Dialog()->isVisible());
+    EXPECT_EQ(progress.Dialog()->labelText(), "Reading big.ckb...");
+    if (const char* folder = std::getenv("CAIRNBOOK_SHOTS"))
+        progress.Dialog()->grab().save(QString(folder) + "/progress.png");
+    progress.Dialog()->cancel();
+    EXPECT_FALSE(progress.Step(dir.Path("big.ckb"), false, 2000, 3000));
+    progress.Finished();
+    EXPECT_FALSE(progress.Dialog());
+}

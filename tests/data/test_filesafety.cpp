@@ -3,6 +3,7 @@
 // save killed midway, pipes and failed writes leave the target as it was.
 #include "archive.h"
 #include "cairnbookdoc.h"
+#include "filecommands.h"
 #include "fileformat.h"
 #include "filesfixture.h"
 #include "res/strings.h"
@@ -148,3 +149,57 @@ TEST_F(Files, FailedWriteIsReportedAndLeavesNoFile) {
 }
 
 } // namespace
+
+// Stops a read or write at its stop-th step, and remembers every step.
+class CStoppingProgress : public CProgress {
+public:
+    explicit CStoppingProgress(int stop) : m_nStop(stop) {}
+    bool Step(const std::string&, bool saving, std::uint64_t done, std::uint64_t total) override {
+        m_steps.push_back({done, total});
+        m_bSaving = saving;
+        return int(m_steps.size()) != m_nStop;
+    }
+    void Finished() override { ++m_nFinished; }
+    int m_nStop;
+    std::vector<std::pair<std::uint64_t, std::uint64_t>> m_steps;
+    bool m_bSaving = false;
+    int m_nFinished = 0;
+};
+
+TEST_F(Files, LongReadsAndWritesTellTheirProgressAndStopWhenCancelled) {
+    CCairnbookDoc big(prompt);
+    Fill(big, 40'000); // about 3 MB: three steps of a megabyte
+    big.SaveFile(dir.Path("big.ckb"));
+    const std::string before = ReadBytes(dir.Path("big.ckb"));
+    // Told on the way, rising, within the file's size; and once at the end.
+    CStoppingProgress follow(0);
+    CFileCommands commands(prompt, nullptr, &follow);
+    ASSERT_TRUE(commands.Open(dir.Path("big.ckb")));
+    ASSERT_GE(follow.m_steps.size(), 2u);
+    for (std::size_t i = 0; i < follow.m_steps.size(); ++i) {
+        EXPECT_LE(follow.m_steps[i].first, follow.m_steps[i].second);
+        EXPECT_EQ(follow.m_steps[i].second, before.size());
+        EXPECT_GT(follow.m_steps[i].first, i ? follow.m_steps[i - 1].first : 0);
+    }
+    EXPECT_EQ(follow.m_nFinished, 1);
+    // Cancelled: no document, no message; a merge stops; a save leaves the file.
+    CStoppingProgress stop(1);
+    ECommandResult result = ECommandResult::done;
+    EXPECT_FALSE(CFileCommands(prompt, nullptr, &stop).Open(dir.Path("big.ckb"), &result));
+    EXPECT_EQ(result, ECommandResult::cancelled);
+    EXPECT_TRUE(prompt.m_asked.empty());
+    CCairnbookDoc doc(prompt);
+    doc.SetProgress(&stop);
+    stop.m_steps.clear();
+    EXPECT_EQ(CFileCommands(prompt, nullptr, &stop).MergePath(doc, dir.Path("big.ckb")),
+              ECommandResult::cancelled);
+    stop.m_steps.clear();
+    big.SetProgress(&stop);
+    big.m_WayList.front()->m_strComment = "changed";
+    EXPECT_EQ(CFileCommands(prompt, nullptr).Save(big, dir.Path("big.ckb")),
+              ECommandResult::cancelled);
+    EXPECT_TRUE(stop.m_bSaving);
+    EXPECT_EQ(ReadBytes(dir.Path("big.ckb")), before);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path("")), {}), 1);
+    EXPECT_TRUE(prompt.m_asked.empty());
+}
