@@ -156,14 +156,15 @@ void CMainFrame::OnCommand(int id) {
 
 void CMainFrame::KeepOrTakeBack(CDocRecord& rec, std::unique_ptr<CDocCommand> step,
                                 ECommandResult result, bool modified) {
-    if (!step)
-        return;
     if (result != ECommandResult::cancelled) {
-        rec.m_pUndo->push(step.release()); // done already: the push only records it
+        if (step)
+            rec.m_pUndo->push(step.release()); // done already: the push only records it
         return;
     }
-    // Stopped by the user: the document goes back to what it was.
-    step->undo();
+    // Stopped by the user: the document goes back to what it was (a GPX file
+    // adds nothing before it is read whole, but the merge marked it modified).
+    if (step)
+        step->undo();
     rec.m_pDoc->SetModifiedFlag(modified);
 }
 
