@@ -1,0 +1,24 @@
+#!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Installs into a temporary root and checks what a desktop, a software centre
+# and a packager look at: the metainfo validates, both manual pages render
+# without warnings, the desktop entry validates and claims GPX, and both
+# programs run from there and name their version.
+set -eu
+build=$1
+root=$(mktemp -d)
+trap 'rm -rf "$root"' EXIT
+cmake --install "$build" --prefix "$root/usr" >/dev/null
+share=$root/usr/share
+appstreamcli validate --no-net "$share/metainfo/io.github.cairnbook.Cairnbook.metainfo.xml"
+for page in cairnbook cairnbook-cli; do
+  warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$share/man/man1/$page.1" 2>&1 >/dev/null)
+  if [ -n "$warnings" ]; then echo "$page.1: $warnings"; exit 1; fi
+  LC_ALL=C.UTF-8 MANWIDTH=80 man -l "$share/man/man1/$page.1" | grep -q "^NAME"
+done
+desktop-file-validate "$share/applications/cairnbook.desktop"
+grep -q '^MimeType=.*application/gpx+xml;' "$share/applications/cairnbook.desktop"
+test -f "$share/icons/hicolor/scalable/apps/cairnbook.svg"
+"$root/usr/bin/cairnbook-cli" --version | grep -q '^cairnbook-cli 2\.0$'
+QT_QPA_PLATFORM=offscreen "$root/usr/bin/cairnbook" --version | grep -q '^cairnbook 2\.0$'
+echo "installed and checked in $root"
