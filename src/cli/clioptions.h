@@ -7,6 +7,7 @@
 #include <iosfwd>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class CCairnbookDoc;
@@ -30,6 +31,17 @@ struct CCliOptions {
     bool m_bVisits = false;
     std::optional<std::string> m_device;
 };
+
+// Text as the terminal may show it: controls and bytes that are no UTF-8
+// escaped; in a cell, tab, CR, LF and backslash as \t, \r, \n and \\.
+void AppendPrintable(std::string& out, std::string_view utf8, bool cell = false);
+std::string PrintableName(const std::string& utf8);
+// The same, a text's line breaks kept as line breaks.
+std::string PrintableText(const std::string& text);
+
+// The whole usage, and one command's help (nothing for no such command).
+std::string Usage();
+std::optional<std::string> CommandHelp(const std::string& command);
 
 // The receiver commands: devices, send and receive.
 int Devices(std::ostream& out, std::ostream& err);

@@ -175,11 +175,22 @@ TEST(Cli, UsageErrors) {
                                                {"devices", kSample},
                                                {"send", kSample, "--visits"},
                                                {"receive", kSample},
-                                               {"list", kSample, "--device", "x"}}) {
+                                               {"list", kSample, "--device", "x"},
+                                               {"help", "nope"},
+                                               {"help", "list", "send"}}) {
         const CRun r = Cli(args);
         EXPECT_EQ(r.code, 2) << (args.empty() ? "" : args[0]);
         EXPECT_NE(r.err.find("usage:"), std::string::npos);
     }
+    // Each command's help, asked either way.
+    for (const auto& args : std::vector<std::vector<std::string>>{
+             {"help", "send"}, {"send", "--help"}, {"send", kSample, "-h"}}) {
+        const CRun help = Cli(args);
+        EXPECT_EQ(help.code, 0);
+        EXPECT_EQ(help.out.rfind("usage: cairnbook-cli send FILE...", 0), 0u) << help.out;
+        EXPECT_NE(help.out.find("Exit codes: 0 success, 1 failure, 2 usage"), std::string::npos);
+    }
+    EXPECT_EQ(Cli({"help"}).out, Cli({"--help"}).out);
     const CRun version = Cli({"--version"});
     EXPECT_EQ(version.code, 0);
     EXPECT_EQ(version.out.rfind("cairnbook-cli 2.0\nLicence GPL-3.0-or-later", 0), 0u)
