@@ -24,6 +24,7 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
@@ -31,6 +32,8 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QUndoStack>
+
+#include <algorithm>
 
 using namespace res;
 
@@ -168,6 +171,26 @@ void CMainFrame::KeepOrTakeBack(CDocRecord& rec, std::unique_ptr<CDocCommand> st
     rec.m_pDoc->SetModifiedFlag(modified);
 }
 
+void CMainFrame::ArrangeIcons() {
+    // The minimised windows in rows from the area's bottom left corner, left
+    // to right, in the order they were opened.
+    const QRect area = m_pArea->viewport()->rect();
+    int x = 0, y = area.bottom() + 1, rowHeight = 0;
+    for (QMdiSubWindow* w : m_pArea->subWindowList(QMdiArea::CreationOrder)) {
+        if (!w->isMinimized())
+            continue;
+        const QSize size = w->size();
+        if (x > 0 && x + size.width() > area.width()) {
+            x = 0;
+            y -= rowHeight;
+            rowHeight = 0;
+        }
+        rowHeight = std::max(rowHeight, size.height());
+        w->move(x, y - size.height());
+        x += size.width();
+    }
+}
+
 bool CMainFrame::OnFrameCommand(int id) {
     CDocRecord* rec = m_pDocManager->ActiveRecord();
     switch (id) {
@@ -199,7 +222,7 @@ bool CMainFrame::OnFrameCommand(int id) {
         break;
     case ID_WINDOW_CASCADE: m_pArea->cascadeSubWindows(); break;
     case ID_WINDOW_TILE_HORZ: m_pArea->tileSubWindows(); break;
-    case ID_WINDOW_ARRANGE: break; // the area keeps minimized windows in a row along its bottom
+    case ID_WINDOW_ARRANGE: ArrangeIcons(); break;
     case ID_APP_EXIT: close(); break;
     case ID_APP_ABOUT: OnAppAbout(); break;
     case ID_HELP_TOPICS: OnHelpTopics(); break;

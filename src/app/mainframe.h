@@ -99,6 +99,8 @@ private:
     void OnAppAbout();
     void OnHelpTopics();
     void OnPrint(bool preview);
+    // Window > Arrange Icons: the minimised windows in a row along the bottom.
+    void ArrangeIcons();
     void UpdateCaps();
     // View > Show All Waypoints: every window lists its whole document, or
     // at most its first 2,000 waypoints.

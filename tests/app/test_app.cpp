@@ -377,6 +377,32 @@ TEST_F(App, DroppedFilesOpen) {
               "Cross"); // WPT folds cache icons onto the first ones
 }
 
+// Arrange Icons lines the minimised windows up along the area's bottom, left
+// to right in the order they were opened; the others stay where they are.
+TEST_F(App, ArrangeIconsLinesUpMinimisedWindows) {
+    Open(kSample);
+    for (int i = 0; i < 3; ++i)
+        frame.OnCommand(res::ID_WINDOW_NEW);
+    const QList<QMdiSubWindow*> windows = frame.MdiArea().subWindowList(QMdiArea::CreationOrder);
+    ASSERT_EQ(windows.size(), 4);
+    windows[3]->showNormal();
+    windows[3]->move(40, 30);
+    for (int i = 0; i < 3; ++i) {
+        windows[i]->showMinimized();
+        windows[i]->move(100 + 37 * i, 50 + 11 * i);
+    }
+    QApplication::processEvents();
+    frame.OnCommand(res::ID_WINDOW_ARRANGE);
+    const int bottom = frame.MdiArea().viewport()->rect().bottom() + 1;
+    int x = 0;
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(windows[i]->geometry().bottom() + 1, bottom) << i;
+        EXPECT_EQ(windows[i]->x(), x) << i;
+        x += windows[i]->width();
+    }
+    EXPECT_EQ(windows[3]->pos(), QPoint(40, 30));
+}
+
 TEST_F(App, TiledWindowsScreenshot) {
     Open(kSample);
     Open(std::string(CAIRNBOOK_SAMPLES) + "/sample.loc");
