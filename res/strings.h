@@ -44,7 +44,8 @@ inline constexpr const char* kLicenceNotice =
     "There is NO WARRANTY, to the extent permitted by law.";
 // What the program is built on, and their licences.
 inline constexpr const char* kThirdParty =
-    "Built with Qt %1 (LGPL-3.0), expat (MIT), GeographicLib (MIT) and SQLite (public domain).";
+    "Built with Qt %1 (LGPL-3.0), expat (MIT), GeographicLib (MIT), libzip (BSD-3-Clause)\n"
+    "and SQLite (public domain).";
 inline constexpr const char* kOpenMbTiles = "Open MBTiles File...";
 inline constexpr const char* kReloadMapSources = "Reload Map Sources";
 // Where the program lives, for the servers it asks (their usage policies want it).

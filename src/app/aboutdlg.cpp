@@ -2,7 +2,9 @@
 #include "aboutdlg.h"
 
 #include "imagelist.h"
+#include "mapsource.h"
 #include "res/strings.h"
+#include "tileservice.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -16,12 +18,23 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     icon->setPixmap(QIcon(":/res/cairnbook.svg").pixmap(32, 32));
     grid->addWidget(icon, 0, 0, 2, 1, Qt::AlignTop);
     grid->addWidget(new QLabel(res::kVersionText, this), 0, 1);
-    // The texts carry their own line breaks.
+    // The texts carry their own line breaks. The map data shown is credited
+    // as its licence asks; the area service has its own credit.
+    const CMapSource& source = CTileService::Instance().Source();
+    const QString credit =
+        source.m_strAttribution.isEmpty()
+            ? QString(res::kAboutCredit)
+            : QString("Map data %1 (%2).").arg(source.m_strAttribution, source.m_strName);
     auto* text =
-        new QLabel(QString(res::kAboutText) + "\n\n" + res::kAboutCredit + "\n\n" +
-                       res::kLicenceNotice + "\n" + QString(res::kThirdParty).arg(qVersion()),
+        new QLabel(QString(res::kAboutText) + "\n\n" + credit + "\n\n" + res::kLicenceNotice +
+                       "\n" + QString(res::kThirdParty).arg(qVersion()),
                    this);
     grid->addWidget(text, 1, 1);
+    auto* page = new QLabel(
+        QString("<a href=\"%1\">%1</a>").arg(QString::fromLatin1(res::kProjectAddress)), this);
+    page->setOpenExternalLinks(true);
+    page->setTextInteractionFlags(Qt::TextBrowserInteraction);
+    grid->addWidget(page, 2, 1);
     auto* ok = new QPushButton("OK", this);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
@@ -29,6 +42,6 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     // The strip of waypoint symbols along the bottom edge.
     auto* strip = new QLabel(this);
     strip->setPixmap(QPixmap(":/res/waypoint-icons.png"));
-    grid->addWidget(strip, 2, 0, 1, 3, Qt::AlignHCenter);
+    grid->addWidget(strip, 3, 0, 1, 3, Qt::AlignHCenter);
     grid->setSizeConstraint(QLayout::SetFixedSize);
 }

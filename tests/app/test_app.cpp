@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "aboutdlg.h"
 #include "appfixture.h"
 #include "archive.h"
 #include "bytestream.h"
@@ -17,6 +18,7 @@
 #include "pixels.h"
 #include "res/menus.h"
 #include "res/resource.h"
+#include "res/strings.h"
 #include "test_helpers.h"
 #include "textcodec.h"
 #include "tilepattern.h"
@@ -31,6 +33,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMenuBar>
@@ -401,6 +404,29 @@ TEST_F(App, ArrangeIconsLinesUpMinimisedWindows) {
         x += windows[i]->width();
     }
     EXPECT_EQ(windows[3]->pos(), QPoint(40, 30));
+}
+
+// The About box credits the map data shown, names the licences, Qt's version
+// and the project's page.
+TEST_F(App, AboutCreditsTheMapDataShown) {
+    const CMapSource original = CTileService::Instance().Source();
+    for (const CMapSource& shown : BuiltInMapSources()) {
+        CTileService::Instance().SetSource(shown);
+        CAboutDlg about(&frame);
+        QString texts;
+        for (const QLabel* label : about.findChildren<QLabel*>())
+            texts += label->text() + "\n";
+        const CMapSource& source = CTileService::Instance().Source();
+        EXPECT_TRUE(texts.contains(source.m_strAttribution.isEmpty() ? res::kAboutCredit
+                                                                     : source.m_strAttribution))
+            << shown.m_strName.toStdString();
+        for (const QString& part : {QString("GPL-3.0-or-later"), QString("libzip"),
+                                    QString(qVersion()), QString(res::kProjectAddress)})
+            EXPECT_TRUE(texts.contains(part)) << part.toStdString();
+        if (const char* folder = std::getenv("CAIRNBOOK_SHOTS"))
+            about.grab().save(QString("%1/about-%2.png").arg(folder, shown.m_strName));
+    }
+    CTileService::Instance().SetSource(original);
 }
 
 TEST_F(App, TiledWindowsScreenshot) {

@@ -10,7 +10,7 @@ root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
 cmake --install "$build" --prefix "$root/usr" >/dev/null
 share=$root/usr/share
-appstreamcli validate --no-net "$share/metainfo/io.github.cairnbook.Cairnbook.metainfo.xml"
+appstreamcli validate --no-net "$share/metainfo/org.quillmoor.cairnbook.metainfo.xml"
 for page in cairnbook cairnbook-cli; do
   warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$share/man/man1/$page.1" 2>&1 >/dev/null)
   if [ -n "$warnings" ]; then echo "$page.1: $warnings"; exit 1; fi
