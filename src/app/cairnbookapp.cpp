@@ -21,58 +21,55 @@
 #include <QMdiArea>
 #include <QThread>
 
+#include <QCommandLineParser>
 #include <QFileInfo>
 #include <QPrinter>
 #include <QPrinterInfo>
 
 CStartOptions ParseStartOptions(const QStringList& args) {
     CStartOptions o;
-    for (qsizetype i = 1; i < args.size(); ++i) {
-        const QString& a = args[i];
-        if (a == "--screenshot" && i + 1 < args.size()) {
-            o.m_strScreenshot = args[++i];
-        } else if (a == "--size" && i + 1 < args.size()) {
-            const QStringList wh = args[++i].split('x');
-            const int w = wh.value(0).toInt(), h = wh.value(1).toInt();
-            if (wh.size() != 2 || w <= 0 || h <= 0) {
-                o.m_bValid = false;
-                o.m_strError = "--size takes WIDTHxHEIGHT";
-            }
-            o.m_size = QSize(w, h);
-        } else if (a == "--map") {
-            o.m_bMap = true;
-        } else if (a == "--theme" && i + 1 < args.size()) {
-            const QString t = args[++i];
-            o.m_nTheme = t == "auto"     ? res::ID_MAP_AUTO
-                         : t == "aerial" ? res::ID_MAP_AERIAL
-                         : t == "topo"   ? res::ID_MAP_TOPO
-                         : t == "urban"  ? res::ID_MAP_URBAN
-                         : t == "off"    ? res::ID_MAP_OFF
-                                         : -1;
-            if (o.m_nTheme < 0) {
-                o.m_bValid = false;
-                o.m_strError = "--theme takes auto, aerial, topo, urban or off";
-            }
-        } else if (a == "--print") {
-            o.m_bPrint = true;
-        } else if (a == "--print-to" && i + 1 < args.size()) {
-            o.m_bPrint = true;
-            o.m_strPrinter = args[++i];
-        } else if (a == "--imagery-host" && i + 1 < args.size()) {
-            o.m_strImageryHost = args[++i];
-        } else if (a == "--map-source" && i + 1 < args.size()) {
-            o.m_strMapSource = args[++i];
-        } else if (a.startsWith("--")) {
-            o.m_bValid = false;
-            o.m_strError = "unknown option " + a;
-        } else {
-            o.m_files << a;
-        }
-    }
-    if (o.m_bPrint && o.m_files.isEmpty()) {
+    auto fail = [&o](const QString& why) {
+        if (o.m_bValid)
+            o.m_strError = why;
         o.m_bValid = false;
-        o.m_strError = "--print and --print-to need the files to print";
+    };
+    // Qt's parser: a missing value is named, and --opt=value works too.
+    QCommandLineParser p;
+    const QCommandLineOption screenshot("screenshot", "", "OUT.png"), size("size", "", "WxH"),
+        map("map"), theme("theme", "", "MODE"), print("print"), printTo("print-to", "", "PRINTER"),
+        imageryHost("imagery-host", "", "HOST"), mapSource("map-source", "", "SOURCE");
+    p.addOptions({screenshot, size, map, theme, print, printTo, imageryHost, mapSource});
+    if (!p.parse(args)) {
+        fail(p.errorText());
+        return o;
     }
+    o.m_files = p.positionalArguments();
+    o.m_strScreenshot = p.value(screenshot);
+    o.m_bMap = p.isSet(map);
+    o.m_strImageryHost = p.value(imageryHost);
+    o.m_strMapSource = p.value(mapSource);
+    o.m_bPrint = p.isSet(print) || p.isSet(printTo);
+    o.m_strPrinter = p.value(printTo);
+    if (p.isSet(size)) {
+        const QStringList wh = p.value(size).split('x');
+        const int w = wh.value(0).toInt(), h = wh.value(1).toInt();
+        if (wh.size() != 2 || w <= 0 || h <= 0)
+            fail("--size takes WIDTHxHEIGHT");
+        o.m_size = QSize(w, h);
+    }
+    if (p.isSet(theme)) {
+        const QString t = p.value(theme);
+        o.m_nTheme = t == "auto"     ? res::ID_MAP_AUTO
+                     : t == "aerial" ? res::ID_MAP_AERIAL
+                     : t == "topo"   ? res::ID_MAP_TOPO
+                     : t == "urban"  ? res::ID_MAP_URBAN
+                     : t == "off"    ? res::ID_MAP_OFF
+                                     : -1;
+        if (o.m_nTheme < 0)
+            fail("--theme takes auto, aerial, topo, urban or off");
+    }
+    if (o.m_bPrint && o.m_files.isEmpty())
+        fail("--print and --print-to need the files to print");
     return o;
 }
 
@@ -103,8 +100,25 @@ bool CCairnbookApp::InitInstance(const CStartOptions& options) {
         SetImageryHostOverride(options.m_strImageryHost);
         SetMapSourceForRun(MapSourceFromArgument(kAreaServiceName));
     }
-    if (!options.m_strMapSource.isEmpty())
-        SetMapSourceForRun(MapSourceFromArgument(options.m_strMapSource));
+    if (!options.m_strMapSource.isEmpty()) {
+        // A name that is no source, no tile address and no MBTiles file is a
+        // mistake on the command line, not a map to draw blank.
+        CMapSource source = MapSourceFromArgument(options.m_strMapSource);
+        if (const QString problem = CheckMapSource(source); !problem.isEmpty()) {
+            QStringList names;
+            for (const CMapSource& s : AllMapSources())
+                names << s.m_strName;
+            std::fprintf(stderr,
+                         "cairnbook: --map-source %s: no such map source, and as a source %s.\n"
+                         "Name one of: %s; or a tile address with {z}, {x} and {y}; or an "
+                         ".mbtiles file.\n",
+                         qPrintable(options.m_strMapSource), qPrintable(problem),
+                         qPrintable(names.join(", ")));
+            m_nStartFailure = 2;
+            return false;
+        }
+        SetMapSourceForRun(source);
+    }
     // A screenshot or print run has nobody to answer: questions go to standard
     // error with their cautious answer instead of waiting in an unseen message box.
     const bool unattended = !options.m_strScreenshot.isEmpty() || options.m_bPrint;

@@ -43,6 +43,8 @@ public:
     ~CCairnbookApp();
     // Creates the main frame and opens the files (none: one new document).
     bool InitInstance(const CStartOptions& options);
+    // The exit code when InitInstance failed: 2 for a usage error, else 1.
+    int StartFailure() const { return m_nStartFailure; }
     CMainFrame& MainFrame() { return *m_pFrame; }
     int Screenshot(const CStartOptions& options);
     // --print and --print-to: every file on the chosen printer; 0 when every
@@ -55,4 +57,5 @@ private:
     std::unique_ptr<CQtFileChooser> m_pChooser;
     std::unique_ptr<CMainFrame> m_pFrame;
     int m_nFailedOpens = 0;
+    int m_nStartFailure = 1;
 };

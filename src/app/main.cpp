@@ -50,7 +50,7 @@ int main(int argc, char** argv) {
     std::setlocale(LC_NUMERIC, "C");
     CCairnbookApp cairnbook;
     if (!cairnbook.InitInstance(options))
-        return 1;
+        return cairnbook.StartFailure();
     if (!options.m_strScreenshot.isEmpty())
         return cairnbook.Screenshot(options);
     if (options.m_bPrint)

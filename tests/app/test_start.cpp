@@ -113,18 +113,24 @@ TEST(Start, PrintsEveryFileAndEveryRow) {
     }
 }
 
-// Runs that cannot do what they were asked fail with one line that says why.
+// Runs that cannot do what they were asked fail with a line that says why:
+// 1 when the work failed, 2 when the command line was wrong.
 TEST(Start, PrintingOrAScreenshotThatCannotBeMadeFails) {
     const QString sample = QString(CAIRNBOOK_SAMPLES) + "/sample.ckb";
-    const std::pair<QStringList, const char*> runs[] = {
-        {{"--print-to", "No Such Printer", sample}, "No Such Printer"},
+    const std::tuple<QStringList, int, const char*> runs[] = {
+        {{"--print-to", "No Such Printer", sample}, 1, "No Such Printer"},
         {{"--screenshot", "/nonexistent/x.png", sample},
-         "the screenshot could not be written to /nonexistent/x.png"}};
-    for (const auto& [args, said] : runs) {
+         1,
+         "the screenshot could not be written to /nonexistent/x.png"},
+        {{"--map-source", "NOSUCH", "--screenshot", "x.png", sample},
+         2,
+         "--map-source NOSUCH: no such map source"},
+        {{sample, "--screenshot"}, 2, "Missing value after '--screenshot'"}};
+    for (const auto& [args, code, said] : runs) {
         QProcess p;
         p.start(CAIRNBOOK_APP, args);
         ASSERT_TRUE(p.waitForFinished(20000));
-        EXPECT_EQ(p.exitCode(), 1) << said;
+        EXPECT_EQ(p.exitCode(), code) << said;
         EXPECT_TRUE(p.readAllStandardError().contains(said)) << said;
     }
 }
