@@ -22,20 +22,9 @@
 #include <QUndoStack>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 namespace fs = std::filesystem;
 using namespace res;
-
-namespace {
-
-// "eTrex 32x" in messages; the folder's name for a plain folder.
-std::string Called(const CReceiver& r) {
-    return r.m_strModel.empty() ? r.m_strName : r.m_strModel;
-}
-
-} // namespace
 
 void CMainFrame::FollowDevices(QMenu* menu, bool send) {
     connect(menu, &QMenu::aboutToShow, this, [this, menu, send] {
@@ -90,7 +79,7 @@ bool CMainFrame::SendTo(const CReceiver& receiver) {
         const std::string other = KeepBothName(folder, name);
         const EPromptAnswer answer =
             m_prompt.Ask(kAppTitle,
-                         name + " is already on " + Called(receiver) +
+                         name + " is already on " + ShortName(receiver) +
                              ".\nDo you want to replace it?\n\nYes replaces it; No keeps both, "
                              "naming the new file " +
                              other + ".",
@@ -107,7 +96,7 @@ bool CMainFrame::SendTo(const CReceiver& receiver) {
                          (fs::path(folder) / name).string());
     } catch (const CArchiveException& e) {
         m_prompt.Ask(kAppTitle,
-                     "Nothing was sent to " + Called(receiver) + ".\n\n" + e.what() +
+                     "Nothing was sent to " + ShortName(receiver) + ".\n\n" + e.what() +
                          "\n\nIs the receiver still connected?",
                      EPromptButtons::ok, EPromptIcon::error);
         return false;
@@ -116,7 +105,7 @@ bool CMainFrame::SendTo(const CReceiver& receiver) {
                      EPromptIcon::error);
         return false;
     }
-    m_prompt.Ask(kAppTitle, SentMessage(count, Called(receiver)), EPromptButtons::ok,
+    m_prompt.Ask(kAppTitle, SentMessage(count, ShortName(receiver)), EPromptButtons::ok,
                  EPromptIcon::information);
     return true;
 }
@@ -127,7 +116,7 @@ void CMainFrame::ReceiveFrom(const CReceiver& receiver) {
     const bool visits = fs::exists(receiver.m_strVisitsFile, ec) && ActiveView();
     if (files.empty() && !visits) {
         m_prompt.Ask(kAppTitle,
-                     "There are no waypoints on " + Called(receiver) + " (" +
+                     "There are no waypoints on " + ShortName(receiver) + " (" +
                          receiver.m_strGpxFolder + ").",
                      EPromptButtons::ok, EPromptIcon::information);
         return;
@@ -140,7 +129,7 @@ void CMainFrame::ReceiveFrom(const CReceiver& receiver) {
     if (rec) {
         const EPromptAnswer answer =
             m_prompt.Ask(kAppTitle,
-                         "Merge the waypoints of " + Called(receiver) +
+                         "Merge the waypoints of " + ShortName(receiver) +
                              " into this document?\n\nNo opens them as a new document.",
                          EPromptButtons::yesNoCancel, EPromptIcon::question);
         if (answer == EPromptAnswer::cancel)
@@ -171,9 +160,16 @@ void CMainFrame::MarkVisited(const CReceiver& receiver) {
     if (!rec)
         return;
     CCairnbookDoc& doc = *rec->m_pDoc;
-    std::ifstream in(receiver.m_strVisitsFile, std::ios::binary);
-    const CVisitMarks marks =
-        MarkVisits(doc, ReadVisits(std::string(std::istreambuf_iterator<char>(in), {})));
+    CVisitMarks marks;
+    try {
+        marks = MarkVisits(doc, ReadVisitsFile(receiver.m_strVisitsFile));
+    } catch (const CArchiveException& e) {
+        m_prompt.Ask(kAppTitle,
+                     std::string("The visits of ") + ShortName(receiver) +
+                         " could not be read.\n\n" + e.what(),
+                     EPromptButtons::ok, EPromptIcon::warning);
+        return;
+    }
     if (!marks.m_found.empty()) {
         std::vector<CAddCommand::CReplaced> replaced;
         {
@@ -198,7 +194,7 @@ void CMainFrame::MarkVisited(const CReceiver& receiver) {
     if (marks.m_nAlready)
         text += " " + std::to_string(marks.m_nAlready) + " were found already.";
     if (!marks.m_missing.empty()) {
-        text += "\n\n" + Called(receiver) + " logged " + std::to_string(marks.m_missing.size()) +
+        text += "\n\n" + ShortName(receiver) + " logged " + std::to_string(marks.m_missing.size()) +
                 " visits of caches that are not in this document:";
         for (const CVisit& v : marks.m_missing)
             text += "\n" + v.m_strCode + "  " + v.m_strTime.substr(0, 10) + "  " + v.m_strType;

@@ -11,8 +11,6 @@
 #include "visits.h"
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <ostream>
 #include <stdexcept>
 
@@ -42,13 +40,6 @@ CReceiver Target(const CCliOptions& opt) {
     return found.front();
 }
 
-std::string ReadAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        throw CArchiveException(CArchiveException::fileError, path, 0, "it cannot be read");
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
 } // namespace
 
 int Devices(std::ostream& out, std::ostream& err) {
@@ -70,8 +61,7 @@ int Send(CCairnbookDoc& doc, const CCliOptions& opt, std::ostream& out) {
         name = KeepBothName(to.m_strGpxFolder, name);
     const std::vector<std::size_t> places = WithChildren(doc, SelectedPlaces(doc, opt));
     const CSentCount count = SendFile(doc, places, (fs::path(to.m_strGpxFolder) / name).string());
-    out << SentMessage(count, to.m_strModel.empty() ? to.m_strName : to.m_strModel) << " as "
-        << EscapeCell(name) << "\n";
+    out << SentMessage(count, ShortName(to)) << " as " << EscapeCell(name) << "\n";
     return kExitOk;
 }
 
@@ -81,7 +71,7 @@ int Receive(const CCliOptions& opt, CCairnbookDoc& doc, std::ostream& out, std::
     if (opt.m_bVisits) {
         doc.LoadFile(path);
         PrintNotices(doc, path, err);
-        const CVisitMarks marks = MarkVisits(doc, ReadVisits(ReadAll(from.m_strVisitsFile)));
+        const CVisitMarks marks = MarkVisits(doc, ReadVisitsFile(from.m_strVisitsFile));
         for (const auto& [place, found] : marks.m_found)
             doc.AssignEntry(place, found);
         out << "Marked " << marks.m_found.size() << " caches found (" << marks.m_nAlready

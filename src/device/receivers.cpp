@@ -49,14 +49,6 @@ bool Skipped(std::string_view type) {
     return false;
 }
 
-std::string ReadSmallFile(const std::string& path) {
-    std::error_code ec;
-    if (fs::file_size(path, ec) > kMaxDescriptionBytes || ec)
-        return {};
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
 // A path from the drive's root, each folder found in any case; the names it
 // lacks are added as written.
 std::string UnderRoot(const std::string& root, std::string_view relative) {
@@ -139,7 +131,9 @@ std::vector<CReceiver> FindReceivers(const std::vector<std::string>& roots) {
             ChildNoCase((fs::path(root) / garmin).string(), "GarminDevice.xml");
         std::optional<CDeviceDescription> desc;
         if (!file.empty())
-            desc = ReadDeviceDescription(ReadSmallFile((fs::path(root) / garmin / file).string()));
+            if (const auto xml =
+                    ReadDriveFile((fs::path(root) / garmin / file).string(), kMaxDescriptionBytes))
+                desc = ReadDeviceDescription(*xml);
         r.m_bCard = file.empty();
         const CDeviceDescription d = desc.value_or(CDeviceDescription{});
         r.m_strModel = d.m_strModel;
@@ -185,6 +179,20 @@ std::vector<std::string> GpxFilesIn(const std::string& folder) {
             files.push_back(it->path().string());
     std::sort(files.begin(), files.end());
     return files;
+}
+
+std::string ShortName(const CReceiver& receiver) {
+    return receiver.m_strModel.empty() ? receiver.m_strName : receiver.m_strModel;
+}
+
+std::optional<std::string> ReadDriveFile(const std::string& path, std::uintmax_t limit) {
+    std::error_code ec;
+    if (fs::file_size(path, ec) > limit || ec)
+        return std::nullopt;
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return std::nullopt;
+    return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 std::uint64_t FreeBytes(const std::string& path) {

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -36,5 +37,10 @@ CReceiver ReceiverAt(const std::string& dir);
 std::vector<std::string> GpxFilesIn(const std::string& folder);
 // The entry of folder named name in any case ("garmin", "GPX"); empty when none.
 std::string ChildNoCase(const std::string& folder, std::string_view name);
+// "eTrex 32x" in messages: the model, else the entry's name.
+std::string ShortName(const CReceiver& receiver);
+// A file of a drive read whole; nothing when it cannot be read or holds more
+// than limit bytes (a drive is anybody's).
+std::optional<std::string> ReadDriveFile(const std::string& path, std::uintmax_t limit);
 // Free bytes of the file system holding path; 0 when unknown.
 std::uint64_t FreeBytes(const std::string& path);

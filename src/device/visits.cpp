@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "visits.h"
 
+#include "archiveexception.h"
 #include "cachestatus.h"
 #include "cairnbookdoc.h"
+#include "receivers.h"
 #include "utf8text.h"
 
 namespace {
@@ -83,6 +85,16 @@ std::vector<CVisit> ReadVisits(std::string_view bytes) {
         visits.push_back({f[0], f[1], f[2], f.size() > 3 ? f[3] : std::string()});
     }
     return visits;
+}
+
+std::vector<CVisit> ReadVisitsFile(const std::string& path) {
+    // Years of logs are a few megabytes; more is no receiver's file.
+    constexpr std::uintmax_t kMaxBytes = 64 << 20;
+    const std::optional<std::string> bytes = ReadDriveFile(path, kMaxBytes);
+    if (!bytes)
+        throw CArchiveException(CArchiveException::fileError, path, 0,
+                                "it cannot be read, or it is larger than any visits file");
+    return ReadVisits(*bytes);
 }
 
 CVisitMarks MarkVisits(const CCairnbookDoc& doc, const std::vector<CVisit>& visits) {

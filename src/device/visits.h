@@ -19,6 +19,8 @@ struct CVisit {
 
 // Lines that are no visit are passed over. UTF-8 is read too.
 std::vector<CVisit> ReadVisits(std::string_view bytes);
+// The visits file at path; throws CArchiveException when it cannot be read.
+std::vector<CVisit> ReadVisitsFile(const std::string& path);
 
 struct CVisitMarks {
     // (place, the waypoint as it becomes): caches the document did not hold
