@@ -9,6 +9,7 @@
 #include "coordinate.h"
 #include "devicewatch.h"
 #include "docmanager.h"
+#include "helpwindow.h"
 #include "listface.h"
 #include "prompt.h"
 #include "res/commandtext.h"
@@ -349,12 +350,11 @@ void CMainFrame::OnAppAbout() {
 }
 
 void CMainFrame::OnHelpTopics() {
-    QMessageBox::information(
-        this, kAppTitle,
-        "Cairnbook keeps waypoints in documents, one window each.\n\n"
-        "File: open, merge, save and export waypoint files (.ckb, .wpt, .loc).\n"
-        "Edit: add, delete, copy and paste waypoints.\n"
-        "View: list or map, units, and the coordinate notation.");
+    if (!m_pHelp)
+        m_pHelp = new CHelpWindow(this);
+    // The section about what the active window shows.
+    const CCairnbookView* view = ActiveView();
+    m_pHelp->ShowSection(!view ? QString() : view->IsMapMode() ? "map" : "list");
 }
 
 void CMainFrame::OnPrint(bool preview) {

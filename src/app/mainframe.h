@@ -17,6 +17,7 @@ class CDeviceWatch;
 struct CReceiver;
 struct CMapSource;
 class CDocManager;
+class CHelpWindow;
 class CPrompt;
 class CFileChooser;
 class QAction;
@@ -115,6 +116,7 @@ private:
     QHash<int, QAction*> m_actions;
     CDeviceWatch* m_pDevices;
     QToolBar* m_pToolBar = nullptr;
+    CHelpWindow* m_pHelp = nullptr; // made when first asked for
     QLabel* m_pPosition = nullptr;
     QLabel* m_pCaps = nullptr;
     QLabel* m_pMessage = nullptr; // "Ready", or how many rows the list shows
