@@ -38,3 +38,18 @@ inline QRect InkBounds(const QImage& img, QRect area, int below = 60) {
                 bounds |= QRect(x, y, 1, 1);
     return bounds;
 }
+
+// Aligned 2 x 2 blocks of area whose four pixels differ: zero where a picture
+// was drawn at one device pixel per pixel and then doubled, many where it was
+// drawn at two.
+inline int FineBlocks(const QImage& img, QRect area) {
+    area = area.intersected(img.rect());
+    int n = 0;
+    for (int y = area.top() & ~1; y + 1 <= area.bottom(); y += 2)
+        for (int x = area.left() & ~1; x + 1 <= area.right(); x += 2) {
+            const QRgb c = img.pixel(x, y);
+            n += img.pixel(x + 1, y) != c || img.pixel(x, y + 1) != c ||
+                 img.pixel(x + 1, y + 1) != c;
+        }
+    return n;
+}

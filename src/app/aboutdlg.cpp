@@ -41,7 +41,8 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     grid->addWidget(ok, 0, 2, Qt::AlignTop);
     // The strip of waypoint symbols along the bottom edge.
     auto* strip = new QLabel(this);
-    strip->setPixmap(QPixmap(":/res/waypoint-icons.png"));
+    strip->setPixmap(
+        QPixmap::fromImage(CImageList::LoadStrip(":/res/waypoint-icons.png", devicePixelRatioF())));
     grid->addWidget(strip, 3, 0, 1, 3, Qt::AlignHCenter);
     grid->setSizeConstraint(QLayout::SetFixedSize);
 }

@@ -5,6 +5,7 @@
 #include "mainframe.h"
 
 #include "docmanager.h"
+#include "imagelist.h"
 #include "res/commandtext.h"
 #include "res/menus.h"
 #include "res/resource.h"
@@ -17,6 +18,7 @@
 #include <QPainterPath>
 #include <QToolBar>
 #include <QToolButton>
+#include <functional>
 
 using namespace res;
 
@@ -27,14 +29,27 @@ QString PromptPart(int id, int part) {
     return text ? QString::fromLatin1(text).section('\n', part, part) : QString();
 }
 
+// A toolbar icon drawn by draw in 16 x 15 pixels, at 1, 2 and 3 device pixels
+// per pixel: the icon takes the one the screen needs.
+QIcon DrawnIcon(const std::function<void(QPainter&)>& draw) {
+    QIcon icon;
+    for (int ratio : {1, 2, 3}) {
+        QPixmap pixmap(16 * ratio, 15 * ratio);
+        pixmap.setDevicePixelRatio(ratio);
+        pixmap.fill(Qt::transparent);
+        QPainter p(&pixmap);
+        p.setRenderHint(QPainter::Antialiasing);
+        draw(p);
+        p.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
+
 // A curved arrow, left for Undo and mirrored for Redo.
-QIcon UndoIcon(bool redo) {
-    QPixmap pixmap(16, 15);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
+void DrawUndo(QPainter& p, bool redo) {
     if (redo)
-        p.setTransform(QTransform(-1, 0, 0, 1, 16, 0));
+        p.setTransform(QTransform(-1, 0, 0, 1, 16, 0), true);
     p.setPen(QPen(QColor(0, 0, 128), 2));
     QPainterPath arc;
     arc.moveTo(4, 6);
@@ -43,15 +58,10 @@ QIcon UndoIcon(bool redo) {
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0, 0, 128));
     p.drawPolygon(QPolygonF({QPointF(1, 6), QPointF(7, 2), QPointF(7, 10)}));
-    return QIcon(pixmap);
 }
 
 // A hand-held receiver: a grey case with its screen, and an arrow into it.
-QIcon DeviceIcon() {
-    QPixmap pixmap(16, 15);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
+void DrawDevice(QPainter& p) {
     p.setPen(QPen(QColor(64, 64, 64), 1));
     p.setBrush(QColor(192, 192, 192));
     p.drawRoundedRect(QRectF(6.5, 0.5, 8, 14), 2, 2);
@@ -61,7 +71,6 @@ QIcon DeviceIcon() {
     p.setBrush(QColor(0, 0, 128));
     p.drawRect(QRectF(0, 9, 4, 2));
     p.drawPolygon(QPolygonF({QPointF(3, 6.5), QPointF(7, 10), QPointF(3, 13.5)}));
-    return QIcon(pixmap);
 }
 
 } // namespace
@@ -178,7 +187,8 @@ void CMainFrame::CreateToolBar() {
     m_pToolBar = addToolBar("Standard");
     m_pToolBar->setObjectName("ToolBar");
     m_pToolBar->setIconSize(QSize(16, 15));
-    const QImage strip(":/res/toolbar.png");
+    const CImageList images =
+        CImageList::FromStrip(":/res/toolbar.png", 16, QColor(192, 192, 192), devicePixelRatioF());
     int image = 0;
     for (int id : kToolbar) {
         if (id == 0) {
@@ -187,7 +197,7 @@ void CMainFrame::CreateToolBar() {
         }
         if (id == ID_SEND_TO_DEVICE) {
             // A click opens the same list of receivers as the File menu's.
-            m_actions[id]->setIcon(DeviceIcon());
+            m_actions[id]->setIcon(DrawnIcon(DrawDevice));
             auto* menu = new QMenu(this);
             FollowDevices(menu, true);
             m_actions[id]->setMenu(menu);
@@ -198,16 +208,12 @@ void CMainFrame::CreateToolBar() {
             continue;
         }
         if (id == ID_EDIT_UNDO || id == ID_EDIT_REDO) {
-            m_actions[id]->setIcon(UndoIcon(id == ID_EDIT_REDO));
+            m_actions[id]->setIcon(
+                DrawnIcon([redo = id == ID_EDIT_REDO](QPainter& p) { DrawUndo(p, redo); }));
             m_pToolBar->addAction(m_actions[id]);
             continue;
         }
-        QImage icon = strip.copy(16 * image++, 0, 16, 15).convertToFormat(QImage::Format_ARGB32);
-        for (int y = 0; y < icon.height(); ++y)
-            for (int x = 0; x < icon.width(); ++x)
-                if ((icon.pixel(x, y) & 0xFFFFFF) == 0xC0C0C0)
-                    icon.setPixel(x, y, 0);
-        m_actions[id]->setIcon(QIcon(QPixmap::fromImage(icon)));
+        m_actions[id]->setIcon(QIcon(images.Image(image++)));
         m_pToolBar->addAction(m_actions[id]);
     }
 }

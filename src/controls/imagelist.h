@@ -25,9 +25,17 @@ class CImageList {
 public:
     CImageList() = default;
     // Cuts strip into cells of width pixels; mask pixels become transparent.
-    CImageList(const QImage& strip, int width, QColor mask);
+    // A strip drawn at ratio device pixels per pixel has cells of width *
+    // ratio device pixels, drawn width pixels wide.
+    CImageList(const QImage& strip, int width, QColor mask, int ratio = 1);
+    // The strip at path (NAME.png) as drawn for the screen: NAME@2x.png or
+    // NAME@3x.png where a pixel takes more device pixels (dpr: the screen's
+    // ratio, 0 for the application's).
+    static CImageList FromStrip(const QString& path, int width, QColor mask, qreal dpr = 0);
+    // The strip FromStrip uses, with its device pixel ratio set.
+    static QImage LoadStrip(const QString& path, qreal dpr = 0);
     // The strip resource of the program (bitmap 138), 50 icons of 16 x 16.
-    static CImageList FromResource();
+    static CImageList FromResource(qreal dpr = 0);
 
     int Count() const { return static_cast<int>(m_images.size()); }
     QSize ImageSize() const { return m_size; }

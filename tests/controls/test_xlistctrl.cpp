@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "imagelist.h"
 #include "pixels.h"
 #include "xlistctrl.h"
 
 #include <QApplication>
+#include <QPainter>
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -101,6 +103,41 @@ TEST_F(List, CellsDrawColoursNumbersBoxesAndGrid) {
     };
     EXPECT_GE(ink(0), 14);
     EXPECT_EQ(ink(1), 0);
+}
+
+// Where a pixel takes two device pixels, waypoint icons come from the strip
+// drawn at that density and the tick is stroked, so neither is a doubled
+// picture of the plain one.
+TEST_F(List, IconsAndTicksAreDrawnAtTheScreensDensity) {
+    auto drawn = [](const std::function<void(QPainter&)>& draw) {
+        QImage img(64, 64, QImage::Format_ARGB32);
+        img.setDevicePixelRatio(2);
+        img.fill(Qt::white);
+        QPainter p(&img);
+        draw(p);
+        return img;
+    };
+    for (qreal dpr : {1.0, 2.0, 3.0}) {
+        const CImageList icons = CImageList::FromResource(dpr);
+        ASSERT_EQ(icons.Count(), 50);
+        EXPECT_EQ(icons.ImageSize(), QSize(16, 16));
+        EXPECT_EQ(icons.Image(0).size(), QSize(16, 16) * dpr);
+        const QImage img = drawn([&](QPainter& p) { icons.Draw(p, 0, 0, 1, EIconLook::plain); });
+        EXPECT_EQ(FineBlocks(img, QRect(0, 0, 32, 32)) > 0, dpr > 1) << dpr;
+    }
+    AddRow("Alpha", 2, 1);
+    const QRect cell = Cell(0, 3);
+    const QImage tick = drawn([&](QPainter& p) {
+        p.translate(-cell.topLeft());
+        list.PaintCell(p, 0, 3, cell);
+    });
+    // Inside the box, the tick's edges fall between device pixels: grey ones
+    // along them, where the plain drawing is black and white only.
+    const int boxLeft = cell.width() / 2 - (cell.height() - 1) / 2;
+    const QRect inside(2 * (boxLeft + 3), 2 * 3, 2 * 8, 2 * 7);
+    EXPECT_GE(CountInk(tick, inside), 40);
+    EXPECT_GT(CountPixels(tick, inside, [](QColor c) { return c.value() > 40 && c.value() < 215; }),
+              10);
 }
 
 TEST_F(List, DefaultColoursAndSelection) {
