@@ -19,6 +19,12 @@ done
 desktop-file-validate "$share/applications/cairnbook.desktop"
 grep -q '^MimeType=.*application/gpx+xml;' "$share/applications/cairnbook.desktop"
 test -f "$share/icons/hicolor/scalable/apps/cairnbook.svg"
+for size in 16 22 24 32 48 64 128 256; do
+  png=$share/icons/hicolor/${size}x$size/apps/cairnbook.png
+  # A PNG's width and height stand at bytes 16 to 23 of its header.
+  test "$(od -An -tu4 --endian=big -j16 -N8 "$png" | tr -s ' ')" = " $size $size"
+done
+test -f "$share/doc/cairnbook/manual.html"
 "$root/usr/bin/cairnbook-cli" --version | grep -q '^cairnbook-cli 2\.0$'
 QT_QPA_PLATFORM=offscreen "$root/usr/bin/cairnbook" --version | grep -q '^cairnbook 2\.0$'
 echo "installed and checked in $root"
