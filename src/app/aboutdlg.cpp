@@ -5,6 +5,7 @@
 #include "mapsource.h"
 #include "res/strings.h"
 #include "tileservice.h"
+#include "translate.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -12,7 +13,7 @@
 #include <QPushButton>
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(res::kAboutCaption);
+    setWindowTitle(ResText(res::kAboutCaption));
     auto* grid = new QGridLayout(this);
     auto* icon = new QLabel(this);
     icon->setPixmap(QIcon(":/res/cairnbook.svg").pixmap(32, 32));
@@ -23,19 +24,19 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     const CMapSource& source = CTileService::Instance().Source();
     const QString credit =
         source.m_strAttribution.isEmpty()
-            ? QString(res::kAboutCredit)
-            : QString("Map data %1 (%2).").arg(source.m_strAttribution, source.m_strName);
-    auto* text =
-        new QLabel(QString(res::kAboutText) + "\n\n" + credit + "\n\n" + res::kLicenceNotice +
-                       "\n" + QString(res::kThirdParty).arg(qVersion()),
-                   this);
+            ? ResText(res::kAboutCredit)
+            : tr("Map data %1 (%2).").arg(source.m_strAttribution, source.m_strName);
+    auto* text = new QLabel(ResText(res::kAboutText) + "\n\n" + credit + "\n\n" +
+                                ResText(res::kLicenceNotice) + "\n" +
+                                ResText(res::kThirdParty).arg(qVersion()),
+                            this);
     grid->addWidget(text, 1, 1);
     auto* page = new QLabel(
         QString("<a href=\"%1\">%1</a>").arg(QString::fromLatin1(res::kProjectAddress)), this);
     page->setOpenExternalLinks(true);
     page->setTextInteractionFlags(Qt::TextBrowserInteraction);
     grid->addWidget(page, 2, 1);
-    auto* ok = new QPushButton("OK", this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     grid->addWidget(ok, 0, 2, Qt::AlignTop);

@@ -38,14 +38,15 @@ void CMainFrame::FollowDevices(QMenu* menu, bool send) {
                     [this, r, send] { send ? (void)SendTo(r) : ReceiveFrom(r); });
         }
         for (const CDeviceWatch::CDrive& d : m_pDevices->Unmounted()) {
-            QAction* a = menu->addAction("Mount and Use " + d.m_strLabel);
+            QAction* a = menu->addAction(tr("Mount and Use %1").arg(d.m_strLabel));
             a->setEnabled(open || !send);
             connect(a, &QAction::triggered, this, [this, d, send] {
                 m_pDevices->Mount(d, [this, send](const QString& point, const QString& error) {
                     if (!error.isEmpty()) {
-                        m_prompt.Ask(kAppTitle,
-                                     "The drive could not be mounted:\n" + FromQString(error),
-                                     EPromptButtons::ok, EPromptIcon::warning);
+                        m_prompt.Ask(
+                            kAppTitle,
+                            FromQString(tr("The drive could not be mounted:\n%1").arg(error)),
+                            EPromptButtons::ok, EPromptIcon::warning);
                         return;
                     }
                     const CReceiver r = ReceiverAt(FromQString(point));
@@ -54,13 +55,13 @@ void CMainFrame::FollowDevices(QMenu* menu, bool send) {
             });
         }
         if (menu->isEmpty())
-            menu->addAction("No receiver found")->setEnabled(false);
+            menu->addAction(tr("No receiver found"))->setEnabled(false);
         menu->addSeparator();
-        QAction* choose = menu->addAction("Choose Folder...");
+        QAction* choose = menu->addAction(tr("Choose Folder..."));
         choose->setEnabled(open || !send);
         connect(choose, &QAction::triggered, this, [this, send] {
-            const auto folder =
-                m_chooser.ChooseFolder(send ? "Send to Folder" : "Receive from Folder");
+            const auto folder = m_chooser.ChooseFolder(
+                FromQString(send ? tr("Send to Folder") : tr("Receive from Folder")));
             if (folder)
                 send ? (void)SendTo(ReceiverAt(*folder)) : ReceiveFrom(ReceiverAt(*folder));
         });
@@ -79,10 +80,10 @@ bool CMainFrame::SendTo(const CReceiver& receiver) {
         const std::string other = KeepBothName(folder, name);
         const EPromptAnswer answer =
             m_prompt.Ask(kAppTitle,
-                         name + " is already on " + ShortName(receiver) +
-                             ".\nDo you want to replace it?\n\nYes replaces it; No keeps both, "
-                             "naming the new file " +
-                             other + ".",
+                         FromQString(tr("%1 is already on %2.\nDo you want to replace it?\n\n"
+                                        "Yes replaces it; No keeps both, naming the new file %3.")
+                                         .arg(ToQString(name), ToQString(ShortName(receiver)),
+                                              ToQString(other))),
                          EPromptButtons::yesNoCancel, EPromptIcon::question);
         if (answer == EPromptAnswer::cancel)
             return false;
@@ -96,13 +97,14 @@ bool CMainFrame::SendTo(const CReceiver& receiver) {
                          (fs::path(folder) / name).string());
     } catch (const CArchiveException& e) {
         m_prompt.Ask(kAppTitle,
-                     "Nothing was sent to " + ShortName(receiver) + ".\n\n" + e.what() +
-                         "\n\nIs the receiver still connected?",
+                     FromQString(tr("Nothing was sent to %1.\n\n%2\n\nIs the receiver still "
+                                    "connected?")
+                                     .arg(ToQString(ShortName(receiver)), ToQString(e.what()))),
                      EPromptButtons::ok, EPromptIcon::error);
         return false;
     } catch (const std::bad_alloc&) {
-        m_prompt.Ask(kAppTitle, "Nothing was sent: there is not enough memory.", EPromptButtons::ok,
-                     EPromptIcon::error);
+        m_prompt.Ask(kAppTitle, FromQString(tr("Nothing was sent: there is not enough memory.")),
+                     EPromptButtons::ok, EPromptIcon::error);
         return false;
     }
     m_prompt.Ask(kAppTitle, SentMessage(count, ShortName(receiver)), EPromptButtons::ok,
@@ -116,8 +118,9 @@ void CMainFrame::ReceiveFrom(const CReceiver& receiver) {
     const bool visits = fs::exists(receiver.m_strVisitsFile, ec) && ActiveView();
     if (files.empty() && !visits) {
         m_prompt.Ask(kAppTitle,
-                     "There are no waypoints on " + ShortName(receiver) + " (" +
-                         receiver.m_strGpxFolder + ").",
+                     FromQString(tr("There are no waypoints on %1 (%2).")
+                                     .arg(ToQString(ShortName(receiver)),
+                                          ToQString(receiver.m_strGpxFolder))),
                      EPromptButtons::ok, EPromptIcon::information);
         return;
     }
@@ -129,8 +132,9 @@ void CMainFrame::ReceiveFrom(const CReceiver& receiver) {
     if (rec) {
         const EPromptAnswer answer =
             m_prompt.Ask(kAppTitle,
-                         "Merge the waypoints of " + ShortName(receiver) +
-                             " into this document?\n\nNo opens them as a new document.",
+                         FromQString(tr("Merge the waypoints of %1 into this document?\n\n"
+                                        "No opens them as a new document.")
+                                         .arg(ToQString(ShortName(receiver)))),
                          EPromptButtons::yesNoCancel, EPromptIcon::question);
         if (answer == EPromptAnswer::cancel)
             return;
@@ -150,7 +154,7 @@ void CMainFrame::ReceiveFrom(const CReceiver& receiver) {
     for (const std::string& file : files)
         if ((result = commands.MergePath(*rec->m_pDoc, file)) != ECommandResult::done)
             break;
-    KeepOrTakeBack(*rec, recorder.Finish("Receive"), result, modified);
+    KeepOrTakeBack(*rec, recorder.Finish(tr("Receive")), result, modified);
     m_pDocManager->TellNotices(*rec->m_pDoc);
     UpdateCommandUI();
 }
@@ -165,8 +169,8 @@ void CMainFrame::MarkVisited(const CReceiver& receiver) {
         marks = MarkVisits(doc, ReadVisitsFile(receiver.m_strVisitsFile));
     } catch (const CArchiveException& e) {
         m_prompt.Ask(kAppTitle,
-                     std::string("The visits of ") + ShortName(receiver) +
-                         " could not be read.\n\n" + e.what(),
+                     FromQString(tr("The visits of %1 could not be read.\n\n%2")
+                                     .arg(ToQString(ShortName(receiver)), ToQString(e.what()))),
                      EPromptButtons::ok, EPromptIcon::warning);
         return;
     }
@@ -181,23 +185,24 @@ void CMainFrame::MarkVisited(const CReceiver& receiver) {
         }
         rec->m_pUndo->push(new CAddCommand(
             doc,
-            QString("Mark %1 Found")
-                .arg(marks.m_found.size() == 1 ? "1 Cache"
-                                               : QString("%1 Caches").arg(marks.m_found.size())),
+            marks.m_found.size() == 1 ? tr("Mark 1 Cache Found")
+                                      : tr("Mark %1 Caches Found").arg(marks.m_found.size()),
             doc.Entries().size(), std::move(replaced)));
         doc.SetModifiedFlag();
     }
-    std::string text = marks.m_found.size() == 1
-                           ? "1 cache of this document is now marked found."
-                           : std::to_string(marks.m_found.size()) +
-                                 " caches of this document are now marked found.";
+    QString text =
+        marks.m_found.size() == 1
+            ? tr("1 cache of this document is now marked found.")
+            : tr("%1 caches of this document are now marked found.").arg(marks.m_found.size());
     if (marks.m_nAlready)
-        text += " " + std::to_string(marks.m_nAlready) + " were found already.";
+        text += " " + tr("%1 were found already.").arg(marks.m_nAlready);
     if (!marks.m_missing.empty()) {
-        text += "\n\n" + ShortName(receiver) + " logged " + std::to_string(marks.m_missing.size()) +
-                " visits of caches that are not in this document:";
+        text += "\n\n" + tr("%1 logged %2 visits of caches that are not in this document:")
+                             .arg(ToQString(ShortName(receiver)))
+                             .arg(marks.m_missing.size());
         for (const CVisit& v : marks.m_missing)
-            text += "\n" + v.m_strCode + "  " + v.m_strTime.substr(0, 10) + "  " + v.m_strType;
+            text += ToQString("\n" + v.m_strCode + "  " + v.m_strTime.substr(0, 10) + "  " +
+                              v.m_strType);
     }
-    m_prompt.Ask(kAppTitle, text, EPromptButtons::ok, EPromptIcon::information);
+    m_prompt.Ask(kAppTitle, FromQString(text), EPromptButtons::ok, EPromptIcon::information);
 }

@@ -9,6 +9,7 @@
 #include "prompt.h"
 #include "res/strings.h"
 #include "textcodec.h"
+#include "translate.h"
 
 #include <QFileInfo>
 #include <QMdiArea>
@@ -89,7 +90,7 @@ CChildFrame* CDocManager::OnFileNew() {
 }
 
 void CDocManager::OnFileOpen() {
-    const auto chosen = m_chooser.ChooseOpen("Open", OpenFilter());
+    const auto chosen = m_chooser.ChooseOpen(FromQString(tr("Open")), OpenFilter());
     if (chosen)
         OpenDocumentFile(QString::fromStdString(chosen->m_strPath));
 }
@@ -162,7 +163,7 @@ bool CDocManager::OnFileSaveAs(CDocRecord& rec) {
 bool CDocManager::SaveModified(CDocRecord& rec) {
     if (!rec.m_pDoc->IsModified())
         return true;
-    const QString text = QString(res::kSaveChanges).arg(rec.m_strTitle);
+    const QString text = ResText(res::kSaveChanges).arg(rec.m_strTitle);
     switch (m_prompt.Ask(res::kAppTitle, FromQString(text), EPromptButtons::yesNoCancel,
                          EPromptIcon::warning)) {
     case EPromptAnswer::yes: return OnFileSave(rec);

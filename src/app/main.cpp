@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cairnbookapp.h"
 #include "res/strings.h"
+#include "translate.h"
 
 #include <QApplication>
 #include <clocale>
@@ -46,6 +47,7 @@ int main(int argc, char** argv) {
         qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    InstallTranslations(QLocale::system()); // the desktop's language, where we have it
     // File texts and coordinates always use the "C" number notation.
     std::setlocale(LC_NUMERIC, "C");
     CCairnbookApp cairnbook;

@@ -17,6 +17,7 @@
 #include "res/strings.h"
 #include "textcodec.h"
 #include "tileservice.h"
+#include "translate.h"
 #include "undocommands.h"
 #include "viewprint.h"
 
@@ -115,13 +116,13 @@ void CMainFrame::ShowNotice(const QString& text) {
 void CMainFrame::CreateStatusBar() {
     QStatusBar* bar = statusBar();
     bar->setMinimumWidth(kMessagePaneWidth);
-    m_pPosition = new QLabel(QString::fromLatin1(CommandText(ID_INDICATOR_POSITION)), this);
+    m_pPosition = new QLabel(ResText(CommandText(ID_INDICATOR_POSITION)), this);
     m_pPosition->setObjectName("MousePosition");
     m_pPosition->setMinimumWidth(m_pPosition->fontMetrics().horizontalAdvance(m_pPosition->text()));
     m_pCaps = new QLabel(this);
     m_pCaps->setMinimumWidth(m_pCaps->fontMetrics().horizontalAdvance("CAP") + 6);
     // The message pane: "Ready" when idle, command prompts while a menu item is hovered.
-    m_pMessage = new QLabel(kReady, this);
+    m_pMessage = new QLabel(ResText(kReady), this);
     m_pMessage->setMinimumWidth(kMessagePaneWidth);
     bar->addWidget(m_pMessage, 1);
     bar->addPermanentWidget(m_pPosition);
@@ -148,7 +149,7 @@ void CMainFrame::OnCommand(int id) {
         const bool modified = rec->m_pDoc->IsModified();
         CAddRecorder recorder(*rec->m_pDoc);
         const ECommandResult result = rec->m_pDoc->OnFileMerge();
-        KeepOrTakeBack(*rec, recorder.Finish("Merge"), result, modified);
+        KeepOrTakeBack(*rec, recorder.Finish(tr("Merge")), result, modified);
         m_pDocManager->TellNotices(*rec->m_pDoc);
     } else if (rec && id == ID_EXPORT_DATA) {
         rec->m_pDoc->OnExportData();
@@ -269,7 +270,7 @@ void CMainFrame::UpdateCommandUI() {
     // A list that holds fewer rows than its document says so while it is active.
     const QString shown = view ? view->ShownText() : QString();
     if (m_pMessage)
-        m_pMessage->setText(shown.isEmpty() ? QString(kReady) : shown);
+        m_pMessage->setText(shown.isEmpty() ? ResText(kReady) : shown);
 }
 
 void CMainFrame::SetShowAllWaypoints(bool on) {
@@ -285,18 +286,19 @@ void CMainFrame::SetShowAllWaypoints(bool on) {
 void CMainFrame::UpdateUndoActions() {
     const CDocRecord* rec = m_pDocManager->ActiveRecord();
     const QUndoStack* stack = rec ? rec->m_pUndo.get() : nullptr;
-    // "Undo Delete 3 Waypoints": the step is named in the menu and the tip.
+    // "Undo Delete 3 Waypoints": the step is named in the menu and the tip (a
+    // language may join the two otherwise).
     auto show = [this](int id, const QString& verb, const QString& step, const QString& keys,
                        bool can) {
         QAction* a = m_actions[id];
-        const QString named = can && !step.isEmpty() ? verb + " " + step : verb;
-        a->setText("&" + named + "\t" + keys);
+        const QString named = can && !step.isEmpty() ? tr("%1 %2").arg(verb, step) : verb;
+        a->setText("&" + named + "\t" + QKeySequence(keys).toString(QKeySequence::NativeText));
         a->setToolTip(named);
         a->setEnabled(can);
     };
-    show(ID_EDIT_UNDO, "Undo", stack ? stack->undoText() : QString(), "Ctrl+Z",
+    show(ID_EDIT_UNDO, tr("Undo"), stack ? stack->undoText() : QString(), "Ctrl+Z",
          stack && stack->canUndo());
-    show(ID_EDIT_REDO, "Redo", stack ? stack->redoText() : QString(), "Ctrl+Y",
+    show(ID_EDIT_REDO, tr("Redo"), stack ? stack->redoText() : QString(), "Ctrl+Y",
          stack && stack->canRedo());
 }
 

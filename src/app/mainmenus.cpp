@@ -9,6 +9,7 @@
 #include "res/commandtext.h"
 #include "res/menus.h"
 #include "res/resource.h"
+#include "translate.h"
 
 #include <QAction>
 #include <QMdiArea>
@@ -26,7 +27,7 @@ namespace {
 
 QString PromptPart(int id, int part) {
     const char* text = CommandText(id);
-    return text ? QString::fromLatin1(text).section('\n', part, part) : QString();
+    return text ? ResText(text).section('\n', part, part) : QString();
 }
 
 // A toolbar icon drawn by draw in 16 x 15 pixels, at 1, 2 and 3 device pixels
@@ -89,17 +90,18 @@ void CMainFrame::CreateActions() {
     };
     for (const CMenuItem& item : kMenuDocument)
         if (item.m_kind == EMenuKind::command)
-            add(item.m_nId, QString::fromLatin1(item.m_text));
-    const std::pair<int, const char*> toolbarOnly[] = {{ID_REFERENCE_POINT, "Reference Point"},
-                                                       {ID_ZOOM_IN, "Zoom In"},
-                                                       {ID_ZOOM_OUT, "Zoom Out"},
-                                                       {ID_RECENTER, "Recenter"},
-                                                       {ID_MAP_ADD_WAYPOINT, "Add a Waypoint"},
-                                                       {ID_SEND_TO_DEVICE, "Send to Device"},
-                                                       {ID_NEXT_PANE, "Next Pane"},
-                                                       {ID_PREV_PANE, "Previous Pane"}};
+            add(item.m_nId, ResText(item.m_text));
+    const std::pair<int, const char*> toolbarOnly[] = {
+        {ID_REFERENCE_POINT, TR_NOOP("Reference Point")},
+        {ID_ZOOM_IN, TR_NOOP("Zoom In")},
+        {ID_ZOOM_OUT, TR_NOOP("Zoom Out")},
+        {ID_RECENTER, TR_NOOP("Recenter")},
+        {ID_MAP_ADD_WAYPOINT, TR_NOOP("Add a Waypoint")},
+        {ID_SEND_TO_DEVICE, TR_NOOP("Send to Device")},
+        {ID_NEXT_PANE, TR_NOOP("Next Pane")},
+        {ID_PREV_PANE, TR_NOOP("Previous Pane")}};
     for (const auto& [id, text] : toolbarOnly)
-        add(id, text);
+        add(id, tr(text));
     QHash<int, QList<QKeySequence>> keys;
     for (const CAccelerator& a : kAccelerators)
         keys[a.m_nId].append(QKeySequence(QString::fromLatin1(a.m_keys)));
@@ -125,8 +127,8 @@ void CMainFrame::BuildMenus() {
         const CMenuItem& item = *items;
         switch (item.m_kind) {
         case EMenuKind::popup:
-            stack.push_back(stack.empty() ? bar->addMenu(item.m_text)
-                                          : stack.back()->addMenu(item.m_text));
+            stack.push_back(stack.empty() ? bar->addMenu(ResText(item.m_text))
+                                          : stack.back()->addMenu(ResText(item.m_text)));
             break;
         case EMenuKind::end: stack.pop_back(); break;
         case EMenuKind::separator: stack.back()->addSeparator(); break;
@@ -149,7 +151,7 @@ void CMainFrame::BuildMenus() {
 void CMainFrame::FillRecentFiles(QMenu* menu) {
     const QStringList files = m_pDocManager->RecentFiles();
     if (files.isEmpty()) {
-        menu->addAction("Recent File")->setEnabled(false);
+        menu->addAction(tr("Recent File"))->setEnabled(false);
         return;
     }
     for (int i = 0; i < files.size(); ++i) {
@@ -184,7 +186,7 @@ void CMainFrame::FollowOpenWindows(QMenu* menu) {
 }
 
 void CMainFrame::CreateToolBar() {
-    m_pToolBar = addToolBar("Standard");
+    m_pToolBar = addToolBar(tr("Standard"));
     m_pToolBar->setObjectName("ToolBar");
     m_pToolBar->setIconSize(QSize(16, 15));
     const CImageList images =

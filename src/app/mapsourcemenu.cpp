@@ -9,6 +9,7 @@
 #include "res/strings.h"
 #include "textcodec.h"
 #include "tileservice.h"
+#include "translate.h"
 
 #include <QAction>
 #include <QMenu>
@@ -27,8 +28,9 @@ void CMainFrame::FillMapSources(QMenu* menu) {
         connect(a, &QAction::triggered, this, [this, source] { ChooseMapSource(source); });
     }
     menu->addSeparator();
-    connect(menu->addAction(kOpenMbTiles), &QAction::triggered, this, &CMainFrame::OnOpenMbTiles);
-    connect(menu->addAction(kReloadMapSources), &QAction::triggered, this,
+    connect(menu->addAction(ResText(kOpenMbTiles)), &QAction::triggered, this,
+            &CMainFrame::OnOpenMbTiles);
+    connect(menu->addAction(ResText(kReloadMapSources)), &QAction::triggered, this,
             &CMainFrame::OnReloadMapSources);
 }
 
@@ -53,7 +55,7 @@ void CMainFrame::OnReloadMapSources() {
         const CMapSource fallback = FallbackMapSource(name);
         ChooseMapSource(fallback);
         CTileService::Instance().Tell(
-            QString("The map source \"%1\" is no longer defined. Showing %2 instead.")
+            tr("The map source \"%1\" is no longer defined. Showing %2 instead.")
                 .arg(name, fallback.m_strName));
     }
     BuildMenus();
@@ -66,7 +68,9 @@ void CMainFrame::ChooseMapSource(const CMapSource& source) {
 }
 
 void CMainFrame::OnOpenMbTiles() {
-    const auto chosen = m_chooser.ChooseOpen(kOpenMbTiles, "MBTiles Files (*.mbtiles)|*.mbtiles||");
+    const auto chosen =
+        m_chooser.ChooseOpen(FromQString(ResText(kOpenMbTiles)),
+                             FromQString(tr("MBTiles Files (*.mbtiles)|*.mbtiles||")));
     if (!chosen)
         return;
     // Kept with the user's own sources, so it stays in the list; added as
@@ -74,10 +78,9 @@ void CMainFrame::OnOpenMbTiles() {
     QString name, error;
     if (!AppendMbTilesSource(MapSourcesFile(), QString::fromStdString(chosen->m_strPath), name,
                              error)) {
-        m_prompt.Ask(
-            kAppTitle,
-            FromQString(QString("%1 could not be written: %2").arg(MapSourcesFile(), error)),
-            EPromptButtons::ok, EPromptIcon::warning);
+        m_prompt.Ask(kAppTitle,
+                     FromQString(tr("%1 could not be written: %2").arg(MapSourcesFile(), error)),
+                     EPromptButtons::ok, EPromptIcon::warning);
         return;
     }
     ChooseMapSource(MapSourceFromArgument(name));

@@ -4,6 +4,7 @@
 
 #include "archive.h"
 #include "cairnbookdoc.h"
+#include "res/translate.h"
 #include "utf8text.h"
 
 #include <algorithm>
@@ -74,14 +75,16 @@ std::string OpenFilter() {
     }
     std::string joined = patterns;
     std::replace(joined.begin(), joined.end(), ' ', ';');
-    return "All readable files (" + patterns + ")|" + joined + "|" + each + "All Files (*.*)|*||";
+    return "All readable files (" + patterns + ")|" + joined + "|" + each +
+           TRANSLATE_NOOP("res", "All Files (*.*)") + "|*||";
 }
 
 std::string MergeFilter() {
     std::string out;
     for (const CFileFormat* f : FileFormats())
         out += f->Description() + "|" + Pattern(*f) + "|";
-    return out + "Text Files (.txt)|*.txt|All Files|*.*||";
+    return out + TRANSLATE_NOOP("res", "Text Files (.txt)") + "|*.txt|" +
+           TRANSLATE_NOOP("res", "All Files") + "|*.*||";
 }
 
 std::string ExportFilter() {
@@ -102,7 +105,7 @@ std::string SaveAsFilter() {
     for (const CFileFormat* f : FileFormats())
         if (f->CanWrite())
             out += f->Description() + "|" + Pattern(*f) + "|";
-    return out + "All Files (*.*)|*||";
+    return out + TRANSLATE_NOOP("res", "All Files (*.*)") + "|*||";
 }
 
 std::string FilterExtension(const std::string& filter, int filterIndex) {

@@ -3,13 +3,14 @@
 #include "cairnbookdoc.h"
 #include "fileformat.h"
 #include "gpxwriter.h"
+#include "res/translate.h"
 #include "xmlhead.h"
 
 namespace {
 
 class CGpxFormat : public CFileFormat {
 public:
-    std::string Description() const override { return "GPX Files (*.gpx)"; }
+    std::string Description() const override { return TRANSLATE_NOOP("res", "GPX Files (*.gpx)"); }
     std::string Extension() const override { return "gpx"; }
     bool Recognises(std::string_view head) const override {
         // UTF-16 text is left to expat, which reads it; only GPX files come so.

@@ -2,13 +2,16 @@
 // LOC geocache files: read only.
 #include "cairnbookdoc.h"
 #include "fileformat.h"
+#include "res/translate.h"
 #include "xmlhead.h"
 
 namespace {
 
 class CLocFormat : public CFileFormat {
 public:
-    std::string Description() const override { return "TopoGrafix Data File (.loc)"; }
+    std::string Description() const override {
+        return TRANSLATE_NOOP("res", "TopoGrafix Data File (.loc)");
+    }
     std::string Extension() const override { return "loc"; }
     bool Recognises(std::string_view head) const override { return RootElement(head) == "loc"; }
     void Read(CCairnbookDoc& doc, CArchive& ar, bool) const override { doc.ImportLoc(ar); }

@@ -6,6 +6,7 @@
 #include "cairnbookdoc.h"
 #include "fileformat.h"
 #include "res/strings.h"
+#include "res/translate.h"
 
 #include <cstring>
 
@@ -35,7 +36,8 @@ class CRecordFormat : public CFileFormat {
 public:
     explicit CRecordFormat(ERecordLayout layout) : m_layout(layout) {}
     std::string Description() const override {
-        return Wpt() ? "WPT Files (.wpt)" : "Cairnbook (.ckb)";
+        return Wpt() ? TRANSLATE_NOOP("res", "WPT Files (.wpt)")
+                     : TRANSLATE_NOOP("res", "Cairnbook (.ckb)");
     }
     std::string Extension() const override { return Wpt() ? "wpt" : "ckb"; }
     bool Recognises(std::string_view head) const override {

@@ -10,6 +10,7 @@
 #include "cairnbookdoc.h"
 #include "fileformat.h"
 #include "numtext.h"
+#include "res/translate.h"
 #include "utf8text.h"
 #include "xmlhead.h"
 
@@ -192,7 +193,9 @@ private:
 
 class CZipFormat : public CFileFormat {
 public:
-    std::string Description() const override { return "Zip Files of GPX Files (*.zip)"; }
+    std::string Description() const override {
+        return TRANSLATE_NOOP("res", "Zip Files of GPX Files (*.zip)");
+    }
     std::string Extension() const override { return "zip"; }
     bool Recognises(std::string_view head) const override {
         return head.starts_with("PK\x03\x04") || head.starts_with("PK\x05\x06");

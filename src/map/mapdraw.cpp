@@ -6,6 +6,7 @@
 #include "textline.h"
 #include "wayentry.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 #include <algorithm>
@@ -16,8 +17,13 @@ namespace {
 
 const QPen kBarPen(QColor(255, 200, 255), 3);
 const QPen kThinPen(Qt::black, 1);
-const char* const kClickLabel = "Click on map to";
-const char* const kModeLabel = "Mapping Mode";
+// The strip's labels, in the user's language.
+QString ClickLabel() {
+    return QCoreApplication::translate("CMapFace", "Click on map to");
+}
+QString ModeLabel() {
+    return QCoreApplication::translate("CMapFace", "Mapping Mode");
+}
 
 // Which pixels of the clip are already under an opaque label, row by row.
 class CCoverage {
@@ -183,8 +189,8 @@ QFont OverlayFont(const QStringList& boxItems) {
     // insets, the read-out's 100 pixels.
     const int boxRoom = 90 - 1 - 2 * kBoxTextInset;
     std::vector<std::pair<QString, int>> texts = {
-        {kClickLabel, 96},
-        {kModeLabel, 93},
+        {ClickLabel(), 96},
+        {ModeLabel(), 93},
         {QString::fromStdString(ScaleReadout(kMaxScale, false)), kReadoutWidth},
         {QString::fromStdString(ScaleReadout(kMaxScale, true)), kReadoutWidth}};
     for (const QString& item : boxItems)
@@ -213,7 +219,7 @@ static void DrawStrip(QPainter& p, const CMapOverlay& o) {
     // was measured for; a taller font would drop into the frames.
     const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine;
     p.drawText(QRect(QPoint(r.L + 2, B - 21), QPoint(o.m_rcClickBox.left() - 3, B - 1)), flags,
-               kClickLabel);
+               ClickLabel());
     auto box = [&](const QRect& rc, const QString& item) {
         p.fillRect(rc, o.m_boxFace);
         p.setPen(kThinPen);
@@ -226,7 +232,7 @@ static void DrawStrip(QPainter& p, const CMapOverlay& o) {
     box(o.m_rcClickBox, o.m_strClickMode);
     p.drawText(QRect(QPoint(o.m_rcClickBox.right() + 1 + 5, B - 21),
                      QPoint(o.m_rcModeBox.left() - 3, B - 1)),
-               flags, kModeLabel);
+               flags, ModeLabel());
     box(o.m_rcModeBox, o.m_strMapMode);
 }
 

@@ -37,7 +37,7 @@ bool IsTheme(int id) {
 }
 
 QMenu* MakeMenu(QWidget* parent, const QString& title,
-                std::initializer_list<std::pair<int, const char*>> items,
+                std::initializer_list<std::pair<int, QString>> items,
                 const std::function<void(int)>& command) {
     auto* menu = new QMenu(title, parent);
     for (const auto& [id, text] : items) {
@@ -64,8 +64,8 @@ CMapFace::CMapFace(CCairnbookDoc& doc, QWidget* parent)
     : QWidget(parent), m_doc(doc), m_nClickMode(ID_ZOOM_IN), m_nTheme(ID_MAP_OFF) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
-    m_pHideButton = new CVelButton("Hide Waypoints\nShow Waypoints", this);
-    m_pResetButton = new CVelButton("Reset Map", this);
+    m_pHideButton = new CVelButton(tr("Hide Waypoints\nShow Waypoints"), this);
+    m_pResetButton = new CVelButton(tr("Reset Map"), this);
     connect(m_pHideButton, &QPushButton::clicked, this, &CMapFace::ToggleWaypoints);
     connect(m_pResetButton, &QPushButton::clicked, this, &CMapFace::ResetFrame);
     CreateMenus();
@@ -76,18 +76,18 @@ CMapFace::~CMapFace() = default;
 
 void CMapFace::CreateMenus() {
     auto command = [this](int id) { emit Command(id); };
-    m_pClickMenu.reset(MakeMenu(this, "Map Click Mode",
-                                {{ID_ZOOM_IN, "Zoom In"},
-                                 {ID_ZOOM_OUT, "Zoom Out"},
-                                 {ID_RECENTER, "Recenter"},
-                                 {ID_MAP_ADD_WAYPOINT, "Add a Waypoint"}},
+    m_pClickMenu.reset(MakeMenu(this, tr("Map Click Mode"),
+                                {{ID_ZOOM_IN, tr("Zoom In")},
+                                 {ID_ZOOM_OUT, tr("Zoom Out")},
+                                 {ID_RECENTER, tr("Recenter")},
+                                 {ID_MAP_ADD_WAYPOINT, tr("Add a Waypoint")}},
                                 command));
-    m_pModeMenu.reset(MakeMenu(this, "Mapping Modes",
-                               {{ID_MAP_OFF, "Turn Off Map"},
-                                {ID_MAP_AUTO, "Auto Map"},
-                                {ID_MAP_TOPO, "Topology"},
-                                {ID_MAP_AERIAL, "Aerial View"},
-                                {ID_MAP_URBAN, "Urban View"}},
+    m_pModeMenu.reset(MakeMenu(this, tr("Mapping Modes"),
+                               {{ID_MAP_OFF, tr("Turn Off Map")},
+                                {ID_MAP_AUTO, tr("Auto Map")},
+                                {ID_MAP_TOPO, tr("Topology")},
+                                {ID_MAP_AERIAL, tr("Aerial View")},
+                                {ID_MAP_URBAN, tr("Urban View")}},
                                command));
     SetDefault(m_pClickMenu.get(), m_nClickMode);
     SetDefault(m_pModeMenu.get(), m_nTheme);

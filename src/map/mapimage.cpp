@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "mapimage.h"
 
+#include <QCoreApplication>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
@@ -85,7 +86,10 @@ void CImageDownload::Get(const QString& host, const QString& path) {
             if (generation != m_nGeneration)
                 return; // abandoned meanwhile
             m_bFailing = false;
-            emit Problem("Can't open http request on " + host + " server, please try again later!");
+            emit Problem(
+                QCoreApplication::translate(
+                    "CMapImage", "Can't open http request on %1 server, please try again later!")
+                    .arg(host));
             emit Finished(false, {});
         });
         return;

@@ -3,6 +3,7 @@
 
 #include "mbtilesfile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -104,7 +105,8 @@ QStringList EmptyGroups(const QString& iniPath, const QStringList& groups) {
     for (const QByteArray& line : file.readAll().split('\n')) {
         const QRegularExpressionMatch m = header.match(QString::fromUtf8(line));
         if (m.hasMatch() && m.captured(1) != "General" && !written.contains(m.captured(1)))
-            problems << QString("The group [%1] of %2 is empty and was left out.")
+            problems << QCoreApplication::translate(
+                            "CMapSource", "The group [%1] of %2 is empty and was left out.")
                             .arg(m.captured(1), QFileInfo(iniPath).fileName());
     }
     return problems;
@@ -136,8 +138,10 @@ std::vector<CMapSource> LoadMapSources(const QString& iniPath, QStringList* prob
             if (!s.m_urls[0].isEmpty() || !s.m_urls[1].isEmpty() || !s.m_urls[2].isEmpty())
                 sources.push_back(s);
             else if (problems)
-                *problems << QString("The group [%1] of %2 names no url, aerial, topo, urban or "
-                                     "mbtiles and was left out.")
+                *problems << QCoreApplication::translate(
+                                 "CMapSource",
+                                 "The group [%1] of %2 names no url, aerial, topo, urban or "
+                                 "mbtiles and was left out.")
                                  .arg(group, QFileInfo(iniPath).fileName());
         }
         ini.endGroup();
@@ -146,8 +150,10 @@ std::vector<CMapSource> LoadMapSources(const QString& iniPath, QStringList* prob
             sources.back().m_strAttribution.size() > kMaxAttribution) {
             sources.back().m_strAttribution.truncate(kMaxAttribution);
             if (problems)
-                *problems << QString("The attribution of [%1] is longer than %2 characters and "
-                                     "was cut.")
+                *problems << QCoreApplication::translate(
+                                 "CMapSource",
+                                 "The attribution of [%1] is longer than %2 characters and "
+                                 "was cut.")
                                  .arg(group)
                                  .arg(kMaxAttribution);
         }
@@ -206,20 +212,26 @@ QString CheckMapSource(CMapSource& source) {
             continue;
         any = true;
         if (url.size() > kMaxTemplate)
-            return QString("its URL template is longer than %1 characters").arg(kMaxTemplate);
+            return QCoreApplication::translate("CMapSource",
+                                               "its URL template is longer than %1 characters")
+                .arg(kMaxTemplate);
         const qsizetype placeholders =
             url.count("{z}") + url.count("{x}") + url.count("{y}") + url.count("{-y}");
         if (placeholders > kMaxPlaceholders)
-            return QString("its URL template has more than %1 placeholders").arg(kMaxPlaceholders);
+            return QCoreApplication::translate("CMapSource",
+                                               "its URL template has more than %1 placeholders")
+                .arg(kMaxPlaceholders);
         const QUrl parsed(url);
         if (!parsed.isValid() || (parsed.scheme() != "http" && parsed.scheme() != "https") ||
             parsed.host().isEmpty())
-            return QString("its URL template is not an http or https address");
+            return QCoreApplication::translate("CMapSource",
+                                               "its URL template is not an http or https address");
         if (!url.contains("{z}") || !url.contains("{x}") ||
             (!url.contains("{y}") && !url.contains("{-y}")))
-            return QString("its URL template lacks {z}, {x} or {y}");
+            return QCoreApplication::translate("CMapSource",
+                                               "its URL template lacks {z}, {x} or {y}");
     }
-    return any ? QString() : QString("it has no URL template");
+    return any ? QString() : QCoreApplication::translate("CMapSource", "it has no URL template");
 }
 
 QString MapSourcesFile() {

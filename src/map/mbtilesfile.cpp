@@ -3,6 +3,7 @@
 
 #include "mapsource.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlDatabase>
@@ -22,14 +23,16 @@ namespace {
 QString FileProblem(const QString& path) {
     const QFileInfo info(path);
     if (!info.exists())
-        return QString("the file %1 does not exist").arg(path);
+        return QCoreApplication::translate("CMbTilesFile", "the file %1 does not exist").arg(path);
     if (!info.isFile())
-        return QString("%1 is not a file").arg(path);
+        return QCoreApplication::translate("CMbTilesFile", "%1 is not a file").arg(path);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return QString("the file %1 cannot be read (%2)").arg(path, file.errorString());
+        return QCoreApplication::translate("CMbTilesFile", "the file %1 cannot be read (%2)")
+            .arg(path, file.errorString());
     if (file.read(16) != QByteArray("SQLite format 3\0", 16))
-        return QString("%1 is not an SQLite database").arg(path);
+        return QCoreApplication::translate("CMbTilesFile", "%1 is not an SQLite database")
+            .arg(path);
     return QString();
 }
 
@@ -56,7 +59,9 @@ CMbTilesReader::CMbTilesReader(const QString& path)
                        "?mode=ro&immutable=1");
     db.setConnectOptions("QSQLITE_OPEN_READONLY;QSQLITE_OPEN_URI");
     if (!db.open()) {
-        m_strError = QString("%1 cannot be opened as an SQLite database").arg(path);
+        m_strError =
+            QCoreApplication::translate("CMbTilesFile", "%1 cannot be opened as an SQLite database")
+                .arg(path);
         return;
     }
     const QVariant handle = db.driver()->handle();
@@ -91,10 +96,11 @@ bool CMbTilesReader::Next(QSqlQuery& query) {
 bool CMbTilesReader::Failed(const QSqlQuery& query) {
     m_strError = query.lastError().text();
     if (m_strError.trimmed().isEmpty())
-        m_strError = "the query failed";
+        m_strError = QCoreApplication::translate("CMbTilesFile", "the query failed");
     if (std::chrono::steady_clock::now() > m_deadline) {
-        m_strError = QString("a query took longer than %1 seconds")
-                         .arg(std::chrono::duration<double>(kStatementLimit).count());
+        m_strError =
+            QCoreApplication::translate("CMbTilesFile", "a query took longer than %1 seconds")
+                .arg(std::chrono::duration<double>(kStatementLimit).count());
         m_bOpen = false; // the next tile would take as long: no more queries
     }
     return false;
@@ -126,7 +132,8 @@ CMbTilesReader::EResult CMbTilesReader::Tile(int z, int x, int y, QByteArray& da
     if (!Next(query))
         return m_strError.isEmpty() ? EResult::missing : EResult::failed;
     if (query.value(0).toLongLong() > kMaxTile) {
-        m_strError = QString("a tile is larger than %1 MiB").arg(kMaxTile >> 20);
+        m_strError = QCoreApplication::translate("CMbTilesFile", "a tile is larger than %1 MiB")
+                         .arg(kMaxTile >> 20);
         return EResult::failed;
     }
     data = query.value(1).toByteArray();
@@ -143,21 +150,27 @@ CMbTilesInfo InspectMbTiles(const QString& path) {
     const QString tiles = reader.Value("SELECT type || ' ' || coalesce(sql, '') FROM sqlite_master "
                                        "WHERE name = 'tiles' AND type IN ('table', 'view')");
     if (tiles.isEmpty()) {
-        info.m_strProblem = reader.Error().isEmpty()
-                                ? QString("%1 has no tiles table").arg(path)
-                                : QString("%1 is not an SQLite database").arg(path);
+        info.m_strProblem =
+            reader.Error().isEmpty()
+                ? QCoreApplication::translate("CMbTilesFile", "%1 has no tiles table").arg(path)
+                : QCoreApplication::translate("CMbTilesFile", "%1 is not an SQLite database")
+                      .arg(path);
         return info;
     }
     // Views of tiles are usual (files that share repeated pictures); one that
     // calls itself would run for ever.
     if (tiles.startsWith("view") && tiles.contains("recursive", Qt::CaseInsensitive)) {
-        info.m_strProblem = QString("the tiles of %1 are a recursive view").arg(path);
+        info.m_strProblem =
+            QCoreApplication::translate("CMbTilesFile", "the tiles of %1 are a recursive view")
+                .arg(path);
         return info;
     }
     // The columns every tile is read by.
     reader.Value("SELECT zoom_level, tile_column, tile_row, tile_data FROM tiles LIMIT 0");
     if (!reader.Error().isEmpty()) {
-        info.m_strProblem = QString("the tiles of %1 lack the MBTiles columns").arg(path);
+        info.m_strProblem =
+            QCoreApplication::translate("CMbTilesFile", "the tiles of %1 lack the MBTiles columns")
+                .arg(path);
         return info;
     }
     // Often HTML ("<a href=...>&copy; ...</a>"): the words are what we show.

@@ -89,7 +89,7 @@ void CTileService::SetSource(const CMapSource& source) {
     m_source = source;
     if (const QString problem = CheckMapSource(m_source); !problem.isEmpty()) {
         m_source = FallbackMapSource(source.m_strName);
-        Tell(QString("The map source \"%1\" cannot be used: %2. Showing %3 instead.")
+        Tell(tr("The map source \"%1\" cannot be used: %2. Showing %3 instead.")
                  .arg(source.m_strName, problem, m_source.m_strName));
     }
     m_tiles.clear();
@@ -228,8 +228,8 @@ void CTileService::Start(const CWanted& want) {
                 if (*refused || reply->error() == QNetworkReply::TooManyRedirectsError ||
                     reply->error() == QNetworkReply::InsecureRedirectError ||
                     reply->error() == QNetworkReply::OperationCanceledError) {
-                    Tell(QString("The map server %1 misbehaves (a tile too large, too slow or "
-                                 "redirected away); its tiles are asked again after a pause.")
+                    Tell(tr("The map server %1 misbehaves (a tile too large, too slow or "
+                            "redirected away); its tiles are asked again after a pause.")
                              .arg(host));
                     PauseHost(host); // nothing more for it until the pause is over
                     Failed(want, false, false);
@@ -269,7 +269,7 @@ void CTileService::Finished(QNetworkReply* reply, const CWanted& want, const QBy
         }
         // Nothing kept either: the tile is asked again after the pause, like
         // any other, so a server that comes back fills the map.
-        Tell(QString("The map server %1 does not answer (%2); the map will ask again.")
+        Tell(tr("The map server %1 does not answer (%2); the map will ask again.")
                  .arg(cached->request().url().host(), why));
         Failed(want, false);
     });
@@ -375,8 +375,7 @@ void CTileService::FileAnswered(const CWanted& want, unsigned generation,
         break;
     case CMbTilesReader::EResult::missing: Failed(want, true); break;
     case CMbTilesReader::EResult::failed:
-        Tell(QString("The map source \"%1\" cannot be read: %2.")
-                 .arg(m_source.m_strName, answer.error));
+        Tell(tr("The map source \"%1\" cannot be read: %2.").arg(m_source.m_strName, answer.error));
         Failed(want, true, false);
         break;
     }

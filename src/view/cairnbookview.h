@@ -116,6 +116,6 @@ private:
     CMapFace* m_pMapFace;
     bool m_bMapMode = false;
     bool m_bMetric = false;
-    CDocSubscription m_subscription;    // may outlive the document
-    QString m_strDeleteVerb = "Delete"; // "Cut" while a cut deletes
+    CDocSubscription m_subscription;        // may outlive the document
+    QString m_strDeleteVerb = tr("Delete"); // "Cut" while a cut deletes
 };

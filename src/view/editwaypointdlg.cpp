@@ -75,7 +75,7 @@ QString CEditWaypointDlg::IconTooltip(int icon) {
 }
 
 CEditWaypointDlg::CEditWaypointDlg(QWidget* parent) : QDialog(parent) {
-    setWindowTitle("Edit Waypoint");
+    setWindowTitle(tr("Edit Waypoint"));
     QFont small = font();
     small.setPixelSize(11);
     setFont(small);
@@ -131,46 +131,46 @@ void CEditWaypointDlg::CreateControls() {
         c->setGeometry(r.x(), r.y(), std::max(r.width(), 46), Du(0, 0, 0, 12).height());
         return c;
     };
-    label("Name", Du(7, 7, 40, 8));
-    edit(1001, Du(7, 17, 40, 14))->setToolTip("Name (8 chars)");
-    label("Comment", Du(67, 7, 60, 8));
-    edit(1002, Du(67, 16, 112, 14))->setToolTip("Comment (30 chars)");
-    label("Latitude", Du(9, 41, 60, 8));
+    label(tr("Name"), Du(7, 7, 40, 8));
+    edit(1001, Du(7, 17, 40, 14))->setToolTip(tr("Name (8 chars)"));
+    label(tr("Comment"), Du(67, 7, 60, 8));
+    edit(1002, Du(67, 16, 112, 14))->setToolTip(tr("Comment (30 chars)"));
+    label(tr("Latitude"), Du(9, 41, 60, 8));
     combo(1003, Du(9, 51, 24, 66), {"N", "S"});
     edit(1004, Du(37, 51, 20, 12));
     label("o", Du(58, 46, 8, 8), 1017);
     edit(1005, Du(67, 51, 40, 12));
     label("'", Du(111, 48, 8, 8), 1019);
     edit(1015, Du(97, 51, 20, 12), true)->hide();
-    label("Longitude", Du(7, 73, 60, 8));
+    label(tr("Longitude"), Du(7, 73, 60, 8));
     combo(1006, Du(7, 83, 24, 87), {"E", "W"});
     edit(1007, Du(37, 83, 20, 12));
     label("o", Du(58, 77, 8, 8), 1018);
     edit(1008, Du(67, 83, 40, 12));
     label("'", Du(111, 80, 8, 8), 1020);
     edit(1016, Du(97, 83, 20, 12), true);
-    label("Altitude", Du(7, 105, 40, 8));
+    label(tr("Altitude"), Du(7, 105, 40, 8));
     edit(1009, Du(7, 115, 40, 14));
-    label("Feet", Du(49, 119, 15, 8), 1021);
-    label("Meters", Du(50, 119, 22, 8), 1022);
-    auto* geocache = new QCheckBox("Geocache", this);
+    label(tr("Feet"), Du(49, 119, 15, 8), 1021);
+    label(tr("Meters"), Du(50, 119, 22, 8), 1022);
+    auto* geocache = new QCheckBox(tr("Geocache"), this);
     geocache->setObjectName("1011");
     geocache->setGeometry(Du(77, 119, 49, 10));
-    auto* visible = new QCheckBox("Visible", this);
+    auto* visible = new QCheckBox(tr("Visible"), this);
     visible->setObjectName("1010");
     visible->setGeometry(Du(135, 119, 36, 10));
-    label("Additional Info", Du(7, 138, 80, 8));
+    label(tr("Additional Info"), Du(7, 138, 80, 8));
     edit(1012, Du(7, 148, 221, 14));
-    auto* ok = new QPushButton("OK", this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName("IDOK");
     ok->setGeometry(Du(178, 43, 50, 20));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &CEditWaypointDlg::accept);
-    auto* cancel = new QPushButton("Cancel", this);
+    auto* cancel = new QPushButton(tr("Cancel"), this);
     cancel->setObjectName("IDCANCEL");
     cancel->setGeometry(Du(178, 78, 50, 20));
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    label("Icon", Du(7, 167, 15, 8));
+    label(tr("Icon"), Du(7, 167, 15, 8));
 }
 
 void CEditWaypointDlg::CreateIconBar() {
@@ -323,12 +323,11 @@ bool CEditWaypointDlg::PullFromControls() {
     auto unsignedField = [this](int id, unsigned& out, long long lo, long long hi) {
         const auto v = ParseInteger(Edit(id)->text());
         if (!v || *v < 0 || *v > 0xFFFFFFFFLL) {
-            Fail(Edit(id), "Please enter a positive integer.", true);
+            Fail(Edit(id), tr("Please enter a positive integer."), true);
             return false;
         }
         if (hi >= 0 && (*v < lo || *v > hi)) {
-            Fail(Edit(id), QString("Please enter an integer between %1 and %2.").arg(lo).arg(hi),
-                 true);
+            Fail(Edit(id), tr("Please enter an integer between %1 and %2.").arg(lo).arg(hi), true);
             return false;
         }
         out = static_cast<unsigned>(*v);
@@ -337,7 +336,7 @@ bool CEditWaypointDlg::PullFromControls() {
     auto doubleField = [this](int id, double& out) {
         const auto v = ParseDouble(Edit(id)->text());
         if (!v) {
-            Fail(Edit(id), "Please enter a number.", true);
+            Fail(Edit(id), tr("Please enter a number."), true);
             return false;
         }
         out = *v;
@@ -357,7 +356,7 @@ bool CEditWaypointDlg::PullFromControls() {
         return false;
     const auto alt = ParseInteger(Edit(1009)->text());
     if (!alt || *alt < INT32_MIN || *alt > INT32_MAX) {
-        Fail(Edit(1009), "Please enter an integer.", true);
+        Fail(Edit(1009), tr("Please enter an integer."), true);
         return false;
     }
     m_nAltitude = static_cast<int>(*alt);
@@ -394,17 +393,17 @@ void CEditWaypointDlg::accept() {
     const std::string comment = FromQString(m_strComment);
     // Limits count characters: "Łódź" is four.
     if (utf8::Length(name) > CWayEntry::kMaxName) {
-        Fail(Edit(1001), "Please truncate name to 8 characters.");
+        Fail(Edit(1001), tr("Please truncate name to 8 characters."));
         return;
     }
     if (utf8::Length(comment) > CWayEntry::kMaxComment) {
-        Fail(Edit(1002), QString("Please truncate comment to 30 characters.  Currently it is %1.")
+        Fail(Edit(1002), tr("Please truncate comment to 30 characters.  Currently it is %1.")
                              .arg(utf8::Length(comment)));
         return;
     }
     const CWayEntry* holder = m_pDoc ? m_pDoc->FindByName(name) : nullptr;
     if (holder && holder != m_pEntry) {
-        Fail(Edit(1001), "The wapoint name is not unique.  Please use a different name.", true);
+        Fail(Edit(1001), tr("The wapoint name is not unique.  Please use a different name."), true);
         return;
     }
     QDialog::accept();

@@ -45,10 +45,10 @@ void CListFace::CreateFilterBar() {
     m_pFilterBar->setObjectName("FilterBar");
     auto* layout = new QHBoxLayout(m_pFilterBar);
     layout->setContentsMargins(4, 2, 4, 2);
-    layout->addWidget(new QLabel("Filter:", m_pFilterBar));
+    layout->addWidget(new QLabel(tr("Filter:"), m_pFilterBar));
     auto* types = new QToolButton(m_pFilterBar);
     types->setObjectName("FilterTypes");
-    types->setText("Cache Types");
+    types->setText(tr("Cache Types"));
     types->setPopupMode(QToolButton::InstantPopup);
     auto* menu = new QMenu(types);
     for (const char* type : kCacheTypes)
@@ -57,23 +57,25 @@ void CListFace::CreateFilterBar() {
     layout->addWidget(types);
     auto apply = [this] { SetFilter(FilterOfBar()); };
     connect(menu, &QMenu::triggered, this, apply);
-    for (QLineEdit* edit : {Field(m_pFilterBar, "FilterDifficulty", "Difficulty 1-5", 110),
-                            Field(m_pFilterBar, "FilterTerrain", "Terrain 1-5", 110),
-                            Field(m_pFilterBar, "FilterContainer", "Container", 100),
-                            Field(m_pFilterBar, "FilterWithin", "Within", 90)}) {
+    for (QLineEdit* edit : {Field(m_pFilterBar, "FilterDifficulty", tr("Difficulty 1-5"), 110),
+                            Field(m_pFilterBar, "FilterTerrain", tr("Terrain 1-5"), 110),
+                            Field(m_pFilterBar, "FilterContainer", tr("Container"), 100),
+                            Field(m_pFilterBar, "FilterWithin", tr("Within"), 90)}) {
         layout->addWidget(edit);
         connect(edit, &QLineEdit::textEdited, this, apply);
     }
     for (QComboBox* box :
-         {Choice(m_pFilterBar, "FilterStatus", {"Any State", "Available", "Disabled", "Archived"}),
-          Choice(m_pFilterBar, "FilterFound", {"Found or Not", "Found", "Not Found"})}) {
+         {Choice(m_pFilterBar, "FilterStatus",
+                 {tr("Any State"), tr("Available"), tr("Disabled"), tr("Archived")}),
+          Choice(m_pFilterBar, "FilterFound",
+                 {tr("Found or Not"), tr("Found"), tr("Not Found")})}) {
         layout->addWidget(box);
         connect(box, &QComboBox::currentIndexChanged, this, apply);
     }
-    QLineEdit* text = Field(m_pFilterBar, "FilterText", "Text", 16777215);
+    QLineEdit* text = Field(m_pFilterBar, "FilterText", tr("Text"), 16777215);
     layout->addWidget(text, 1);
     connect(text, &QLineEdit::textEdited, this, apply);
-    auto* clear = new QPushButton("Clear Filter", m_pFilterBar);
+    auto* clear = new QPushButton(tr("Clear Filter"), m_pFilterBar);
     clear->setObjectName("ClearFilter");
     layout->addWidget(clear);
     connect(clear, &QPushButton::clicked, this, [this] {
@@ -84,13 +86,13 @@ void CListFace::CreateFilterBar() {
     auto* saved = new QComboBox(m_pFilterBar);
     saved->setObjectName("SavedFilters");
     layout->addWidget(saved);
-    auto* save = new QPushButton("Save Filter...", m_pFilterBar);
+    auto* save = new QPushButton(tr("Save Filter..."), m_pFilterBar);
     save->setObjectName("SaveFilter");
     layout->addWidget(save);
     connect(save, &QPushButton::clicked, this, [this] {
         bool ok = false;
         const QString name = QInputDialog::getText(
-            this, "Save Filter", "Name of the filter:", QLineEdit::Normal, QString(), &ok);
+            this, tr("Save Filter"), tr("Name of the filter:"), QLineEdit::Normal, QString(), &ok);
         if (ok && !name.trimmed().isEmpty())
             SaveFilterAs(name.trimmed());
     });
@@ -104,7 +106,7 @@ void CListFace::CreateFilterBar() {
 void CListFace::FillSavedFilters() {
     auto* saved = m_pFilterBar->findChild<QComboBox*>("SavedFilters");
     saved->clear();
-    saved->addItem("Saved Filters");
+    saved->addItem(tr("Saved Filters"));
     QSettings settings;
     settings.beginGroup(kFiltersGroup);
     saved->addItems(settings.childKeys());

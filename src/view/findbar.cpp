@@ -19,14 +19,14 @@ void CListFace::OpenFind() {
         m_pFindBar = new QWidget(this);
         auto* layout = new QHBoxLayout(m_pFindBar);
         layout->setContentsMargins(4, 2, 4, 2);
-        layout->addWidget(new QLabel("Find:", m_pFindBar));
+        layout->addWidget(new QLabel(tr("Find:"), m_pFindBar));
         m_pFindEdit = new QLineEdit(m_pFindBar);
         m_pFindEdit->setObjectName("FindText");
         layout->addWidget(m_pFindEdit, 1);
         m_pFindStatus = new QLabel(m_pFindBar);
         layout->addWidget(m_pFindStatus, 1);
         // Offered when the hit lies beyond the rows the list shows.
-        m_pFindShowAll = new QPushButton("Show All Waypoints", m_pFindBar);
+        m_pFindShowAll = new QPushButton(tr("Show All Waypoints"), m_pFindBar);
         m_pFindShowAll->setObjectName("FindShowAll");
         m_pFindShowAll->hide();
         layout->addWidget(m_pFindShowAll);
@@ -99,7 +99,7 @@ void CListFace::FindStep(bool forward, bool fromCurrent) {
         return;
     const auto hit = FindWaypoint(entries, needle, from, forward);
     if (!hit) {
-        m_pFindStatus->setText("Not found");
+        m_pFindStatus->setText(tr("Not found"));
         return;
     }
     if (const int row = m_pList->RowOfItem(static_cast<int>(*hit)); row >= 0) {
@@ -107,7 +107,7 @@ void CListFace::FindStep(bool forward, bool fromCurrent) {
         m_pList->viewport()->update();
         return;
     }
-    m_pFindStatus->setText(QString("%1 is waypoint %2, beyond the rows shown.")
+    m_pFindStatus->setText(tr("%1 is waypoint %2, beyond the rows shown.")
                                .arg(ToQString(entries[*hit]->m_strName))
                                .arg(Grouped(*hit + 1)));
     m_pFindShowAll->show();

@@ -12,6 +12,7 @@
 #include "res/resource.h"
 #include "res/strings.h"
 #include "textcodec.h"
+#include "translate.h"
 #include "undocommands.h"
 #include "xlistctrl.h"
 
@@ -83,8 +84,8 @@ CWayEntry* CCairnbookView::AddFromDialog(const CEditWaypointDlg& dlg) {
     // The dialog checked the name: no merge question can come.
     auto entry = std::make_unique<CWayEntry>(FromDialog(dlg, CWayEntry()));
     CWayEntry* raw = entry.get();
-    Record(
-        std::make_unique<CAddCommand>(m_doc, "Add " + ToQString(raw->m_strName), std::move(entry)));
+    Record(std::make_unique<CAddCommand>(m_doc, tr("Add %1").arg(ToQString(raw->m_strName)),
+                                         std::move(entry)));
     m_doc.SetModifiedFlag();
     return raw;
 }
@@ -116,7 +117,7 @@ void CCairnbookView::RecordEdit(int row, const CWayEntry& after) {
     if (!entry || SameFields(*entry, after))
         return; // OK without a change changes nothing
     // The row knows the entry's place in the document.
-    Record(std::make_unique<CEditCommand>(m_doc, "Edit " + ToQString(after.m_strName),
+    Record(std::make_unique<CEditCommand>(m_doc, tr("Edit %1").arg(ToQString(after.m_strName)),
                                           static_cast<std::size_t>(m_pListFace->PlaceOf(row)),
                                           *entry, after));
     m_doc.SetModifiedFlag();
@@ -138,7 +139,7 @@ void CCairnbookView::OnDeleteKey() {
     if (r < 0 || r >= m_pListFace->Rows())
         return;
     if (!m_pListFace->EntryAt(r)) {
-        m_doc.Prompt().Ask(kAppTitle, kNoWaypointToRemove, EPromptButtons::ok,
+        m_doc.Prompt().Ask(kAppTitle, FromQString(ResText(kNoWaypointToRemove)), EPromptButtons::ok,
                            EPromptIcon::warning);
         return;
     }
@@ -159,7 +160,7 @@ void CCairnbookView::DeleteRows(const std::vector<int>& rows, const QString& ver
     if (places.empty())
         return;
     AddChildrenIfWanted(places);
-    const QString text = verb + " " + Waypoints(places.size());
+    const QString text = StepName(verb, places.size());
     Record(std::make_unique<CDeleteCommand>(m_doc, text, std::move(places)));
     m_doc.SetModifiedFlag();
 }
@@ -183,7 +184,9 @@ void CCairnbookView::AddChildrenIfWanted(std::vector<std::size_t>& places) {
     }
     if (children.empty())
         return;
-    const std::string text = "Delete the waypoints that belong to the deleted caches too?\n" + list;
+    const std::string text =
+        FromQString(tr("Delete the waypoints that belong to the deleted caches too?")) + "\n" +
+        list;
     if (m_doc.Prompt().Ask(kAppTitle, text, EPromptButtons::yesNo, EPromptIcon::question) ==
         EPromptAnswer::yes)
         places.insert(places.end(), children.begin(), children.end());
@@ -259,9 +262,9 @@ void CCairnbookView::OnEditCopy() {
 
 void CCairnbookView::OnEditCut() {
     OnEditCopy();
-    m_strDeleteVerb = "Cut";
+    m_strDeleteVerb = tr("Cut");
     OnDeleteWaypoint();
-    m_strDeleteVerb = "Delete";
+    m_strDeleteVerb = tr("Delete");
 }
 
 void CCairnbookView::OnEditPaste() {
@@ -273,7 +276,7 @@ void CCairnbookView::OnEditPaste() {
         CCairnbookDoc::CChangeBatch batch(m_doc); // the windows follow once
         ParseClipboardText(m_doc, text);
     }
-    if (auto step = recorder.Finish("Paste")) {
+    if (auto step = recorder.Finish(tr("Paste"))) {
         m_doc.SetModifiedFlag();
         Record(std::move(step));
     }

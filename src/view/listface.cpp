@@ -5,6 +5,7 @@
 #include "documentrows.h"
 #include "res/strings.h"
 #include "rowtext.h"
+#include "translate.h"
 #include "waitcursor.h"
 #include "xheaderctrl.h"
 #include "xlistctrl.h"
@@ -34,7 +35,7 @@ CListFace::CListFace(CCairnbookDoc& doc, QWidget* parent)
     m_pList = new CXListCtrl(this);
     m_pList->setObjectName("Main control list");
     for (int c = 0; c < kColumnCount; ++c)
-        m_pList->InsertColumn(res::kColumnTitles[c], ColumnAlignment(c), 0);
+        m_pList->InsertColumn(ResText(res::kColumnTitles[c]), ColumnAlignment(c), 0);
     FitColumns(width());
     m_pList->installEventFilter(this);
     setFocusProxy(m_pList);
@@ -221,13 +222,13 @@ bool CListFace::Matches(std::size_t place) const {
 QString CListFace::ShownText() const {
     const std::size_t all = m_doc.Entries().size();
     if (Filtered())
-        return QString("%1 of %2 waypoints match the filter")
+        return tr("%1 of %2 waypoints match the filter")
             .arg(Grouped(m_nMatching))
             .arg(Grouped(all));
     // Only the limit leaves waypoints out.
     if (static_cast<std::size_t>(m_nRows) >= all || ShowAll() || m_nRows < kMaxRows)
         return QString();
-    return QString("%1 of %2 waypoints shown")
+    return tr("%1 of %2 waypoints shown")
         .arg(Grouped(static_cast<std::size_t>(m_nRows)))
         .arg(Grouped(all));
 }
@@ -254,8 +255,8 @@ void CListFace::ApplyUnitTitles() {
     m_pRows->m_bMetric = m_bMetric;
     if (m_bTitlesMetric == m_bMetric)
         return;
-    m_pList->SetColumnTitle(5, m_bMetric ? res::kAltitudeMetric : res::kAltitudeFeet);
-    m_pList->SetColumnTitle(10, m_bMetric ? res::kDistanceMetric : res::kDistanceMiles);
+    m_pList->SetColumnTitle(5, ResText(m_bMetric ? res::kAltitudeMetric : res::kAltitudeFeet));
+    m_pList->SetColumnTitle(10, ResText(m_bMetric ? res::kDistanceMetric : res::kDistanceMiles));
     m_bTitlesMetric = m_bMetric;
 }
 

@@ -16,9 +16,11 @@ bool CQtProgress::Step(const std::string& path, bool saving, std::uint64_t done,
         return true;
     if (!m_pDialog) {
         const QString name = QFileInfo(QString::fromStdString(path)).fileName();
-        m_pDialog =
-            new QProgressDialog(QString(saving ? "Saving %1..." : "Reading %1...").arg(name),
-                                "Cancel", 0, 1000, m_pOwner);
+        m_pDialog = new QProgressDialog(
+            (saving ? QCoreApplication::translate("CQtProgress", "Saving %1...")
+                    : QCoreApplication::translate("CQtProgress", "Reading %1..."))
+                .arg(name),
+            QCoreApplication::translate("CQtProgress", "Cancel"), 0, 1000, m_pOwner);
         m_pDialog->setWindowTitle("Cairnbook");
         m_pDialog->setWindowModality(Qt::ApplicationModal);
         m_pDialog->setMinimumDuration(kShowAfterMs);

@@ -2,6 +2,7 @@
 #include "qtprompt.h"
 
 #include "textcodec.h"
+#include "translate.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -61,18 +62,21 @@ std::optional<CChosenFile> Chosen(const QString& path, const QStringList& filter
 
 } // namespace
 
+// The data core asks in English: its fixed lines are shown translated.
 EPromptAnswer CQtPrompt::Ask(const std::string& caption, const std::string& text,
                              EPromptButtons buttons, EPromptIcon icon) {
-    QMessageBox box(ToIcon(icon), ToQString(caption), VisibleControls(ToQString(text), true),
-                    ToButtons(buttons), m_pOwner);
+    QMessageBox box(ToIcon(icon), TranslatedLines(ToQString(caption)),
+                    VisibleControls(TranslatedLines(ToQString(text)), true), ToButtons(buttons),
+                    m_pOwner);
     return FromButton(box.exec());
 }
 
 EPromptAnswer CQtPrompt::AskWithDetails(const std::string& caption, const std::string& text,
                                         const std::string& details, EPromptButtons buttons,
                                         EPromptIcon icon) {
-    QMessageBox box(ToIcon(icon), ToQString(caption), VisibleControls(ToQString(text), true),
-                    ToButtons(buttons), m_pOwner);
+    QMessageBox box(ToIcon(icon), TranslatedLines(ToQString(caption)),
+                    VisibleControls(TranslatedLines(ToQString(text)), true), ToButtons(buttons),
+                    m_pOwner);
     box.setDetailedText(ToQString(details)); // the box adds "Show Details..."
     return FromButton(box.exec());
 }
@@ -88,7 +92,7 @@ QStringList ToQtFilters(const std::string& filter) {
         // A description that shows its pattern already ("GPX Files (*.gpx)")
         // shows it once: the dialog's own pattern takes that place.
         static const QRegularExpression shown(R"(\s*\([^()]*\)\s*$)");
-        out << QString(parts[i]).remove(shown) + " (" + patterns + ")";
+        out << ResText(parts[i].toUtf8().constData()).remove(shown) + " (" + patterns + ")";
     }
     return out;
 }

@@ -3,6 +3,8 @@
 
 #include "cairnbookdoc.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 CDocCommand::CDocCommand(CCairnbookDoc& doc, const QString& text, bool done)
@@ -93,8 +95,14 @@ void CDeleteCommand::Back() {
     }
 }
 
+QString StepName(const QString& verb, std::size_t count) {
+    // "Delete 3 Waypoints"; a language may order or join them otherwise.
+    return QCoreApplication::translate("CDocCommand", "%1 %2").arg(verb, Waypoints(count));
+}
+
 QString Waypoints(std::size_t count) {
-    return QString("%1 Waypoint%2").arg(count).arg(count == 1 ? "" : "s");
+    return count == 1 ? QCoreApplication::translate("CDocCommand", "1 Waypoint")
+                      : QCoreApplication::translate("CDocCommand", "%1 Waypoints").arg(count);
 }
 
 CAddRecorder::CAddRecorder(CCairnbookDoc& doc)
@@ -131,8 +139,8 @@ std::unique_ptr<CDocCommand> CAddRecorder::Finish(const QString& verb) {
         file.m_strHead != m_fileBefore->m_strHead || file.m_strTail != m_fileBefore->m_strTail;
     if (changed == 0 && !fileChanged)
         return nullptr;
-    auto step = std::make_unique<CAddCommand>(
-        m_doc, changed ? verb + " " + Waypoints(changed) : verb, m_nFirst, std::move(m_replaced));
+    auto step = std::make_unique<CAddCommand>(m_doc, changed ? StepName(verb, changed) : verb,
+                                              m_nFirst, std::move(m_replaced));
     if (fileChanged)
         step->SetGpxFiles(m_fileBefore, std::make_shared<const CGpxFileKept>(m_doc.GpxFile()));
     return step;

@@ -115,3 +115,5 @@ bool SameFields(const CWayEntry& a, const CWayEntry& b);
 
 // "3 Waypoints", "1 Waypoint": the counts in step names.
 QString Waypoints(std::size_t count);
+// What a step that did verb to count waypoints is called.
+QString StepName(const QString& verb, std::size_t count);

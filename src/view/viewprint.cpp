@@ -4,6 +4,7 @@
 #include "cairnbookview.h"
 #include "listface.h"
 #include "res/strings.h"
+#include "translate.h"
 #include "xheaderctrl.h"
 #include "xlistctrl.h"
 
@@ -170,14 +171,18 @@ EPrintResult RenderPages(CCairnbookView& view, QPrinter& printer, QWidget* progr
         list.GetItemCount(), printer.width(), printer.height(), dpiScale);
     std::unique_ptr<QProgressDialog> bar;
     if (progress && pages.m_nPages > 1) {
-        bar = std::make_unique<QProgressDialog>(QString(), "Cancel", 0, pages.m_nPages, progress);
+        bar = std::make_unique<QProgressDialog>(QString(),
+                                                QCoreApplication::translate("Printing", "Cancel"),
+                                                0, pages.m_nPages, progress);
         bar->setWindowTitle(res::kAppTitle);
         bar->setWindowModality(Qt::WindowModal); // the windows keep painting
         bar->setMinimumDuration(500);
     }
     for (int page = 0; page < pages.m_nPages; ++page) {
         if (bar) {
-            bar->setLabelText(QString("Printing page %1 of %2").arg(page + 1).arg(pages.m_nPages));
+            bar->setLabelText(QCoreApplication::translate("Printing", "Printing page %1 of %2")
+                                  .arg(page + 1)
+                                  .arg(pages.m_nPages));
             bar->setValue(page);
             // The windows paint while the pages go; the document cannot
             // change under the printer, as no input is taken meanwhile.
@@ -210,5 +215,5 @@ void PrintView(CCairnbookView& view, QWidget* parent, bool preview) {
     QPrintDialog dialog(&printer, parent);
     if (dialog.exec() == QDialog::Accepted &&
         RenderPages(view, printer, parent) == EPrintResult::failed)
-        QMessageBox::warning(parent, res::kAppTitle, res::kFailedToPrint);
+        QMessageBox::warning(parent, res::kAppTitle, ResText(res::kFailedToPrint));
 }

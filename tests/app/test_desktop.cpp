@@ -1,10 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What a desktop user expects around the documents: the manual on F1.
+// What a desktop user expects around the documents: the manual on F1, the
+// desktop's language.
 #include "appfixture.h"
 #include "helpwindow.h"
+#include "listface.h"
 #include "res/resource.h"
+#include "translate.h"
+#include "xlistctrl.h"
 
 #include <QFile>
+#include <QLocale>
 #include <QRegularExpression>
 #include <QTextBrowser>
 
@@ -36,6 +41,40 @@ TEST_F(App, HelpOpensTheManualAtTheActiveFace) {
             << link.captured(1).toStdString();
     if (const char* folder = std::getenv("CAIRNBOOK_SHOTS"))
         help->grab().save(QString(folder) + "/help.png");
+}
+
+// A German desktop gets German menus, tips, list titles and questions; the
+// program without a translation for the language speaks English.
+TEST(Translations, AGermanDesktopGetsTheProgramInGerman) {
+    ASSERT_TRUE(InstallTranslations(QLocale(QLocale::German, QLocale::Germany)));
+    {
+        CScriptedPrompt prompt;
+        CScriptedChooser chooser;
+        CMainFrame frame(prompt, chooser);
+        frame.show();
+        CChildFrame* f = frame.DocManager().OpenDocumentFile(QString::fromStdString(kSample));
+        ASSERT_NE(f, nullptr);
+        QStringList titles;
+        for (QAction* a : frame.menuBar()->actions())
+            titles << a->text();
+        EXPECT_EQ(titles, QStringList({"&Datei", "&Bearbeiten", "&Ansicht", "&Fenster", "&Hilfe"}));
+        QMenu* file = SubMenu(frame.menuBar(), {"&Datei"});
+        ASSERT_NE(file, nullptr);
+        EXPECT_EQ(file->actions().value(0)->text(), "&Neu\tStrg+N");
+        EXPECT_EQ(file->actions().value(0)->toolTip(), "Neu");
+        EXPECT_EQ(f->View()->ListFace().List().model()->headerData(3, Qt::Horizontal).toString(),
+                  "Breite");
+        if (const char* folder = std::getenv("CAIRNBOOK_SHOTS")) {
+            file->popup(frame.mapToGlobal(QPoint(10, 20)));
+            QApplication::processEvents();
+            frame.grab().save(QString(folder) + "/german.png");
+            file->grab().save(QString(folder) + "/german-file-menu.png");
+            file->hide();
+        }
+        f->View()->GetDocument().SetModifiedFlag(false);
+    }
+    EXPECT_FALSE(InstallTranslations(QLocale(QLocale::English, QLocale::UnitedStates)));
+    EXPECT_EQ(ResText("&File"), "&File");
 }
 
 } // namespace
