@@ -7,32 +7,19 @@
 #include "cacheties.h"
 #include "cairnbookdoc.h"
 #include "coordinate.h"
-#include "fileformat.h"
-#include "geodesy.h"
 #include "numtext.h"
 #include "prompt.h"
 #include "res/strings.h"
 #include "rowtext.h"
 #include "waypointfilter.h"
 
-#include <cstring>
 #include <exception>
-#include <filesystem>
 #include <numeric>
 #include <optional>
 #include <ostream>
 #include <stdexcept>
-#include <strings.h>
 
 namespace {
-
-std::string WrittenExtensions() {
-    std::string out;
-    for (const CFileFormat* f : FileFormats())
-        if (f->CanWrite())
-            out += " ." + f->Extension();
-    return out;
-}
 
 // Prints every question in full and answers it from the options.
 class CCliPrompt : public CPrompt {
@@ -67,134 +54,6 @@ private:
     bool m_bYes;
     bool m_bReplace;
 };
-
-std::string NeedValue(const std::vector<std::string>& args, std::size_t& i) {
-    if (i + 1 >= args.size())
-        throw CUsageError{"option " + args[i] + " needs a value"};
-    return args[++i];
-}
-
-CCliOptions ParseArgs(const std::vector<std::string>& args) {
-    if (args.empty())
-        throw CUsageError{"no command given"};
-    CCliOptions opt;
-    opt.m_strCommand = args[0];
-    if (opt.m_strCommand != "list" && opt.m_strCommand != "convert" &&
-        opt.m_strCommand != "merge" && opt.m_strCommand != "devices" &&
-        opt.m_strCommand != "send" && opt.m_strCommand != "receive")
-        throw CUsageError{"unknown command '" + opt.m_strCommand + "'"};
-    for (std::size_t i = 1; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        if (a == "--notation") {
-            const std::string v = NeedValue(args, i);
-            if (v != "0" && v != "1" && v != "2")
-                throw CUsageError{"--notation takes 0, 1 or 2"};
-            opt.m_nNotation = v[0] - '0';
-        } else if (a == "--metric") {
-            opt.m_bMetric = true;
-        } else if (a == "--details") {
-            opt.m_bDetails = true;
-        } else if (a == "--type") {
-            opt.m_filter.m_types.push_back(NeedValue(args, i));
-        } else if (a == "--container") {
-            opt.m_filter.m_containers.push_back(NeedValue(args, i));
-        } else if (a == "--difficulty" || a == "--terrain") {
-            const auto range = ParseRange(NeedValue(args, i));
-            if (!range)
-                throw CUsageError{a + " takes MIN-MAX, such as 1.5-3"};
-            (a == "--difficulty" ? opt.m_filter.m_difficulty : opt.m_filter.m_terrain) = range;
-        } else if (a == "--status") {
-            const std::string v = NeedValue(args, i);
-            if (v != "available" && v != "disabled" && v != "archived")
-                throw CUsageError{"--status takes available, disabled or archived"};
-            opt.m_filter.m_status = v == "available"  ? ECacheStatus::available
-                                    : v == "disabled" ? ECacheStatus::disabled
-                                                      : ECacheStatus::archived;
-        } else if (a == "--found") {
-            const std::string v = NeedValue(args, i);
-            if (v != "yes" && v != "no")
-                throw CUsageError{"--found takes yes or no"};
-            opt.m_filter.m_found = v == "yes";
-        } else if (a == "--text") {
-            opt.m_filter.m_strText = NeedValue(args, i);
-        } else if (a == "--within") {
-            opt.m_within = NeedValue(args, i);
-        } else if (a == "--yes") {
-            opt.m_bYes = true;
-        } else if (a == "--reference") {
-            opt.m_reference = NeedValue(args, i);
-        } else if (a == "--on-conflict") {
-            const std::string v = NeedValue(args, i);
-            if (v != "keep" && v != "replace")
-                throw CUsageError{"--on-conflict takes keep or replace"};
-            opt.m_bReplace = v == "replace";
-        } else if (a == "--device") {
-            opt.m_device = NeedValue(args, i);
-        } else if (a == "--visits") {
-            opt.m_bVisits = true;
-        } else if (a == "-o") {
-            opt.m_output = NeedValue(args, i);
-        } else if (a.size() > 1 && a[0] == '-') {
-            throw CUsageError{"unknown option '" + a + "'"};
-        } else {
-            opt.m_files.push_back(a);
-        }
-    }
-    if (opt.m_within) {
-        // A plain number is in the unit the list shows.
-        std::string v = *opt.m_within;
-        double unit = opt.m_bMetric ? 1000.0 : kMetresPerMile;
-        for (const auto& [suffix, metres] :
-             {std::pair<const char*, double>{"km", 1000.0}, {"mi", kMetresPerMile}, {"m", 1.0}})
-            if (v.size() > std::strlen(suffix) && v.ends_with(suffix)) {
-                v.resize(v.size() - std::strlen(suffix));
-                unit = metres;
-                break;
-            }
-        const auto range = ParseRange(v);
-        if (!range || range->first != range->second || range->first < 0)
-            throw CUsageError{"--within takes a distance, such as 5, 2.5km or 800m"};
-        opt.m_filter.m_withinMetres = range->first * unit;
-    }
-    return opt;
-}
-
-void CheckArity(const CCliOptions& opt) {
-    const std::size_t n = opt.m_files.size();
-    if (opt.m_strCommand == "list" && n != 1)
-        throw CUsageError{"list takes exactly one file"};
-    if (opt.m_strCommand == "convert" && n != 2)
-        throw CUsageError{"convert takes an input and an output file"};
-    if (opt.m_strCommand == "merge" && (n < 2 || !opt.m_output))
-        throw CUsageError{"merge takes a document, at least one input file and -o OUT"};
-    if (opt.m_strCommand == "devices" && n != 0)
-        throw CUsageError{"devices takes no file"};
-    if (opt.m_strCommand == "send" && n < 1)
-        throw CUsageError{"send takes at least one file"};
-    if (opt.m_strCommand == "receive" && (n != 1 || !opt.m_output))
-        throw CUsageError{"receive takes a folder and -o OUT"};
-    if (opt.m_strCommand != "merge" && opt.m_strCommand != "receive" && opt.m_output)
-        throw CUsageError{"-o belongs to merge and receive"};
-    if ((opt.m_strCommand != "send" && opt.m_device) ||
-        (opt.m_strCommand != "receive" && opt.m_bVisits))
-        throw CUsageError{"--device belongs to send, --visits to receive"};
-    if (opt.m_strCommand != "list" && (opt.m_bDetails || (opt.m_reference && !opt.m_within)))
-        throw CUsageError{"--details and --reference (but with --within) belong to list"};
-    if (opt.m_within && !opt.m_reference)
-        throw CUsageError{"--within needs --reference NAME"};
-    const std::string* out = opt.m_strCommand == "convert" ? &opt.m_files[1]
-                             : opt.m_strCommand == "merge" || opt.m_strCommand == "receive"
-                                 ? &*opt.m_output
-                                 : nullptr;
-    if (out && !FormatForWriting(*out))
-        throw CUsageError{*out + ": this format is read only; it cannot be written"};
-    // Names of formats we do not know: native bytes under them would mislead.
-    const std::string ext = out ? std::filesystem::path(*out).extension().string() : "";
-    for (const char* foreign : {".kml", ".kmz", ".csv"})
-        if (strcasecmp(ext.c_str(), foreign) == 0)
-            throw CUsageError{*out + ": this format cannot be written; name the output one of" +
-                              WrittenExtensions()};
-}
 
 // The listing's columns of --details.
 void AppendDetails(std::string& out, const CCairnbookDoc& doc, const CCacheTies& ties,

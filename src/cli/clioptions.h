@@ -32,6 +32,11 @@ struct CCliOptions {
     std::optional<std::string> m_device;
 };
 
+// The options of a command line (its first word the command); CheckArity
+// then checks what the command needs. Both throw CUsageError.
+CCliOptions ParseArgs(const std::vector<std::string>& args);
+void CheckArity(const CCliOptions& opt);
+
 // Text as the terminal may show it: controls and bytes that are no UTF-8
 // escaped; in a cell, tab, CR, LF and backslash as \t, \r, \n and \\.
 void AppendPrintable(std::string& out, std::string_view utf8, bool cell = false);

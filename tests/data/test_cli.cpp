@@ -177,7 +177,9 @@ TEST(Cli, UsageErrors) {
                                                {"receive", kSample},
                                                {"list", kSample, "--device", "x"},
                                                {"help", "nope"},
-                                               {"help", "list", "send"}}) {
+                                               {"help", "list", "send"},
+                                               {"list", kSample, "--notation=3"},
+                                               {"list", kSample, "--type"}}) {
         const CRun r = Cli(args);
         EXPECT_EQ(r.code, 2) << (args.empty() ? "" : args[0]);
         EXPECT_NE(r.err.find("usage:"), std::string::npos);
@@ -190,6 +192,11 @@ TEST(Cli, UsageErrors) {
         EXPECT_EQ(help.out.rfind("usage: cairnbook-cli send FILE...", 0), 0u) << help.out;
         EXPECT_NE(help.out.find("Exit codes: 0 success, 1 failure, 2 usage"), std::string::npos);
     }
+    // Options take their value after "=" too, anywhere among the files.
+    const CRun equals = Cli({"list", "--notation=2", kSample, "--metric"});
+    EXPECT_EQ(equals.code, 0) << equals.err;
+    EXPECT_NE(equals.out.find("\tN47.60621\tW122.33207\t53\t"), std::string::npos)
+        << equals.out.substr(0, 200);
     EXPECT_EQ(Cli({"help"}).out, Cli({"--help"}).out);
     const CRun version = Cli({"--version"});
     EXPECT_EQ(version.code, 0);
