@@ -45,5 +45,6 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     strip->setPixmap(
         QPixmap::fromImage(CImageList::LoadStrip(":/res/waypoint-icons.png", devicePixelRatioF())));
     grid->addWidget(strip, 3, 0, 1, 3, Qt::AlignHCenter);
+    grid->setColumnStretch(1, 1); // the strip's extra width goes to the texts, not beside the icon
     grid->setSizeConstraint(QLayout::SetFixedSize);
 }
