@@ -8,7 +8,7 @@ JOBS ?= $(shell nproc)
 PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-qpa-plugins libqt6sql6-sqlite libsqlite3-dev qt6-image-formats-plugins libqt6svg6 qt6-svg-dev libgl-dev libgtest-dev libgmock-dev \
             libbenchmark-dev libgeographiclib-dev libexpat1-dev libzip-dev libcli11-dev qt6-l10n-tools qt6-tools-dev clang libclang-rt-14-dev libxml2-utils libx11-dev poppler-utils gpsbabel man-db appstream desktop-file-utils fonts-dejavu-core fonts-liberation fonts-wqy-microhei
 
-.PHONY: all deps configure build run test package sanitize fuzz bench bench-peers imagery-server tile-server clean
+.PHONY: all deps configure build run test package screenshots sanitize fuzz bench bench-peers imagery-server tile-server clean
 
 all: build
 
@@ -45,6 +45,11 @@ test: build
 # A Debian package of the program in $(BUILD): cairnbook_VERSION_ARCH.deb.
 package: build
 	cd $(BUILD) && cpack -G DEB
+
+# The pictures the metainfo shows, made by the program itself (doc/screenshots).
+screenshots: build
+	./$(BUILD)/src/app/cairnbook --screenshot doc/screenshots/list.png --size 1000x560 samples/sample.ckb
+	./$(BUILD)/src/app/cairnbook --screenshot doc/screenshots/map.png --size 1000x560 --map --theme off samples/sample.ckb
 
 # The suite under AddressSanitizer and UBSan, in a build folder of its own.
 sanitize: deps
