@@ -155,6 +155,34 @@
         <source>The wapoint name is not unique.  Please use a different name.</source>
         <translation>Der Name des Wegpunkts ist schon vergeben.  Bitte einen anderen Namen wählen.</translation>
     </message>
+    <message>
+        <source>Crossed Square</source>
+        <translation>Durchkreuztes Quadrat</translation>
+    </message>
+    <message>
+        <source>Hunt Fish</source>
+        <translation>Jagen Fischen</translation>
+    </message>
+    <message>
+        <source>Lighthouse</source>
+        <translation>Leuchtturm</translation>
+    </message>
+    <message>
+        <source>RV Service</source>
+        <translation>Wohnmobil-Service</translation>
+    </message>
+    <message>
+        <source>Wrekc</source>
+        <translation>Wrack</translation>
+    </message>
+    <message>
+        <source>Multi Cache</source>
+        <translation>Multi-Cache</translation>
+    </message>
+    <message>
+        <source>Virual Cache</source>
+        <translation>Virtual-Cache</translation>
+    </message>
 </context>
 <context>
     <name>CHelpWindow</name>
@@ -1373,6 +1401,274 @@ Neue Versionen erscheinen mit dem Quellcode des Programms.</translation>
     <message>
         <source>Zip Files of GPX Files (*.zip)</source>
         <translation>Zip-Archive von GPX-Dateien (*.zip)</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>Kreuz</translation>
+    </message>
+    <message>
+        <source>Box</source>
+        <translation>Kiste</translation>
+    </message>
+    <message>
+        <source>House</source>
+        <translation>Haus</translation>
+    </message>
+    <message>
+        <source>Aerial</source>
+        <translation>Antenne</translation>
+    </message>
+    <message>
+        <source>Airport</source>
+        <translation>Flughafen</translation>
+    </message>
+    <message>
+        <source>Amusement</source>
+        <translation>Vergnügungspark</translation>
+    </message>
+    <message>
+        <source>ATM</source>
+        <translation>Geldautomat</translation>
+    </message>
+    <message>
+        <source>Auto Repair</source>
+        <translation>Autowerkstatt</translation>
+    </message>
+    <message>
+        <source>Boating</source>
+        <translation>Bootfahren</translation>
+    </message>
+    <message>
+        <source>Camping</source>
+        <translation>Camping</translation>
+    </message>
+    <message>
+        <source>Exit Ramp</source>
+        <translation>Ausfahrt</translation>
+    </message>
+    <message>
+        <source>First Aid</source>
+        <translation>Erste Hilfe</translation>
+    </message>
+    <message>
+        <source>Nav Aid</source>
+        <translation>Navigationshilfe</translation>
+    </message>
+    <message>
+        <source>Bouy</source>
+        <translation>Boje</translation>
+    </message>
+    <message>
+        <source>Fuel</source>
+        <translation>Tankstelle</translation>
+    </message>
+    <message>
+        <source>Garden</source>
+        <translation>Garten</translation>
+    </message>
+    <message>
+        <source>Golf</source>
+        <translation>Golf</translation>
+    </message>
+    <message>
+        <source>Hotel</source>
+        <translation>Hotel</translation>
+    </message>
+    <message>
+        <source>Hunt/Fish</source>
+        <translation>Jagen/Fischen</translation>
+    </message>
+    <message>
+        <source>Large City</source>
+        <translation>Großstadt</translation>
+    </message>
+    <message>
+        <source>Light House</source>
+        <translation>Leuchtturm</translation>
+    </message>
+    <message>
+        <source>Major City</source>
+        <translation>Metropole</translation>
+    </message>
+    <message>
+        <source>Marina</source>
+        <translation>Jachthafen</translation>
+    </message>
+    <message>
+        <source>Medium City</source>
+        <translation>Mittelstadt</translation>
+    </message>
+    <message>
+        <source>Museum</source>
+        <translation>Museum</translation>
+    </message>
+    <message>
+        <source>Obstruction</source>
+        <translation>Hindernis</translation>
+    </message>
+    <message>
+        <source>Park</source>
+        <translation>Park</translation>
+    </message>
+    <message>
+        <source>Resort</source>
+        <translation>Ferienort</translation>
+    </message>
+    <message>
+        <source>Restaurant</source>
+        <translation>Restaurant</translation>
+    </message>
+    <message>
+        <source>Rock</source>
+        <translation>Fels</translation>
+    </message>
+    <message>
+        <source>Scuba</source>
+        <translation>Tauchen</translation>
+    </message>
+    <message>
+        <source>RV Resort</source>
+        <translation>Wohnmobilplatz</translation>
+    </message>
+    <message>
+        <source>Shooting</source>
+        <translation>Schießstand</translation>
+    </message>
+    <message>
+        <source>Sight Seeing</source>
+        <translation>Sehenswürdigkeit</translation>
+    </message>
+    <message>
+        <source>Small City</source>
+        <translation>Kleinstadt</translation>
+    </message>
+    <message>
+        <source>Sounding</source>
+        <translation>Lotung</translation>
+    </message>
+    <message>
+        <source>Sports Arena</source>
+        <translation>Sportstätte</translation>
+    </message>
+    <message>
+        <source>Tourist Info</source>
+        <translation>Touristeninfo</translation>
+    </message>
+    <message>
+        <source>Truck Service</source>
+        <translation>Lkw-Service</translation>
+    </message>
+    <message>
+        <source>Winery</source>
+        <translation>Weingut</translation>
+    </message>
+    <message>
+        <source>Wreck</source>
+        <translation>Wrack</translation>
+    </message>
+    <message>
+        <source>Zoo</source>
+        <translation>Zoo</translation>
+    </message>
+    <message>
+        <source>Traditional Cache</source>
+        <translation>Traditional-Cache</translation>
+    </message>
+    <message>
+        <source>MultiCache</source>
+        <translation>Multi-Cache</translation>
+    </message>
+    <message>
+        <source>Virtual Cache</source>
+        <translation>Virtual-Cache</translation>
+    </message>
+    <message>
+        <source>Letterbox Cache</source>
+        <translation>Letterbox-Cache</translation>
+    </message>
+    <message>
+        <source>Event Cache</source>
+        <translation>Event-Cache</translation>
+    </message>
+    <message>
+        <source>Webcam Cache</source>
+        <translation>Webcam-Cache</translation>
+    </message>
+    <message>
+        <source>Mystery Cache</source>
+        <translation>Mystery-Cache</translation>
+    </message>
+    <message>
+        <source>Locationless Cache</source>
+        <translation>Locationless-Cache</translation>
+    </message>
+    <message>
+        <source>North</source>
+        <translation>Nord</translation>
+    </message>
+    <message>
+        <source>North East</source>
+        <translation>Nordost</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>Ost</translation>
+    </message>
+    <message>
+        <source>South East</source>
+        <translation>Südost</translation>
+    </message>
+    <message>
+        <source>South</source>
+        <translation>Süd</translation>
+    </message>
+    <message>
+        <source>South West</source>
+        <translation>Südwest</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation>West</translation>
+    </message>
+    <message>
+        <source>North West</source>
+        <translation>Nordwest</translation>
+    </message>
+    <message>
+        <source>the file ends early</source>
+        <translation>die Datei endet zu früh</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation>das ist ein Ordner, keine Datei</translation>
+    </message>
+    <message>
+        <source>it is a device, not a file</source>
+        <translation>das ist ein Gerät, keine Datei</translation>
+    </message>
+    <message>
+        <source>this format is read only; save under another name</source>
+        <translation>dieses Format wird nur gelesen; bitte unter anderem Namen speichern</translation>
+    </message>
+    <message>
+        <source>cannot write</source>
+        <translation>kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>nobody is reading it</source>
+        <translation>niemand liest sie</translation>
+    </message>
+    <message>
+        <source>cannot create a file in its folder</source>
+        <translation>in ihrem Ordner kann keine Datei angelegt werden</translation>
+    </message>
+    <message>
+        <source>cannot replace the file</source>
+        <translation>die Datei kann nicht ersetzt werden</translation>
+    </message>
+    <message>
+        <source>it holds no GPX file</source>
+        <translation>es enthält keine GPX-Datei</translation>
     </message>
 </context>
 </TS>

@@ -16,9 +16,20 @@ QString ResText(const char* text) {
 
 QString TranslatedLines(const QString& text) {
     QStringList lines = text.split('\n');
-    for (QString& line : lines)
-        if (!line.isEmpty())
-            line = QCoreApplication::translate("res", line.toUtf8().constData());
+    for (QString& line : lines) {
+        if (line.isEmpty())
+            continue;
+        const QString whole = ResText(line.toUtf8().constData());
+        if (whole != line) {
+            line = whole;
+            continue;
+        }
+        // "FILE: the file ends early": the parts that are fixed texts.
+        QStringList parts = line.split(": ");
+        for (QString& part : parts)
+            part = ResText(part.toUtf8().constData());
+        line = parts.join(": ");
+    }
     return lines.join('\n');
 }
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "archive.h"
+#include "res/translate.h"
 
 #include <algorithm>
 #include <bit>
@@ -93,7 +94,7 @@ std::uint64_t CArchive::Available() const {
 
 void CArchive::ThrowEndOfFile() const {
     throw CArchiveException(CArchiveException::endOfFile, m_strFileName, m_nPosition,
-                            "the file ends early");
+                            TRANSLATE_NOOP("res", "the file ends early"));
 }
 
 void CArchive::ReadExact(void* out, std::size_t n) {

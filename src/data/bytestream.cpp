@@ -3,6 +3,7 @@
 
 #include "archiveexception.h"
 #include "prompt.h"
+#include "res/translate.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -34,7 +35,7 @@ CFileSource::CFileSource(const std::string& path)
     std::error_code ec;
     if (path != "-" && fs::is_directory(path, ec))
         throw CArchiveException(CArchiveException::fileError, path, 0,
-                                "it is a folder, not a file");
+                                TRANSLATE_NOOP("res", "it is a folder, not a file"));
     // Not blocking: a pipe nobody writes to reads as empty instead of waiting.
     const int fd = path == "-" ? dup(STDIN_FILENO) : open(path.c_str(), O_RDONLY | O_NONBLOCK);
     if (fd < 0)
@@ -53,7 +54,7 @@ CFileSource::CFileSource(const std::string& path)
     if (!S_ISREG(st.st_mode)) {
         close(fd);
         throw CArchiveException(CArchiveException::fileError, m_strPath, 0,
-                                "it is a device, not a file");
+                                TRANSLATE_NOOP("res", "it is a device, not a file"));
     }
     m_pFile = fdopen(fd, "rb");
     if (!m_pFile) {

@@ -10,6 +10,7 @@
 #include "numtext.h"
 #include "prompt.h"
 #include "res/strings.h"
+#include "res/translate.h"
 #include "rowtext.h"
 #include "xmlhead.h"
 
@@ -134,8 +135,9 @@ bool CCairnbookDoc::Serialize(CArchive& ar) {
     }
     const CFileFormat* format = FormatForWriting(ar.GetFileName());
     if (!format)
-        throw CArchiveException(CArchiveException::badFormat, ar.GetFileName(), 0,
-                                "this format is read only; save under another name");
+        throw CArchiveException(
+            CArchiveException::badFormat, ar.GetFileName(), 0,
+            TRANSLATE_NOOP("res", "this format is read only; save under another name"));
     const std::string lost = format->Losses(*this);
     if (format->AlwaysWarns() || !lost.empty()) {
         const EPromptAnswer answer =

@@ -2,6 +2,7 @@
 // Saving so that the target is always the whole old or the whole new file.
 #include "archiveexception.h"
 #include "bytestream.h"
+#include "res/translate.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -126,7 +127,7 @@ void CSafeFileSink::Open() {
     }
     // Renaming would replace a file the user may not write: refuse as writing would.
     if (exists && access(m_strTarget.c_str(), W_OK) != 0)
-        Fail("cannot write", errno);
+        Fail(TRANSLATE_NOOP("res", "cannot write"), errno);
     const std::string dir = Folder(m_strTarget).string();
     RemoveLeftoverTemporaries(dir, m_strTarget);
     OpenUnnamed(dir);
@@ -146,15 +147,15 @@ void CSafeFileSink::OpenDirect(bool pipe) {
         usleep(25000);
     }
     if (fd < 0 && errno == ENXIO)
-        Fail("nobody is reading it", ENXIO);
+        Fail(TRANSLATE_NOOP("res", "nobody is reading it"), ENXIO);
     if (fd < 0)
-        Fail("cannot write", errno);
+        Fail(TRANSLATE_NOOP("res", "cannot write"), errno);
     fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     m_pFile = fdopen(fd, "wb");
     if (!m_pFile) {
         const int error = errno;
         close(fd);
-        Fail("cannot write", error);
+        Fail(TRANSLATE_NOOP("res", "cannot write"), error);
     }
 }
 
@@ -174,7 +175,7 @@ void CSafeFileSink::OpenNamed(const std::string& dir) {
     std::string pattern = (fs::path(dir) / (TempPrefix(m_strTarget) + "XXXXXX")).string();
     const int fd = mkstemp(pattern.data());
     if (fd < 0)
-        Fail("cannot create a file in its folder", errno);
+        Fail(TRANSLATE_NOOP("res", "cannot create a file in its folder"), errno);
     m_strTemp = pattern;
     fchmod(fd, CreationMode());
     MarkAsOurs(fd);
@@ -182,7 +183,7 @@ void CSafeFileSink::OpenNamed(const std::string& dir) {
     if (!m_pFile) {
         const int error = errno;
         close(fd);
-        Fail("cannot write", error);
+        Fail(TRANSLATE_NOOP("res", "cannot write"), error);
     }
 }
 
@@ -190,7 +191,7 @@ void CSafeFileSink::Write(const char* data, std::size_t n) {
     if (!m_pFile)
         Open();
     if (std::fwrite(data, 1, n, m_pFile) != n)
-        Fail("cannot write", errno);
+        Fail(TRANSLATE_NOOP("res", "cannot write"), errno);
     m_nWritten += n;
     m_progress.Tell(m_strTarget, m_nWritten, std::max(m_nExpected, m_nWritten));
 }
@@ -199,14 +200,14 @@ void CSafeFileSink::Commit() {
     if (!m_pFile)
         Open();
     if (std::fflush(m_pFile) != 0)
-        Fail("cannot write", errno);
+        Fail(TRANSLATE_NOOP("res", "cannot write"), errno);
     if (fsync(fileno(m_pFile)) != 0 && !(m_bDirect && (errno == EINVAL || errno == EROFS)))
-        Fail("cannot write", errno);
+        Fail(TRANSLATE_NOOP("res", "cannot write"), errno);
     if (!m_bDirect)
         Publish();
     std::FILE* file = std::exchange(m_pFile, nullptr);
     if (std::fclose(file) != 0 && m_bDirect)
-        Fail("cannot write", errno);
+        Fail(TRANSLATE_NOOP("res", "cannot write"), errno);
 }
 
 void CSafeFileSink::Publish() {
@@ -223,7 +224,7 @@ void CSafeFileSink::Publish() {
             return;
         }
         if (errno != EEXIST)
-            Fail("cannot create a file in its folder", errno);
+            Fail(TRANSLATE_NOOP("res", "cannot create a file in its folder"), errno);
         // Named in the folder for the moment before the rename, no longer; a
         // kill in that moment leaves a marked file the next save or open clears.
         std::string name = (Folder(m_strTarget) / (TempPrefix(m_strTarget) + "XXXXXX")).string();
@@ -233,13 +234,13 @@ void CSafeFileSink::Publish() {
             if (linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0)
                 m_strTemp = name;
             else if (errno != EEXIST)
-                Fail("cannot create a file in its folder", errno);
+                Fail(TRANSLATE_NOOP("res", "cannot create a file in its folder"), errno);
         }
         if (m_strTemp.empty())
-            Fail("cannot create a file in its folder", EEXIST);
+            Fail(TRANSLATE_NOOP("res", "cannot create a file in its folder"), EEXIST);
     }
     if (std::rename(m_strTemp.c_str(), m_strTarget.c_str()) != 0)
-        Fail("cannot replace the file", errno);
+        Fail(TRANSLATE_NOOP("res", "cannot replace the file"), errno);
     m_strTemp.clear();
     SyncFolder(Folder(m_strTarget)); // the new name survives a power cut
 }

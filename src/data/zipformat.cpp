@@ -231,7 +231,7 @@ void CCairnbookDoc::ImportZip(CArchive& ar) {
         any = true;
     }
     if (!any)
-        zip.Fail("it holds no GPX file");
+        zip.Fail(TRANSLATE_NOOP("res", "it holds no GPX file"));
     if (!skipped.empty()) {
         std::string list;
         for (const std::string& name : skipped)

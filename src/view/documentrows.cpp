@@ -5,6 +5,7 @@
 #include "colorref.h"
 #include "rowtext.h"
 #include "textcodec.h"
+#include "translate.h"
 
 namespace {
 
@@ -26,7 +27,9 @@ void CDocumentRows::Cell(int item, int column, CCellData& cell) const {
     const CWayEntry* entry = Entry(item);
     if (!entry)
         return;
-    cell.m_strText = ToQString(RowCellText(*entry, item, column, m_bMetric, Leg(item)));
+    const std::string text = RowCellText(*entry, item, column, m_bMetric, Leg(item));
+    // Icon names and directions are the tables' words: shown in the user's language.
+    cell.m_strText = column == 6 || column == 11 ? ResText(text.c_str()) : ToQString(text);
     cell.m_nCheck = CheckState(item, column);
     if (column == 6) {
         cell.m_nImage = entry->m_nIcon % kIconCount;

@@ -7,8 +7,10 @@
 #include "numtext.h"
 #include "prompt.h"
 #include "res/strings.h"
+#include "res/translate.h"
 #include "rowtext.h"
 #include "textcodec.h"
+#include "translate.h"
 #include "utf8text.h"
 
 #include <QButtonGroup>
@@ -34,8 +36,14 @@ struct CTipException {
     const char* m_text;
 };
 constexpr CTipException kTipExceptions[] = {
-    {0, "Crossed Square"}, {18, "Hunt Fish"}, {20, "Lighthouse"},  {21, ""},
-    {31, "RV Service"},    {40, "Wrekc"},     {43, "Multi Cache"}, {44, "Virual Cache"}};
+    {0, TRANSLATE_NOOP("CEditWaypointDlg", "Crossed Square")},
+    {18, TRANSLATE_NOOP("CEditWaypointDlg", "Hunt Fish")},
+    {20, TRANSLATE_NOOP("CEditWaypointDlg", "Lighthouse")},
+    {21, ""},
+    {31, TRANSLATE_NOOP("CEditWaypointDlg", "RV Service")},
+    {40, TRANSLATE_NOOP("CEditWaypointDlg", "Wrekc")},
+    {43, TRANSLATE_NOOP("CEditWaypointDlg", "Multi Cache")},
+    {44, TRANSLATE_NOOP("CEditWaypointDlg", "Virual Cache")}};
 
 // The controls that together say a latitude, a longitude, an altitude.
 constexpr std::initializer_list<int> kLatitudeFields = {1003, 1004, 1005, 1015};
@@ -70,8 +78,8 @@ std::optional<long long> ParseInteger(QString text) {
 QString CEditWaypointDlg::IconTooltip(int icon) {
     for (const CTipException& e : kTipExceptions)
         if (e.m_nIcon == icon)
-            return e.m_text;
-    return icon >= 0 && icon < kIconCount ? QString::fromStdString(IconName(icon)) : QString();
+            return *e.m_text ? tr(e.m_text) : QString();
+    return icon >= 0 && icon < kIconCount ? ResText(IconName(icon).c_str()) : QString();
 }
 
 CEditWaypointDlg::CEditWaypointDlg(QWidget* parent) : QDialog(parent) {

@@ -64,6 +64,11 @@ TEST(Translations, AGermanDesktopGetsTheProgramInGerman) {
         EXPECT_EQ(file->actions().value(0)->toolTip(), "Neu");
         EXPECT_EQ(f->View()->ListFace().List().model()->headerData(3, Qt::Horizontal).toString(),
                   "Breite");
+        EXPECT_EQ(f->View()->ListFace().List().GetItemText(0, 6), "Haus"); // the icon's name
+        // The data core's English messages: their fixed parts, beside file names.
+        EXPECT_EQ(TranslatedLines("Failed to open document.\n\n/tmp/a: b.wpt: the file ends early"),
+                  "Das Dokument konnte nicht geöffnet werden.\n\n/tmp/a: b.wpt: die Datei endet zu "
+                  "früh");
         if (const char* folder = std::getenv("CAIRNBOOK_SHOTS")) {
             file->popup(frame.mapToGlobal(QPoint(10, 20)));
             QApplication::processEvents();
