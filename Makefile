@@ -6,7 +6,7 @@ JOBS ?= $(shell nproc)
 
 # Debian packages the build, the tests and the tools need.
 PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-qpa-plugins libqt6sql6-sqlite libsqlite3-dev qt6-image-formats-plugins libqt6svg6 qt6-svg-dev libgl-dev libgtest-dev libgmock-dev \
-            libbenchmark-dev libgeographiclib-dev libexpat1-dev libzip-dev libcli11-dev qt6-l10n-tools qt6-tools-dev clang libclang-rt-14-dev libxml2-utils libx11-dev poppler-utils gpsbabel man-db appstream desktop-file-utils fonts-dejavu-core fonts-liberation fonts-wqy-microhei
+            libbenchmark-dev libgeographiclib-dev libexpat1-dev libzip-dev libcli11-dev libpugixml-dev qt6-l10n-tools qt6-tools-dev clang libclang-rt-14-dev libxml2-utils libx11-dev poppler-utils gpsbabel man-db appstream desktop-file-utils fonts-dejavu-core fonts-liberation fonts-wqy-microhei
 
 .PHONY: all deps configure build run test package screenshots sanitize fuzz bench bench-peers imagery-server tile-server clean
 
@@ -92,6 +92,7 @@ bench: build
 	./$(BUILD)/bench/bench_startup
 	./$(BUILD)/bench/bench_map
 	./$(BUILD)/bench/bench_biglist
+	./$(BUILD)/bench/bench_xml
 
 # The development imagery service on 127.0.0.1:8080; run Cairnbook with
 # --imagery-host 127.0.0.1:8080 to draw maps from it.
