@@ -109,7 +109,7 @@
     </message>
     <message>
         <source>Visible</source>
-        <translation>Sichtbar</translation>
+        <translation>Zeigen</translation>
     </message>
     <message>
         <source>Additional Info</source>
@@ -125,7 +125,7 @@
     </message>
     <message>
         <source>Icon</source>
-        <translation>Symbol</translation>
+        <translation>Bild</translation>
     </message>
     <message>
         <source>Please enter a positive integer.</source>
@@ -494,12 +494,12 @@ Nein öffnet sie als neues Dokument.</translation>
     <message>
         <source>Hide Waypoints
 Show Waypoints</source>
-        <translation>Wegpunkte ausblenden
-Wegpunkte einblenden</translation>
+        <translation>Wegpunkte aus
+Wegpunkte ein</translation>
     </message>
     <message>
         <source>Reset Map</source>
-        <translation>Karte zurücksetzen</translation>
+        <translation>Übersicht</translation>
     </message>
     <message>
         <source>Map Click Mode</source>
@@ -519,7 +519,7 @@ Wegpunkte einblenden</translation>
     </message>
     <message>
         <source>Add a Waypoint</source>
-        <translation>Wegpunkt hinzufügen</translation>
+        <translation>Neuer Wegpunkt</translation>
     </message>
     <message>
         <source>Mapping Modes</source>
@@ -531,7 +531,7 @@ Wegpunkte einblenden</translation>
     </message>
     <message>
         <source>Auto Map</source>
-        <translation>Karte automatisch</translation>
+        <translation>Automatisch</translation>
     </message>
     <message>
         <source>Topology</source>
@@ -544,6 +544,14 @@ Wegpunkte einblenden</translation>
     <message>
         <source>Urban View</source>
         <translation>Stadtplan</translation>
+    </message>
+    <message>
+        <source>km.</source>
+        <translation>km</translation>
+    </message>
+    <message>
+        <source>miles</source>
+        <translation>Meilen</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,7 @@
 
 #include "cellfont.h"
 #include "imagelist.h"
+#include "res/translate.h"
 #include "textline.h"
 #include "wayentry.h"
 
@@ -23,6 +24,13 @@ QString ClickLabel() {
 }
 QString ModeLabel() {
     return QCoreApplication::translate("CMapFace", "Mapping Mode");
+}
+// The scale read-out, its unit in the user's language.
+QString ScaleText(int scale, bool metric) {
+    const char* unit =
+        metric ? TRANSLATE_NOOP("CMapFace", "km.") : TRANSLATE_NOOP("CMapFace", "miles");
+    return QString::fromStdString(ScaleReadout(scale, metric))
+        .replace(unit, QCoreApplication::translate("CMapFace", unit));
 }
 
 // Which pixels of the clip are already under an opaque label, row by row.
@@ -188,11 +196,10 @@ QFont OverlayFont(const QStringList& boxItems) {
     // Room in a wide view: the labels' gaps, the boxes less their frames and
     // insets, the read-out's 100 pixels.
     const int boxRoom = 90 - 1 - 2 * kBoxTextInset;
-    std::vector<std::pair<QString, int>> texts = {
-        {ClickLabel(), 96},
-        {ModeLabel(), 93},
-        {QString::fromStdString(ScaleReadout(kMaxScale, false)), kReadoutWidth},
-        {QString::fromStdString(ScaleReadout(kMaxScale, true)), kReadoutWidth}};
+    std::vector<std::pair<QString, int>> texts = {{ClickLabel(), 96},
+                                                  {ModeLabel(), 93},
+                                                  {ScaleText(kMaxScale, false), kReadoutWidth},
+                                                  {ScaleText(kMaxScale, true), kReadoutWidth}};
     for (const QString& item : boxItems)
         texts.emplace_back(item, boxRoom);
     QFont font = FontOfCellHeight(16);
@@ -259,7 +266,7 @@ void DrawMapOverlay(QPainter& p, const CMapOverlay& o) {
     p.setPen(kThinPen);
     p.drawText(QRect(QPoint(10, 2 * cy - 41), QPoint(10 + kReadoutWidth - 1, 2 * cy - 9 - 1)),
                Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine,
-               QString::fromStdString(ScaleReadout(o.m_nScale, o.m_bMetric)));
+               ScaleText(o.m_nScale, o.m_bMetric));
     if (o.m_bForPrint)
         return;
     for (const QPen& pen : {kBarPen, kThinPen}) {

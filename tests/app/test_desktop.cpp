@@ -2,13 +2,18 @@
 // What a desktop user expects around the documents: the manual on F1, the
 // desktop's language.
 #include "appfixture.h"
+#include "editwaypointdlg.h"
 #include "helpwindow.h"
 #include "listface.h"
+#include "mapface.h"
 #include "res/resource.h"
 #include "translate.h"
 #include "xlistctrl.h"
 
+#include <QAbstractButton>
+#include <QCheckBox>
 #include <QFile>
+#include <QLabel>
 #include <QLocale>
 #include <QRegularExpression>
 #include <QTextBrowser>
@@ -75,6 +80,23 @@ TEST(Translations, AGermanDesktopGetsTheProgramInGerman) {
             frame.grab().save(QString(folder) + "/german.png");
             file->grab().save(QString(folder) + "/german-file-menu.png");
             file->hide();
+        }
+        // Texts of fixed layouts fit their places in German too: the edit
+        // dialog's labels and boxes, the map's buttons.
+        CEditWaypointDlg dlg(&frame);
+        f->View()->OnCommand(res::ID_VIEW_MAP);
+        std::vector<QWidget*> fixed = {f->View()->findChild<CMapFace*>()};
+        fixed.push_back(&dlg);
+        for (QWidget* place : fixed) {
+            for (const QLabel* label : place->findChildren<QLabel*>())
+                EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width())
+                    << label->text().toStdString();
+            for (const QAbstractButton* b : place->findChildren<QAbstractButton*>())
+                for (const QString& caption : b->text().split('\n'))
+                    EXPECT_LE(b->fontMetrics().horizontalAdvance(caption) +
+                                  (qobject_cast<const QCheckBox*>(b) ? 20 : 4),
+                              b->width())
+                        << caption.toStdString();
         }
         f->View()->GetDocument().SetModifiedFlag(false);
     }
