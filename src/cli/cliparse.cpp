@@ -18,14 +18,6 @@ namespace {
 constexpr std::array<const char*, 6> kCommandNames = {"list",    "convert", "merge",
                                                       "devices", "send",    "receive"};
 
-std::string WrittenExtensions() {
-    std::string out;
-    for (const CFileFormat* f : FileFormats())
-        if (f->CanWrite())
-            out += " ." + f->Extension();
-    return out;
-}
-
 // "2" or "1.5-3", checked as the option is read so the message names it.
 CLI::Validator RangeCheck() {
     return CLI::Validator(

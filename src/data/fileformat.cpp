@@ -131,11 +131,17 @@ std::string FormatTable() {
     return out;
 }
 
-std::string FormatHelp() {
-    std::string written, read;
+std::string WrittenExtensions(bool written) {
+    std::string out;
     for (const CFileFormat* f : FileFormats())
-        (f->CanWrite() ? written : read) += " ." + f->Extension();
+        if (f->CanWrite() == written)
+            out += " ." + f->Extension();
+    return out;
+}
+
+std::string FormatHelp() {
     return "Formats are told by content when read; OUT's extension chooses the one written\n"
            "(written:" +
-           written + "; read only:" + read + "; any other name: native).\n";
+           WrittenExtensions() + "; read only:" + WrittenExtensions(false) +
+           "; any other name: native).\n";
 }

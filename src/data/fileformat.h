@@ -57,4 +57,6 @@ std::string SaveAsFilter(); // each writable one, all files
 std::string FilterExtension(const std::string& filter, int filterIndex);
 // The README's format table, and the command line's lines on formats.
 std::string FormatTable();
+// The extensions of the formats written (or, given false, only read): " .ckb .wpt".
+std::string WrittenExtensions(bool written = true);
 std::string FormatHelp();

@@ -5,6 +5,7 @@
 # without warnings, the desktop entry validates and claims GPX, and both
 # programs run from there and name their version.
 set -eu
+. "$(dirname "$0")/run_installed.sh"
 build=$1
 root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
@@ -25,6 +26,5 @@ for size in 16 22 24 32 48 64 128 256; do
   test "$(od -An -tu4 --endian=big -j16 -N8 "$png" | tr -s ' ')" = " $size $size"
 done
 test -f "$share/doc/cairnbook/manual.html"
-"$root/usr/bin/cairnbook-cli" --version | grep -q '^cairnbook-cli 2\.0$'
-QT_QPA_PLATFORM=offscreen "$root/usr/bin/cairnbook" --version | grep -q '^cairnbook 2\.0$'
+run_installed "$root"
 echo "installed and checked in $root"

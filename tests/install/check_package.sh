@@ -4,6 +4,7 @@
 # what a user needs, unpacks it into a temporary root and runs both programs
 # from there.
 set -eu
+. "$(dirname "$0")/run_installed.sh"
 build=$1
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -18,6 +19,5 @@ for path in usr/bin/cairnbook usr/bin/cairnbook-cli usr/share/man/man1/cairnbook
   grep -qx "./$path" "$work/contents" || { echo "the package lacks $path"; exit 1; }
 done
 dpkg -x "$deb" "$work/root"
-"$work/root/usr/bin/cairnbook-cli" --version | grep -q '^cairnbook-cli 2\.0$'
-QT_QPA_PLATFORM=offscreen "$work/root/usr/bin/cairnbook" --version | grep -q '^cairnbook 2\.0$'
+run_installed "$work/root"
 echo "$(basename "$deb") built, unpacked and run"
