@@ -6,7 +6,7 @@ JOBS ?= $(shell nproc)
 
 # Debian packages the build, the tests and the tools need.
 PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-qpa-plugins libqt6sql6-sqlite libsqlite3-dev qt6-image-formats-plugins libqt6svg6 qt6-svg-dev libgl-dev libgtest-dev libgmock-dev \
-            libbenchmark-dev libgeographiclib-dev libexpat1-dev libzip-dev libcli11-dev libpugixml-dev qt6-l10n-tools qt6-tools-dev clang libclang-rt-14-dev libxml2-utils libx11-dev poppler-utils gpsbabel man-db appstream desktop-file-utils dpkg-dev fonts-dejavu-core fonts-liberation fonts-wqy-microhei
+            libbenchmark-dev libgeographiclib-dev libexpat1-dev libjemalloc-dev libzip-dev libcli11-dev libpugixml-dev qt6-l10n-tools qt6-tools-dev clang libclang-rt-14-dev libxml2-utils libx11-dev poppler-utils gpsbabel man-db appstream desktop-file-utils dpkg-dev fonts-dejavu-core fonts-liberation fonts-wqy-microhei
 
 .PHONY: all deps configure build run test package screenshots sanitize fuzz bench bench-peers imagery-server tile-server clean
 
@@ -53,7 +53,7 @@ screenshots: build
 
 # The suite under AddressSanitizer and UBSan, in a build folder of its own.
 sanitize: deps
-	cmake -S . -B $(BUILD)-sanitize -DCMAKE_BUILD_TYPE=Debug -DCAIRNBOOK_BUILD_BENCH=OFF \
+	cmake -S . -B $(BUILD)-sanitize -DCMAKE_BUILD_TYPE=Debug -DCAIRNBOOK_BUILD_BENCH=OFF -DCAIRNBOOK_JEMALLOC=OFF \
 	  -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all -DCAIRNBOOK_PLAIN_ALLOC"
 	cmake --build $(BUILD)-sanitize -j $(JOBS)
 	cd $(BUILD)-sanitize && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 \
