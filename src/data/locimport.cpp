@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The document's import of LOC files, read in 10000-byte chunks.
+// The document's import of LOC files, read in 256 KiB chunks.
 #include "archive.h"
 #include "cairnbookdoc.h"
 #include "charsets.h"
@@ -13,7 +13,7 @@
 
 namespace {
 
-constexpr std::size_t kChunk = 10000;
+constexpr std::size_t kChunk = 1 << 18;
 // An element still open after this many bytes is not a waypoint anyone wrote by
 // hand or by tool; it is dropped instead of growing the buffer without bound.
 constexpr std::size_t kMaxElement = 1 << 20;
