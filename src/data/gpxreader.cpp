@@ -10,6 +10,7 @@
 #include <expat.h>
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -337,8 +338,14 @@ CGpxReader::~CGpxReader() {
 }
 
 bool CGpxReader::CState::ScanTags(const char* data, std::size_t size) {
+    // Inside a start tag only these bytes matter.
+    static constexpr auto kTagStop = [] {
+        std::array<bool, 256> stop{};
+        stop['>'] = stop['"'] = stop['\''] = true;
+        return stop;
+    }();
     CTagScan& t = m_scan;
-    const char* end = data + size;
+    const char* const end = data + size;
     for (const char* p = data; p < end; ++p) {
         if (!t.m_bInTag) {
             p = static_cast<const char*>(std::memchr(p, '<', std::size_t(end - p)));
@@ -356,9 +363,20 @@ bool CGpxReader::CState::ScanTags(const char* data, std::size_t size) {
         }
         if (std::exchange(t.m_bAfterOpen, false) && (*p == '!' || *p == '?' || *p == '/'))
             t.m_bStartTag = false; // a comment, declaration or end tag: nothing to count
+        if (!t.m_bStartTag) {
+            p = static_cast<const char*>(std::memchr(p, '>', std::size_t(end - p)));
+            if (!p)
+                break;
+            t.m_bInTag = false;
+            continue;
+        }
+        while (p < end && !kTagStop[static_cast<unsigned char>(*p)])
+            ++p;
+        if (p == end)
+            break;
         if (*p == '>') {
             t.m_bInTag = false;
-        } else if (t.m_bStartTag && (*p == '"' || *p == '\'')) {
+        } else {
             t.m_cQuote = *p;
             if (++t.m_nAttributes > kMaxAttributes) {
                 m_strError = "the GPX file has an element with more than " +

@@ -11,6 +11,8 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <initializer_list>
 
 namespace {
@@ -158,6 +160,16 @@ int OutputVersion(const std::vector<std::unique_ptr<CWayEntry>>& entries,
     return 10;
 }
 
+// Whether any byte of word is below 0x20 or one of & < > ", eight at a time
+// (exact for the word as a whole, which is all the caller asks).
+bool MayNeedEscape(std::uint64_t word) {
+    constexpr std::uint64_t kOnes = 0x0101010101010101ull, kHigh = 0x8080808080808080ull;
+    auto zeroByte = [](std::uint64_t v) { return (v - kOnes) & ~v & kHigh; };
+    return ((word - kOnes * 0x20) & ~word & kHigh) | zeroByte(word ^ (kOnes * '&')) |
+           zeroByte(word ^ (kOnes * '<')) | zeroByte(word ^ (kOnes * '>')) |
+           zeroByte(word ^ (kOnes * '"'));
+}
+
 } // namespace
 
 // A carriage return would be folded into the line feed by every reader, so
@@ -172,20 +184,28 @@ void AppendEscaped(std::string& out, std::string_view text) {
         plain['\t'] = plain['\n'] = true;
         return plain;
     }();
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (kPlain[static_cast<unsigned char>(c)])
-            continue;
-        out.append(text, start, i - start);
-        start = i + 1;
-        switch (c) {
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        case '"': out += "&quot;"; break;
-        case '\r': out += "&#13;"; break;
-        default: out += ' ';
+    std::size_t start = 0, i = 0;
+    while (i < text.size()) {
+        for (std::uint64_t word; i + 8 <= text.size(); i += 8) {
+            std::memcpy(&word, text.data() + i, 8);
+            if (MayNeedEscape(word))
+                break;
+        }
+        // Byte by byte through the word that holds one (or the last few bytes).
+        for (const std::size_t stop = std::min(i + 8, text.size()); i < stop; ++i) {
+            const char c = text[i];
+            if (kPlain[static_cast<unsigned char>(c)])
+                continue;
+            out.append(text, start, i - start);
+            start = i + 1;
+            switch (c) {
+            case '&': out += "&amp;"; break;
+            case '<': out += "&lt;"; break;
+            case '>': out += "&gt;"; break;
+            case '"': out += "&quot;"; break;
+            case '\r': out += "&#13;"; break;
+            default: out += ' ';
+            }
         }
     }
     out.append(text, start, text.size() - start);

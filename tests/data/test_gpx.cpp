@@ -2,7 +2,9 @@
 #include "archiveexception.h"
 #include "cairnbookdoc.h"
 #include "cp1252.h"
+#include "gpxreader.h"
 #include "gpxsymbols.h"
+#include "gpxwriter.h"
 #include "rowtext.h"
 #include "test_helpers.h"
 
@@ -348,6 +350,63 @@ TEST_F(Gpx, BadFilesFailClearlyAndChangeNothing) {
         d.LoadFile(dir.Path(name));
         EXPECT_EQ(d.Entries().size(), 1u) << name;
     }
+}
+
+// The reader's scans carry their state from one piece of the file to the
+// next: a file fed a byte at a time reads as when fed whole, and the text
+// written back is escaped as a byte-by-byte escaper would.
+TEST(GpxPieces, AFileReadInPiecesReadsAsWhole) {
+    auto read = [](const std::string& bytes, std::size_t piece) {
+        std::string got;
+        CGpxReader reader([&got](std::unique_ptr<CWayEntry> e) {
+            got += e->m_strName + "|" + e->m_strAdditionalInfo + "|" + e->m_strKept + "\n";
+        });
+        for (std::size_t at = 0; at < bytes.size(); at += piece)
+            if (!reader.Feed(bytes.data() + at, std::min(piece, bytes.size() - at),
+                             at + piece >= bytes.size()))
+                return "error: " + reader.Error() + " at " + std::to_string(reader.ErrorOffset());
+        return got;
+    };
+    std::string attrs;
+    for (int i = 0; i < 1001; ++i)
+        attrs += " a" + std::to_string(i) + (i % 2 ? "='\">'" : "=\"'>\"");
+    const std::string files[] = {
+        Gpx11("<!-- \"a > b' --><?pi x=\"<wpt>\"?>\n<wpt lat=\"1\" lon=\"2\" q='\">' "
+              "r=\"'<\"><name>A&amp;B</name><desc>x &lt;p&gt; \"y\"\r\n\tz&#1;\x7f\xc3\xa9 "
+              "long run of plain text that spans words</desc><link href=\"h?a=1&amp;b=2\">"
+              "<text>&quot;t&quot;</text></link></wpt>"),
+        Gpx11("<wpt lat=\"1\" lon=\"2\"" + attrs + "><name>A</name></wpt>")};
+    for (const std::string& file : files) {
+        const std::string whole = read(file, file.size());
+        EXPECT_NE(whole, "");
+        for (std::size_t piece : {1, 3, 7, 64})
+            EXPECT_TRUE(read(file, piece) == whole) << "fed " << piece << " bytes at a time";
+    }
+    EXPECT_NE(read(files[1], 1).find("more than 1000 attributes"), std::string::npos);
+
+    auto plain = [](std::string_view text) {
+        std::string out;
+        for (char c : text)
+            out += c == '&'    ? "&amp;"
+                   : c == '<'  ? "&lt;"
+                   : c == '>'  ? "&gt;"
+                   : c == '"'  ? "&quot;"
+                   : c == '\r' ? "&#13;"
+                   : (static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\n')
+                       ? std::string(" ")
+                       : std::string(1, c);
+        return out;
+    };
+    const std::string specials = "&<>\"\r\x01\x1f\t\n\x7f\xc3\xa9 ";
+    for (char c : specials)
+        for (std::size_t at = 0; at < 20; ++at) {
+            std::string text(20, 'a');
+            text[at] = c;
+            text[19 - at / 2] = specials[at % specials.size()];
+            std::string out = "=";
+            AppendEscaped(out, text);
+            EXPECT_EQ(out, "=" + plain(text)) << int(c) << " at " << at;
+        }
 }
 
 } // namespace
