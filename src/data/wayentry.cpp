@@ -6,12 +6,13 @@
 #include "hugeblocks.h"
 #include "utf8text.h"
 
+#include <array>
 #include <mutex>
 #include <utility>
 
 namespace {
 
-bool IsAsciiAlnum(char c) {
+constexpr bool IsAsciiAlnum(char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
 }
 
@@ -55,13 +56,22 @@ bool IsNameChar(char c) {
 std::string CleanComment(std::string_view comment) {
     // Counted and replaced by characters: "é" is one space, not two.
     const std::string_view kept = utf8::Prefix(comment, CWayEntry::kMaxComment);
-    std::string out;
-    out.reserve(kept.size());
-    for (std::size_t pos = 0; pos < kept.size();) {
-        const char32_t cp = utf8::Decode(kept, pos);
-        const char c = static_cast<char>(cp);
-        out += cp < 0x80 && (IsAsciiAlnum(c) || c == '.' || c == '-') ? c : ' ';
+    static constexpr auto kKept = [] {
+        std::array<char, 128> map{};
+        for (int c = 0; c < 128; ++c)
+            map[std::size_t(c)] = IsAsciiAlnum(char(c)) || c == '.' || c == '-' ? char(c) : ' ';
+        return map;
+    }();
+    std::string out(kept.size(), ' '); // never more characters than bytes
+    std::size_t n = 0;
+    for (std::size_t pos = 0; pos < kept.size(); ++n) {
+        const auto byte = static_cast<unsigned char>(kept[pos]);
+        if (byte < 0x80)
+            out[n] = kKept[byte], ++pos;
+        else
+            utf8::Decode(kept, pos); // a space
     }
+    out.resize(n);
     return out;
 }
 
