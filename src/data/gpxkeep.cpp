@@ -63,16 +63,25 @@ void Begin(std::string& kept, int version) {
     kept[kVersionAt] = static_cast<char>(version);
 }
 
-void AddRecord(std::string& kept, ERecord kind, std::string_view local, std::string_view xml) {
-    const std::size_t size = local.empty() ? xml.size() : local.size() + 1 + xml.size();
-    const auto length = static_cast<std::uint32_t>(size);
+std::size_t OpenRecord(std::string& kept, ERecord kind, std::string_view local) {
+    const std::size_t at = kept.size();
     kept += kind;
-    kept.append(reinterpret_cast<const char*>(&length), sizeof length);
+    kept.append(sizeof(std::uint32_t), '\0');
     if (!local.empty()) {
         kept += local;
         kept += '\0';
     }
+    return at;
+}
+
+void CloseRecord(std::string& kept, std::size_t at) {
+    Put(kept, at + 1, static_cast<std::uint32_t>(kept.size() - at - 1 - sizeof(std::uint32_t)));
+}
+
+void AddRecord(std::string& kept, ERecord kind, std::string_view local, std::string_view xml) {
+    const std::size_t at = OpenRecord(kept, kind, local);
     kept += xml;
+    CloseRecord(kept, at);
 }
 
 bool NextRecord(std::string_view kept, std::size_t& at, CRecord& record) {

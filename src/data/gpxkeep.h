@@ -44,6 +44,10 @@ enum ERecord : char {
 // buffer (which a reader uses again for every waypoint).
 void Begin(std::string& kept, int version);
 void AddRecord(std::string& kept, ERecord kind, std::string_view local, std::string_view xml);
+// A record written in place: its header first (where it starts is returned),
+// then its XML appended to kept, then its length.
+std::size_t OpenRecord(std::string& kept, ERecord kind, std::string_view local);
+void CloseRecord(std::string& kept, std::size_t at);
 // Records the values as read and which modelled elements were there; the
 // text becomes empty when nothing beyond what the writer writes anyway was
 // kept.

@@ -74,27 +74,26 @@ void CGpxReader::CState::AppendName(std::string& out, std::string_view qname, bo
 }
 
 void CGpxReader::CState::AppendStart(std::string_view qname, const XML_Char** attributes) {
-    m_strOut += '<';
-    AppendName(m_strOut, qname, true);
+    std::string& out = *m_pOut;
+    out += '<';
+    AppendName(out, qname, true);
     // An element of no namespace in a file whose elements have one.
     if (m_bGpxNs && qname.find(kNsSeparator) == std::string_view::npos)
-        m_strOut += " xmlns=\"\"";
+        out += " xmlns=\"\"";
     for (const XML_Char** a = attributes; a[0] && a[1]; a += 2) {
-        m_strOut += ' ';
-        AppendName(m_strOut, a[0], false);
-        m_strOut += "=\"";
-        AppendEscaped(m_strOut, a[1]);
-        m_strOut += '"';
+        out += ' ';
+        AppendName(out, a[0], false);
+        out += "=\"";
+        AppendEscaped(out, a[1]);
+        out += '"';
     }
-    m_strOut += '>';
+    out += '>';
 }
 
 void CGpxReader::CState::EndOut() {
     m_bOut = false;
     if (m_nOutWhere == kOutWaypoint) {
-        gpxkeep::AddRecord(m_wpt.kept, m_outKind,
-                           m_outKind == gpxkeep::kGpxChild ? m_strOutLocal : std::string(),
-                           m_strOut);
+        gpxkeep::CloseRecord(m_wpt.kept, m_nRecordAt);
         return;
     }
     // Metadata that held nothing but bounds is not kept.
@@ -208,9 +207,9 @@ void CGpxReader::CState::Start(std::string_view qname, const XML_Char** attribut
 
 void CGpxReader::CState::End(std::string_view qname) {
     if (m_bOut && !m_nSkipDepth) {
-        m_strOut += "</";
-        AppendName(m_strOut, qname, true);
-        m_strOut += '>';
+        *m_pOut += "</";
+        AppendName(*m_pOut, qname, true);
+        *m_pOut += '>';
         if (m_nDepth == m_nOutDepth)
             EndOut();
     }
@@ -278,7 +277,7 @@ void XMLCALL OnNamespace(void* user, const XML_Char* prefix, const XML_Char* uri
 
 void TextOf(CGpxReader::CState* s, const XML_Char* text, int length) {
     if (s->m_bOut && !s->m_nSkipDepth)
-        AppendEscaped(s->m_strOut, std::string_view(text, static_cast<std::size_t>(length)));
+        AppendEscaped(*s->m_pOut, std::string_view(text, static_cast<std::size_t>(length)));
     if (!s->m_pCapture)
         return;
     std::string& field = **s->m_pCapture;

@@ -66,11 +66,13 @@ struct CGpxReader::CState {
     bool m_bGpxNs = false; // the root is in a GPX namespace
     bool m_bWptSeen = false;
     std::vector<std::pair<std::string, std::string>> m_hints; // the file's URI, prefix
+    // A waypoint's element is written straight into its kept text, as a
+    // record begun at m_nRecordAt; the file's elements go to m_strOut first.
     std::string m_strOut;
+    std::string* m_pOut = &m_strOut;
+    std::size_t m_nRecordAt = 0;
     bool m_bOut = false;
     int m_nOutDepth = 0;
-    gpxkeep::ERecord m_outKind = gpxkeep::kForeign;
-    std::string m_strOutLocal;
     int m_nSkipDepth = 0; // depth of an element left out of what is kept
     int m_nExtDepth = 0;  // depth of the waypoint's open 1.1 <extensions>
     std::string m_lastUri, m_lastPrefix;
@@ -102,9 +104,13 @@ struct CGpxReader::CState {
         m_nOutWhere = where;
         m_bOut = true;
         m_nOutDepth = m_nDepth;
-        m_outKind = kind;
-        m_strOutLocal = local;
         m_strOut.clear();
+        m_pOut = &m_strOut;
+        if (where == kOutWaypoint) {
+            m_pOut = &m_wpt.kept;
+            m_nRecordAt =
+                gpxkeep::OpenRecord(m_wpt.kept, kind, kind == gpxkeep::kGpxChild ? local : "");
+        }
     }
     void EndOut();
     void Hint(std::string_view uri, std::string_view prefix) {
