@@ -24,11 +24,10 @@ void CCairnbookDoc::ImportGpx(CArchive& ar) {
     known.m_namespaces = m_gpxFile.m_namespaces;
     CGpxReader reader([&read](std::unique_ptr<CWayEntry> e) { read.push_back(std::move(e)); },
                       std::move(known));
-    std::string chunk(kChunk, '\0');
     for (bool last = false; !last;) {
-        const std::size_t got = ar.ReadRaw(chunk.data(), kChunk);
+        const std::size_t got = ar.ReadRaw(reader.Buffer(kChunk), kChunk);
         last = got < kChunk;
-        if (!reader.Feed(chunk.data(), got, last))
+        if (!reader.FeedBuffer(got, last))
             throw CArchiveException(CArchiveException::badFormat, ar.GetFileName(),
                                     reader.ErrorOffset(), reader.Error());
     }

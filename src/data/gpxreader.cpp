@@ -390,11 +390,32 @@ bool CGpxReader::CState::ScanTags(const char* data, std::size_t size) {
 }
 
 bool CGpxReader::Feed(const char* data, std::size_t size, bool last) {
+    char* piece = Buffer(size);
+    if (size)
+        std::memcpy(piece, data, size);
+    return FeedBuffer(size, last);
+}
+
+char* CGpxReader::Buffer(std::size_t size) {
     CState& s = *m_pState;
-    if (!s.m_strError.empty() || !s.ScanTags(data, size))
+    s.m_pPiece = s.m_strError.empty()
+                     ? static_cast<char*>(XML_GetBuffer(s.m_parser, static_cast<int>(size)))
+                     : nullptr;
+    if (!s.m_pPiece) {
+        if (XML_GetErrorCode(s.m_parser) == XML_ERROR_NO_MEMORY)
+            throw std::bad_alloc();
+        s.m_spare.resize(size);
+        s.m_pPiece = s.m_spare.data();
+    }
+    return s.m_pPiece;
+}
+
+bool CGpxReader::FeedBuffer(std::size_t size, bool last) {
+    CState& s = *m_pState;
+    if (!s.m_strError.empty() || !s.ScanTags(s.m_pPiece, size))
         return false;
     const XML_Status status =
-        XML_Parse(s.m_parser, data, static_cast<int>(size), last ? XML_TRUE : XML_FALSE);
+        XML_ParseBuffer(s.m_parser, static_cast<int>(size), last ? XML_TRUE : XML_FALSE);
     if (s.m_bOutOfMemory)
         throw std::bad_alloc();
     if (status == XML_STATUS_OK)

@@ -39,6 +39,10 @@ public:
     // Parses the next piece of the file; last marks its end. False on a
     // failure: Error() says what, ErrorOffset() at which byte.
     bool Feed(const char* data, std::size_t size, bool last);
+    // The same without a copy: the caller reads up to size bytes into
+    // Buffer(size), then parses the ones it got with FeedBuffer.
+    char* Buffer(std::size_t size);
+    bool FeedBuffer(std::size_t size, bool last);
     const std::string& Error() const;
     std::uint64_t ErrorOffset() const;
     const CGpxReport& Report() const;

@@ -85,6 +85,10 @@ struct CGpxReader::CState {
         std::uint64_t m_nOffset = 0; // bytes fed before this chunk
     } m_scan;
     bool ScanTags(const char* data, std::size_t size);
+    // Where the caller puts the next piece: expat's buffer, or m_spare once
+    // parsing has stopped.
+    char* m_pPiece = nullptr;
+    std::string m_spare;
 
     void Fail(std::string text) {
         if (m_strError.empty()) {
