@@ -324,9 +324,10 @@ void BM_Filter1M(benchmark::State& state) {
     for (int i = 0; i < 1'000'000; ++i) {
         auto e = std::make_unique<CWayEntry>(Name(i), "A cache", 47 + (i % 1000) * 1e-3,
                                              -122 + (i / 1000) * 1e-3, 0, 1, 1);
-        gpxkeep::Begin(e->m_strKept, 10);
+        std::string kept;
+        gpxkeep::Begin(kept, 10);
         gpxkeep::AddRecord(
-            e->m_strKept, gpxkeep::kForeign, "",
+            kept, gpxkeep::kForeign, "",
             std::string("<groundspeak:cache id=\"1\" available=\"True\" archived=\"False\">"
                         "<groundspeak:name>A cache</groundspeak:name><groundspeak:type>") +
                 types[i % 4] +
@@ -334,7 +335,8 @@ void BM_Filter1M(benchmark::State& state) {
                 "</groundspeak:container><groundspeak:difficulty>" +
                 std::to_string(1 + i % 5) + "</groundspeak:difficulty><groundspeak:terrain>" +
                 std::to_string(1 + i % 3) + "</groundspeak:terrain></groundspeak:cache>");
-        gpxkeep::Finish(e->m_strKept, *e, gpxkeep::kName);
+        gpxkeep::Finish(kept, *e, gpxkeep::kName);
+        e->m_strKept = std::move(kept);
         doc.m_WayList.push_back(std::move(e));
     }
     doc.SetReference(doc.m_WayList[500'500].get());

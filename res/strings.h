@@ -47,8 +47,8 @@ inline constexpr const char* kLicenceNotice =
             "There is NO WARRANTY, to the extent permitted by law.");
 // What the program is built on, and their licences.
 inline constexpr const char* kThirdParty =
-    TR_NOOP("Built with Qt %1 (LGPL-3.0), expat (MIT), GeographicLib (MIT), libzip (BSD-3-Clause)\n"
-            "and SQLite (public domain).");
+    TR_NOOP("Built with Qt %1 (LGPL-3.0), expat (MIT), GeographicLib (MIT), libzip (BSD-3-Clause),\n"
+            "jemalloc (BSD-2-Clause) and SQLite (public domain).");
 inline constexpr const char* kOpenMbTiles = TR_NOOP("Open MBTiles File...");
 inline constexpr const char* kReloadMapSources = TR_NOOP("Reload Map Sources");
 // Where the program lives, for the servers it asks (their usage policies want it).

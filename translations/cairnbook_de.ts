@@ -1281,10 +1281,10 @@ Dies ist freie Software: Sie dürfen sie nach deren Bedingungen ändern und weit
 Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.</translation>
     </message>
     <message>
-        <source>Built with Qt %1 (LGPL-3.0), expat (MIT), GeographicLib (MIT), libzip (BSD-3-Clause)
-and SQLite (public domain).</source>
-        <translation>Erstellt mit Qt %1 (LGPL-3.0), expat (MIT), GeographicLib (MIT), libzip (BSD-3-Clause)
-und SQLite (gemeinfrei).</translation>
+        <source>Built with Qt %1 (LGPL-3.0), expat (MIT), GeographicLib (MIT), libzip (BSD-3-Clause),
+jemalloc (BSD-2-Clause) and SQLite (public domain).</source>
+        <translation>Erstellt mit Qt %1 (LGPL-3.0), expat (MIT), GeographicLib (MIT), libzip (BSD-3-Clause),
+jemalloc (BSD-2-Clause) und SQLite (gemeinfrei).</translation>
     </message>
     <message>
         <source>Open MBTiles File...</source>

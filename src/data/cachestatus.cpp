@@ -61,7 +61,7 @@ std::string MarkedFound(const CWayEntry& entry, const CGpxFileKept& file, std::s
                                          sym, "<sym>Geocache Found</sym>");
     const std::string_view cache = KeptCacheElement(marked);
     if (cache.empty())
-        return marked.m_strKept;
+        return std::string(marked.m_strKept.View());
     // The listing's own prefix names the log's elements.
     const std::string prefix(cache.substr(1, cache.find(':') - 1));
     auto element = [&prefix](const char* name, std::string_view value, const char* attributes) {

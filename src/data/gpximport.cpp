@@ -89,7 +89,8 @@ std::size_t CCairnbookDoc::NameUnnamed(std::vector<std::unique_ptr<CWayEntry>>& 
         while (taken.count(name) || FindByName(name));
         taken.insert(name);
         read.at(i)->m_strName = name;
-        gpxkeep::SetReadName(read.at(i)->m_strKept, name);
+        if (!read.at(i)->m_strKept.empty())
+            gpxkeep::SetReadName(read.at(i)->m_strKept.Edit(), name);
     }
     return unnamed.size();
 }

@@ -226,7 +226,7 @@ void CGpxReader::CState::End(std::string_view qname) {
         if (m_wpt.lat && m_wpt.lon) {
             auto entry = MakeEntry();
             gpxkeep::Finish(m_wpt.kept, *entry, m_wpt.present);
-            entry->m_strKept.assign(m_wpt.kept); // exactly its size
+            entry->m_strKept = std::string(m_wpt.kept); // exactly its size
             // Our own files may hold an empty name; a waypoint without one, or
             // with a blank one in another file, is named on import, so that none
             // collapses into another.

@@ -3,10 +3,41 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 
 class CArchive;
+
+// What a GPX file held beyond a waypoint's fields (gpxkeep.h). Most
+// waypoints hold none, so it costs them one pointer, not a whole string.
+class CKeptText {
+public:
+    CKeptText() = default;
+    CKeptText(const CKeptText& other) { *this = other; }
+    CKeptText(CKeptText&&) noexcept = default;
+    CKeptText& operator=(const CKeptText& other) { return *this = std::string(other.View()); }
+    CKeptText& operator=(CKeptText&&) noexcept = default;
+    CKeptText& operator=(std::string text) {
+        m_pText = text.empty() ? nullptr : std::make_unique<std::string>(std::move(text));
+        return *this;
+    }
+
+    std::string_view View() const { return m_pText ? *m_pText : std::string_view(); }
+    operator std::string_view() const { return View(); }
+    bool empty() const { return View().empty(); }
+    std::size_t size() const { return View().size(); }
+    // The text itself, to change in place (made when there was none).
+    std::string& Edit() {
+        if (!m_pText)
+            m_pText = std::make_unique<std::string>();
+        return *m_pText;
+    }
+    friend bool operator==(const CKeptText& a, const CKeptText& b) { return a.View() == b.View(); }
+
+private:
+    std::unique_ptr<std::string> m_pText;
+};
 
 // The record layouts: the native one; WPT's (latitude negated, icons below
 // 42, no geocache flag or Additional Info); the legacy header's short one
@@ -42,8 +73,9 @@ public:
     static constexpr std::size_t kMaxName = 8;
     static constexpr std::size_t kMaxComment = 30;
 
-    // The small fields share one 8-byte word: 160 bytes a waypoint, not 176
-    // (a million of them is memory the kernel zeroes on first touch).
+    // The small fields share one 8-byte word and the kept text is a pointer:
+    // 136 bytes a waypoint, not 176 (a million of them is memory the kernel
+    // zeroes on first touch).
     std::string m_strName;
     std::string m_strComment;
     double m_dLatitude = 0.0;
@@ -55,8 +87,8 @@ public:
     std::uint8_t m_bVisible = 1;
     std::uint8_t m_bSave = 1;
     std::string m_strAdditionalInfo;
-    // What a GPX file held beyond these fields (gpxkeep.h); empty for the rest.
-    std::string m_strKept;
+    // What a GPX file held beyond these fields; empty for the rest.
+    CKeptText m_strKept;
 };
 
 // Letters and digits here are ASCII only: no character beyond ASCII counts.

@@ -359,7 +359,8 @@ TEST(GpxPieces, AFileReadInPiecesReadsAsWhole) {
     auto read = [](const std::string& bytes, std::size_t piece) {
         std::string got;
         CGpxReader reader([&got](std::unique_ptr<CWayEntry> e) {
-            got += e->m_strName + "|" + e->m_strAdditionalInfo + "|" + e->m_strKept + "\n";
+            got += e->m_strName + "|" + e->m_strAdditionalInfo + "|" +
+                   std::string(e->m_strKept.View()) + "\n";
         });
         for (std::size_t at = 0; at < bytes.size(); at += piece)
             if (!reader.Feed(bytes.data() + at, std::min(piece, bytes.size() - at),
