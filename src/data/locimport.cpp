@@ -9,11 +9,12 @@
 #include "res/strings.h"
 #include "utf8text.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace {
 
-constexpr std::size_t kChunk = 1 << 18;
+constexpr std::size_t kChunk = 1 << 18, kMinChunk = 4096;
 // An element still open after this many bytes is not a waypoint anyone wrote by
 // hand or by tool; it is dropped instead of growing the buffer without bound.
 constexpr std::size_t kMaxElement = 1 << 20;
@@ -28,7 +29,10 @@ constexpr std::uint64_t kBytesPerWaypoint = 256;
 
 void CCairnbookDoc::ImportLoc(CArchive& ar) {
     std::string text;
-    std::string chunk(kChunk, '\0');
+    // Small files take a small buffer (one read, and little memory to clear).
+    const std::size_t piece = static_cast<std::size_t>(
+        std::clamp<std::uint64_t>(ar.GetRemaining() + 1, kMinChunk, kChunk));
+    std::string chunk(piece, '\0');
     std::optional<ELocEncoding> encoding;
     std::string declared;
     std::optional<CByteTable> table;
@@ -44,7 +48,7 @@ void CCairnbookDoc::ImportLoc(CArchive& ar) {
     // A chunk's waypoints are added together, their name slots fetched ahead.
     std::vector<std::unique_ptr<CWayEntry>> ready;
     for (;;) {
-        const std::size_t got = ar.ReadRaw(chunk.data(), kChunk);
+        const std::size_t got = ar.ReadRaw(chunk.data(), piece);
         text.append(chunk.data(), got);
         if (!encoding) {
             encoding = LocDeclaredEncoding(text, &declared);
@@ -75,7 +79,7 @@ void CCairnbookDoc::ImportLoc(CArchive& ar) {
         for (auto& entry : ready)
             AddEntry(std::move(entry));
         ready.clear();
-        if (got < kChunk)
+        if (got < piece)
             break;
         // Carry only what can still hold an element: an open one, or the few bytes
         // that may be the start of the next start tag.
