@@ -101,21 +101,21 @@ TEST_F(LocImport, LongDescriptionsAndIdentifiers) {
 
 TEST_F(LocImport, ElementsAcrossChunkBoundariesAndSecondImport) {
     std::string body;
-    for (int i = 0; i < 400; ++i)
+    for (int i = 0; i < 2000; ++i)
         body += Element("GC" + std::to_string(1000 + i), "Cache number " + std::to_string(i),
                         std::to_string(40 + i * 0.001), std::to_string(-120 - i * 0.001), i % 2) +
                 "\n";
     const std::string file = Loc(body);
-    ASSERT_GT(file.size(), 30000u);
+    ASSERT_GT(file.size(), 100000u); // read in pieces larger than the smallest
     Import(file);
-    ASSERT_EQ(doc.m_WayList.size(), 400u);
-    for (int i = 0; i < 400; ++i) {
+    ASSERT_EQ(doc.m_WayList.size(), 2000u);
+    for (int i = 0; i < 2000; ++i) {
         EXPECT_EQ(doc.m_WayList[static_cast<std::size_t>(i)]->m_strName,
                   "GC" + std::to_string(1000 + i));
         EXPECT_NEAR(doc.m_WayList[static_cast<std::size_t>(i)]->m_dLatitude, 40 + i * 0.001, 1e-6);
     }
     Import(file);
-    EXPECT_EQ(doc.m_WayList.size(), 400u);
+    EXPECT_EQ(doc.m_WayList.size(), 2000u);
     EXPECT_TRUE(prompt.m_asked.empty());
 }
 
