@@ -12,10 +12,6 @@
 
 namespace {
 
-constexpr bool IsAsciiAlnum(char c) {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
-}
-
 struct CEntryPool {
     std::mutex m_mutex;
     CObjectPool m_pool{sizeof(CWayEntry)};
@@ -49,17 +45,13 @@ void CWayEntry::operator delete(void* p, std::size_t size) {
     pool.m_pool.Free(p);
 }
 
-bool IsNameChar(char c) {
-    return IsAsciiAlnum(c) || c == '.' || c == '-' || c == ' ';
-}
-
 std::string CleanComment(std::string_view comment) {
     // Counted and replaced by characters: "é" is one space, not two.
     const std::string_view kept = utf8::Prefix(comment, CWayEntry::kMaxComment);
     static constexpr auto kKept = [] {
         std::array<char, 128> map{};
         for (int c = 0; c < 128; ++c)
-            map[std::size_t(c)] = IsAsciiAlnum(char(c)) || c == '.' || c == '-' ? char(c) : ' ';
+            map[std::size_t(c)] = IsNameChar(char(c)) ? char(c) : ' '; // a space stays one
         return map;
     }();
     std::string out(kept.size(), ' '); // never more characters than bytes

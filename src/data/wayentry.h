@@ -92,5 +92,8 @@ public:
 };
 
 // Letters and digits here are ASCII only: no character beyond ASCII counts.
-bool IsNameChar(char c);
+constexpr bool IsNameChar(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '.' ||
+           c == '-' || c == ' ';
+}
 std::string CleanComment(std::string_view comment);
