@@ -101,17 +101,19 @@ int List(CCairnbookDoc& doc, const CCliOptions& opt, std::ostream& out) {
             ++row; // the row keeps its number: the document's place
             continue;
         }
-        const auto cells =
-            RowCellTexts(*entry, row, opt.m_bMetric, distances.At(static_cast<std::size_t>(row)));
+        const CLeg& leg = distances.At(static_cast<std::size_t>(row));
         AppendInt(lines, ++row);
+        // Cell by cell, and the waypoint's own texts without a copy.
         for (int c = 1; c < kColumnCount; ++c) {
             lines += '\t';
-            if (c == 7)
-                lines += entry->m_bGeocache == 1 ? '1' : '0';
-            else if (c == 8)
-                lines += entry->m_bVisible == 1 ? '1' : '0';
-            else
-                AppendCell(lines, cells[static_cast<std::size_t>(c)]);
+            switch (c) {
+            case 1: AppendCell(lines, entry->m_strName); break;
+            case 2: AppendCell(lines, entry->m_strComment); break;
+            case 7: lines += entry->m_bGeocache == 1 ? '1' : '0'; break;
+            case 8: lines += entry->m_bVisible == 1 ? '1' : '0'; break;
+            case 9: AppendCell(lines, entry->m_strAdditionalInfo); break;
+            default: AppendCell(lines, RowCellText(*entry, row - 1, c, opt.m_bMetric, leg));
+            }
         }
         if (ties)
             AppendDetails(lines, doc, *ties, static_cast<std::size_t>(row - 1));

@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdarg>
+#include <cstdint>
 #include <cstdio>
 #include <limits>
 
@@ -90,6 +91,38 @@ std::string StrFormat(const char* format, ...) {
 }
 
 void AppendFixed(std::string& out, double value, int precision) {
+    // Coordinates and distances: scaled to a whole number, which is exact
+    // unless the scaled value lies within a hair of a half, where its one
+    // rounding could tip it; those, and everything large, go the long way.
+    static constexpr double kScale[] = {1, 10, 100, 1e3, 1e4, 1e5, 1e6};
+    const double scaled =
+        precision >= 0 && precision <= 6 ? std::fabs(value) * kScale[precision] : -1;
+    // Below 1e8 the product is off by less than 2e-8 from the exact one.
+    if (scaled >= 0 && scaled < 1e8) {
+        const double whole = std::floor(scaled);
+        const double fraction = scaled - whole;
+        if (std::fabs(fraction - 0.5) > 1e-6) {
+            char digits[16];
+            const auto n = static_cast<std::uint32_t>(whole) + (fraction > 0.5);
+            char* end = std::to_chars(digits, digits + sizeof digits, n).ptr;
+            const auto count = static_cast<int>(end - digits);
+            if (std::signbit(value))
+                out += '-';
+            if (count <= precision) {
+                out += '0';
+                out += '.';
+                out.append(static_cast<std::size_t>(precision - count), '0');
+                out.append(digits, end);
+            } else {
+                out.append(digits, end - precision);
+                if (precision > 0) {
+                    out += '.';
+                    out.append(end - precision, end);
+                }
+            }
+            return;
+        }
+    }
     char buffer[400]; // DBL_MAX in fixed notation is 309 digits
     const auto result =
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, precision);

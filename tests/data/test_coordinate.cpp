@@ -1,5 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "coordinate.h"
+#include "numtext.h"
+
+#include <charconv>
+#include <cmath>
+#include <random>
 
 #include <gtest/gtest.h>
 
@@ -86,6 +91,38 @@ TEST(Notation, ExtremeValuesStayInBounds) {
             EXPECT_FALSE(FormatCoordinate(v, kLatitude).empty());
     }
     g_nCoordFormat = 0;
+}
+
+// The list's own fixed notation against the library's, which formats the
+// exact binary value: random values of every size, and values a hair either
+// side of the halves where one rounding could tip the last digit.
+TEST(Notation, FixedNotationMatchesTheExactFormatter) {
+    std::mt19937_64 random(7);
+    std::uniform_real_distribution<double> unit(0.0, 1.0);
+    for (int precision = 0; precision <= 7; ++precision) {
+        std::vector<double> values = {0.0, -0.0, 1e8, 123456789.5, -1e-9, 0.005, 1.005, 2.675};
+        for (int i = 0; i < 20000; ++i) {
+            const double magnitude = std::pow(10.0, static_cast<int>(random() % 12) - 3);
+            values.push_back((unit(random) - 0.3) * magnitude);
+            const double half =
+                (static_cast<double>(random() % 2000000) + 0.5) / std::pow(10.0, precision);
+            double below = half, above = half;
+            values.push_back(half);
+            for (int ulps = 1; ulps <= 3; ++ulps) {
+                values.push_back(below = std::nextafter(below, 0.0));
+                values.push_back(above = std::nextafter(above, 1e9));
+            }
+        }
+        for (double v : values) {
+            char buffer[400];
+            const auto end = std::to_chars(buffer, buffer + sizeof buffer, v,
+                                           std::chars_format::fixed, precision)
+                                 .ptr;
+            std::string ours;
+            AppendFixed(ours, v, precision);
+            ASSERT_EQ(ours, std::string(buffer, end)) << v << " at " << precision;
+        }
+    }
 }
 
 } // namespace
