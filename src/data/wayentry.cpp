@@ -126,8 +126,15 @@ void CWayEntry::Serialize(CArchive& ar, ERecordLayout layout) {
     const bool wpt = layout == ERecordLayout::wpt, native = layout == ERecordLayout::native;
     if (ar.IsStoring()) {
         // The files hold Windows-1252; what it cannot hold the save warned of.
-        ar.WriteString(cp1252::FromUtf8(m_strName));
-        ar.WriteString(cp1252::FromUtf8(m_strComment));
+        // ASCII, most text, is the same in both and goes without a copy.
+        auto writeText = [&ar](const std::string& text) {
+            if (utf8::IsAscii(text))
+                ar.WriteString(text);
+            else
+                ar.WriteString(cp1252::FromUtf8(text));
+        };
+        writeText(m_strName);
+        writeText(m_strComment);
         ar.WriteUInt32(m_nNumber);
         ar.WriteByte(wpt ? m_nIcon % 42 : m_nIcon);
         ar.WriteByte(m_bVisible);
@@ -136,12 +143,17 @@ void CWayEntry::Serialize(CArchive& ar, ERecordLayout layout) {
         ar.WriteDouble(wpt ? m_dLatitude * -1.0 : m_dLatitude);
         if (native) {
             ar.WriteByte(m_bGeocache);
-            ar.WriteString(cp1252::FromUtf8(m_strAdditionalInfo));
+            writeText(m_strAdditionalInfo);
         }
         return;
     }
-    m_strName = cp1252::ToUtf8(ar.ReadString());
-    m_strComment = cp1252::ToUtf8(ar.ReadString());
+    auto readText = [&ar](std::string& text) {
+        text = ar.ReadString();
+        if (!utf8::IsAscii(text))
+            text = cp1252::ToUtf8(text);
+    };
+    readText(m_strName);
+    readText(m_strComment);
     m_nNumber = ar.ReadUInt32();
     m_nIcon = ar.ReadByte();
     m_bVisible = ar.ReadByte();
@@ -152,6 +164,6 @@ void CWayEntry::Serialize(CArchive& ar, ERecordLayout layout) {
         m_dLatitude *= -1.0;
     if (native) {
         m_bGeocache = ar.ReadByte();
-        m_strAdditionalInfo = cp1252::ToUtf8(ar.ReadString());
+        readText(m_strAdditionalInfo);
     }
 }
