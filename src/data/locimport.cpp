@@ -11,6 +11,8 @@
 #include "utf8text.h"
 
 #include <algorithm>
+#include <cstring>
+#include <memory>
 #include <optional>
 
 namespace {
@@ -29,13 +31,15 @@ constexpr std::uint64_t kBytesPerWaypoint = 256;
 } // namespace
 
 void CCairnbookDoc::ImportLoc(CArchive& ar) {
-    std::string text;
     // Big files go in a quarter of a megabyte at a time, small ones in
     // 10,000-byte pieces (little memory to clear, and the fuzz target's
     // padding moves the pieces' boundaries across its elements).
     const std::size_t piece = static_cast<std::size_t>(
         std::clamp<std::uint64_t>(ar.GetRemaining() / 4, kMinChunk, kChunk));
-    std::string chunk(piece, '\0');
+    // Each piece is read straight in behind what an open element carried
+    // over, which is at most kMaxElement bytes.
+    const auto buffer = std::make_unique_for_overwrite<char[]>(kMaxElement + piece);
+    std::size_t size = 0;
     std::optional<ELocEncoding> encoding;
     std::string declared;
     std::optional<CByteTable> table;
@@ -51,16 +55,16 @@ void CCairnbookDoc::ImportLoc(CArchive& ar) {
     // A chunk's waypoints are added together, their name slots fetched ahead.
     std::vector<std::unique_ptr<CWayEntry>> ready;
     for (;;) {
-        const std::size_t got = ar.ReadRaw(chunk.data(), piece);
-        text.append(chunk.data(), got);
+        const std::size_t got = ar.ReadRaw(buffer.get() + size, piece);
+        size += got;
+        const std::string_view view(buffer.get(), size);
         if (!encoding) {
-            encoding = LocDeclaredEncoding(text, &declared);
+            encoding = LocDeclaredEncoding(view, &declared);
             if (*encoding == ELocEncoding::other)
                 table = SingleByteTable(declared);
             if (!table)
                 table = SingleByteTable("windows-1252");
         }
-        const std::string_view view(text);
         std::size_t p = view.find(kStart);
         std::size_t e = p == std::string_view::npos ? p : view.find(kEnd, p + 8);
         while (p != std::string_view::npos && e != std::string_view::npos) {
@@ -86,10 +90,11 @@ void CCairnbookDoc::ImportLoc(CArchive& ar) {
             break;
         // Carry only what can still hold an element: an open one, or the few bytes
         // that may be the start of the next start tag.
-        if (p != std::string_view::npos && text.size() - p <= kMaxElement)
-            text.erase(0, p);
-        else
-            text.erase(0, text.size() - std::min(text.size(), kStart.size() - 1));
+        const std::size_t keep = p != std::string_view::npos && size - p <= kMaxElement
+                                     ? size - p
+                                     : std::min(size, kStart.size() - 1);
+        std::memmove(buffer.get(), buffer.get() + size - keep, keep);
+        size = keep;
     }
     if (found == 0)
         m_prompt.Ask(res::kAppTitle, std::string(res::kNoLocWaypoints) + "\n\n" + ar.GetFileName(),
