@@ -21,9 +21,8 @@ CArchive::CArchive(CByteSource& source, std::string fileName)
 CArchive::CArchive(CByteSink& sink, std::string fileName)
     : m_pSink(&sink), m_strFileName(std::move(fileName)), m_buffer(kBufferSize) {}
 
-void CArchive::Put(const void* data, std::size_t n) {
-    if (m_nBufEnd + n > m_buffer.size())
-        Flush();
+void CArchive::PutFlushing(const void* data, std::size_t n) {
+    Flush();
     if (n > m_buffer.size()) {
         m_pSink->Write(static_cast<const char*>(data), n);
     } else {
@@ -38,16 +37,6 @@ void CArchive::Flush() {
         m_pSink->Write(m_buffer.data(), m_nBufEnd);
         m_nBufEnd = 0;
     }
-}
-
-void CArchive::WriteByte(std::uint8_t value) {
-    Put(&value, 1);
-}
-void CArchive::WriteUInt32(std::uint32_t value) {
-    Put(&value, 4);
-}
-void CArchive::WriteDouble(double value) {
-    Put(&value, 8);
 }
 
 void CArchive::WriteRaw(std::string_view bytes) {
@@ -97,7 +86,7 @@ void CArchive::ThrowEndOfFile() const {
                             TRANSLATE_NOOP("res", "the file ends early"));
 }
 
-void CArchive::ReadExact(void* out, std::size_t n) {
+void CArchive::ReadRefilling(void* out, std::size_t n) {
     while (m_nBufEnd - m_nBufPos < n) {
         if (!Refill())
             ThrowEndOfFile();
@@ -105,24 +94,6 @@ void CArchive::ReadExact(void* out, std::size_t n) {
     std::memcpy(out, m_buffer.data() + m_nBufPos, n);
     m_nBufPos += n;
     m_nPosition += n;
-}
-
-std::uint8_t CArchive::ReadByte() {
-    std::uint8_t value = 0;
-    ReadExact(&value, 1);
-    return value;
-}
-
-std::uint32_t CArchive::ReadUInt32() {
-    std::uint32_t value = 0;
-    ReadExact(&value, 4);
-    return value;
-}
-
-double CArchive::ReadDouble() {
-    double value = 0;
-    ReadExact(&value, 8);
-    return value;
 }
 
 std::string CArchive::ReadString() {
@@ -133,6 +104,13 @@ std::string CArchive::ReadString() {
         n = len16;
         if (n == 0xFFFF)
             n = ReadUInt32();
+    }
+    // Most strings are in the buffer already.
+    if (n <= m_nBufEnd - m_nBufPos) {
+        std::string value(m_buffer.data() + m_nBufPos, n);
+        m_nBufPos += n;
+        m_nPosition += n;
+        return value;
     }
     // A length beyond the data can only be damage: fail before allocating it.
     if (n > Available())

@@ -7,6 +7,7 @@
 #include "bytestream.h"
 
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -27,16 +28,16 @@ public:
     // Loading: bytes left to read, as far as the source knows.
     std::uint64_t GetRemaining() const { return Available(); }
 
-    void WriteByte(std::uint8_t value);
-    void WriteUInt32(std::uint32_t value);
-    void WriteDouble(double value);
+    void WriteByte(std::uint8_t value) { Put(&value, 1); }
+    void WriteUInt32(std::uint32_t value) { Put(&value, 4); }
+    void WriteDouble(double value) { Put(&value, 8); }
     void WriteString(const std::string& value);
     void WriteRaw(std::string_view bytes); // text formats: the bytes as they are
     void Flush();                          // hands buffered bytes to the sink
 
-    std::uint8_t ReadByte();
-    std::uint32_t ReadUInt32();
-    double ReadDouble();
+    std::uint8_t ReadByte() { return Read<std::uint8_t>(); }
+    std::uint32_t ReadUInt32() { return Read<std::uint32_t>(); }
+    double ReadDouble() { return Read<double>(); }
     std::string ReadString();
     // The next bytes (up to n, at most 64 KiB), left unread: what formats are
     // told by.
@@ -47,8 +48,29 @@ public:
     [[noreturn]] void ThrowEndOfFile() const;
 
 private:
-    void ReadExact(void* out, std::size_t n);
-    void Put(const void* data, std::size_t n);
+    // The fields of a record are a few bytes each: copied here, inline, while
+    // the buffer holds them or has room, and by the out-of-line half otherwise.
+    void ReadExact(void* out, std::size_t n) {
+        if (m_nBufEnd - m_nBufPos < n)
+            return ReadRefilling(out, n);
+        std::memcpy(out, m_buffer.data() + m_nBufPos, n);
+        m_nBufPos += n;
+        m_nPosition += n;
+    }
+    template <typename T> T Read() {
+        T value{};
+        ReadExact(&value, sizeof value);
+        return value;
+    }
+    void Put(const void* data, std::size_t n) {
+        if (m_nBufEnd + n > m_buffer.size())
+            return PutFlushing(data, n);
+        std::memcpy(m_buffer.data() + m_nBufEnd, data, n);
+        m_nBufEnd += n;
+        m_nPosition += n;
+    }
+    void ReadRefilling(void* out, std::size_t n);
+    void PutFlushing(const void* data, std::size_t n);
     bool Refill();
     std::uint64_t Available() const;
 
