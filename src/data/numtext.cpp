@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "numtext.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -33,6 +34,32 @@ double AtoF(std::string_view text) {
     // from_chars would accept a second sign; atof does not.
     if (first == last || *first == '-' || *first == '+')
         return 0.0;
+    // Coordinates in files: up to 15 digits with or without a point make a whole
+    // number and a power of ten that are both exact, and one division rounds
+    // them as correctly as the full parse (which everything else takes).
+    {
+        static constexpr double kPow10[] = {1,   1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                            1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+        std::uint64_t mantissa = 0; // wraps past 19 digits, and is not used then
+        const auto digitsFrom = [&](const char* p) {
+            for (; p != last && static_cast<unsigned>(*p - '0') < 10; ++p)
+                mantissa = mantissa * 10 + static_cast<unsigned>(*p - '0');
+            return p;
+        };
+        const char* p = digitsFrom(first);
+        std::ptrdiff_t digits = p - first, decimals = 0;
+        if (p != last && *p == '.') {
+            const char* fraction = p + 1;
+            p = digitsFrom(fraction);
+            decimals = p - fraction;
+            digits += decimals;
+        }
+        const bool exponent = p != last && (*p == 'e' || *p == 'E');
+        if (digits > 0 && digits <= 15 && !exponent) {
+            value = static_cast<double>(mantissa) / kPow10[decimals];
+            return negative ? -value : value;
+        }
+    }
     auto result = std::from_chars(first, last, value, std::chars_format::general);
     if (result.ec == std::errc::result_out_of_range) {
         // A huge exponent overflows to infinity, a tiny one underflows to 0, as strtod does.

@@ -55,6 +55,12 @@ std::string CleanComment(std::string_view comment) {
         return map;
     }();
     std::string out(kept.size(), ' '); // never more characters than bytes
+    if (utf8::IsAscii(kept)) {         // most comments: a byte a character
+        char* to = out.data();
+        for (const char c : kept)
+            *to++ = kKept[static_cast<unsigned char>(c)];
+        return out;
+    }
     std::size_t n = 0;
     for (std::size_t pos = 0; pos < kept.size(); ++n) {
         const auto byte = static_cast<unsigned char>(kept[pos]);

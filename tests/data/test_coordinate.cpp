@@ -4,6 +4,8 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdlib>
+#include <cstring>
 #include <random>
 
 #include <gtest/gtest.h>
@@ -122,6 +124,45 @@ TEST(Notation, FixedNotationMatchesTheExactFormatter) {
             AppendFixed(ours, v, precision);
             ASSERT_EQ(ours, std::string(buffer, end)) << v << " at " << precision;
         }
+    }
+}
+
+// Decimal texts as files write them, and the odd ones: the same double as the
+// C library's full parse, bit for bit.
+TEST(Notation, DecimalTextReadsAsTheFullParse) {
+    std::mt19937_64 random(11);
+    std::vector<std::string> texts = {"0",
+                                      "-0.0",
+                                      ".5",
+                                      "5.",
+                                      "1.2.3",
+                                      "1e",
+                                      "1e5",
+                                      "2E-3",
+                                      "  7",
+                                      "-1e400",
+                                      "1e-400",
+                                      ".",
+                                      "-",
+                                      "+3.25",
+                                      "12345678901234567",
+                                      "0.1000000000000000055511"};
+    for (int i = 0; i < 50000; ++i) {
+        std::string t = random() % 4 == 0 ? "-" : "";
+        const int whole = static_cast<int>(random() % 10),
+                  fraction = static_cast<int>(random() % 12);
+        for (int d = 0; d < whole; ++d)
+            t += char('0' + random() % 10);
+        if (fraction > 0)
+            t += '.';
+        for (int d = 1; d < fraction; ++d)
+            t += char('0' + random() % 10);
+        t += "x,/e"[random() % 4];
+        texts.push_back(t);
+    }
+    for (const std::string& t : texts) {
+        const double ours = AtoF(t), full = std::strtod(t.c_str(), nullptr);
+        ASSERT_EQ(std::memcmp(&ours, &full, sizeof ours), 0) << t << ": " << ours << " " << full;
     }
 }
 
