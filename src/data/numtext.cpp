@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "numtext.h"
 
-#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cmath>
