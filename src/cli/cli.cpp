@@ -68,7 +68,7 @@ void AppendDetails(std::string& out, const CCairnbookDoc& doc, const CCacheTies&
     const auto parent = ties.ParentOf(place);
     for (const std::string& cell :
          {l.m_strType, l.m_strContainer, l.m_strDifficulty, l.m_strTerrain, std::string(status),
-          l.FoundDate(), parent ? doc.Entries()[*parent]->m_strName : std::string()}) {
+          l.FoundDate(), parent ? doc.Entries()[*parent]->m_strName.str() : std::string()}) {
         out += '\t';
         AppendCell(out, cell);
     }

@@ -43,7 +43,7 @@ void CArchive::WriteRaw(std::string_view bytes) {
     Put(bytes.data(), bytes.size());
 }
 
-void CArchive::WriteString(const std::string& value) {
+void CArchive::WriteString(std::string_view value) {
     const std::size_t n = value.size();
     if (n < 255) {
         WriteByte(static_cast<std::uint8_t>(n));
@@ -97,6 +97,14 @@ void CArchive::ReadRefilling(void* out, std::size_t n) {
 }
 
 std::string CArchive::ReadString() {
+    std::string spill;
+    const std::string_view value = ReadStringView(spill);
+    if (!spill.empty())
+        return spill;
+    return std::string(value);
+}
+
+std::string_view CArchive::ReadStringView(std::string& spill) {
     std::uint32_t n = ReadByte();
     if (n == 0xFF) {
         std::uint16_t len16 = 0;
@@ -107,7 +115,7 @@ std::string CArchive::ReadString() {
     }
     // Most strings are in the buffer already.
     if (n <= m_nBufEnd - m_nBufPos) {
-        std::string value(m_buffer.data() + m_nBufPos, n);
+        const std::string_view value(m_buffer.data() + m_nBufPos, n);
         m_nBufPos += n;
         m_nPosition += n;
         return value;
@@ -115,15 +123,15 @@ std::string CArchive::ReadString() {
     // A length beyond the data can only be damage: fail before allocating it.
     if (n > Available())
         ThrowEndOfFile();
-    std::string value(n, '\0');
+    spill.assign(n, '\0');
     if (n <= m_buffer.size()) {
-        ReadExact(value.data(), n);
+        ReadExact(spill.data(), n);
     } else {
-        std::size_t done = ReadRaw(value.data(), n);
+        std::size_t done = ReadRaw(spill.data(), n);
         if (done < n)
             ThrowEndOfFile();
     }
-    return value;
+    return spill;
 }
 
 std::size_t CArchive::ReadRaw(char* buffer, std::size_t n) {

@@ -31,7 +31,7 @@ public:
     void WriteByte(std::uint8_t value) { Put(&value, 1); }
     void WriteUInt32(std::uint32_t value) { Put(&value, 4); }
     void WriteDouble(double value) { Put(&value, 8); }
-    void WriteString(const std::string& value);
+    void WriteString(std::string_view value);
     void WriteRaw(std::string_view bytes); // text formats: the bytes as they are
     void Flush();                          // hands buffered bytes to the sink
 
@@ -39,6 +39,9 @@ public:
     std::uint32_t ReadUInt32() { return Read<std::uint32_t>(); }
     double ReadDouble() { return Read<double>(); }
     std::string ReadString();
+    // The next string without a copy: a view into the buffer when it is held
+    // there, else into spill. Good until the next read.
+    std::string_view ReadStringView(std::string& spill);
     // The next bytes (up to n, at most 64 KiB), left unread: what formats are
     // told by.
     std::string_view Peek(std::size_t n);

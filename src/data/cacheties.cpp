@@ -39,7 +39,7 @@ CCacheTies::CCacheTies(const std::vector<std::unique_ptr<CWayEntry>>& entries)
     : m_parent(entries.size(), -1) {
     std::unordered_map<std::string_view, std::size_t> byName, byCode;
     for (std::size_t i = 0; i < entries.size(); ++i) {
-        const std::string& name = entries[i]->m_strName;
+        const std::string_view name = entries[i]->m_strName;
         if (!entries[i]->m_bGeocache || name.size() < 3)
             continue;
         byName.emplace(name, i);

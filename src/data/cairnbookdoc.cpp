@@ -18,10 +18,10 @@ constexpr std::size_t kShownField = 200;
 
 // A field of the question: long ones are cut, or a file of many waypoints
 // of one long name would ask questions that grow with the square of its size.
-std::string Shown(const std::string& field) {
+std::string Shown(std::string_view field) {
     if (field.size() <= kShownField)
-        return field;
-    return field.substr(0, kShownField) +
+        return std::string(field);
+    return std::string(field.substr(0, kShownField)) +
            StrFormat("... (%zu more characters)", field.size() - kShownField);
 }
 
@@ -219,7 +219,7 @@ void CCairnbookDoc::InsertEntry(std::size_t index, std::unique_ptr<CWayEntry> en
 void CCairnbookDoc::AssignEntry(std::size_t index, const CWayEntry& value) {
     CWayEntry& entry = *m_WayList.at(index);
     if (entry.m_strName != value.m_strName)
-        Rename(&entry, value.m_strName);
+        Rename(&entry, value.m_strName.str());
     entry = value;
     Tell({EDocChange::changed, {index}});
 }

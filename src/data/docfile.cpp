@@ -35,9 +35,9 @@ struct CLossKind {
     const char* m_what;
     std::size_t m_nCount = 0;
     std::string m_strFirst;
-    void Add(const std::string& name) {
+    void Add(std::string_view name) {
         if (++m_nCount <= 5)
-            m_strFirst += (m_nCount > 1 ? ", " : "") + name;
+            (m_strFirst += m_nCount > 1 ? ", " : "") += name;
     }
 };
 
@@ -80,7 +80,7 @@ std::string LostInSave(bool wpt, const std::vector<std::unique_ptr<CWayEntry>>& 
                 add("icon " + IconName(e->m_nIcon) + " (becomes " +
                     IconName(e->m_nIcon % kWptIcons) + ")");
             if (!lost.empty())
-                report += e->m_strName + ": " + lost + "\n";
+                ((report += e->m_strName) += ": ") += lost + "\n";
         }
         if (!cp1252::CanHold(e->m_strName) || !cp1252::CanHold(e->m_strComment) ||
             (!wpt && !cp1252::CanHold(e->m_strAdditionalInfo)))

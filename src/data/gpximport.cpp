@@ -80,7 +80,7 @@ std::size_t CCairnbookDoc::NameUnnamed(std::vector<std::unique_ptr<CWayEntry>>& 
     // collapses into another, and no merge question is asked about them.
     std::unordered_set<std::string> taken;
     for (const auto& e : read)
-        taken.insert(e->m_strName);
+        taken.insert(e->m_strName.str());
     std::size_t next = 0;
     for (std::size_t i : unnamed) {
         std::string name;

@@ -45,11 +45,15 @@ void CCairnbookDoc::ImportLoc(CArchive& ar) {
     std::optional<CByteTable> table;
     std::size_t found = 0;
     // Sites publish UTF-8; older tools wrote bytes of the Windows code page,
-    // and say so or not.
-    auto decode = [&](std::string_view raw) {
-        const bool utf8 = *encoding == ELocEncoding::utf8 ||
-                          (*encoding == ELocEncoding::undeclared && cp1252::LooksLikeUtf8(raw));
-        return utf8 ? utf8::Valid(raw) : DecodeBytes(*table, raw);
+    // and say so or not. ASCII, most text, reads the same either way.
+    auto setDecoded = [&](auto& field, std::string_view raw) {
+        if (utf8::IsAscii(raw))
+            field = raw;
+        else if (*encoding == ELocEncoding::utf8 ||
+                 (*encoding == ELocEncoding::undeclared && cp1252::LooksLikeUtf8(raw)))
+            field = utf8::Valid(raw);
+        else
+            field = DecodeBytes(*table, raw);
     };
     Reserve(ar.GetRemaining() / kBytesPerWaypoint);
     // A chunk's waypoints are added together, their name slots fetched ahead.
@@ -74,10 +78,13 @@ void CCairnbookDoc::ImportLoc(CArchive& ar) {
             if (!wp)
                 continue;
             ++found;
-            auto entry = std::make_unique<CWayEntry>(decode(wp->m_name), std::string(),
-                                                     wp->m_dLatitude, wp->m_dLongitude, 0.0, 1, 1);
-            // As the value constructor would, without copying the text twice.
-            entry->m_strAdditionalInfo = decode(wp->m_description);
+            // As the value constructor would, without copying the texts twice.
+            auto entry = std::make_unique<CWayEntry>();
+            setDecoded(entry->m_strName, wp->m_name);
+            entry->m_dLatitude = wp->m_dLatitude;
+            entry->m_dLongitude = wp->m_dLongitude;
+            entry->m_bGeocache = 1;
+            setDecoded(entry->m_strAdditionalInfo, wp->m_description);
             entry->m_strComment = CleanComment(entry->m_strAdditionalInfo);
             entry->m_nIcon = kLocIcon;
             PrefetchName(entry->m_strName);

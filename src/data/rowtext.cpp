@@ -91,13 +91,13 @@ std::string RowCellText(const CWayEntry& entry, int index, int column, bool metr
                         const CLeg& leg) {
     switch (column) {
     case 0: return std::to_string(index);
-    case 1: return entry.m_strName;
-    case 2: return entry.m_strComment;
+    case 1: return entry.m_strName.str();
+    case 2: return entry.m_strComment.str();
     case 3: return FormatCoordinate(entry.m_dLatitude, kLatitude);
     case 4: return FormatCoordinate(entry.m_dLongitude, kLongitude);
     case 5: return std::to_string(DisplayAltitude(entry.m_dAltitude, metric));
     case 6: return IconName(entry.m_nIcon);
-    case 9: return entry.m_strAdditionalInfo;
+    case 9: return entry.m_strAdditionalInfo.str();
     case 10: {
         std::string text;
         AppendFixed(text, leg.m_dMetres / (metric ? 1000.0 : kMetresPerMile), 2);

@@ -45,7 +45,7 @@ void CWayEntry::operator delete(void* p, std::size_t size) {
     pool.m_pool.Free(p);
 }
 
-std::string CleanComment(std::string_view comment) {
+CCommentText CleanComment(std::string_view comment) {
     // Counted and replaced by characters: "é" is one space, not two.
     const std::string_view kept = utf8::Prefix(comment, CWayEntry::kMaxComment);
     static constexpr auto kKept = [] {
@@ -54,22 +54,22 @@ std::string CleanComment(std::string_view comment) {
             map[std::size_t(c)] = IsNameChar(char(c)) ? char(c) : ' '; // a space stays one
         return map;
     }();
-    std::string out(kept.size(), ' '); // never more characters than bytes
-    if (utf8::IsAscii(kept)) {         // most comments: a byte a character
-        char* to = out.data();
+    static_assert(CWayEntry::kMaxComment <= CCommentText::kInline);
+    CCommentText out;
+    if (utf8::IsAscii(kept)) { // most comments: a byte a character
+        char* to = out.Fill(kept.size());
         for (const char c : kept)
             *to++ = kKept[static_cast<unsigned char>(c)];
         return out;
     }
-    std::size_t n = 0;
-    for (std::size_t pos = 0; pos < kept.size(); ++n) {
+    char* to = out.Fill(utf8::Length(kept)); // a byte for each character
+    for (std::size_t pos = 0; pos < kept.size();) {
         const auto byte = static_cast<unsigned char>(kept[pos]);
         if (byte < 0x80)
-            out[n] = kKept[byte], ++pos;
+            *to++ = kKept[byte], ++pos;
         else
-            utf8::Decode(kept, pos); // a space
+            *to++ = ' ', utf8::Decode(kept, pos);
     }
-    out.resize(n);
     return out;
 }
 
@@ -133,7 +133,7 @@ void CWayEntry::Serialize(CArchive& ar, ERecordLayout layout) {
     if (ar.IsStoring()) {
         // The files hold Windows-1252; what it cannot hold the save warned of.
         // ASCII, most text, is the same in both and goes without a copy.
-        auto writeText = [&ar](const std::string& text) {
+        auto writeText = [&ar](std::string_view text) {
             if (utf8::IsAscii(text))
                 ar.WriteString(text);
             else
@@ -153,10 +153,13 @@ void CWayEntry::Serialize(CArchive& ar, ERecordLayout layout) {
         }
         return;
     }
-    auto readText = [&ar](std::string& text) {
-        text = ar.ReadString();
-        if (!utf8::IsAscii(text))
-            text = cp1252::ToUtf8(text);
+    std::string spill;
+    auto readText = [&ar, &spill](auto& text) {
+        const std::string_view bytes = ar.ReadStringView(spill);
+        if (utf8::IsAscii(bytes))
+            text = bytes;
+        else
+            text = cp1252::ToUtf8(bytes);
     };
     readText(m_strName);
     readText(m_strComment);

@@ -2,12 +2,17 @@
 // One waypoint, and how it reads and writes itself in the record layouts.
 #pragma once
 
+#include "compacttext.h"
+
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
 
 class CArchive;
+
+// A clean comment, 30 ASCII bytes at most, always fits inside.
+using CCommentText = CCompactText<32>;
 
 // What a GPX file held beyond a waypoint's fields (gpxkeep.h). Most
 // waypoints hold none, so it costs them one pointer, not a whole string.
@@ -73,11 +78,12 @@ public:
     static constexpr std::size_t kMaxName = 8;
     static constexpr std::size_t kMaxComment = 30;
 
-    // The small fields share one 8-byte word and the kept text is a pointer:
-    // 136 bytes a waypoint, not 176 (a million of them is memory the kernel
-    // zeroes on first touch).
-    std::string m_strName;
-    std::string m_strComment;
+    // The small fields share one 8-byte word, the kept text is a pointer and
+    // a name (8 characters) or comment (30) is kept inside the entry: 104
+    // bytes a waypoint and no heap block for either (a million of them is
+    // memory the kernel zeroes on first touch).
+    CCompactText<16> m_strName;
+    CCommentText m_strComment;
     double m_dLatitude = 0.0;
     double m_dLongitude = 0.0;
     double m_dAltitude = 0.0;
@@ -86,7 +92,7 @@ public:
     std::uint8_t m_bGeocache = 0;
     std::uint8_t m_bVisible = 1;
     std::uint8_t m_bSave = 1;
-    std::string m_strAdditionalInfo;
+    CCompactText<16> m_strAdditionalInfo;
     // What a GPX file held beyond these fields; empty for the rest.
     CKeptText m_strKept;
 };
@@ -96,4 +102,4 @@ constexpr bool IsNameChar(char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '.' ||
            c == '-' || c == ' ';
 }
-std::string CleanComment(std::string_view comment);
+CCommentText CleanComment(std::string_view comment);

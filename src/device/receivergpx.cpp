@@ -46,8 +46,9 @@ void LinkAsUrl(std::string& out, std::string_view link) {
 // The listing of a cache that came without one, from the document's fields.
 std::string BuiltListing(const CWayEntry& e, const std::string& gs, std::uint64_t id) {
     const std::string type = CacheTypeOfIcon(e.m_nIcon);
-    const std::string& info = e.m_strAdditionalInfo;
-    const std::string title = info.empty() ? e.m_strComment : info.substr(0, info.find('\n'));
+    const std::string_view info = e.m_strAdditionalInfo;
+    const std::string_view title =
+        info.empty() ? e.m_strComment.View() : info.substr(0, info.find('\n'));
     auto child = [&gs](const char* name, std::string_view text, std::string_view attributes = {}) {
         return "      " + Element(gs + ":" + name, text, attributes) + "\n";
     };

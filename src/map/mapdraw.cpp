@@ -142,7 +142,7 @@ void DrawWaypoints(QPainter& p, const std::vector<std::unique_ptr<CWayEntry>>& e
         GeoToClient(frame, outer, e->m_dLatitude, e->m_dLongitude, x, y);
         if (!reach.contains(x, y))
             continue;
-        CPlaced w{x, y, e->m_nIcon, IconLook(*e), QString::fromStdString(e->m_strName), 0};
+        CPlaced w{x, y, e->m_nIcon, IconLook(*e), QString::fromUtf8(e->m_strName.View()), 0};
         w.width = static_cast<int>(text.Width(w.name) + 0.5);
         placed.push_back(std::move(w));
     }

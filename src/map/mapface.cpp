@@ -354,7 +354,7 @@ void CMapFace::MouseMove(const QPoint& pt) {
             m_pToolTip = std::make_unique<CTrackingTip>(this);
         // 8 pixels right of and 16 below the waypoint, until the mouse leaves it.
         m_pToolTip->ShowAt(mapToGlobal(QPoint(hit->m_nX + 8, hit->m_nY + 16)),
-                           QString::fromStdString(hovered->m_strComment));
+                           QString::fromUtf8(hovered->m_strComment.View()));
     } else if (!hovered && m_pHoverEntry) {
         HideTip();
     }

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "textcodec.h"
 
-QString ToQString(const std::string& utf8) {
-    return QString::fromStdString(utf8);
+QString ToQString(std::string_view utf8) {
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
 std::string FromQString(const QString& text) {

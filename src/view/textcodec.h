@@ -4,8 +4,9 @@
 
 #include <QString>
 #include <string>
+#include <string_view>
 
-QString ToQString(const std::string& utf8);
+QString ToQString(std::string_view utf8);
 std::string FromQString(const QString& text);
 // Control characters as their visible symbols (U+2400 and on): a file's
 // name or a message shown in a window. Line breaks stay when asked.

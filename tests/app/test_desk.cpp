@@ -68,7 +68,7 @@ TEST(Looks, CacheStatesShowOnTheirIcons) {
     for (int i = 0; i < int(doc.Entries().size()); ++i) {
         CCellData cell;
         rows.Cell(i, 6, cell);
-        const std::string& n = doc.Entries()[std::size_t(i)]->m_strName;
+        const std::string_view n = doc.Entries()[std::size_t(i)]->m_strName;
         EXPECT_EQ(cell.m_look, n == "GC2B7XA"   ? EIconLook::found
                                : n == "GC4TTRE" ? EIconLook::disabled
                                : n == "GC5VRTL" ? EIconLook::archived
@@ -171,13 +171,13 @@ TEST_F(Filter, OnlyMatchingWaypointsAreListedSelectedAndDrawn) {
         QStringList drawn;
         for (std::size_t i = 0; i < Map().Shown().size(); ++i)
             if (Map().Shown()[i])
-                drawn << QString::fromStdString(doc.Entries()[i]->m_strName);
+                drawn << QString::fromUtf8(doc.Entries()[i]->m_strName.View());
         EXPECT_EQ(drawn.join(' '), names);
         List().selectAll();
         EXPECT_EQ(int(List().SelectedRows().size()), rows.size()) << qPrintable(names);
         const QString copied = QString::fromStdString(view.SelectedAsText());
         for (const auto& e : doc.Entries()) {
-            const QString name = QString::fromStdString(e->m_strName);
+            const QString name = QString::fromUtf8(e->m_strName.View());
             EXPECT_EQ(copied.startsWith(name + "\t") || copied.contains("\n" + name + "\t"),
                       rows.contains(name))
                 << qPrintable(name);

@@ -28,6 +28,10 @@ TEST(WayEntry, ValueConstructorKeepsNameAndCleansComment) {
     EXPECT_EQ(e.m_bSave, 1);
     CWayEntry longComment("X", std::string(40, 'c'), 0, 0, 0, 0, 1);
     EXPECT_EQ(longComment.m_strComment, std::string(30, 'c'));
+    std::string accents;
+    for (int i = 0; i < 40; ++i)
+        accents += "\xC3\xA9";
+    EXPECT_EQ(CWayEntry("X", accents, 0, 0, 0, 0, 1).m_strComment, std::string(30, ' '));
 }
 
 TEST(WayEntry, SanitizeRemovesThenCuts) {

@@ -267,7 +267,7 @@ TEST_F(Gpx, ReadsWhatOtherProgramsWrite) {
         d.LoadFile(dir.Path("c.gpx"));
         std::vector<std::string> names;
         for (const auto& e : d.Entries())
-            names.push_back(e->m_strName);
+            names.push_back(e->m_strName.str());
         EXPECT_EQ(names, c.names) << c.label;
         const auto notices = d.TakeNotices();
         EXPECT_EQ(notices.empty() ? "" : notices.front(), c.notice) << c.label;

@@ -16,7 +16,9 @@ TEST(NameIndex, MatchesAReferenceMapUnderChurn) {
     std::vector<std::unique_ptr<CWayEntry>> pool;
     for (int i = 0; i < 3000; ++i) {
         pool.push_back(std::make_unique<CWayEntry>());
-        pool.back()->m_strName = "N" + std::to_string(i % 1500); // every name twice
+        // Every name twice, and every length the hash reads differently (1 to 22).
+        const int k = i % 1500;
+        pool.back()->m_strName = std::string(std::size_t(k % 18), '.') + "N" + std::to_string(k);
     }
     CNameIndex index;
     std::map<std::string, CWayEntry*> reference;
@@ -24,11 +26,11 @@ TEST(NameIndex, MatchesAReferenceMapUnderChurn) {
         CWayEntry* e = pool[rng() % pool.size()].get();
         if (rng() % 3) {
             CWayEntry* had = index.FindOrInsert(e);
-            auto [it, inserted] = reference.try_emplace(e->m_strName, e);
+            auto [it, inserted] = reference.try_emplace(e->m_strName.str(), e);
             ASSERT_EQ(had, inserted ? nullptr : it->second);
         } else {
             const bool erased = index.Erase(e);
-            auto it = reference.find(e->m_strName);
+            auto it = reference.find(e->m_strName.str());
             const bool expected = it != reference.end() && it->second == e;
             ASSERT_EQ(erased, expected);
             if (expected)

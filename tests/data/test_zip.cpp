@@ -99,7 +99,7 @@ TEST(Zip, PocketQueriesOpenAndHostileArchivesAreRefused) {
         }
         std::vector<std::string> names;
         for (const auto& e : doc.Entries())
-            names.push_back(e->m_strName);
+            names.push_back(e->m_strName.str());
         EXPECT_EQ(names, c.names) << c.what;
         const std::vector<std::string> notices = doc.TakeNotices();
         const std::string told = c.names.empty()   ? failure
@@ -158,7 +158,7 @@ TEST(CacheStatus, ReadFromTheListing) {
     doc.LoadFile(std::string(CAIRNBOOK_SAMPLES) + "/caches.gpx");
     for (const auto& e : doc.Entries()) {
         const CCacheState s = CacheStateOf(*e);
-        const std::string& n = e->m_strName;
+        const std::string_view n = e->m_strName;
         EXPECT_EQ(s.m_bFound, n == "GC2B7XA") << n;
         EXPECT_EQ(s.m_status, n == "GC4TTRE"   ? ECacheStatus::disabled
                               : n == "GC5VRTL" ? ECacheStatus::archived

@@ -100,7 +100,7 @@ TEST(WayEntry, MovesItsTextsInsteadOfCopyingThem) {
     static_assert(std::is_nothrow_move_constructible_v<CWayEntry>);
     static_assert(std::is_nothrow_move_assignable_v<CWayEntry>);
     CWayEntry a("A", "", 1, 2, 3, 0, 1), b;
-    a.m_strAdditionalInfo.assign(1000, 'x');
+    a.m_strAdditionalInfo = std::string(1000, 'x');
     const char* text = a.m_strAdditionalInfo.data();
     b = std::move(a);
     EXPECT_EQ(b.m_strAdditionalInfo.data(), text);
