@@ -41,8 +41,9 @@ std::string ToUtf8(std::string_view bytes) {
 }
 
 bool CanHold(std::string_view text) {
+    if (utf8::IsAscii(text)) // ASCII is Windows-1252's too
+        return true;
     for (std::size_t pos = 0; pos < text.size();) {
-        // ASCII is Windows-1252's too.
         if ((pos += utf8::AsciiPrefix(text.substr(pos))) == text.size())
             break;
         const char32_t cp = utf8::Decode(text, pos);

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cp1252.h"
+#include "utf8text.h"
 
 #include <gtest/gtest.h>
 
@@ -18,4 +19,20 @@ TEST(Cp1252, EncodesAndRoundTripsEveryByte) {
     EXPECT_EQ(cp1252::FromUtf8("\xE2\x98\x83"), "?"); // snowman: not in the code page
     EXPECT_EQ(cp1252::FromUtf8("a\xC3"), "a?");       // cut sequence
     EXPECT_EQ(cp1252::FromUtf8("\xFF\xFE"), "??");
+}
+
+// Every length around the word sizes, with one byte beyond ASCII at each place.
+TEST(Cp1252, AsciiIsFoundAtEveryLengthAndPlace) {
+    for (std::size_t n = 0; n <= 40; ++n) {
+        std::string text(n, 'a');
+        EXPECT_TRUE(utf8::IsAscii(text) && cp1252::CanHold(text)) << n;
+        for (std::size_t i = 0; i < n; ++i) {
+            std::string one = text;
+            one[i] = '\x80';
+            EXPECT_FALSE(utf8::IsAscii(one)) << n << " at " << i;
+            EXPECT_EQ(utf8::AsciiPrefix(one), i);
+            one.replace(i, 1, "\xE2\x98\x83"); // a snowman: not in the code page
+            EXPECT_FALSE(cp1252::CanHold(one)) << n << " at " << i;
+        }
+    }
 }
