@@ -37,7 +37,7 @@ struct CLossKind {
     std::string m_strFirst;
     void Add(std::string_view name) {
         if (++m_nCount <= 5)
-            (m_strFirst += m_nCount > 1 ? ", " : "") += name;
+            m_strFirst.append(m_nCount > 1 ? ", " : "").append(name);
     }
 };
 
@@ -80,7 +80,7 @@ std::string LostInSave(bool wpt, const std::vector<std::unique_ptr<CWayEntry>>& 
                 add("icon " + IconName(e->m_nIcon) + " (becomes " +
                     IconName(e->m_nIcon % kWptIcons) + ")");
             if (!lost.empty())
-                ((report += e->m_strName) += ": ") += lost + "\n";
+                report.append(e->m_strName).append(": ").append(lost).append("\n");
         }
         if (!cp1252::CanHold(e->m_strName) || !cp1252::CanHold(e->m_strComment) ||
             (!wpt && !cp1252::CanHold(e->m_strAdditionalInfo)))
