@@ -4,14 +4,27 @@
 #include "hugeblocks.h"
 #include "wayentry.h"
 
+#include <bit>
 #include <cstring>
+#include <exception>
 #include <functional>
 #include <new>
+#include <random>
 #include <utility>
 
 std::uint64_t CNameIndex::Hash(std::string_view name) {
     // Names are 8 characters or so: two loads and one wide multiply, folded,
     // instead of the library's loop. Longer ones (other scripts) take that.
+    // The constants are mixed with a seed of the process's own, so that a
+    // file cannot be made of names that all land in one slot.
+    static const std::uint64_t kSeed = []() -> std::uint64_t {
+        try {
+            std::random_device random;
+            return std::uint64_t(random()) << 32 | random();
+        } catch (const std::exception&) { // no source of entropy: still a sound index
+            return 0;
+        }
+    }();
     const std::size_t n = name.size();
     if (n > 16)
         return std::hash<std::string_view>{}(name);
@@ -30,7 +43,8 @@ std::uint64_t CNameIndex::Hash(std::string_view name) {
             static_cast<unsigned char>(p[n - 1]) << 16;
     }
     const unsigned __int128 m =
-        static_cast<unsigned __int128>(a ^ 0x9E3779B97F4A7C15ull ^ n) * (b ^ 0xC2B2AE3D27D4EB4Full);
+        static_cast<unsigned __int128>(a ^ kSeed ^ 0x9E3779B97F4A7C15ull ^ n) *
+        (b ^ std::rotl(kSeed, 32) ^ 0xC2B2AE3D27D4EB4Full);
     return static_cast<std::uint64_t>(m) ^ static_cast<std::uint64_t>(m >> 64);
 }
 
