@@ -171,13 +171,13 @@ TEST_F(Filter, OnlyMatchingWaypointsAreListedSelectedAndDrawn) {
         QStringList drawn;
         for (std::size_t i = 0; i < Map().Shown().size(); ++i)
             if (Map().Shown()[i])
-                drawn << QString::fromUtf8(doc.Entries()[i]->m_strName.View());
+                drawn << ToQString(doc.Entries()[i]->m_strName);
         EXPECT_EQ(drawn.join(' '), names);
         List().selectAll();
         EXPECT_EQ(int(List().SelectedRows().size()), rows.size()) << qPrintable(names);
         const QString copied = QString::fromStdString(view.SelectedAsText());
         for (const auto& e : doc.Entries()) {
-            const QString name = QString::fromUtf8(e->m_strName.View());
+            const QString name = ToQString(e->m_strName);
             EXPECT_EQ(copied.startsWith(name + "\t") || copied.contains("\n" + name + "\t"),
                       rows.contains(name))
                 << qPrintable(name);
