@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up to a painted main window with the sample, and with a native file of
 // a million waypoints, open: the whole program run with --screenshot, which
-// starts, opens, paints, writes the PNG and exits.
+// starts, opens, paints, writes the picture and exits. The picture is a BMP:
+// compressing a PNG (about 20 ms for the window) is no part of starting.
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -14,7 +15,7 @@ namespace {
 
 void Startup(benchmark::State& state, const std::string& file) {
     const std::string shot =
-        (std::filesystem::temp_directory_path() / "cairnbook-startup.png").string();
+        (std::filesystem::temp_directory_path() / "cairnbook-startup.bmp").string();
     const std::string cmd = std::string("QT_QPA_PLATFORM=offscreen ") + CAIRNBOOK_APP +
                             " --screenshot " + shot + " '" + file + "' 2>/dev/null";
     for (auto _ : state)

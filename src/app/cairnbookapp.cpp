@@ -199,10 +199,13 @@ int CCairnbookApp::Screenshot(const CStartOptions& options) {
         return std::all_of(views.begin(), views.end(),
                            [](CCairnbookView* v) { return v->MapSettled(); });
     };
-    do {
+    // The first pass paints and so asks for the pictures; a window with none
+    // to wait for is then settled and is not kept waiting.
+    QApplication::processEvents();
+    while (!settled() && waited.elapsed() < 10000) {
         QApplication::processEvents(QEventLoop::AllEvents, 50);
         QThread::msleep(5);
-    } while (!settled() && waited.elapsed() < 10000);
+    }
     QApplication::processEvents();
     m_pFrame->UpdateCommandUI();
     QApplication::processEvents();
