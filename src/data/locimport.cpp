@@ -21,8 +21,8 @@ constexpr std::size_t kChunk = 1 << 18, kMinChunk = 10000;
 // An element still open after this many bytes is not a waypoint anyone wrote by
 // hand or by tool; it is dropped instead of growing the buffer without bound.
 constexpr std::size_t kMaxElement = 1 << 20;
-constexpr std::string_view kStart = "<waypoint>";
-constexpr std::string_view kEnd = "</waypoint>";
+constexpr char kStart[] = "<waypoint>";
+constexpr char kEnd[] = "</waypoint>";
 constexpr std::uint8_t kLocIcon = 32;
 // Fewer bytes than any waypoint a site or tool writes: room made from the
 // file's size is never much too large.
@@ -69,12 +69,15 @@ void CCairnbookDoc::ImportLoc(CArchive& ar) {
             if (!table)
                 table = SingleByteTable("windows-1252");
         }
-        std::size_t p = view.find(kStart);
-        std::size_t e = p == std::string_view::npos ? p : view.find(kEnd, p + 8);
+        const auto next = [&](std::size_t from, std::size_t& start, std::size_t& end) {
+            start = FindMarker<0>(view, kStart, from);
+            end = start == std::string_view::npos ? start : FindMarker<2>(view, kEnd, start + 8);
+        };
+        std::size_t p, e;
+        next(0, p, e);
         while (p != std::string_view::npos && e != std::string_view::npos) {
             const auto wp = ScanLocElement(view.substr(p, e - p));
-            p = view.find(kStart, e + 8);
-            e = p == std::string_view::npos ? p : view.find(kEnd, p + 8);
+            next(e + 8, p, e);
             if (!wp)
                 continue;
             ++found;
@@ -99,7 +102,7 @@ void CCairnbookDoc::ImportLoc(CArchive& ar) {
         // that may be the start of the next start tag.
         const std::size_t keep = p != std::string_view::npos && size - p <= kMaxElement
                                      ? size - p
-                                     : std::min(size, kStart.size() - 1);
+                                     : std::min(size, sizeof kStart - 2);
         std::memmove(buffer.get(), buffer.get() + size - keep, keep);
         size = keep;
     }

@@ -11,13 +11,14 @@ namespace {
 constexpr std::size_t kStartTagSkip = 8;
 
 // The value that starts one quote character after marker and ends one character
-// before the first stop found after it.
-std::optional<std::string_view> QuotedValue(std::string_view element, std::string_view marker,
+// before the first stop found after it. The markers end in '=', found by it.
+template <std::size_t N>
+std::optional<std::string_view> QuotedValue(std::string_view element, const char (&marker)[N],
                                             char stop) {
-    const std::size_t at = element.find(marker, kStartTagSkip);
+    const std::size_t at = FindMarker<N - 2>(element, marker, kStartTagSkip);
     if (at == std::string_view::npos)
         return std::nullopt;
-    const std::size_t start = at + marker.size() + 1;
+    const std::size_t start = at + (N - 1) + 1;
     if (start > element.size())
         return std::nullopt;
     const std::size_t end = element.find(stop, start);
@@ -32,7 +33,7 @@ std::optional<CLocWaypoint> ScanLocElement(std::string_view element) {
     const auto name = QuotedValue(element, "name id=", '>');
     if (!name)
         return std::nullopt;
-    const std::size_t cdata = element.find("CDATA[", kStartTagSkip);
+    const std::size_t cdata = FindMarker<5>(element, "CDATA[", kStartTagSkip);
     if (cdata == std::string_view::npos)
         return std::nullopt;
     const std::size_t descStart = cdata + 6;

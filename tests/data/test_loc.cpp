@@ -157,6 +157,28 @@ TEST_F(LocImport, ScannerNeverReadsOutsideTheElement) {
     EXPECT_TRUE(ScanLocElement(full.substr(0, full.size() - 11)).has_value());
 }
 
+// Texts of the markers' own pieces, searched from every place, with each
+// anchor byte the reader uses: found where string_view::find finds them.
+TEST(LocScan, MarkersAreFoundWhereFindFindsThem) {
+    const char* pieces[] = {"<waypoint>", "</waypoint>", "</waypoin", "lat=",  "lon",
+                            "=",          "name id=",    "CDATA[",    "CDATA", "<",
+                            "/",          "w",           "x"};
+    std::srand(7);
+    for (int round = 0; round < 300; ++round) {
+        std::string text;
+        for (int n = std::rand() % 8; n > 0; --n)
+            text += pieces[std::size_t(std::rand()) % std::size(pieces)];
+        const std::string_view view = text;
+        for (std::size_t from = 0; from <= text.size() + 1; ++from) {
+            ASSERT_EQ(FindMarker<0>(view, "<waypoint>", from), view.find("<waypoint>", from));
+            ASSERT_EQ(FindMarker<2>(view, "</waypoint>", from), view.find("</waypoint>", from));
+            ASSERT_EQ(FindMarker<7>(view, "name id=", from), view.find("name id=", from));
+            ASSERT_EQ(FindMarker<3>(view, "lat=", from), view.find("lat=", from)) << text;
+            ASSERT_EQ(FindMarker<5>(view, "CDATA[", from), view.find("CDATA[", from));
+        }
+    }
+}
+
 TEST_F(LocImport, HugeElementDoesNotEatTheFile) {
     const std::string file = Loc("<waypoint>" + std::string(3 << 20, 'x') + "</waypoint>\n" +
                                  Element("GCAFTER", "after", "1", "2"));
