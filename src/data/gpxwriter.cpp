@@ -170,13 +170,24 @@ bool MayNeedEscape(std::uint64_t word) {
            zeroByte(word ^ (kOnes * '"'));
 }
 
+// What stands in text for a character that cannot stand for itself. A carriage
+// return would be folded into the line feed by every reader, so it goes as a
+// reference; the other control characters below space have no place in XML at
+// all and become spaces.
+std::string_view EscapeOf(char c) {
+    switch (c) {
+    case '&': return "&amp;";
+    case '<': return "&lt;";
+    case '>': return "&gt;";
+    case '"': return "&quot;";
+    case '\r': return "&#13;";
+    default: return " ";
+    }
+}
+
 } // namespace
 
-// A carriage return would be folded into the line feed by every reader, so
-// it goes as a reference; the other control characters below space have no
-// place in XML at all and become spaces.
 void AppendEscaped(std::string& out, std::string_view text) {
-    // Runs of plain characters go in whole: long listings are mostly them.
     static constexpr auto kPlain = [] {
         std::array<bool, 256> plain{};
         for (int c = 0x20; c < 256; ++c)
@@ -184,6 +195,15 @@ void AppendEscaped(std::string& out, std::string_view text) {
         plain['\t'] = plain['\n'] = true;
         return plain;
     }();
+    // The reader hands over each line break and each character reference alone.
+    if (text.size() == 1) {
+        if (kPlain[static_cast<unsigned char>(text[0])])
+            out.push_back(text[0]);
+        else
+            out.append(EscapeOf(text[0]));
+        return;
+    }
+    // Runs of plain characters go in whole: long listings are mostly them.
     std::size_t start = 0, i = 0;
     while (i < text.size()) {
         for (std::uint64_t word; i + 8 <= text.size(); i += 8) {
@@ -196,19 +216,11 @@ void AppendEscaped(std::string& out, std::string_view text) {
             const char c = text[i];
             if (kPlain[static_cast<unsigned char>(c)])
                 continue;
-            out.append(text, start, i - start);
+            out.append(text.data() + start, i - start).append(EscapeOf(c));
             start = i + 1;
-            switch (c) {
-            case '&': out += "&amp;"; break;
-            case '<': out += "&lt;"; break;
-            case '>': out += "&gt;"; break;
-            case '"': out += "&quot;"; break;
-            case '\r': out += "&#13;"; break;
-            default: out += ' ';
-            }
         }
     }
-    out.append(text, start, text.size() - start);
+    out.append(text.data() + start, text.size() - start);
 }
 
 std::uint8_t ModelledField(std::string_view local) {
