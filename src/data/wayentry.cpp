@@ -47,7 +47,6 @@ void CWayEntry::operator delete(void* p, std::size_t size) {
 
 CCommentText CleanComment(std::string_view comment) {
     // Counted and replaced by characters: "é" is one space, not two.
-    const std::string_view kept = utf8::Prefix(comment, CWayEntry::kMaxComment);
     static constexpr auto kKept = [] {
         std::array<char, 128> map{};
         for (int c = 0; c < 128; ++c)
@@ -56,12 +55,15 @@ CCommentText CleanComment(std::string_view comment) {
     }();
     static_assert(CWayEntry::kMaxComment <= CCommentText::kInline);
     CCommentText out;
-    if (utf8::IsAscii(kept)) { // most comments: a byte a character
-        char* to = out.Fill(kept.size());
-        for (const char c : kept)
+    // Most comments: a byte a character, so their first bytes are the ones kept.
+    const std::string_view head = comment.substr(0, CWayEntry::kMaxComment);
+    if (utf8::IsAscii(head)) {
+        char* to = out.Fill(head.size());
+        for (const char c : head)
             *to++ = kKept[static_cast<unsigned char>(c)];
         return out;
     }
+    const std::string_view kept = utf8::Prefix(comment, CWayEntry::kMaxComment);
     char* to = out.Fill(utf8::Length(kept)); // a byte for each character
     for (std::size_t pos = 0; pos < kept.size();) {
         const auto byte = static_cast<unsigned char>(kept[pos]);

@@ -32,6 +32,11 @@ TEST(WayEntry, ValueConstructorKeepsNameAndCleansComment) {
     for (int i = 0; i < 40; ++i)
         accents += "\xC3\xA9";
     EXPECT_EQ(CWayEntry("X", accents, 0, 0, 0, 0, 1).m_strComment, std::string(30, ' '));
+    // A character beyond ASCII just past the kept 30, and as the 30th.
+    EXPECT_EQ(CWayEntry("X", std::string(30, 'c') + "\xC3\xA9", 0, 0, 0, 0, 1).m_strComment,
+              std::string(30, 'c'));
+    EXPECT_EQ(CWayEntry("X", std::string(29, 'c') + "\xC3\xA9x", 0, 0, 0, 0, 1).m_strComment,
+              std::string(29, 'c') + " ");
 }
 
 TEST(WayEntry, SanitizeRemovesThenCuts) {
