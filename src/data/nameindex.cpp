@@ -7,16 +7,32 @@
 #include <bit>
 #include <cstring>
 #include <exception>
-#include <functional>
 #include <new>
 #include <random>
 #include <utility>
 
+namespace {
+
+// One wide multiply, folded: every bit of either word reaches the result.
+std::uint64_t Mix(std::uint64_t a, std::uint64_t b) {
+    const unsigned __int128 m = static_cast<unsigned __int128>(a) * b;
+    return static_cast<std::uint64_t>(m) ^ static_cast<std::uint64_t>(m >> 64);
+}
+
+std::uint64_t Word(const char* p) {
+    std::uint64_t w;
+    std::memcpy(&w, p, 8);
+    return w;
+}
+
+} // namespace
+
 std::uint64_t CNameIndex::Hash(std::string_view name) {
     // Names are 8 characters or so: two loads and one wide multiply, folded,
-    // instead of the library's loop. Longer ones (other scripts) take that.
-    // The constants are mixed with a seed of the process's own, so that a
-    // file cannot be made of names that all land in one slot.
+    // instead of the library's loop. The constants are mixed with a seed of
+    // the process's own, so that a file cannot be made of names that all land
+    // in one slot; longer names (other scripts) are folded in 16 bytes at a
+    // time with the same seed, since the library's hash has none.
     static const std::uint64_t kSeed = []() -> std::uint64_t {
         try {
             std::random_device random;
@@ -25,14 +41,21 @@ std::uint64_t CNameIndex::Hash(std::string_view name) {
             return 0;
         }
     }();
+    constexpr std::uint64_t kA = 0x9E3779B97F4A7C15ull, kB = 0xC2B2AE3D27D4EB4Full;
     const std::size_t n = name.size();
-    if (n > 16)
-        return std::hash<std::string_view>{}(name);
     const char* p = name.data();
     std::uint64_t a = 0, b = 0;
-    if (n >= 8) { // the two words overlap below 16 bytes
-        std::memcpy(&a, p, 8);
-        std::memcpy(&b, p + n - 8, 8);
+    if (n > 16) {
+        // Every 16 bytes, the last ones overlapping; each step takes the state
+        // along, so the order of the pieces counts.
+        std::uint64_t state = kSeed ^ kA ^ n;
+        for (std::size_t i = 0; i + 16 < n; i += 16)
+            state = Mix(Word(p + i) ^ kA ^ kSeed, Word(p + i + 8) ^ state);
+        a = Word(p + n - 16) ^ state;
+        b = Word(p + n - 8);
+    } else if (n >= 8) { // the two words overlap below 16 bytes
+        a = Word(p);
+        b = Word(p + n - 8);
     } else if (n >= 4) {
         std::uint32_t x, y;
         std::memcpy(&x, p, 4);
@@ -42,10 +65,7 @@ std::uint64_t CNameIndex::Hash(std::string_view name) {
         a = static_cast<unsigned char>(p[0]) | static_cast<unsigned char>(p[n / 2]) << 8 |
             static_cast<unsigned char>(p[n - 1]) << 16;
     }
-    const unsigned __int128 m =
-        static_cast<unsigned __int128>(a ^ kSeed ^ 0x9E3779B97F4A7C15ull ^ n) *
-        (b ^ std::rotl(kSeed, 32) ^ 0xC2B2AE3D27D4EB4Full);
-    return static_cast<std::uint64_t>(m) ^ static_cast<std::uint64_t>(m >> 64);
+    return Mix(a ^ kSeed ^ kA ^ n, b ^ std::rotl(kSeed, 32) ^ kB);
 }
 
 std::size_t CNameIndex::FindSlot(std::string_view name, std::uint64_t hash) const {

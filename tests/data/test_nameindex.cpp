@@ -16,9 +16,10 @@ TEST(NameIndex, MatchesAReferenceMapUnderChurn) {
     std::vector<std::unique_ptr<CWayEntry>> pool;
     for (int i = 0; i < 3000; ++i) {
         pool.push_back(std::make_unique<CWayEntry>());
-        // Every name twice, and every length the hash reads differently (1 to 22).
+        // Every name twice, and every length the hash reads differently (1 to
+        // 45: up to three 16-byte steps before the last, overlapping, ones).
         const int k = i % 1500;
-        pool.back()->m_strName = std::string(std::size_t(k % 18), '.') + "N" + std::to_string(k);
+        pool.back()->m_strName = std::string(std::size_t(k % 41), '.') + "N" + std::to_string(k);
     }
     CNameIndex index;
     std::map<std::string, CWayEntry*> reference;
