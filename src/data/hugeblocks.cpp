@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "hugeblocks.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <new>
@@ -63,9 +64,11 @@ void FreeHugeBlock(void* block, std::size_t bytes) {
 }
 #endif
 
-CObjectPool::CObjectPool(std::size_t objectSize)
-    : m_nSize((objectSize + alignof(std::max_align_t) - 1) / alignof(std::max_align_t) *
-              alignof(std::max_align_t)) {}
+CObjectPool::CObjectPool(std::size_t objectSize, std::size_t alignment) {
+    // A free object holds the free list's link.
+    alignment = std::max(alignment, alignof(FreeNode));
+    m_nSize = (std::max(objectSize, sizeof(FreeNode)) + alignment - 1) / alignment * alignment;
+}
 
 CObjectPool::~CObjectPool() {
     while (m_pBlocks) {

@@ -12,7 +12,9 @@ void FreeHugeBlock(void* block, std::size_t bytes);
 // Fixed-size objects carved from huge blocks, recycled through a free list.
 class CObjectPool {
 public:
-    explicit CObjectPool(std::size_t objectSize);
+    // Objects are spaced by their own alignment, not malloc's 16 bytes: a
+    // 104-byte waypoint then takes 104 bytes, not 112.
+    explicit CObjectPool(std::size_t objectSize, std::size_t alignment = alignof(std::max_align_t));
     ~CObjectPool();
     CObjectPool(const CObjectPool&) = delete;
     CObjectPool& operator=(const CObjectPool&) = delete;

@@ -14,7 +14,7 @@ namespace {
 
 struct CEntryPool {
     std::mutex m_mutex;
-    CObjectPool m_pool{sizeof(CWayEntry)};
+    CObjectPool m_pool{sizeof(CWayEntry), alignof(CWayEntry)};
 };
 
 // Never destroyed, so entries of static documents may outlive everything else.
