@@ -70,9 +70,10 @@ std::uint64_t CNameIndex::Hash(std::string_view name) {
 
 std::size_t CNameIndex::FindSlot(std::string_view name, std::uint64_t hash) const {
     const std::size_t mask = m_nSlots - 1;
+    const Slot tag = Tag(hash);
     for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
-        const Slot& slot = m_slots[i];
-        if (!slot.m_pEntry || (slot.m_nHash == hash && slot.m_pEntry->m_strName == name))
+        const Slot slot = m_slots[i];
+        if (!slot || ((slot & kTagBits) == tag && EntryOf(slot)->m_strName == name))
             return i;
     }
 }
@@ -80,17 +81,18 @@ std::size_t CNameIndex::FindSlot(std::string_view name, std::uint64_t hash) cons
 CWayEntry* CNameIndex::Find(std::string_view name) const {
     if (m_nCount == 0)
         return nullptr;
-    return m_slots[FindSlot(name, Hash(name))].m_pEntry;
+    return EntryOf(m_slots[FindSlot(name, Hash(name))]);
 }
 
 CWayEntry* CNameIndex::FindOrInsert(CWayEntry* entry) {
+    static_assert(alignof(CWayEntry) > kTagBits, "the tag lives in the address's low bits");
     if ((m_nCount + 1) * 2 > m_nSlots)
         Grow((m_nCount + 1) * 2);
     const std::uint64_t hash = Hash(entry->m_strName);
     Slot& slot = m_slots[FindSlot(entry->m_strName, hash)];
-    if (slot.m_pEntry)
-        return slot.m_pEntry;
-    slot = {hash, entry};
+    if (slot)
+        return EntryOf(slot);
+    slot = reinterpret_cast<Slot>(entry) | Tag(hash);
     ++m_nCount;
     return nullptr;
 }
@@ -100,17 +102,19 @@ bool CNameIndex::Erase(const CWayEntry* entry) {
         return false;
     const std::size_t mask = m_nSlots - 1;
     std::size_t hole = FindSlot(entry->m_strName, Hash(entry->m_strName));
-    if (m_slots[hole].m_pEntry != entry)
+    if (EntryOf(m_slots[hole]) != entry)
         return false;
     // Shift later members of the probe run back so no look-up stops early.
-    for (std::size_t j = (hole + 1) & mask; m_slots[j].m_pEntry; j = (j + 1) & mask) {
-        const std::size_t home = m_slots[j].m_nHash & mask;
+    // Their homes come from their names, which stay as indexed: a document
+    // renames an entry only after taking it out.
+    for (std::size_t j = (hole + 1) & mask; m_slots[j]; j = (j + 1) & mask) {
+        const std::size_t home = Hash(EntryOf(m_slots[j])->m_strName) & mask;
         if (((j - home) & mask) >= ((j - hole) & mask)) {
             m_slots[hole] = m_slots[j];
             hole = j;
         }
     }
-    m_slots[hole] = Slot{};
+    m_slots[hole] = 0;
     --m_nCount;
     return true;
 }
@@ -140,11 +144,11 @@ void CNameIndex::Grow(std::size_t minSlots) {
         throw std::bad_alloc();
     const std::size_t mask = size - 1;
     for (std::size_t k = 0; k < m_nSlots; ++k) {
-        const Slot& s = m_slots[k];
-        if (!s.m_pEntry)
+        const Slot s = m_slots[k];
+        if (!s)
             continue;
-        std::size_t i = s.m_nHash & mask;
-        while (slots[i].m_pEntry)
+        std::size_t i = Hash(EntryOf(s)->m_strName) & mask;
+        while (slots[i])
             i = (i + 1) & mask;
         slots[i] = s;
     }

@@ -34,15 +34,19 @@ public:
     std::size_t Size() const { return m_nCount; }
 
 private:
-    struct Slot {
-        std::uint64_t m_nHash = 0;
-        CWayEntry* m_pEntry = nullptr; // null: empty
-    };
+    // An entry's address with the top three bits of its name's hash in the
+    // low bits that the entry's alignment leaves free: half the memory of
+    // hash and address side by side, and a probe seldom reads an entry that
+    // is not the one looked for. 0: empty.
+    using Slot = std::uintptr_t;
+    static constexpr Slot kTagBits = 7;
+    static Slot Tag(std::uint64_t hash) { return static_cast<Slot>(hash >> 61); }
+    static CWayEntry* EntryOf(Slot slot) { return reinterpret_cast<CWayEntry*>(slot & ~kTagBits); }
     static std::uint64_t Hash(std::string_view name);
     std::size_t FindSlot(std::string_view name, std::uint64_t hash) const;
     void Grow(std::size_t minSlots);
 
-    Slot* m_slots = nullptr; // zero-filled: an all-zero slot is empty
+    Slot* m_slots = nullptr; // zero-filled: every slot empty
     std::size_t m_nSlots = 0;
     std::size_t m_nCount = 0;
 };
