@@ -73,7 +73,7 @@ std::size_t CNameIndex::FindSlot(std::string_view name, std::uint64_t hash) cons
     const Slot tag = Tag(hash);
     for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
         const Slot slot = m_slots[i];
-        if (!slot || ((slot & kTagBits) == tag && EntryOf(slot)->m_strName == name))
+        if (!slot || ((slot & kTagMask) == tag && EntryOf(slot)->m_strName == name))
             return i;
     }
 }
@@ -85,7 +85,7 @@ CWayEntry* CNameIndex::Find(std::string_view name) const {
 }
 
 CWayEntry* CNameIndex::FindOrInsert(CWayEntry* entry) {
-    static_assert(alignof(CWayEntry) > kTagBits, "the tag lives in the address's low bits");
+    static_assert(alignof(CWayEntry) > kTagMask, "the tag lives in the address's low bits");
     if ((m_nCount + 1) * 2 > m_nSlots)
         Grow((m_nCount + 1) * 2);
     const std::uint64_t hash = Hash(entry->m_strName);

@@ -39,9 +39,9 @@ private:
     // hash and address side by side, and a probe seldom reads an entry that
     // is not the one looked for. 0: empty.
     using Slot = std::uintptr_t;
-    static constexpr Slot kTagBits = 7;
+    static constexpr Slot kTagMask = 7;
     static Slot Tag(std::uint64_t hash) { return static_cast<Slot>(hash >> 61); }
-    static CWayEntry* EntryOf(Slot slot) { return reinterpret_cast<CWayEntry*>(slot & ~kTagBits); }
+    static CWayEntry* EntryOf(Slot slot) { return reinterpret_cast<CWayEntry*>(slot & ~kTagMask); }
     static std::uint64_t Hash(std::string_view name);
     std::size_t FindSlot(std::string_view name, std::uint64_t hash) const;
     void Grow(std::size_t minSlots);
