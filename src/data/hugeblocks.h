@@ -14,7 +14,7 @@ class CObjectPool {
 public:
     // Objects are spaced by their own alignment, not malloc's 16 bytes: a
     // 104-byte waypoint then takes 104 bytes, not 112.
-    explicit CObjectPool(std::size_t objectSize, std::size_t alignment = alignof(std::max_align_t));
+    CObjectPool(std::size_t objectSize, std::size_t alignment);
     ~CObjectPool();
     CObjectPool(const CObjectPool&) = delete;
     CObjectPool& operator=(const CObjectPool&) = delete;

@@ -102,7 +102,7 @@ void CCairnbookDoc::ImportLoc(CArchive& ar) {
         // that may be the start of the next start tag.
         const std::size_t keep = p != std::string_view::npos && size - p <= kMaxElement
                                      ? size - p
-                                     : std::min(size, sizeof kStart - 2);
+                                     : std::min(size, std::string_view(kStart).size() - 1);
         std::memmove(buffer.get(), buffer.get() + size - keep, keep);
         size = keep;
     }

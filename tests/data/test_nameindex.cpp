@@ -17,7 +17,7 @@ TEST(NameIndex, MatchesAReferenceMapUnderChurn) {
     for (int i = 0; i < 3000; ++i) {
         pool.push_back(std::make_unique<CWayEntry>());
         // Every name twice, and every length the hash reads differently (1 to
-        // 45: up to three 16-byte steps before the last, overlapping, ones).
+        // 45: up to two 16-byte steps before the last, overlapping, ones).
         const int k = i % 1500;
         pool.back()->m_strName = std::string(std::size_t(k % 41), '.') + "N" + std::to_string(k);
     }
